@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Set-up of Stelux on Debian 12: installs what is missing, builds, and then
+#   ./einrichten.sh starten   builds the catalogues and starts the program
+#   ./einrichten.sh testen    runs every test
+set -euo pipefail
+cd "$(dirname "$0")"
+quelle=$(pwd)
+
+aktion=${1:-}
+case "$aktion" in
+  starten|testen) ;;
+  *) echo "Aufruf: $0 starten|testen" >&2; exit 2 ;;
+esac
+
+pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
+        liberfa-dev libbenchmark-dev fonts-liberation xvfb xauth locales
+        python3 python3-ephem python3-astropy python3-numpy
+        kstars-data stellarium-data gpredict iraf-noao)
+fehlend=()
+for p in "${pakete[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+  echo "Installiere: ${fehlend[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q "${fehlend[@]}"
+fi
+
+# A German locale with a decimal comma, for the tests of the decimal point.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  $sudo_cmd locale-gen >/dev/null
+fi
+
+build=${STELUX_BUILD:-$quelle/build}
+cmake -S "$quelle" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j "$(nproc)"
+
+case "$aktion" in
+  testen)
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    ;;
+  starten)
+    exec "$build/stelux"
+    ;;
+esac

@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("stelux-cli");
+    return 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The clock tick: PC clock and time-zone state to every time scale the window shows.
+#include <string>
+
+#include "shared/parameter_type.hpp"
+#include "shared/zeitzone_type.hpp"
+
+// Every text and value one clock tick produces.
+struct Uhr_Anzeige {
+    std::string Label_ZeitZone;
+    std::string Label_PC_Zeit;
+    std::string Label_UT_Zeit;
+    std::string Label_JD;
+    std::string Label_GMST;
+    std::string Label_LMST;
+    std::string StatusBar1;
+    double JD_PC = 0;     // Julian Date of the PC clock, no zone correction
+    double JD_UT = 0;     // Julian Date, UT
+    double Sternzeit = 0; // local mean sidereal time, hours [0, 24)
+    double GMST = 0;      // Greenwich mean sidereal time, hours [0, 24)
+};
+
+// One clock tick.
+//   jd_pc      the PC's local clock reading as a Julian Date (date-time number + 2415018.5)
+//   zone       time-zone state; UT = local + Bias (+ DaylightBias in daylight time)
+//   parameter  longitude (degrees east) and the four circle corrections
+//   zehntel    1: seconds with tenths
+Uhr_Anzeige Uhr_Tick(double jd_pc, const Zeitzone_Info& zone, const Parameter_Type& parameter,
+                     int zehntel);
+
+// "UT", "UT + 60 min", "UT - 300 min": the zone label of a time-zone state.
+std::string Zeitzone_Text(const Zeitzone_Info& zone);
+
+// Minutes to add to the PC clock to get UT (0 in state 0 and when the query failed).
+int Zeitzone_Versatz_Minuten(const Zeitzone_Info& zone);
+
+// The status bar line with the corrections of both instruments.
+std::string Korrektur_Status_Text(const Parameter_Type& parameter);
