@@ -1,0 +1,52 @@
+#include "hilfen.hpp"
+
+#include <fstream>
+#include <iterator>
+
+#include "shared/stelux_unit_variables.hpp"
+
+QApplication& Anwendung() {
+    static int argc = 1;
+    static char name[] = "test_app";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+std::string Datei_Lesen(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void Datei_Schreiben(const std::string& pfad, const std::string& bytes) {
+    std::ofstream f(pfad, std::ios::binary);
+    f << bytes;
+}
+
+Meldungs_Rekorder::Meldungs_Rekorder() {
+    Meldungs_Anzeige_Setzen([this](Meldungsart art, const QString& text) {
+        meldungen.push_back({art, text});
+    });
+}
+
+Meldungs_Rekorder::~Meldungs_Rekorder() {
+    Meldungs_Anzeige_Setzen({});
+}
+
+int Meldungs_Rekorder::Anzahl(Meldungsart art) const {
+    int n = 0;
+    for (const auto& m : meldungen) n += m.art == art;
+    return n;
+}
+
+Test_Ordner::Test_Ordner() {
+    Anwendung();
+    pfad = dir.path().toStdString() + "/";
+    Daten_Ordner = pfad;
+    Temp_Ordner = pfad;
+    Programm_Ordner = pfad;
+    Zehntel = 0;
+    Objekt_Gueltig = false;
+    Anzahl_Asteroiden = 0;
+    Anzahl_Kometen = 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Shared pieces of the window tests: one application object, a temporary
+// data folder, and a recorder in place of the message boxes.
+#include <QApplication>
+#include <QString>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "app/fenster_fehler.hpp"
+
+QApplication& Anwendung();
+
+// Reads a whole file as bytes; empty when missing.
+std::string Datei_Lesen(const std::string& pfad);
+void Datei_Schreiben(const std::string& pfad, const std::string& bytes);
+
+// Records every message instead of showing it; restores the boxes at the end.
+struct Meldungs_Rekorder {
+    struct Meldung {
+        Meldungsart art;
+        QString text;
+    };
+    std::vector<Meldung> meldungen;
+    Meldungs_Rekorder();
+    ~Meldungs_Rekorder();
+    int Anzahl(Meldungsart art) const;
+};
+
+// A temporary data folder set as Daten_Ordner (ending with '/'), with the
+// globals a run starts with.
+struct Test_Ordner {
+    QTemporaryDir dir;
+    std::string pfad;
+    Test_Ordner();
+    std::string Datei(const std::string& name) const { return pfad + name; }
+};
