@@ -1,10 +1,28 @@
+// Program entry of the desktop program.
 #include <QApplication>
 
+#include "app/fenster_fehler.hpp"
+#include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "app/versions_block.hpp"
+#include "app/versionsinfo.hpp"
+#include "shared/stelux_unit_variables.hpp"
+
+STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
 
 int main(int argc, char** argv) {
+    // The folders are known before the window exists; a data folder that
+    // cannot be created shows up later as the failure of a file operation.
     QApplication app(argc, argv);
-    TForm_Main fenster;
-    fenster.show();
+    Temp_Ordner = Temp_Ordner_Ermitteln();
+    Programm_Ordner =
+        Programm_Ordner_Ermitteln(QCoreApplication::applicationFilePath().toStdString());
+    Daten_Ordner = Daten_Ordner_Ermitteln();
+    Ordner_Anlegen(Daten_Ordner);
+    Versions_Info = Versionsinfo_Lesen(QCoreApplication::applicationFilePath().toStdString());
+
+    QApplication::setApplicationName("STELUX");
+    TForm_Main Form_Main;
+    Form_Main.show();
     return app.exec();
 }

@@ -1,3 +1,206 @@
+// The main window's shell handlers: start-up, stop, the clock tick, the
+// instrument and its circle corrections, and the keypad.
 #include "app/stelux_unit_main.hpp"
 
-TForm_Main::TForm_Main() { setWindowTitle("Stelux"); }
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimeZone>
+#include <QTimer>
+#include <clocale>
+
+#include "app/fenster_fehler.hpp"
+#include "app/fenster_info.hpp"
+#include "app/parameter_datei.hpp"
+#include "app/plattform.hpp"
+#include "shared/stelux_unit_variables.hpp"
+#include "time/uhr_tick.hpp"
+
+TForm_Main::TForm_Main() {
+    Aufbauen();
+    setFixedSize(sizeHint());
+    move(347, 124);
+    Fehler_Waechter([this] { FormCreate(); });
+    // The timers run whatever start-up reached.
+    Timer1->start();
+    Timer2->start();
+}
+
+bool TForm_Main::Schmidt_Aktuell() const {
+    return Instrument1->title() == Schmidt_Kamera;
+}
+
+void TForm_Main::FormCreate() {
+    // Qt paints every widget double-buffered already.
+    Panel_About->move((width() - Panel_About->width()) / 2, 45);
+    Panel_About->hide();
+    Panel_SysInfo->hide();
+    Combo->hide();
+    Suffix_Tasten(false);
+    Edit_Objekt->clear();
+
+    // Until the read has gone through, the file on disk is the only complete copy.
+    parameter_unvollstaendig_ = true;
+    Parameter_Lesen(Daten_Ordner, Parameter);
+    parameter_unvollstaendig_ = false;
+    const bool schmidt = Parameter.Instrument == 40;
+    Instrument1->setTitle(schmidt ? Schmidt_Kamera : Cassegrain);
+    Instrument2->setText(schmidt ? Cassegrain : Schmidt_Kamera);
+
+    Versionsinfo_Anzeigen(StringGrid_VersionsInfo);
+    setWindowTitle(QString::fromStdString("Stelux " + Versions_Info.FileVersion) +
+                   QString::fromUtf8(" – Einstellhilfe für die Teilkreise"));
+    // Every number on the window comes from Fest(), which always writes "."; the
+    // C runtime is pinned to "." as well, whatever the regional settings say.
+    std::setlocale(LC_NUMERIC, "C");
+
+    Elemente_Laden();
+}
+
+void TForm_Main::FormActivate() {
+    Edit_Objekt->setFocus();
+    Edit_Objekt->deselect();
+    Edit_Objekt->setCursorPosition(Edit_Objekt->text().length());
+}
+
+void TForm_Main::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Fehler_Waechter([this] { FormActivate(); });
+}
+
+void TForm_Main::Stop_Schreiben() {
+    Parameter.Instrument = Schmidt_Aktuell() ? 40 : 60;
+    if (parameter_unvollstaendig_) {
+        // Writing now would replace the observer's file by the half-read values.
+        Melden(Meldungsart::Hinweis,
+               QString::fromUtf8("Die Parameterdatei %1 konnte beim Start nicht gelesen werden "
+                                 "und bleibt unverändert; die Einstellungen dieser Sitzung "
+                                 "werden nicht gespeichert.")
+                   .arg(QString::fromStdString(Daten_Ordner + Parameter_Datei_Name)));
+        return;
+    }
+    ++Parameter_Schreibvorgaenge;
+    Parameter_Schreiben(Daten_Ordner, Parameter);
+}
+
+void TForm_Main::FormClose() {
+    ++FormClose_Aufrufe;
+    Stop_Schreiben();
+}
+
+void TForm_Main::closeEvent(QCloseEvent* e) {
+    if (!beendet_) {
+        beendet_ = true;
+        Fehler_Waechter([this] { FormClose(); });
+    }
+    e->accept();
+}
+
+void TForm_Main::Exit1Click() {
+    beendet_ = true;
+    Fehler_Waechter([this] { Stop_Schreiben(); });
+    QCoreApplication::processEvents();
+    // Ends the message loop; the window is then destroyed without a close event.
+    QCoreApplication::exit(0);
+}
+
+void TForm_Main::ZehntelsekundenClick() {
+    // The menu has already toggled the check mark.
+    const bool an = Zehntelsekunden->isChecked();
+    Zehntel = an ? 1 : 0;
+    Timer1->setInterval(an ? 100 : 200);
+}
+
+void TForm_Main::Timer1Timer() {
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QDateTime jetzt = Jetzt();
+    Zeitzone = Zeitzone_Von(zone, jetzt);
+    const Uhr_Anzeige a =
+        Uhr_Tick(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone, Parameter, Zehntel);
+    JD_PC = a.JD_PC;
+    JD_UT = a.JD_UT;
+    Sternzeit = a.Sternzeit;
+    Status_Text = a.StatusBar1;
+    Label_ZeitZone->setText(QString::fromStdString(a.Label_ZeitZone));
+    Label_PC_Zeit->setText(QString::fromStdString(a.Label_PC_Zeit));
+    Label_UT_Zeit->setText(QString::fromStdString(a.Label_UT_Zeit));
+    Label_JD->setText(QString::fromStdString(a.Label_JD));
+    Label_GMST->setText(QString::fromStdString(a.Label_GMST));
+    Label_LMST->setText(QString::fromStdString(a.Label_LMST));
+    StatusBar1->showMessage(QString::fromStdString(Status_Text));
+}
+
+void TForm_Main::Instrument2Click() {
+    const bool war_schmidt = Schmidt_Aktuell();
+    Instrument1->setTitle(Instrument2->text());
+    Instrument2->setText(war_schmidt ? Schmidt_Kamera : Cassegrain);
+}
+
+namespace {
+// One step of 0.1 on a correction; the sum is formed in extended precision.
+void Schritt(double& wert, long double schritt) {
+    wert = static_cast<double>(static_cast<long double>(wert) + schritt);
+}
+} // namespace
+
+void TForm_Main::Button_DE_plusClick() {
+    Schritt(Schmidt_Aktuell() ? Parameter.DE_Korr_40 : Parameter.DE_Korr_60, 0.1L);
+    Edit_Objekt->setFocus();
+}
+
+void TForm_Main::Button_DE_minusClick() {
+    Schritt(Schmidt_Aktuell() ? Parameter.DE_Korr_40 : Parameter.DE_Korr_60, -0.1L);
+    Edit_Objekt->setFocus();
+}
+
+void TForm_Main::Button1Click() {
+    Schritt(Schmidt_Aktuell() ? Parameter.SW_Korr_40 : Parameter.SW_Korr_60, 0.1L);
+    Edit_Objekt->setFocus();
+}
+
+void TForm_Main::Button2Click() {
+    Schritt(Schmidt_Aktuell() ? Parameter.SW_Korr_40 : Parameter.SW_Korr_60, -0.1L);
+    Edit_Objekt->setFocus();
+}
+
+void TForm_Main::Suffix_Tasten(bool sichtbar) {
+    for (QPushButton* k : Buchstaben) k->setVisible(sichtbar);
+}
+
+void TForm_Main::Eingabe_Ende() {
+    Edit_Objekt->setFocus();
+    Edit_Objekt->deselect();
+    Edit_Objekt->setCursorPosition(Edit_Objekt->text().length());
+}
+
+void TForm_Main::Zeichen_Taste(QChar zeichen) {
+    // A number is only appended after a catalogue label or the keyboard has
+    // put the kind letter there.
+    if (Edit_Objekt->text().isEmpty()) return;
+    Edit_Objekt->setText(Edit_Objekt->text() + zeichen);
+    Eingabe_Ende();
+}
+
+void TForm_Main::Button_ClearClick() {
+    Edit_Objekt->clear();
+    Suffix_Tasten(false);
+}
+
+void TForm_Main::Edit_ObjektKeyUp(int taste) {
+    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) Button_EnterClick();
+}
+
+bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
+    if (objekt == Edit_Objekt && e->type() == QEvent::KeyRelease) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        Fehler_Waechter([&] { Edit_ObjektKeyUp(taste); });
+    }
+    return QMainWindow::eventFilter(objekt, e);
+}

@@ -1,8 +1,135 @@
 #pragma once
-#include <QWidget>
+// The main window: every display and control of the program, the menus, the
+// two timers and the handlers. The handlers read the globals, call the core,
+// and write the globals and the widgets back.
+#include <QDateTime>
+#include <QLabel>
+#include <QMainWindow>
+#include <functional>
 
-class TForm_Main : public QWidget {
+class QAction;
+class QComboBox;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTableWidget;
+class QTimer;
+
+// A label that reacts to a click (mouse button released over it).
+class TKlick_Label : public QLabel {
     Q_OBJECT
 public:
+    using QLabel::QLabel;
+signals:
+    void Klick();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+inline constexpr const char* Schmidt_Kamera = "&40cm Schmidt-Kamera";
+inline constexpr const char* Cassegrain = "&60cm Cassegrain";
+
+class TForm_Main : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window from its layout and runs FormCreate. The folders
+    // (Daten_Ordner and the others) and Versions_Info must be set before.
     TForm_Main();
+
+    // The clock the ticks read (tests set a fixed instant).
+    std::function<QDateTime()> Jetzt = [] { return QDateTime::currentDateTime(); };
+
+    // Counts for the stop paths: the parameter file is written once per run.
+    int Parameter_Schreibvorgaenge = 0;
+    int FormClose_Aufrufe = 0;
+
+    // Handlers.
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void Exit1Click();
+    void ZehntelsekundenClick();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Instrument2Click();
+    void Button_DE_plusClick();
+    void Button_DE_minusClick();
+    void Button1Click();
+    void Button2Click();
+    void Zeichen_Taste(QChar zeichen); // Button_0Click .. Button_FClick
+    void Button_ClearClick();
+    void Button_EnterClick();
+    void Edit_ObjektKeyUp(int taste);
+    void Liste_Oeffnen(char buchstabe, QLabel* label); // Label_MessierClick .. Label_KometClick
+    void Nummern_Katalog(char buchstabe);              // Label_SAOClick .. Label_ICClick
+    void ComboChange();
+    void AsteroidenSortClick();
+    void KometenSortClick();
+    void Handbuch1Click();
+    void Eigene1Click();
+    void SystemInformation1Click();
+    void Version2Click();
+    void Button_About_OKClick();
+    void Button3Click();
+
+    // True when the 40 cm Schmidt camera is the current instrument.
+    bool Schmidt_Aktuell() const;
+
+    // Clock area.
+    QLabel *Label12, *Label_PC_Zeit, *Label5, *Label_UT_Zeit, *Label3, *Label_GMST;
+    QLabel *Label2, *Label_ZeitZone, *Label4, *Label_JD, *Label1, *Label_LMST;
+    QStatusBar* StatusBar1;
+    // Object and pointing area.
+    QLabel *Label_Objekt, *Label_Deklination, *Label_DE_Raddeg, *Label13, *Label14,
+        *Label_DE_Raddez;
+    QPushButton *Button_DE_plus, *Button_DE_minus, *Button1, *Button2;
+    QLabel *Label6, *Label_StdRadhrs, *Label16, *Label_StdRadmin;
+    QLabel *Label_Hoehe, *Label_Height, *Label17, *Label_Azimut, *Label_Azimuth, *Label19;
+    QLabel *Label_Luftmasse, *Label_AirMass, *Label20;
+    QLabel *Label_RA2000, *Label_DE2000, *Label_Con, *Label_RAapp, *Label_DEapp, *Label_Typ,
+        *Label_Info;
+    // Selection area.
+    TKlick_Label *Label_Messier, *Label_Planet, *Label_Asteroid, *Label_Variable, *Label_Fotometrie,
+        *Label_Eigene, *Label_Geosynchron, *Label_Komet;
+    TKlick_Label *Label_SAO, *Label_HIP, *Label_NGC, *Label_IC;
+    QComboBox* Combo;
+    QPushButton* Ziffern[10];   // Button_0 .. Button_9
+    QPushButton* Buchstaben[6]; // Button_A .. Button_F
+    QPushButton *Button_Clear, *Button_Enter;
+    QLineEdit* Edit_Objekt;
+    // Panels and timers.
+    QFrame* Panel_About;
+    QLabel *Image1, *Label_FInspektor;
+    QTableWidget* StringGrid_VersionsInfo;
+    QPushButton* Button_About_OK;
+    QFrame* Panel_SysInfo;
+    QLabel *Image2, *Label7;
+    QPlainTextEdit* Memo_SysInfo;
+    QPushButton* Button3;
+    QTimer *Timer1, *Timer2;
+    // Menu.
+    QMenu *File1, *Instrument1, *Option1, *Hilfe1;
+    QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
+        *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+private:
+    void Aufbauen();
+    void Menue_Aufbauen();
+    void Stop_Schreiben();
+    void Suffix_Tasten(bool sichtbar);
+    void Eingabe_Ende();
+    void Elemente_Laden(); // start-up: element tables and their brightness
+
+    QWidget* flaeche_ = nullptr;
+    bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
+    bool beendet_ = false;                  // the menu stop ran: no second write
 };

@@ -1,0 +1,65 @@
+// Version and system information panels, the manual and the own-objects file.
+#include "app/fenster_info.hpp"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "app/plattform.hpp"
+#include "app/stelux_unit_main.hpp"
+#include "app/system_info.hpp"
+#include "app/versionsinfo.hpp"
+#include "shared/stelux_unit_variables.hpp"
+
+void Versionsinfo_Anzeigen(QTableWidget* grid) {
+    const auto zeilen = Versionsinfo_Zeilen(
+        Versionsinfo_Lesen(QCoreApplication::applicationFilePath().toStdString()));
+    for (int r = 0; r < static_cast<int>(zeilen.size()) && r < grid->rowCount(); ++r) {
+        grid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(zeilen[r].first)));
+        grid->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(zeilen[r].second)));
+    }
+}
+
+void TForm_Main::Version2Click() {
+    Panel_About->raise();
+    Panel_About->show();
+}
+
+void TForm_Main::Button_About_OKClick() {
+    Panel_About->hide();
+}
+
+void TForm_Main::Button3Click() {
+    Panel_SysInfo->hide();
+}
+
+void TForm_Main::SystemInformation1Click() {
+    Panel_SysInfo->move(0, 0);
+    Panel_SysInfo->raise();
+    Panel_SysInfo->show();
+    Button3->setFocus();
+    Memo_SysInfo->clear();
+    Memo_SysInfo->setFont(Schrift("Courier", 13));
+
+    System_Angaben a;
+    a.Dateiversion = Versions_Info.FileVersion;
+    a.Computer_Name = Computer_Name();
+    a.Benutzer_Name = Benutzer_Name();
+    a.Temp_Ordner = Temp_Ordner;
+    a.Programm_Ordner = Programm_Ordner;
+    a.Daten_Ordner = Daten_Ordner;
+    Zeitzone = Zeitzone_Abfragen();
+    a.Zone = Zeitzone;
+    for (const std::string& zeile : System_Log(a))
+        Memo_SysInfo->appendPlainText(QString::fromStdString(zeile));
+}
+
+void TForm_Main::Handbuch1Click() {
+    Dokument_Oeffnen(Daten_Ordner + "Stelux_Anleitung.pdf");
+}
+
+void TForm_Main::Eigene1Click() {
+    Text_Bearbeiten(Daten_Ordner + "Eigene_Objekte.txt");
+}
