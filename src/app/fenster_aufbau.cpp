@@ -29,7 +29,7 @@ namespace {
 const QColor Schwarz(0, 0, 0);
 const QColor Uhr_Grund(48, 48, 48);
 const QColor Grau(128, 128, 128);
-const QColor Dunkler_Schatten(105, 105, 105); // 3-D dark shadow
+const QColor Dunkler_Schatten(64, 64, 64); // 3-D dark shadow
 const QColor Weiss(255, 255, 255);
 const QColor Oliv(128, 128, 0);
 const QColor Fenstertext(0, 0, 0);
@@ -83,7 +83,11 @@ void TForm_Main::Aufbauen() {
     flaeche_ = new QWidget(this);
     flaeche_->setObjectName("Client");
     flaeche_->setFixedSize(1018, 710);
-    Farben(flaeche_, Schwarz, Weiss);
+    // Only the background: the buttons and menus keep the system's colours.
+    QPalette grund = flaeche_->palette();
+    grund.setColor(QPalette::Window, Schwarz);
+    flaeche_->setPalette(grund);
+    flaeche_->setAutoFillBackground(true);
     setCentralWidget(flaeche_);
     QWidget* f = flaeche_;
 
@@ -112,7 +116,8 @@ void TForm_Main::Aufbauen() {
     Farben(StatusBar1, QColor(240, 240, 240), Fenstertext);
 
     // Object and pointing area.
-    const QFont kreis = Schrift("8514oem", 28, true);
+    // The fixed font at the size where the longest caption fits its label.
+    const QFont kreis = Schrift("8514oem", 23, true);
     const QFont zeile = Schrift("Fixedsys", 18, true);
     const auto rechts = Qt::AlignRight | Qt::AlignTop;
     const auto mitte = Qt::AlignHCenter | Qt::AlignTop;

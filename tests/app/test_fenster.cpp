@@ -311,3 +311,21 @@ TEST(Fenster, InfoPanelsUndDokumente) {
     f->close();
     Versions_Info = {};
 }
+
+// Not a check: with STELUX_BILDSCHIRMFOTO=<file.png> the window is drawn into
+// that file, to look at the layout.
+TEST(Fenster, Bildschirmfoto) {
+    const QString ziel = qEnvironmentVariable("STELUX_BILDSCHIRMFOTO");
+    if (ziel.isEmpty()) GTEST_SKIP() << "STELUX_BILDSCHIRMFOTO not set";
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    auto f = Fenster();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    f->Timer1Timer();
+    f->Timer2Timer();
+    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_PANEL")) f->Version2->trigger();
+    QTest::qWait(300);
+    EXPECT_TRUE(f->grab().save(ziel));
+    f->close();
+}
