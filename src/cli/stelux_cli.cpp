@@ -1,6 +1,0 @@
-#include <cstdio>
-
-int main() {
-    std::puts("stelux-cli");
-    return 0;
-}
