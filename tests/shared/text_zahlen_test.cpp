@@ -32,6 +32,14 @@ TEST(Zahlen, FestImmerMitPunkt) {
     EXPECT_EQ(Fest(-0.04, 1), "0.0");
     EXPECT_EQ(Fest(-0.2, 1), "-0.2");
     EXPECT_EQ(Fest(1234567.891, 2), "1234567.89");
+    // Exact halves round away from zero; values merely near a half round to nearest.
+    EXPECT_EQ(Fest(-1.25, 1), "-1.3");
+    EXPECT_EQ(Fest(0.125, 2), "0.13");
+    EXPECT_EQ(Fest(10.5, 0), "11");
+    EXPECT_EQ(Fest(9.5, 0), "10");
+    EXPECT_EQ(Fest(-99.95, 1), "-100.0"); // -99.95 is a little below the half in binary
+    EXPECT_EQ(Fest(0.15, 1), "0.1");      // 0.15 is 0.1499999... in binary
+    EXPECT_EQ(Fest(-0.5, 0), "-1");
     EXPECT_EQ(Rechtsbuendig("40", 4), "  40");
     EXPECT_EQ(Rechtsbuendig("12345", 4), "12345");
     EXPECT_DOUBLE_EQ(Reell_Lesen(" 12.5 "), 12.5);
