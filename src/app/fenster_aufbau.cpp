@@ -17,6 +17,7 @@
 #include "app/fenster_fehler.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "pointing/instrument.hpp"
 
 void TKlick_Label::mouseReleaseEvent(QMouseEvent* e) {
     QLabel::mouseReleaseEvent(e);
@@ -344,9 +345,11 @@ void TForm_Main::Menue_Aufbauen() {
     File1->setObjectName("File1");
     Exit1 = File1->addAction("&Schliessen");
     Exit1->setObjectName("Exit1");
-    Instrument1 = leiste->addMenu(Schmidt_Kamera);
+    Instrument1 = leiste->addMenu(
+        QString::fromUtf8(Caption_Schmidt_Kamera.data(), Caption_Schmidt_Kamera.size()));
     Instrument1->setObjectName("Instrument1");
-    Instrument2 = Instrument1->addAction(Cassegrain);
+    Instrument2 = Instrument1->addAction(
+        QString::fromUtf8(Caption_Cassegrain.data(), Caption_Cassegrain.size()));
     Instrument2->setObjectName("Instrument2");
     Option1 = leiste->addMenu("&Optionen");
     Option1->setObjectName("Option1");

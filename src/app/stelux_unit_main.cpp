@@ -19,6 +19,7 @@
 #include "app/fenster_info.hpp"
 #include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
+#include "pointing/instrument.hpp"
 #include "shared/stelux_unit_variables.hpp"
 #include "time/uhr_tick.hpp"
 
@@ -33,7 +34,7 @@ TForm_Main::TForm_Main() {
 }
 
 bool TForm_Main::Schmidt_Aktuell() const {
-    return Instrument1->title() == Schmidt_Kamera;
+    return Ist_Schmidt_Kamera(Instrument1->title().toStdString());
 }
 
 void TForm_Main::FormCreate() {
@@ -49,9 +50,10 @@ void TForm_Main::FormCreate() {
     parameter_unvollstaendig_ = true;
     Parameter_Lesen(Daten_Ordner, Parameter);
     parameter_unvollstaendig_ = false;
-    const bool schmidt = Parameter.Instrument == 40;
-    Instrument1->setTitle(schmidt ? Schmidt_Kamera : Cassegrain);
-    Instrument2->setText(schmidt ? Cassegrain : Schmidt_Kamera);
+    std::string oben, unten;
+    Instrument_Captions(Parameter.Instrument, oben, unten);
+    Instrument1->setTitle(QString::fromStdString(oben));
+    Instrument2->setText(QString::fromStdString(unten));
 
     Versionsinfo_Anzeigen(StringGrid_VersionsInfo);
     setWindowTitle(QString::fromStdString("Stelux " + Versions_Info.FileVersion) +
@@ -76,7 +78,7 @@ void TForm_Main::changeEvent(QEvent* e) {
 }
 
 void TForm_Main::Stop_Schreiben() {
-    Parameter.Instrument = Schmidt_Aktuell() ? 40 : 60;
+    Parameter.Instrument = Instrument_Aus_Caption(Instrument1->title().toStdString());
     if (parameter_unvollstaendig_) {
         // Writing now would replace the observer's file by the half-read values.
         Melden(Meldungsart::Hinweis,
@@ -138,35 +140,32 @@ void TForm_Main::Timer1Timer() {
 }
 
 void TForm_Main::Instrument2Click() {
-    const bool war_schmidt = Schmidt_Aktuell();
-    Instrument1->setTitle(Instrument2->text());
-    Instrument2->setText(war_schmidt ? Schmidt_Kamera : Cassegrain);
+    std::string oben = Instrument1->title().toStdString();
+    std::string unten = Instrument2->text().toStdString();
+    Instrumente_Tauschen(oben, unten);
+    Instrument1->setTitle(QString::fromStdString(oben));
+    Instrument2->setText(QString::fromStdString(unten));
 }
 
-namespace {
-// One step of 0.1 on a correction; the sum is formed in extended precision.
-void Schritt(double& wert, long double schritt) {
-    wert = static_cast<double>(static_cast<long double>(wert) + schritt);
-}
-} // namespace
-
+// The correction buttons step the current instrument's field by 0.1; typing
+// goes on in the edit box.
 void TForm_Main::Button_DE_plusClick() {
-    Schritt(Schmidt_Aktuell() ? Parameter.DE_Korr_40 : Parameter.DE_Korr_60, 0.1L);
+    Korrektur_DE_Plus(Parameter, Schmidt_Aktuell());
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button_DE_minusClick() {
-    Schritt(Schmidt_Aktuell() ? Parameter.DE_Korr_40 : Parameter.DE_Korr_60, -0.1L);
+    Korrektur_DE_Minus(Parameter, Schmidt_Aktuell());
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button1Click() {
-    Schritt(Schmidt_Aktuell() ? Parameter.SW_Korr_40 : Parameter.SW_Korr_60, 0.1L);
+    Korrektur_SW_Plus(Parameter, Schmidt_Aktuell());
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button2Click() {
-    Schritt(Schmidt_Aktuell() ? Parameter.SW_Korr_40 : Parameter.SW_Korr_60, -0.1L);
+    Korrektur_SW_Minus(Parameter, Schmidt_Aktuell());
     Edit_Objekt->setFocus();
 }
 

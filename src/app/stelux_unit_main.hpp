@@ -30,9 +30,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
-inline constexpr const char* Schmidt_Kamera = "&40cm Schmidt-Kamera";
-inline constexpr const char* Cassegrain = "&60cm Cassegrain";
-
 class TForm_Main : public QMainWindow {
     Q_OBJECT
 public:
