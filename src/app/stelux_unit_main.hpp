@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "catalog/such_kontext.hpp"
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -125,6 +127,7 @@ private:
     void Suffix_Tasten(bool sichtbar);
     void Eingabe_Ende();
     void Elemente_Laden(); // start-up: element tables and their brightness
+    Such_Kontext Kontext() const;
 
     QWidget* flaeche_ = nullptr;
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
