@@ -103,7 +103,8 @@ std::string Daten_Ordner_Aus(const std::string& dokumente) {
 }
 
 std::string Daten_Ordner_Ermitteln() {
-    const QString dok = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString dok = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dok.isEmpty()) dok = QDir::homePath(); // no documents folder known: the home folder
     if (dok.isEmpty()) return {};
     return Daten_Ordner_Aus(dok.toStdString());
 }

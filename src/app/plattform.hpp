@@ -31,7 +31,8 @@ std::string Temp_Ordner_Ermitteln();
 // Folder of the executable whose path is `programm_pfad` (argv[0] or the
 // application's file path).
 std::string Programm_Ordner_Ermitteln(const std::string& programm_pfad);
-// The user's documents folder + "Stelux/"; empty when no documents folder is known.
+// The user's documents folder (else the home folder) + "Stelux/"; empty when
+// neither is known.
 std::string Daten_Ordner_Ermitteln();
 // `dokumente` with a '/' appended when missing, + "Stelux/".
 std::string Daten_Ordner_Aus(const std::string& dokumente);

@@ -204,8 +204,13 @@ TEST(Fenster, DezimalpunktUnterDeutschenEinstellungen) {
     Meldungs_Rekorder r;
     const QLocale alt;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const bool c_deutsch = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
     auto f = Fenster();
+    if (c_deutsch) { // the C runtime's numbers are pinned to "." too
+        char puffer[16];
+        std::snprintf(puffer, sizeof puffer, "%.1f", 0.5);
+        EXPECT_STREQ(puffer, "0.5");
+    }
     Parameter.DE_Korr_40 = -0.3;
     f->Timer1Timer();
     EXPECT_TRUE(Text(f->Label_JD).contains('.'));
