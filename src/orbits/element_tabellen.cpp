@@ -50,22 +50,24 @@ int Kometen_Zeilen_Laden(const std::string& pfad, Kometen_Tabelle& tabelle, std:
 
 void Asteroiden_Auswerten(Asteroiden_Tabelle& tabelle, std::int32_t anzahl, double jd_ut) {
     const std::int32_t n = Gueltige(tabelle, anzahl);
+    const Sonnen_Ort sonne = Sonne_Zum_Zeitpunkt(jd_ut);
     for (std::int32_t i = 1; i <= n; ++i) {
         Asteroid_Type& a = tabelle[static_cast<std::size_t>(i)];
         double ra, de, mag = UNBEKANNT;
         // A body without a computable orbit gets no brightness and sorts last.
-        if (Asteroid_Zerlegen(a)) ASTEROIDENORT(a, jd_ut, ra, de, mag);
+        if (Asteroid_Zerlegen(a)) ASTEROIDENORT(a, sonne, ra, de, mag);
         a.Helligkeit = mag;
     }
 }
 
 void Kometen_Auswerten(Kometen_Tabelle& tabelle, std::int32_t anzahl, double jd_ut) {
     const std::int32_t n = Gueltige(tabelle, anzahl);
+    const Sonnen_Ort sonne = Sonne_Zum_Zeitpunkt(jd_ut);
     for (std::int32_t i = 1; i <= n; ++i) {
         Komet_Type& k = tabelle[static_cast<std::size_t>(i)];
         Komet_Zerlegen(k);
         double ra, de, mag;
-        KOMETENORT(k, jd_ut, ra, de, mag);
+        KOMETENORT(k, sonne, ra, de, mag);
         k.Helligkeit = mag;
     }
 }

@@ -17,14 +17,17 @@ std::int32_t Packzeichen(char c) {
 }
 
 // Runs a parse step; a conversion or range error gets the line number in front.
+std::string Vorsatz(const char* datei, std::int32_t nummer) {
+    return std::string(datei) + ", Zeile " + std::to_string(nummer) + ": ";
+}
+
 template <typename F> void Mit_Zeilennummer(const char* datei, std::int32_t nummer, F&& schritt) {
-    const std::string vorsatz = std::string(datei) + ", Zeile " + std::to_string(nummer) + ": ";
     try {
         schritt();
     } catch (const Konvertierungs_Fehler& f) {
-        throw Konvertierungs_Fehler(vorsatz + f.what());
+        throw Konvertierungs_Fehler(Vorsatz(datei, nummer) + f.what());
     } catch (const Bereichs_Fehler& f) {
-        throw Bereichs_Fehler(vorsatz + f.what());
+        throw Bereichs_Fehler(Vorsatz(datei, nummer) + f.what());
     }
 }
 } // namespace

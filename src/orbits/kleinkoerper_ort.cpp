@@ -25,28 +25,25 @@ struct Ort {
     double R = 0;          // Sun's distance, AU
 };
 
+struct Praezession_J2000 {
+    Matrix3 m;
+    Praezession_J2000() { EKLPRAEZ(0.0, 0.0, m); }
+};
+
 // Heliocentric orbit to geocentric J2000 place, corrected for light time.
-Ort Kette(double q, double e, double Peri, double Knoten, double Inkl, double T0, double JD) {
+Ort Kette(double q, double e, double Peri, double Knoten, double Inkl, double T0,
+          const Sonnen_Ort& sonne) {
     Matrix3 m;
     BAHNMATRIX(Knoten, Inkl, Peri, m);
-    const double T = (JD - JD2000) / 36525.0;
-    Matrix3 P1; // elements at J2000.0, wanted at J2000.0
-    EKLPRAEZ(0.0, 0.0, P1);
-
-    double L, B, R;
-    SONNEREIHE(T, L, B, R);
-    double L2, B2, R2;
-    SONNEREIHE(T - Lichtzeit_Sonne, L2, B2, R2);
-    Vektor3 S;
-    POLKART(R2, B, L, S[0], S[1], S[2]);
-    Matrix3 P2;
-    EKLPRAEZ(T, 0.0, P2);
-    MATVEK(P2, S);
+    const double T = sonne.T;
+    // Elements at J2000.0, wanted at J2000.0: the same matrix for every body.
+    static const Praezession_J2000 P1;
+    const double* S = sonne.S;
 
     Vektor3 X, V;
     BAHNORT(m, e, q, T, T0, X[0], X[1], X[2], V[0], V[1], V[2]);
-    MATVEK(P1, X);
-    MATVEK(P1, V);
+    MATVEK(P1.m, X);
+    MATVEK(P1.m, V);
 
     Ort o;
     o.r = std::sqrt(X[0] * X[0] + X[1] * X[1] + X[2] * X[2]);
@@ -59,7 +56,7 @@ Ort Kette(double q, double e, double Peri, double Knoten, double Inkl, double T0
     KARTPOL(g[0], g[1], g[2], o.Delta_L, delta, alpha);
     o.RA = alpha / 15.0;
     o.DE = delta;
-    o.R = R2;
+    o.R = sonne.R;
     return o;
 }
 
@@ -117,10 +114,15 @@ void MATVEK(const Matrix3& m, Vektor3& v) {
 }
 
 void EKLAEQU(Vektor3& v, double T) {
-    const double eps =
-        T == 0.0 ? Epsilon2000
-                 : Epsilon2000 - (46.815 * T + 0.00059 * T * T - 0.001813 * T * T * T) / 3600.0;
-    const double c = COSG(eps), s = SING(eps);
+    // The obliquity of J2000.0 serves every body of the catalogue: kept once.
+    static const double c2000 = COSG(Epsilon2000), s2000 = SING(Epsilon2000);
+    double c = c2000, s = s2000;
+    if (T != 0.0) {
+        const double eps =
+            Epsilon2000 - (46.815 * T + 0.00059 * T * T - 0.001813 * T * T * T) / 3600.0;
+        c = COSG(eps);
+        s = SING(eps);
+    }
     const double y = v[1], z = v[2];
     v[1] = c * y - s * z;
     v[2] = s * y + c * z;
@@ -170,9 +172,33 @@ double KALENDERMJD(int Tag, int Monat, int Jahr, double Stunde) {
     return 365.0 * jahr - 679004.0 + b + std::trunc(30.6001 * (monat + 1.0)) + Tag + Stunde / 24.0;
 }
 
+Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD) {
+    Sonnen_Ort s;
+    s.T = (JD - JD2000) / 36525.0;
+    double L, B, R;
+    SONNEREIHE(s.T, L, B, R);
+    // The distance one AU's light time earlier, with the direction of the instant.
+    double L2, B2;
+    SONNEREIHE(s.T - Lichtzeit_Sonne, L2, B2, s.R);
+    POLKART(s.R, B, L, s.S[0], s.S[1], s.S[2]);
+    Matrix3 P2;
+    EKLPRAEZ(s.T, 0.0, P2);
+    MATVEK(P2, s.S);
+    return s;
+}
+
 bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, double& Mag) {
+    return ASTEROIDENORT(rec, Sonne_Zum_Zeitpunkt(JD), RA, DE, Mag);
+}
+
+bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag) {
+    return KOMETENORT(rec, Sonne_Zum_Zeitpunkt(JD), RA, DE, Mag);
+}
+
+bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
+                   double& Mag) {
     const double q = (1.0 - rec.e) * rec.a;
-    if (!Bahn_Moeglich(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(JD))
+    if (!Bahn_Moeglich(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(sonne.T))
         return Ungueltig(RA, DE, Mag);
     if (!(std::fabs(rec.Peri_Stunde) + std::fabs(rec.Peri_Minute) + std::fabs(rec.Peri_Sekunde) <
           1e6))
@@ -180,7 +206,7 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, 
     const double D = rec.Peri_Tag + rec.Peri_Stunde / 24.0 + rec.Peri_Minute / 1440.0 +
                      rec.Peri_Sekunde / 86400.0;
     const double T0 = Perihel_T0(rec.Peri_Jahr, rec.Peri_Monat, D);
-    const Ort o = Kette(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0, JD);
+    const Ort o = Kette(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0, sonne);
 
     // Phase angle Sun-body-Earth; rounding may push its cosine just past +-1.
     double cb = (o.r * o.r + o.Delta_L * o.Delta_L - o.R * o.R) / (2.0 * o.r * o.Delta_L);
@@ -200,13 +226,14 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, 
     return true;
 }
 
-bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag) {
+bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
+                double& Mag) {
     // A day field far outside a month cannot be a perihelion date.
-    if (!Bahn_Moeglich(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(JD) ||
+    if (!Bahn_Moeglich(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(sonne.T) ||
         !(std::fabs(rec.Peri_Tag) < 1e6))
         return Ungueltig(RA, DE, Mag);
     const double T0 = Perihel_T0(rec.Peri_Jahr, rec.Peri_Monat, rec.Peri_Tag);
-    const Ort o = Kette(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0, JD);
+    const Ort o = Kette(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0, sonne);
     const double m = rec.H + 5.0 * std::log10(o.Delta) + 2.5 * rec.K * std::log10(o.r);
     if (!Endlich(o.RA) || !Endlich(o.DE) || !Endlich(m)) return Ungueltig(RA, DE, Mag);
     RA = o.RA;

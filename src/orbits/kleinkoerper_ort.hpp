@@ -20,6 +20,20 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, 
 // The same for a comet; magnitude H + 5 log10(Delta) + 2.5 K log10(r).
 bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag);
 
+// The Sun's geocentric vector of one instant, shared by every body evaluated at it.
+struct Sonnen_Ort {
+    double T = 0;     // Julian centuries from J2000.0
+    double S[3] = {}; // AU, ecliptic and equinox J2000.0
+    double R = 0;     // the Sun's distance one AU's light time earlier, AU
+};
+Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD);
+
+// The same as ASTEROIDENORT and KOMETENORT with the Sun of the instant given.
+bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
+                   double& Mag);
+bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
+                double& Mag);
+
 // Modified Julian Date of a calendar date and hour (Julian calendar up to
 // 1582-10-04, Gregorian from then on).
 double KALENDERMJD(int Tag, int Monat, int Jahr, double Stunde);
