@@ -1,7 +1,6 @@
 #include "orbits/kleinkoerper_ort.hpp"
 
 #include <cmath>
-#include <cstdint>
 
 #include "orbits/sonnenreihe.hpp"
 #include "shared/konstanten.hpp"

@@ -42,13 +42,6 @@ TEST(Sonnenreihe, BRUCHTEIL1_LiegtImHalboffenenEinheitsintervall) {
     EXPECT_EQ(BRUCHTEIL1(-1e-17), 0.0); // would round to exactly 1
 }
 
-TEST(Sonnenreihe, WINKELSUMME_IstAdditionstheorem) {
-    double c, s;
-    WINKELSUMME(std::cos(0.3), std::sin(0.3), std::cos(1.1), std::sin(1.1), c, s);
-    EXPECT_NEAR(c, std::cos(1.4), 1e-15);
-    EXPECT_NEAR(s, std::sin(1.4), 1e-15);
-}
-
 TEST(Sonnenreihe, StoertermMitPotenzVonTWirktAufDenVorigenTerm) {
     Sonnen_Zustand z;
     z.T = 2.0;
