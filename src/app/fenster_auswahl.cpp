@@ -1,14 +1,17 @@
 // Object selection and the position tick.
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "app/fenster_fehler.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "orbits/element_tabellen.hpp"
+#include "orbits/sortierung.hpp"
 #include "pointing/positions_tick.hpp"
 #include "shared/stelux_unit_variables.hpp"
-
-void TForm_Main::Elemente_Laden() {}
+#include "shared/zeilen_leser.hpp"
 
 namespace {
 void Schriftfarbe(QLabel* label, const Farbe& farbe) {
@@ -48,6 +51,43 @@ void TForm_Main::Timer2Timer() {
     StatusBar1->showMessage(QString::fromStdString(a.StatusBar1));
 }
 
+// What the lookup and the lists read besides the typed text. Catalogue files
+// are opened in the working directory.
+Such_Kontext TForm_Main::Kontext() const {
+    Such_Kontext k;
+    k.JD_UT = JD_UT;
+    k.Daten_Ordner = Daten_Ordner;
+    k.Asteroiden = &Asteroiden;
+    k.Anzahl_Asteroiden = Anzahl_Asteroiden;
+    k.Kometen = &Kometen;
+    k.Anzahl_Kometen = Anzahl_Kometen;
+    k.Asteroid_Aktuell = &Asteroid_Aktuell;
+    k.Komet_Aktuell = &Komet_Aktuell;
+    return k;
+}
+
+void TForm_Main::Elemente_Laden() {
+    const auto ueberzaehlig = [](int weg, const char* datei) {
+        if (weg > 0)
+            Melden(Meldungsart::Hinweis,
+                   QString::fromUtf8("%1 enthält mehr als %2 Bahnelemente; die letzten %3 Zeilen "
+                                     "wurden nicht geladen.")
+                       .arg(datei)
+                       .arg(Tabellen_Kapazitaet)
+                       .arg(weg));
+    };
+    ueberzaehlig(Asteroiden_Zeilen_Laden(Pfad_In(Daten_Ordner, "Asteroiden.txt"), Asteroiden,
+                                         Anzahl_Asteroiden),
+                 "Asteroiden.txt");
+    ueberzaehlig(
+        Kometen_Zeilen_Laden(Pfad_In(Daten_Ordner, "Kometen.txt"), Kometen, Anzahl_Kometen),
+        "Kometen.txt");
+    // One clock tick first: the brightness is that of the current instant.
+    Timer1Timer();
+    Asteroiden_Auswerten(Asteroiden, Anzahl_Asteroiden, JD_UT);
+    Kometen_Auswerten(Kometen, Anzahl_Kometen, JD_UT);
+}
+
 void TForm_Main::Button_EnterClick() {
     Objekt_Gueltig = false;
 }
@@ -63,9 +103,19 @@ void TForm_Main::Nummern_Katalog(char buchstabe) {
 }
 
 void TForm_Main::ComboChange() {}
+// The menu has already toggled the check mark.
 void TForm_Main::AsteroidenSortClick() {
     Combo->hide();
+    if (AsteroidenSort->isChecked())
+        Asteroiden_Nach_Helligkeit(Asteroiden, Anzahl_Asteroiden);
+    else
+        Asteroiden_Nach_Nummer(Asteroiden, Anzahl_Asteroiden);
 }
+
 void TForm_Main::KometenSortClick() {
     Combo->hide();
+    if (KometenSort->isChecked())
+        Kometen_Nach_Helligkeit(Kometen, Anzahl_Kometen);
+    else
+        Kometen_Nach_Nummer(Kometen, Anzahl_Kometen);
 }

@@ -49,4 +49,9 @@ Test_Ordner::Test_Ordner() {
     Objekt_Gueltig = false;
     Anzahl_Asteroiden = 0;
     Anzahl_Kometen = 0;
+    Asteroiden.assign(Tabellen_Kapazitaet + 1, {});
+    Kometen.assign(Tabellen_Kapazitaet + 1, {});
+    // A few element lines, so that start-up runs through.
+    for (const char* name : {"Asteroiden.txt", "Kometen.txt"})
+        Datei_Schreiben(Datei(name), Datei_Lesen(std::string(STELUX_TEST_DATEN "/app/") + name));
 }

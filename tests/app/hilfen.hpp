@@ -27,8 +27,8 @@ struct Meldungs_Rekorder {
     int Anzahl(Meldungsart art) const;
 };
 
-// A temporary data folder set as Daten_Ordner (ending with '/'), with the
-// globals a run starts with.
+// A temporary data folder set as Daten_Ordner (ending with '/'), holding
+// small element files, with the globals a run starts with.
 struct Test_Ordner {
     QTemporaryDir dir;
     std::string pfad;

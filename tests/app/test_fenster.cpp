@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 
 #include "app/parameter_datei.hpp"
@@ -332,5 +333,72 @@ TEST(Fenster, Bildschirmfoto) {
     if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_PANEL")) f->Version2->trigger();
     QTest::qWait(300);
     EXPECT_TRUE(f->grab().save(ziel));
+    f->close();
+}
+
+TEST(Fenster, ElementdateienBeimStart) {
+    {
+        Test_Ordner o;
+        Meldungs_Rekorder r;
+        auto f = Fenster();
+        EXPECT_TRUE(r.meldungen.empty());
+        ASSERT_EQ(Anzahl_Asteroiden, 3);
+        ASSERT_EQ(Anzahl_Kometen, 3);
+        EXPECT_NE(Asteroiden[3].Helligkeit, 0); // evaluated at the start-up instant
+        EXPECT_NE(Kometen[1].Helligkeit, 0);
+        EXPECT_NE(Text(f->Label_JD), "2451545.0000"); // one clock tick before the window shows
+
+        // Sorted by brightness and back to file order.
+        f->AsteroidenSort->trigger();
+        for (int i = 1; i < 3; ++i)
+            EXPECT_LE(Asteroiden[i].Helligkeit, Asteroiden[i + 1].Helligkeit);
+        f->AsteroidenSort->trigger();
+        for (int i = 1; i <= 3; ++i) EXPECT_EQ(Asteroiden[i].Nummer, i);
+        f->KometenSort->trigger();
+        EXPECT_LE(Kometen[1].Helligkeit, Kometen[2].Helligkeit);
+        f->close();
+    }
+    {
+        // Without Asteroiden.txt both tables stay empty and start-up stops there.
+        Test_Ordner o;
+        Meldungs_Rekorder r;
+        std::filesystem::remove(o.Datei("Asteroiden.txt"));
+        auto f = Fenster();
+        ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
+        EXPECT_TRUE(r.meldungen[0].text.contains("File not found"));
+        EXPECT_EQ(Anzahl_Asteroiden, 0);
+        EXPECT_EQ(Anzahl_Kometen, 0);
+        EXPECT_EQ(Text(f->Label_JD), "2451545.0000");
+        f->close();
+    }
+    {
+        // Without Kometen.txt the asteroid lines are loaded but not cut into fields.
+        Test_Ordner o;
+        Meldungs_Rekorder r;
+        std::filesystem::remove(o.Datei("Kometen.txt"));
+        auto f = Fenster();
+        EXPECT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
+        EXPECT_EQ(Anzahl_Asteroiden, 3);
+        EXPECT_EQ(Asteroiden[1].Helligkeit, 0);
+        EXPECT_TRUE(Asteroiden[1].Name.empty());
+        f->close();
+    }
+}
+
+TEST(Fenster, ZuVieleElementzeilenWerdenEinmalGemeldet) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    const std::string zeilen = Datei_Lesen(o.Datei("Asteroiden.txt"));
+    const std::string erste = zeilen.substr(0, zeilen.find('\n') + 1);
+    std::string viele;
+    for (int i = 0; i < Tabellen_Kapazitaet + 2; ++i) viele += erste;
+    Datei_Schreiben(o.Datei("Asteroiden.txt"), viele);
+    auto f = Fenster();
+    ASSERT_EQ(r.meldungen.size(), 1u);
+    EXPECT_EQ(r.meldungen[0].art, Meldungsart::Hinweis);
+    EXPECT_TRUE(r.meldungen[0].text.contains("Asteroiden.txt"));
+    EXPECT_TRUE(r.meldungen[0].text.contains(" 2 "));
+    EXPECT_EQ(Anzahl_Asteroiden, Tabellen_Kapazitaet);
+    EXPECT_EQ(Anzahl_Kometen, 3);
     f->close();
 }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <set>
 
 #include "app/parameter_datei.hpp"
 #include "hilfen.hpp"
@@ -141,9 +142,11 @@ TEST(ParameterDatei, SchreibenErsetztDieDateiGanz) {
     Parameter_Schreiben(o.pfad, Parameter_Vorgabe());
     EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), Vorgabe_Datei);
     // No temporary file stays behind.
-    int dateien = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(o.pfad)) ++dateien;
-    EXPECT_EQ(dateien, 1);
+    std::set<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(o.pfad))
+        namen.insert(e.path().filename().string());
+    EXPECT_EQ(namen,
+              (std::set<std::string>{"Asteroiden.txt", "Kometen.txt", Parameter_Datei_Name}));
 }
 
 TEST(ParameterDatei, FehlgeschlagenesSchreibenWirdGemeldet) {
