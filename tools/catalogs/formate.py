@@ -93,6 +93,11 @@ def griechisch_umschreiben(text):
     return "".join(GRIECHISCH.get(z, z) for z in text)
 
 
+# Letters that have no decomposition into a base letter and an accent.
+_OHNE_ZERLEGUNG = {"Ł": "L", "ł": "l", "Đ": "D", "đ": "d", "Ħ": "H", "ħ": "h", "ı": "i",
+                   "ŀ": "l", "Ŀ": "L", "ʼ": "'", "‐": "-", "‑": "-", "−": "-"}
+
+
 def cp1252_text(text):
     """Text that Windows-1252 can hold: Greek letters become abbreviations,
     other characters lose their accents, and what still does not fit
@@ -104,6 +109,9 @@ def cp1252_text(text):
             z.encode("cp1252")
             aus.append(z)
         except UnicodeEncodeError:
+            if z in _OHNE_ZERLEGUNG:
+                aus.append(_OHNE_ZERLEGUNG[z])
+                continue
             zerlegt = unicodedata.normalize("NFKD", z)
             basis = "".join(c for c in zerlegt if not unicodedata.combining(c))
             try:

@@ -55,7 +55,8 @@ def asteroiden_aus_kstars(pfad=ASTEROIDEN_JSON, anzahl=TABELLE):
     """Element lines of the `anzahl` brightest asteroids (smallest H), in
     the order of the orbit database: numbered by number, then provisional.
     Returns (lines, rows skipped with reasons)."""
-    daten = json.load(open(pfad, encoding="utf-8"))
+    with open(pfad, encoding="utf-8") as f:
+        daten = json.load(f)
     f = {n: i for i, n in enumerate(daten["fields"])}
     kandidaten, fehler = [], []
     for zeile in daten["data"]:
@@ -106,7 +107,8 @@ def _nummer_entpacken(bez):
 def kometen_aus_kstars(pfad=KOMETEN_JSON):
     """Element lines of every comet of the packaged list. Returns (lines,
     rows skipped with reasons)."""
-    daten = json.load(gzip.open(pfad, "rt", encoding="utf-8"))
+    with gzip.open(pfad, "rt", encoding="utf-8") as f:
+        daten = json.load(f)
     aus, fehler = [], []
     for k in daten:
         try:
@@ -183,7 +185,8 @@ def komet_zeile_pruefen(z):
 
 
 def _zeilen_lesen(pfad):
-    roh = gzip.open(pfad).read() if pfad.endswith(".gz") else open(pfad, "rb").read()
+    with (gzip.open(pfad) if pfad.endswith(".gz") else open(pfad, "rb")) as f:
+        roh = f.read()
     return roh.decode("cp1252", errors="replace").splitlines()
 
 

@@ -54,11 +54,11 @@ def sao_zeile(sao, ra, de, v, sp, alias, hip=0):
 def hip_zeile(hip, ra, de, v, bv, hd, name1, name2, sp):
     """Cols 1-6 HIP, 7-16 RA hhmmss.sss, 17-26 Dec sddmmss.ss, 27-32 V,
     33-39 B-V (99.999 = none), 40-45 HD, 46-55 first name, 56-66 second
-    name, 67-78 spectral class."""
+    name, 67-78 spectral class (padded: the class is read untrimmed)."""
     return (feld_rechts(hip, 6) + rektaszension(ra, 6, 3) + deklination(de, 5, 2)
             + feld_zahl(v, 6, 2) + feld_zahl(99.999 if bv is None else bv, 7, 3)
             + _ganz(hd, 6) + feld_text(cp1252_text(name1), 10)
-            + feld_text(cp1252_text(name2), 11) + feld_text(cp1252_text(sp), 12)).rstrip()
+            + feld_text(cp1252_text(name2), 11) + feld_text(cp1252_text(sp), 12))
 
 
 def helle_zeile(name, ra, de, v, sp, alias, sao=0, hip=0):
