@@ -21,7 +21,7 @@
 namespace {
 
 // Style of the manual: sober, readable on paper and on screen.
-const char *const Stil = R"(
+const char* const Stil = R"(
 h1 { font-size: 20pt; color: #5a1020; }
 h2 { font-size: 14pt; color: #5a1020; margin-top: 14px; }
 h3 { font-size: 11.5pt; margin-top: 10px; }
@@ -31,14 +31,14 @@ table { border-collapse: collapse; }
 th { background-color: #e8e0e0; }
 )";
 
-int Fehler(const QString &text) {
+int Fehler(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(text));
     return 1;
 }
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     // No display is needed to lay out and print text.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -100,7 +100,9 @@ def zonendatei_lesen(pfad):
         # The stored magnitudes are truncated to 0.05 mag steps; half a step
         # centres them on the Hipparcos values.
         "v": vmag + 0.025,
-        "bv": rec["bv"].astype(np.float64) * 4.0 / 127.0 - 0.5,
+        # B-V in steps of 4/127 from -0.5; the lowest step (-0.5, bluer than
+        # any star) marks a star without a measured colour: NaN.
+        "bv": np.where(rec["bv"] == 0, np.nan, rec["bv"].astype(np.float64) * 4.0 / 127.0 - 0.5),
         "sp": rec["sp"].astype(np.int64), "plx": rec["plx"].astype(np.float64) / 100.0,
     }
 
@@ -138,8 +140,9 @@ def hipparcos_sterne(ordner=STERN_ORDNER):
                 continue
             sp = int(d["sp"][i])
             klasse = klassen[sp].strip() if 0 < sp < len(klassen) else ""
+            bv = float(d["bv"][i])
             sterne[hip] = Stern(hip, float(d["ra"][i]), float(d["de"][i]), float(d["v"][i]),
-                                float(d["bv"][i]), klasse)
+                                None if math.isnan(bv) else bv, klasse)
             rang[hip] = r
     return sterne
 

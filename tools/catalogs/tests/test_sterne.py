@@ -1,3 +1,4 @@
+import math
 import os
 import struct
 import sys
@@ -21,10 +22,12 @@ class Zonen(unittest.TestCase):
     def test_sirius_record_decodes_to_its_j2000_place(self):
         kopf = struct.pack("<8i", sterne.MAGIC - 2 ** 32, 0, 0, 0, 0, -2000, 12800, 256)
         anzahl = [0] * 20
-        anzahl[14] = 1
+        anzahl[14] = 2
         hip = 32349
         satz = (bytes([hip & 255, (hip >> 8) & 255, hip >> 16, 0])
                 + struct.pack("<iiBBHiii", -476369289, -856266162, 16, 11, 322, 0, 0, 37921))
+        # A star without a measured colour (lowest B-V step).
+        satz += bytes([7, 0, 0, 0]) + struct.pack("<iiBBHiii", 0, 0, 0, 100, 0, 0, 0, 0)
         with tempfile.TemporaryDirectory() as d:
             p = os.path.join(d, "stars.cat")
             with open(p, "wb") as f:
@@ -38,6 +41,7 @@ class Zonen(unittest.TestCase):
         self.assertAlmostEqual(float(s["v"][0]), -1.425)
         self.assertAlmostEqual(float(s["bv"][0]), 16 * 4 / 127 - 0.5)
         self.assertEqual((int(s["sp"][0]), float(s["plx"][0])), (322, 379.21))
+        self.assertTrue(math.isnan(s["bv"][1]))
 
     def test_a_file_of_another_kind_is_refused(self):
         with tempfile.TemporaryDirectory() as d:
