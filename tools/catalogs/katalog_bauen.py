@@ -25,8 +25,8 @@ import formate  # noqa: E402
 # Debian packages each file is made from.
 QUELLEN = {
     "NGC_IC_Messier_Catalogue_Revised.txt": ["kstars-data", "stellarium-data", "python3-ephem"],
-    "SAO_J2000.txt": ["stellarium-data"],
-    "Hipparcos_J2000.txt": ["stellarium-data"],
+    "SAO_J2000.txt": ["stellarium-data", "kstars-data"],
+    "Hipparcos_J2000.txt": ["stellarium-data", "kstars-data"],
     "Variable_Stars_AAVSO.txt": ["stellarium-data"],
     "Landolt_Faint_Photometric_Standards.txt": ["iraf-noao"],
     "Geosynchrone_Satelliten.txt": ["gpredict"],
@@ -130,7 +130,8 @@ def alles_schreiben(args, bericht):
              f"{stat['mit_distanz']} mit Distanz")
 
     q = sterndateien.Sternquellen()
-    schreibe("Hipparcos_J2000.txt", sterndateien.hipparcos_zeilen(q), "Sterne")
+    schreibe("Hipparcos_J2000.txt", sterndateien.hipparcos_zeilen(q), "Sterne",
+             f"{q.auf_j2000} schnelle Sterne von J1991.25 auf J2000 gebracht")
     schreibe("SAO_J2000.txt", sterndateien.sao_zeilen(q), "Sterne")
     helle, zu_lang = sterndateien.helle_zeilen(q)
     schreibe("Bright_Stars_Proper_Names_SAO.txt", helle, "Namen",

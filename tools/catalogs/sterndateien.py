@@ -11,8 +11,11 @@ class Sternquellen:
     """Stars, SAO numbers, proper names, designations and variable-star
     names, read once and shared by the five files."""
 
-    def __init__(self, ordner=sterne.STERN_ORDNER, namen=sterne.NAMEN_WESTLICH):
+    def __init__(self, ordner=sterne.STERN_ORDNER, namen=sterne.NAMEN_WESTLICH,
+                 j2000_liste=sterne.KSTARS_STERNE):
         self.sterne = sterne.hipparcos_sterne(ordner)
+        self.auf_j2000 = sterne.epoche_angleichen(self.sterne, sterne.eigenbewegungen_lesen(ordner),
+                                                  j2000_liste)
         self.sao_zu_hip = sterne.kreuzkennungen_lesen(self.sterne, ordner)
         self.eigennamen = [(h, n) for h, n in sterne.eigennamen_lesen(namen) if h in self.sterne]
         self.bezeichnungen = [(h, b) for h, b in sterne.bayer_flamsteed_lesen(ordner)

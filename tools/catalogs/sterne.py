@@ -248,3 +248,81 @@ def eigenbewegungen_lesen(ordner=STERN_ORDNER):
         if len(f) >= 3 and f[0].isdigit():
             aus[int(f[0])] = (float(f[1]), float(f[2]))
     return aus
+
+
+KSTARS_STERNE = "/usr/share/kstars/stars.dat"
+JAHRE_1991_2000 = 8.75  # J1991.25, the Hipparcos catalogue epoch, to J2000.0
+
+
+def _einheitsvektor(ra_h, de_g):
+    a, d = math.radians(ra_h * 15.0), math.radians(de_g)
+    return np.array([math.cos(d) * math.cos(a), math.cos(d) * math.sin(a), math.sin(d)])
+
+
+def _mit_eigenbewegung(ra_h, de_g, pm_ra, pm_de, jahre):
+    """Place moved by a proper motion (mas/yr, pmRA with cos(dec)) over
+    `jahre`, along the tangent plane (safe near the pole)."""
+    a, d = math.radians(ra_h * 15.0), math.radians(de_g)
+    p = _einheitsvektor(ra_h, de_g)
+    ost = np.array([-math.sin(a), math.cos(a), 0.0])
+    nord = np.array([-math.sin(d) * math.cos(a), -math.sin(d) * math.sin(a), math.cos(d)])
+    k = math.radians(1.0 / 3.6e6) * jahre
+    q = p + ost * pm_ra * k + nord * pm_de * k
+    q /= np.linalg.norm(q)
+    return math.degrees(math.atan2(q[1], q[0])) / 15.0 % 24.0, math.degrees(math.asin(q[2]))
+
+
+def _kstars_orte(pfad):
+    """J2000 places of the Hipparcos/Tycho star list of kstars-data, in a
+    grid of 1-degree cells: {(ra cell, dec cell): [unit vectors]}."""
+    gitter = {}
+    with open(pfad, encoding="latin-1") as f:
+        for z in f:
+            if z.startswith("#") or len(z) < 19:
+                continue
+            try:
+                ra = int(z[0:2]) + int(z[2:4]) / 60 + float(z[4:9]) / 3600
+                vz = -1 if z[10] == "-" else 1
+                de = vz * (int(z[11:13]) + int(z[13:15]) / 60 + float(z[15:19]) / 3600)
+            except ValueError:
+                continue
+            gitter.setdefault((int(ra * 15), int(math.floor(de))), []).append(
+                _einheitsvektor(ra, de))
+    return gitter
+
+
+def epoche_angleichen(sterne_, eigenbewegung, pfad=KSTARS_STERNE, ab_mas=40.0):
+    """A few fast-moving stars of the zone files are still at the Hipparcos
+    epoch J1991.25 (no flag says which). For each star with a proper motion
+    of at least `ab_mas` mas/yr, the place moved on by 8.75 years replaces
+    the stored one when it agrees with an independent J2000 list clearly
+    better. Returns the number of stars moved."""
+    if not os.path.exists(pfad):
+        return 0
+    gitter = _kstars_orte(pfad)
+    bogensek = math.radians(1 / 3600)
+    bewegt = 0
+    for hip, s in sterne_.items():
+        pm = eigenbewegung.get(hip)
+        if pm is None or math.hypot(*pm) < ab_mas:
+            continue
+        neu = _mit_eigenbewegung(s.ra, s.de, pm[0], pm[1], JAHRE_1991_2000)
+        p_alt, p_neu = _einheitsvektor(s.ra, s.de), _einheitsvektor(*neu)
+        zelle = (int(s.ra * 15), int(math.floor(s.de)))
+        bester = None
+        for dr in (-1, 0, 1):
+            for dd in (-1, 0, 1):
+                for k in gitter.get(((zelle[0] + dr) % 360, zelle[1] + dd), ()):
+                    w = float(np.dot(k, p_alt))
+                    if bester is None or w > bester[0]:
+                        bester = (w, k)
+        if bester is None:
+            continue
+        k = bester[1]
+        d_alt = math.acos(min(1.0, float(np.dot(k, p_alt)))) / bogensek
+        d_neu = math.acos(min(1.0, float(np.dot(k, p_neu)))) / bogensek
+        verschiebung = math.hypot(*pm) * JAHRE_1991_2000 / 1000.0
+        if d_neu < 0.25 * verschiebung and d_alt > 0.75 * verschiebung:
+            s.ra, s.de = neu
+            bewegt += 1
+    return bewegt

@@ -52,6 +52,29 @@ class Zonen(unittest.TestCase):
                 sterne.zonendatei_lesen(p)
 
 
+class Epoche(unittest.TestCase):
+    def test_fast_stars_left_at_the_hipparcos_epoch_are_moved_to_j2000(self):
+        # Star 1 is stored at J1991.25, star 2 at J2000; both move 4"/yr
+        # north. The reference list holds their J2000 places.
+        pm = {1: (0.0, 4000.0), 2: (0.0, 4000.0), 3: (0.0, 10.0)}
+        st = {1: sterne.Stern(1, 1.0, 10.0, 5.0, 0.5, ""),
+              2: sterne.Stern(2, 3.0, -20.0 + 35 / 3600, 5.0, 0.5, ""),
+              3: sterne.Stern(3, 5.0, 89.9, 5.0, 0.5, "")}
+        with tempfile.TemporaryDirectory() as d:
+            p = os.path.join(d, "stars.dat")
+            with open(p, "w") as f:
+                f.write("# kopf\n010000.00 +100035.0 rest\n030000.00 -195925.0 rest\n")
+            self.assertEqual(sterne.epoche_angleichen(st, pm, p), 1)
+        self.assertAlmostEqual(st[1].de, 10 + 35 / 3600, delta=0.01 / 3600)
+        self.assertAlmostEqual(st[2].de, -20 + 35 / 3600)
+        self.assertEqual(st[3].de, 89.9)
+        # Near the pole the motion runs along the tangent plane: 36" east of
+        # the pole along RA 0h ends 36" from the pole along RA 6h.
+        ra, de = sterne._mit_eigenbewegung(0.0, 90 - 36 / 3600, 4000.0, 0.0, 9.0)
+        self.assertAlmostEqual(ra, 3.0, places=6)
+        self.assertAlmostEqual(de, 90 - 36 * math.sqrt(2) / 3600, delta=1e-7)
+
+
 def stern(hip, v):
     s = sterne.Stern(hip, 1.0, 2.0, v, 0.5, "K0III")
     s.sao, s.hd = 1000 + hip, 2000 + hip
