@@ -7,6 +7,7 @@ layouts and is only checked, cut to the table size and rewritten.
 
 import datetime
 import gzip
+import heapq
 import json
 import re
 
@@ -185,9 +186,15 @@ def komet_zeile_pruefen(z):
 
 
 def _zeilen_lesen(pfad):
-    with (gzip.open(pfad) if pfad.endswith(".gz") else open(pfad, "rb")) as f:
-        roh = f.read()
-    return roh.decode("cp1252", errors="replace").splitlines()
+    """Lines of a possibly gzipped text file, streamed (the full orbit
+    database is hundreds of megabytes)."""
+    roh = gzip.open(pfad) if pfad.endswith(".gz") else open(pfad, "rb")
+    with roh:
+        for z in roh:
+            yield z.decode("cp1252", errors="replace").rstrip("\r\n")
+
+
+KOPF_HOECHSTENS = 200   # lines searched for the end of a description block
 
 
 def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
@@ -197,23 +204,42 @@ def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
     the `anzahl` brightest valid lines (smallest H) in file order.
     Returns (lines, messages, valid line count)."""
     pruefen = asteroid_zeile_pruefen if art == "asteroiden" else komet_zeile_pruefen
-    zeilen_ = _zeilen_lesen(pfad)
-    anfang = 0
-    for i, z in enumerate(zeilen_[:200]):
-        if z.startswith("-----"):
-            anfang = i + 1
-            break
-    gueltig, meldungen = [], []
-    for nr in range(anfang, len(zeilen_)):
-        z = zeilen_[nr].rstrip()
+    auswahl, meldungen, gueltig = [], [], 0
+    vorlauf, im_vorlauf = [], True
+
+    def nehmen(nr, z):
+        nonlocal gueltig
+        z = z.rstrip()
         if not z.strip():
-            continue
+            return
         try:
             h = pruefen(z)
         except ValueError as e:
-            meldungen.append(f"{pfad}, line {nr + 1}: {e}")
+            meldungen.append(f"{pfad}, line {nr}: {e}")
+            return
+        gueltig += 1
+        # Keep the brightest: a max-heap on H of at most `anzahl` lines.
+        eintrag = (-h, -nr, z)
+        if len(auswahl) < anzahl:
+            heapq.heappush(auswahl, eintrag)
+        elif eintrag > auswahl[0]:
+            heapq.heapreplace(auswahl, eintrag)
+
+    for nr, z in enumerate(_zeilen_lesen(pfad), 1):
+        if im_vorlauf:
+            if z.startswith("-----"):
+                vorlauf, im_vorlauf = [], False
+                continue
+            vorlauf.append((nr, z))
+            if nr < KOPF_HOECHSTENS:
+                continue
+            im_vorlauf = False
+            for v in vorlauf:
+                nehmen(*v)
+            vorlauf = []
             continue
-        gueltig.append((h, nr, z))
-    auswahl = sorted(gueltig, key=lambda g: g[0])[:anzahl]
-    auswahl.sort(key=lambda g: g[1])
-    return [g[2] for g in auswahl], meldungen, len(gueltig)
+        nehmen(nr, z)
+    for v in vorlauf:
+        nehmen(*v)
+    auswahl.sort(key=lambda e: -e[1])
+    return [e[2] for e in auswahl], meldungen, gueltig
