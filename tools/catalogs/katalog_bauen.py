@@ -37,6 +37,7 @@ QUELLEN = {
     "Kometen.txt": ["kstars-data"],
     "Eigene_Objekte.txt": [],
 }
+MELDUNGEN_HOECHSTENS = 25  # malformed lines listed one by one
 PYTHON_PAKETE = {"numpy": "python3-numpy", "ephem": "python3-ephem"}
 
 
@@ -87,8 +88,11 @@ def elemente_schreiben(args, bericht):
         pfad = os.path.join(args.ziel, name)
         if quelle:
             zeilen, meldungen, gueltig = kleinkoerper.element_datei_umwandeln(quelle, art)
-            for m in meldungen:
+            for m in meldungen[:MELDUNGEN_HOECHSTENS]:
                 print(f"    Fehlerhafte Zeile: {m}", file=sys.stderr)
+            if len(meldungen) > MELDUNGEN_HOECHSTENS:
+                print(f"    ... und {len(meldungen) - MELDUNGEN_HOECHSTENS} weitere fehlerhafte "
+                      f"Zeilen", file=sys.stderr)
             if not zeilen:
                 print(f"  {name}: {quelle} enthaelt keine gueltige Zeile; nichts geschrieben",
                       file=sys.stderr)
