@@ -125,7 +125,9 @@ Beschreibung und wird nicht gelesen. Die Spalten sind fest:
  Spalte 22-29  Rektaszension in Dezimalstunden    (nur wenn Spalte 3 kein ":" ist)
  Spalte 31-38  Deklination in Dezimalgrad         (nur wenn Spalte 15 kein ":" ist)
  Spalte 40-45  Aequinoktium als Jahr, rechtsbuendig (2000, 1950.0 ...);
-               leer = Koordinaten des Datums (werden auf J2000 umgerechnet)
+               leer = Koordinaten des Datums (werden auf J2000 umgerechnet).
+               Achtung: eine Zahl mit Leerzeichen dahinter ("2000  ") gilt
+               nicht als Zahl, also ebenfalls als Datum.
  Spalte 47-76  Name; gesucht wird mit E und dem Namen (gross/klein egal)
 
 Beide Schreibweisen duerfen gemischt werden: Rektaszension und Deklination
