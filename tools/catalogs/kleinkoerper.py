@@ -115,7 +115,8 @@ def kometen_aus_kstars(pfad=KOMETEN_JSON):
         try:
             ep = ""
             if k.get("Epoch_year"):
-                ep = f"{int(k['Epoch_year']):04d}{int(k['Epoch_month']):02d}{int(k['Epoch_day']):02d}"
+                ep = (f"{int(k['Epoch_year']):04d}{int(k['Epoch_month']):02d}"
+                      f"{int(k['Epoch_day']):02d}")
             h = k.get("H")
             kk = k.get("G")
             aus.append(zeilen.komet_zeile(
