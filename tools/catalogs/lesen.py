@@ -203,3 +203,56 @@ def datei_lesen(pfad, name):
         except (Lese_Fehler, ValueError, IndexError) as e:
             raise Lese_Fehler(f"{name}, line {versatz + i + 1}: {e}") from e
     return aus
+
+
+# Keys a complete build must hold: file -> (reader field, values).
+ERWARTET = {
+    "NGC_IC_Messier_Catalogue_Revised.txt": ("bez", ["M1", "M31", "M40", "M42", "M45", "M102",
+                                                     "M110", "N7000", "I1396"]),
+    "Hipparcos_J2000.txt": ("nr", ["32349", "11767", "91262"]),
+    "SAO_J2000.txt": ("nr", ["151881", "308"]),
+    "Bright_Stars_Proper_Names_SAO.txt": ("name", ["Sirius", "Polaris", "Vega", "Capella"]),
+    "Flamsteed_Bayer_HD_CrossReference.txt": ("bez", ["alf CMa", "omi Cet", "61 Cyg", "o Leo"]),
+    "Variable_Stars_AAVSO.txt": ("name", ["R CrB", "omi Cet", "del Cep"]),
+    "Landolt_Faint_Photometric_Standards.txt": ("name", ["92_245"]),
+    "Asteroiden.txt": ("name", ["(1) Ceres", "(433) Eros"]),
+}
+
+
+def ordner_pruefen(ordner):
+    """Reads every file of a catalogue folder with the program's column
+    rules and checks that well-known objects are there. Returns the list of
+    faults (empty when all is well)."""
+    import os
+    fehler = []
+    for name in DATEIEN:
+        pfad = os.path.join(ordner, name)
+        if not os.path.exists(pfad):
+            fehler.append(f"File not found: {name}")
+            continue
+        try:
+            saetze = datei_lesen(pfad, name)
+        except Lese_Fehler as e:
+            fehler.append(str(e))
+            continue
+        feld, werte = ERWARTET.get(name, (None, []))
+        vorhanden = {s[feld] for s in saetze} if feld else set()
+        fehler += [f"{name}: {w} missing" for w in werte if w not in vorhanden]
+        if name.startswith("2010-2080_") and (len(saetze) != 51867 or any(
+                abs(b["jd"] - a["jd"] - 0.5) > 1e-6 for a, b in zip(saetze, saetze[1:]))):
+            fehler.append(f"{name}: rows not every half day from 2010 to 2080")
+        print(f"{name:42} {len(saetze):7} records")
+    return fehler
+
+
+if __name__ == "__main__":
+    import os
+    import sys
+    ordner = sys.argv[1] if len(sys.argv) > 1 else os.environ.get("STELUX_KATALOG", "")
+    if not ordner or not os.path.isdir(ordner):
+        print("no catalogue folder given (argument or STELUX_KATALOG): nothing checked")
+        sys.exit(77)
+    probleme = ordner_pruefen(ordner)
+    for p in probleme:
+        print(p, file=sys.stderr)
+    sys.exit(1 if probleme else 0)
