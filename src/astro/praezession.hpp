@@ -11,3 +11,9 @@ void Praezessionswinkel(double jdFrom, double jdTo, double& zeta, double& z, dou
 //   ra, de  radians, mean equator and equinox of jdFrom
 //   raOut   radians in (-pi + z, pi + z], not reduced; deOut radians; equinox of jdTo
 void Praezession(double jdFrom, double jdTo, double ra, double de, double& raOut, double& deOut);
+
+// The same precession with the declination always taken from the arcsine of the
+// polar component (the constellation lookup's form, slightly less precise
+// within 26 deg of the north pole).
+void Praezession_Arcsin(double jdFrom, double jdTo, double ra, double de, double& raOut,
+                        double& deOut);

@@ -24,11 +24,12 @@ struct Positions_Anzeige {
     std::string Label_RAapp, Label_DEapp, Label_Typ, Label_Info;
     std::string Label_DE_Raddeg, Label_DE_Raddez, Label_StdRadhrs, Label_StdRadmin;
     std::string Label_Height, Label_Azimuth, Label_AirMass;
-    bool Hoehen_Farbe_Setzen = false; // Label_Height, _Azimuth, _AirMass, _Hoehe, _Azimut, _Luftmasse
+    bool Hoehen_Farbe_Setzen =
+        false; // Label_Height, _Azimuth, _AirMass, _Hoehe, _Azimut, _Luftmasse
     Farbe Hoehen_Farbe;
     std::string StatusBar1;
     // Full-precision values (only meaningful with an object selected).
-    double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp
+    double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp in [0, 24)
     double Hoehe = 0;         // degrees
     double Azimut = 0;        // degrees from south, positive west, (-180, 180]
     double Luftmasse = 0;
@@ -41,3 +42,26 @@ struct Positions_Anzeige {
 //   schmidt     true when the 40 cm Schmidt camera is the current instrument
 Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc, double sternzeit,
                                  const Parameter_Type& parameter, bool schmidt);
+
+// The pieces of one tick, each also used on its own.
+
+// Declination-circle reading d (degrees) as the window shows it: whole degrees
+// with sign ("+7", "-0", "-12") and the tenths digit.
+void Deklinationskreis_Texte(double d, std::string& grad, std::string& zehntel);
+
+// Hour-circle reading h (hours) to the nearest 0.1 min of time, folded into
+// [0 h, 24 h): the hours as two digits ("11") and the minutes ("51.4", "05.0").
+void Stundenkreis_Texte(double h, std::string& stunden, std::string& minuten);
+
+// Geometric altitude and azimuth of a place, no refraction.
+//   stundenwinkel, de, breite  radians
+//   hoehe   degrees
+//   azimut  degrees from the south point, positive towards the west, (-180, 180]
+void Hoehe_Azimut(double stundenwinkel, double de, double breite, double& hoehe, double& azimut);
+
+// Air mass at a geometric altitude in degrees (Pickering 2002); 0 below 0.5 deg.
+double Luftmasse(double hoehe);
+
+// Colour of the altitude, azimuth and air-mass labels: green above 20 deg,
+// red at 20 deg and below (also under the horizon).
+Farbe Hoehen_Warnfarbe(double hoehe);

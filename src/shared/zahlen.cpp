@@ -7,14 +7,50 @@
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 
+namespace {
+// Adds one unit in the last place of a digit string, away from zero.
+void Letzte_Stelle_Erhoehen(std::string& s) {
+    std::size_t i = s.size();
+    while (i > 0) {
+        --i;
+        if (s[i] == '.') continue;
+        if (s[i] == '-') break;
+        if (s[i] != '9') {
+            ++s[i];
+            return;
+        }
+        s[i] = '0';
+    }
+    s.insert(s[0] == '-' ? 1 : 0, 1, '1');
+}
+} // namespace
+
 std::string Fest(double x, int dezimalen) {
     if (dezimalen < 0) dezimalen = 0;
     if (!std::isfinite(x)) return std::isnan(x) ? "NAN" : (x > 0 ? "INF" : "-INF");
-    char puffer[400];
-    auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, dezimalen);
-    if (fehler != std::errc()) return "?";
-    std::string s(puffer, ende);
+    // A value exactly half-way between two shown values rounds away from zero
+    // (2.5 -> 3, -1.25 -> -1.3), as readers of a display expect; the exact decimal
+    // expansion tells a true tie from a value merely close to one.
+    char lang[420];
+    auto [lang_ende, lang_fehler] =
+        std::to_chars(lang, lang + sizeof lang, x, std::chars_format::fixed, dezimalen + 40);
+    std::string s;
+    if (lang_fehler == std::errc()) {
+        const std::string voll(lang, lang_ende);
+        const std::size_t punkt = voll.find('.');
+        const std::string rest = voll.substr(punkt + 1 + static_cast<std::size_t>(dezimalen));
+        if (rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos) {
+            s = voll.substr(0, dezimalen == 0 ? punkt : punkt + 1 + static_cast<std::size_t>(dezimalen));
+            Letzte_Stelle_Erhoehen(s);
+        }
+    }
+    if (s.empty()) {
+        char puffer[400];
+        auto [ende, fehler] =
+            std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, dezimalen);
+        if (fehler != std::errc()) return "?";
+        s.assign(puffer, ende);
+    }
     if (!s.empty() && s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
         s.erase(0, 1);
     return s;

@@ -30,8 +30,9 @@ double ArcTan2(double y, double x) {
 }
 
 double Mod_Positiv(double x, double m) {
-    const double q = x / m;
-    double r = m * (q - std::trunc(q));
+    // Extended precision keeps exact cases exact: 25 mod 24 is 1, not 0.99999999999999.
+    const long double q = static_cast<long double>(x) / m;
+    double r = static_cast<double>(m * (q - std::trunc(q)));
     if (r < 0) r += m;
     // A tiny negative remainder plus m rounds to m itself; that is 0 modulo m.
     if (r >= m) r = 0.0;

@@ -1,0 +1,64 @@
+#include "cli/argumente.hpp"
+
+#include <stdexcept>
+
+#include "shared/zahlen.hpp"
+#include "time/kalender.hpp"
+
+std::optional<double> Zeitpunkt_Lesen(const std::string& t) {
+    // Fixed positions: 0123-56-89T12:45:78[.fff]
+    if (t.size() < 19 || t[4] != '-' || t[7] != '-' || (t[10] != 'T' && t[10] != ' ') ||
+        t[13] != ':' || t[16] != ':')
+        return std::nullopt;
+    auto zahl = [&](std::size_t von, std::size_t laenge) -> std::optional<int> {
+        for (std::size_t i = von; i < von + laenge; ++i)
+            if (t[i] < '0' || t[i] > '9') return std::nullopt;
+        return Ganzzahl_Versuchen(std::string_view(t).substr(von, laenge));
+    };
+    const auto Y = zahl(0, 4), M = zahl(5, 2), D = zahl(8, 2), h = zahl(11, 2), m = zahl(14, 2);
+    if (!Y || !M || !D || !h || !m) return std::nullopt;
+    const std::string sek = t.substr(17);
+    if (sek.size() < 2 || sek[0] < '0' || sek[0] > '9' || sek[1] < '0' || sek[1] > '9')
+        return std::nullopt;
+    if (sek.size() > 2 && (sek[2] != '.' || sek.size() == 3)) return std::nullopt;
+    for (std::size_t i = 3; i < sek.size(); ++i)
+        if (sek[i] < '0' || sek[i] > '9') return std::nullopt;
+    const auto s = Reell_Versuchen(sek);
+    if (!s) return std::nullopt;
+    static constexpr int Monatstage[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (*M < 1 || *M > 12 || *D < 1 || *D > Monatstage[*M - 1] || *h > 23 || *m > 59 || *s >= 60)
+        return std::nullopt;
+    double jd = 0;
+    Datum_Zu_JD(*Y, *M, *D, *h, *m, *s, jd);
+    return jd;
+}
+
+Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
+    Cli_Argumente a;
+    bool bezeichnung_da = false;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& arg = argumente[i];
+        auto wert = [&]() -> const std::string& {
+            if (i + 1 >= argumente.size())
+                throw std::invalid_argument(arg + " braucht einen Wert");
+            return argumente[++i];
+        };
+        if (arg == "--zeit") {
+            const std::string& t = wert();
+            a.JD_UT = Zeitpunkt_Lesen(t);
+            if (!a.JD_UT) throw std::invalid_argument("ungültige Zeit: " + t);
+        } else if (arg == "--daten") {
+            a.Daten = wert();
+            if (a.Daten.empty()) throw std::invalid_argument("--daten braucht einen Ordner");
+        } else if (arg == "--zehntel") {
+            a.Zehntel = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
+            throw std::invalid_argument("unbekannte Option: " + arg);
+        } else {
+            if (bezeichnung_da) throw std::invalid_argument("mehr als eine Bezeichnung: " + arg);
+            a.Bezeichnung = arg;
+            bezeichnung_da = true;
+        }
+    }
+    return a;
+}

@@ -1,0 +1,53 @@
+#include "pointing/instrument.hpp"
+
+namespace {
+constexpr long double Korrektur_Schritt = 0.1L;
+
+void Schritt(double& feld, long double schritt) {
+    feld = static_cast<double>(static_cast<long double>(feld) + schritt);
+}
+} // namespace
+
+bool Ist_Schmidt_Kamera(std::string_view caption_instrument1) {
+    return caption_instrument1 == Caption_Schmidt_Kamera;
+}
+
+void Instrument_Captions(std::int32_t instrument, std::string& caption1, std::string& caption2) {
+    const bool schmidt = instrument == 40;
+    caption1 = schmidt ? Caption_Schmidt_Kamera : Caption_Cassegrain;
+    caption2 = schmidt ? Caption_Cassegrain : Caption_Schmidt_Kamera;
+}
+
+std::int32_t Instrument_Aus_Caption(std::string_view caption_instrument1) {
+    return Ist_Schmidt_Kamera(caption_instrument1) ? 40 : 60;
+}
+
+void Instrumente_Tauschen(std::string& caption1, std::string& caption2) {
+    const bool war_schmidt = Ist_Schmidt_Kamera(caption1);
+    caption1 = caption2;
+    caption2 = war_schmidt ? Caption_Schmidt_Kamera : Caption_Cassegrain;
+}
+
+double DE_Korrektur(const Parameter_Type& p, bool schmidt) {
+    return schmidt ? p.DE_Korr_40 : p.DE_Korr_60;
+}
+
+double SW_Korrektur(const Parameter_Type& p, bool schmidt) {
+    return schmidt ? p.SW_Korr_40 : p.SW_Korr_60;
+}
+
+void Korrektur_DE_Plus(Parameter_Type& p, bool schmidt) {
+    Schritt(schmidt ? p.DE_Korr_40 : p.DE_Korr_60, Korrektur_Schritt);
+}
+
+void Korrektur_DE_Minus(Parameter_Type& p, bool schmidt) {
+    Schritt(schmidt ? p.DE_Korr_40 : p.DE_Korr_60, -Korrektur_Schritt);
+}
+
+void Korrektur_SW_Plus(Parameter_Type& p, bool schmidt) {
+    Schritt(schmidt ? p.SW_Korr_40 : p.SW_Korr_60, Korrektur_Schritt);
+}
+
+void Korrektur_SW_Minus(Parameter_Type& p, bool schmidt) {
+    Schritt(schmidt ? p.SW_Korr_40 : p.SW_Korr_60, -Korrektur_Schritt);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The two instruments and their setting-circle corrections. The current
+// instrument is the caption of the instrument menu's top item; these functions
+// are what the window's menu and correction buttons do with it.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "shared/parameter_type.hpp"
+
+inline constexpr std::string_view Caption_Schmidt_Kamera = "&40cm Schmidt-Kamera";
+inline constexpr std::string_view Caption_Cassegrain = "&60cm Cassegrain";
+
+// True when the top menu caption names the 40 cm Schmidt camera (exact
+// comparison); any other caption means the 60 cm Cassegrain.
+bool Ist_Schmidt_Kamera(std::string_view caption_instrument1);
+
+// The two menu captions at start-up from Parameter.Instrument: 40 puts the
+// Schmidt camera on top, any other value the Cassegrain.
+void Instrument_Captions(std::int32_t instrument, std::string& caption1, std::string& caption2);
+
+// Parameter.Instrument at stop from the top caption: 40 or 60.
+std::int32_t Instrument_Aus_Caption(std::string_view caption_instrument1);
+
+// The menu's switch: the sub-item's caption goes on top, and the sub-item
+// names the instrument that was current.
+void Instrumente_Tauschen(std::string& caption1, std::string& caption2);
+
+// Corrections of the current instrument: declination in degrees, hour angle in
+// minutes of time.
+double DE_Korrektur(const Parameter_Type& parameter, bool schmidt);
+double SW_Korrektur(const Parameter_Type& parameter, bool schmidt);
+
+// The four correction buttons: +-0.1 on the current instrument's field only.
+// The sum is formed in extended precision and stored as a double.
+void Korrektur_DE_Plus(Parameter_Type& parameter, bool schmidt);
+void Korrektur_DE_Minus(Parameter_Type& parameter, bool schmidt);
+void Korrektur_SW_Plus(Parameter_Type& parameter, bool schmidt);
+void Korrektur_SW_Minus(Parameter_Type& parameter, bool schmidt);

@@ -1,0 +1,171 @@
+#include "pointing/positions_tick.hpp"
+
+#include <cmath>
+
+#include "astro/praezession.hpp"
+#include "astro/sternbild.hpp"
+#include "pointing/geostat.hpp"
+#include "pointing/instrument.hpp"
+#include "shared/konstanten.hpp"
+#include "shared/text.hpp"
+#include "shared/zahlen.hpp"
+#include "time/numerik.hpp"
+#include "time/uhr_tick.hpp"
+#include "time/zeit_texte.hpp"
+
+namespace {
+
+constexpr const char* Katalog_Geostat = "Geostat. ";
+
+// Altitude above which the observer is not warned (degrees).
+constexpr double Warnhoehe = 20.0;
+
+bool Ist_Katalog_Label(const std::string& katalog) {
+    for (const char* label : Katalog_Labels)
+        if (katalog == label) return true;
+    return false;
+}
+
+// The idle texts of a tick with no object selected; colours stay as they are.
+void Leerer_Zustand(Positions_Anzeige& a) {
+    a.Label_Objekt.clear();
+    a.Label_RA2000 = "RA(J2000)";
+    a.Label_RAapp = "RA(appar)";
+    a.Label_DE2000 = "DE(J2000)";
+    a.Label_DEapp = "DE(appar)";
+    a.Label_Typ = "Typ: ";
+    a.Label_Con = "Con: ";
+}
+
+// A coordinate the texts can show: a finite value of sensible size.
+bool Darstellbar(double x) {
+    return std::isfinite(x) && std::fabs(x) < 1e9;
+}
+
+// Name line: kind label in place of the kind letter, then alias and distance.
+std::string Objekt_Zeile(const Objekt_Type& o) {
+    std::string text(Trimmen(o.Bezeichnung));
+    if (Ist_Katalog_Label(o.Katalog)) {
+        if (!text.empty()) text.erase(0, 1);
+        text = o.Katalog + text;
+    }
+    if (!o.Alias.empty() || o.Distanz > 0) {
+        if (text == "Planet Sonne") text = "Sonne";
+        text += "   " + o.Alias;
+        if (!o.Alias.empty() && o.Distanz != UNBEKANNT) text += "; ";
+        if (o.Distanz != UNBEKANNT)
+            text += Fest(o.Distanz, o.Distanz <= 10 ? 1 : 0) + " " + o.Distanz_Einheit;
+    }
+    return text;
+}
+
+std::string Rektaszension_Text(double ra_std) {
+    return std::string(Trimmen(Sexagesimal_Text(1, ra_std))) + "h";
+}
+
+std::string Deklination_Text(double de_grad) {
+    std::string s = std::string(Trimmen(Sexagesimal_Text(0, de_grad))) + "°";
+    if (s[0] != '-') s = "+" + s;
+    return s;
+}
+
+std::string Info_Text(const Objekt_Type& o) {
+    std::string t;
+    if (o.VMag != UNBEKANNT) t = "VMag:" + Fest(o.VMag, 1);
+    if (o.BMag != UNBEKANNT) t += "; BMag:" + Fest(o.BMag, 1);
+    return t;
+}
+
+} // namespace
+
+void Deklinationskreis_Texte(double d, std::string& grad, std::string& zehntel) {
+    std::string s = Fest(d, 1);
+    if (s[0] != '-') s = "+" + s;
+    grad = s.substr(0, s.find('.'));
+    zehntel = s.substr(s.size() - 1);
+}
+
+void Stundenkreis_Texte(double h, std::string& stunden, std::string& minuten) {
+    // Divided by 60, the hours fall into the minutes field and the minutes into the
+    // seconds field of the sexagesimal text: " s00:hh:mm.m".
+    const std::string t = Sexagesimal_Text(1, Mod_Positiv(h, 24.0) / 60.0);
+    stunden = t.substr(5, 2);
+    minuten = t.substr(8, 4);
+    // Rounded up to the full circle: that is 0 h again.
+    if (stunden == "24") stunden = "00";
+}
+
+void Hoehe_Azimut(double stundenwinkel, double de, double breite, double& hoehe, double& azimut) {
+    hoehe = ArcSin(std::sin(breite) * std::sin(de) +
+                   std::cos(breite) * std::cos(de) * std::cos(stundenwinkel)) *
+            Rad_Zu_Grad;
+    azimut = ArcTan2(std::sin(stundenwinkel),
+                     std::cos(stundenwinkel) * std::sin(breite) - std::tan(de) * std::cos(breite)) *
+             Rad_Zu_Grad;
+    while (azimut <= -180.0) azimut += 360.0;
+    while (azimut > 180.0) azimut -= 360.0;
+}
+
+Farbe Hoehen_Warnfarbe(double hoehe) {
+    return hoehe > Warnhoehe ? Farbe_Gruen : Farbe_Rot;
+}
+
+double Luftmasse(double hoehe) {
+    if (!(hoehe >= 0.5)) return 0.0;
+    return 1.0 / std::sin((hoehe + 244.0 / (165.0 + 47.0 * Potenz(hoehe, 1.1))) * Grad_Zu_Rad);
+}
+
+Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc, double sternzeit,
+                                 const Parameter_Type& parameter, bool schmidt) {
+    Positions_Anzeige a;
+    a.StatusBar1 = Korrektur_Status_Text(parameter);
+
+    // A satellite whose designation carries no readable longitude, or a place
+    // no text can show, is treated as no selection rather than failing twice a second.
+    const bool geostat = objekt.Katalog == Katalog_Geostat;
+    if (!gueltig || (geostat && !Geostat_Laenge_Gueltig(objekt.Bezeichnung)) ||
+        (!geostat && !(Darstellbar(objekt.RA2000) && Darstellbar(objekt.DE2000)))) {
+        Leerer_Zustand(a);
+        return a;
+    }
+
+    if (geostat) {
+        Geostat_Position(objekt, jd_pc, sternzeit, parameter);
+        objekt.Con = Sternbild(objekt.RA2000 * Std_Zu_Rad, objekt.DE2000 * Grad_Zu_Rad, JD2000);
+    }
+    a.Label_Objekt = Objekt_Zeile(objekt);
+    a.Objekt_Farbe_Setzen = true;
+    a.Label_Objekt_Farbe = Farbe_Weiss;
+
+    // Place of date: the J2000 place precessed to the PC clock's instant.
+    double ra, de;
+    Praezession(JD2000, jd_pc, objekt.RA2000 * Std_Zu_Rad, objekt.DE2000 * Grad_Zu_Rad, ra, de);
+    objekt.RAapp = Mod_Positiv(ra * Rad_Zu_Std, 24.0);
+    objekt.DEapp = de * Rad_Zu_Grad;
+
+    a.Label_RA2000 = "RA(J2000) " + Rektaszension_Text(objekt.RA2000);
+    a.Label_RAapp = "RA(appar) " + Rektaszension_Text(objekt.RAapp);
+    a.Label_DE2000 = "DE(J2000) " + Deklination_Text(objekt.DE2000);
+    a.Label_DEapp = "DE(appar) " + Deklination_Text(objekt.DEapp);
+    a.Label_Con = "Con: " + objekt.Con;
+    a.Label_Typ = "Typ: " + objekt.Typ;
+    a.Label_Info = Info_Text(objekt);
+
+    // Setting circles of the current instrument, each with its own offset.
+    Deklinationskreis_Texte(objekt.DEapp + DE_Korrektur(parameter, schmidt), a.Label_DE_Raddeg,
+                            a.Label_DE_Raddez);
+    a.Stundenwinkel = Mod_Positiv(sternzeit - objekt.RAapp, 24.0);
+    Stundenkreis_Texte(a.Stundenwinkel + SW_Korrektur(parameter, schmidt) / 60.0, a.Label_StdRadhrs,
+                       a.Label_StdRadmin);
+
+    // Altitude, azimuth and air mass from the uncorrected place.
+    Hoehe_Azimut((sternzeit - objekt.RAapp) * Std_Zu_Rad, objekt.DEapp * Grad_Zu_Rad,
+                 parameter.Breite * Grad_Zu_Rad, a.Hoehe, a.Azimut);
+    a.Hoehen_Farbe_Setzen = true;
+    a.Hoehen_Farbe = Hoehen_Warnfarbe(a.Hoehe);
+    a.Label_Height = Fest(a.Hoehe, 1) + "°";
+    a.Label_Azimuth = Fest(a.Azimut, 1) + "°";
+    a.Luftmasse = Luftmasse(a.Hoehe);
+    a.Label_AirMass = Fest(a.Luftmasse, 3);
+    return a;
+}

@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "cli/argumente.hpp"
+#include "shared/konstanten.hpp"
+
+TEST(CliArgumente, OptionenUndBezeichnung) {
+    const Cli_Argumente a =
+        Argumente_Lesen({"--zeit", "2000-01-01T12:00:00", "--daten", "/tmp/x", "--zehntel", "omi Cet"});
+    ASSERT_TRUE(a.JD_UT);
+    EXPECT_EQ(*a.JD_UT, JD2000);
+    EXPECT_EQ(a.Daten, "/tmp/x");
+    EXPECT_TRUE(a.Zehntel);
+    EXPECT_EQ(a.Bezeichnung, "omi Cet");
+    EXPECT_FALSE(Argumente_Lesen({}).JD_UT);
+    EXPECT_EQ(Argumente_Lesen({}).Bezeichnung, "");
+}
+
+TEST(CliArgumente, FehlerImAufruf) {
+    for (const auto& falsch : std::vector<std::vector<std::string>>{
+             {"--zeit"}, {"--zeit", "2000-13-01T00:00:00"}, {"--zeit", "2000-02-30T00:00:00"},
+             {"--zeit", "2000-01-01T24:00:00"}, {"--zeit", "2000-01-01T12:00:60"},
+             {"--zeit", "2000-01-01T12:00:00."}, {"--zeit", "2000-01-01 12:00"},
+             {"--zeit", "2000-01-01T12:00:0x"}, {"--daten"}, {"--hilfe"}, {"M31", "M42"}})
+        EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
+}
+
+TEST(CliArgumente, ZeitMitBruchteilen) {
+    const auto jd = Zeitpunkt_Lesen("2026-03-20T21:00:00.250");
+    ASSERT_TRUE(jd);
+    EXPECT_NEAR(*jd, 2461120.375 + 0.25 / 86400, 1e-9);
+}

@@ -1,0 +1,79 @@
+#include "pointing/instrument.hpp"
+
+#include <gtest/gtest.h>
+
+#include "pointing/positions_tick.hpp"
+#include "shared/konstanten.hpp"
+#include "shared/zahlen.hpp"
+#include "time/uhr_tick.hpp"
+
+TEST(Instrument, CaptionsUndTausch) {
+    std::string c1, c2;
+    Instrument_Captions(40, c1, c2);
+    EXPECT_EQ(c1, "&40cm Schmidt-Kamera");
+    EXPECT_EQ(c2, "&60cm Cassegrain");
+    EXPECT_TRUE(Ist_Schmidt_Kamera(c1));
+    EXPECT_EQ(Instrument_Aus_Caption(c1), 40);
+
+    Instrumente_Tauschen(c1, c2);
+    EXPECT_EQ(c1, "&60cm Cassegrain");
+    EXPECT_EQ(c2, "&40cm Schmidt-Kamera");
+    EXPECT_FALSE(Ist_Schmidt_Kamera(c1));
+    EXPECT_EQ(Instrument_Aus_Caption(c1), 60);
+    Instrumente_Tauschen(c1, c2);
+    EXPECT_EQ(c1, "&40cm Schmidt-Kamera");
+    EXPECT_EQ(c2, "&60cm Cassegrain");
+
+    // Any value but 40 starts with the Cassegrain; the comparison is exact.
+    Instrument_Captions(0, c1, c2);
+    EXPECT_EQ(c1, "&60cm Cassegrain");
+    EXPECT_EQ(c2, "&40cm Schmidt-Kamera");
+    EXPECT_FALSE(Ist_Schmidt_Kamera("40cm Schmidt-Kamera"));
+}
+
+TEST(Instrument, KorrekturenNurAmAktuellen) {
+    Parameter_Type p;
+    Korrektur_SW_Plus(p, false);
+    EXPECT_DOUBLE_EQ(p.SW_Korr_60, 0.1);
+    EXPECT_EQ(p.SW_Korr_40, 0.0);
+    Korrektur_SW_Minus(p, true);
+    Korrektur_SW_Minus(p, true);
+    EXPECT_DOUBLE_EQ(p.SW_Korr_40, -0.2);
+    EXPECT_DOUBLE_EQ(p.SW_Korr_60, 0.1);
+    Korrektur_DE_Minus(p, false);
+    EXPECT_DOUBLE_EQ(p.DE_Korr_60, -0.1);
+    EXPECT_EQ(p.DE_Korr_40, 0.0);
+    EXPECT_DOUBLE_EQ(SW_Korrektur(p, true), -0.2);
+    EXPECT_DOUBLE_EQ(SW_Korrektur(p, false), 0.1);
+    EXPECT_DOUBLE_EQ(DE_Korrektur(p, false), -0.1);
+}
+
+TEST(Instrument, KorrekturenInDenAblesungen) {
+    Parameter_Type p;
+    p.Breite = 47.0;
+    Objekt_Type o;
+    o.RA2000 = 4.0;
+    o.DE2000 = 20.0;
+    o.VMag = o.BMag = o.Distanz = UNBEKANNT;
+
+    const double jd = 2461382.25;
+    Positions_Tick(o, true, jd, 0.0, p, true);
+    const double sternzeit = o.RAapp + 1.0; // one hour west of the meridian
+    const Positions_Anzeige vorher = Positions_Tick(o, true, jd, sternzeit, p, true);
+
+    for (int i = 0; i < 3; ++i) Korrektur_DE_Plus(p, true);
+    Positions_Anzeige a = Positions_Tick(o, true, jd, sternzeit, p, true);
+    EXPECT_EQ(Korrektur_Status_Text(p), a.StatusBar1);
+    EXPECT_NE(a.StatusBar1.find("Kamera: DE/SW-Korr: 0.3°/0.0min"), std::string::npos);
+    const double d = o.DEapp + 0.3;
+    EXPECT_EQ(a.Label_DE_Raddeg + "." + a.Label_DE_Raddez, "+" + Fest(d, 1));
+    EXPECT_EQ(a.Label_Height, vorher.Label_Height); // altitude stays uncorrected
+
+    // The Cassegrain's hour-angle correction shows only while it is current.
+    for (int i = 0; i < 25; ++i) Korrektur_SW_Plus(p, false);
+    EXPECT_EQ(Positions_Tick(o, true, jd, sternzeit, p, true).Label_StdRadmin,
+              vorher.Label_StdRadmin);
+    a = Positions_Tick(o, true, jd, sternzeit, p, false);
+    EXPECT_EQ(a.Label_StdRadhrs + " " + a.Label_StdRadmin, "01 02.5");
+    EXPECT_EQ(a.Label_DE_Raddeg + "." + a.Label_DE_Raddez, "+" + Fest(o.DEapp, 1));
+}

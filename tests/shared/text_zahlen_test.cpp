@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "shared/fehler.hpp"
+#include "shared/text.hpp"
+#include "shared/zahlen.hpp"
+#include "shared/zeilen_leser.hpp"
+
+TEST(Text, SpaltenZaehlenBytesUndSchneidenAmZeilenende) {
+    EXPECT_EQ(Spalten("M31  And", 1, 6), "M31  A");
+    EXPECT_EQ(Spalten("M31", 2, 10), "31");
+    EXPECT_EQ(Spalten("M31", 5, 10), "");
+    EXPECT_EQ(Spalten("", 1, 1), "");
+    EXPECT_EQ(Trimmen("\t  R CrB \r"), "R CrB");
+    EXPECT_EQ(Gross("omi cet äü"), "OMI CET äü");
+    // Windows-1252 umlauts and the degree sign are one byte each.
+    EXPECT_EQ(Cp1252_Zu_Utf8("\xF6stliche L\xE4nge (\xB0) \x80"), "östliche Länge (°) €");
+    EXPECT_EQ(Utf8_Zu_Cp1252("östliche Länge (°) € α"), "\xF6stliche L\xE4nge (\xB0) \x80 ?");
+    EXPECT_EQ(Text_Feld("  M\xF6nch  x", 1, 9), "Mönch");
+}
+
+TEST(Zahlen, FestImmerMitPunkt) {
+    std::setlocale(LC_ALL, "de_DE.UTF-8"); // decimal comma where the locale exists
+    EXPECT_EQ(Fest(7.47497, 5), "7.47497");
+    EXPECT_EQ(Fest(-1.5, 5), "-1.50000");
+    EXPECT_EQ(Fest(0.78, 1), "0.8");
+    EXPECT_EQ(Fest(10.4, 0), "10");
+    EXPECT_EQ(Fest(2451545, 5), "2451545.00000");
+    EXPECT_EQ(Fest(-0.04, 1), "0.0");
+    EXPECT_EQ(Fest(-0.2, 1), "-0.2");
+    EXPECT_EQ(Fest(1234567.891, 2), "1234567.89");
+    // Exact halves round away from zero; values merely near a half round to nearest.
+    EXPECT_EQ(Fest(-1.25, 1), "-1.3");
+    EXPECT_EQ(Fest(0.125, 2), "0.13");
+    EXPECT_EQ(Fest(10.5, 0), "11");
+    EXPECT_EQ(Fest(9.5, 0), "10");
+    EXPECT_EQ(Fest(-99.95, 1), "-100.0"); // -99.95 is a little below the half in binary
+    EXPECT_EQ(Fest(0.15, 1), "0.1");      // 0.15 is 0.1499999... in binary
+    EXPECT_EQ(Fest(-0.5, 0), "-1");
+    EXPECT_EQ(Rechtsbuendig("40", 4), "  40");
+    EXPECT_EQ(Rechtsbuendig("12345", 4), "12345");
+    EXPECT_DOUBLE_EQ(Reell_Lesen(" 12.5 "), 12.5);
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST(Zahlen, FelderStrengGelesen) {
+    EXPECT_EQ(Ganzzahl_Lesen(" 07"), 7);
+    EXPECT_EQ(Ganzzahl_Lesen("-3"), -3);
+    EXPECT_THROW(Ganzzahl_Lesen("7 "), Konvertierungs_Fehler);
+    EXPECT_THROW(Ganzzahl_Lesen("  "), Konvertierungs_Fehler);
+    EXPECT_THROW(Ganzzahl_Lesen("1.5"), Konvertierungs_Fehler);
+    EXPECT_DOUBLE_EQ(Reell_Lesen("-0.5"), -0.5);
+    EXPECT_DOUBLE_EQ(Reell_Lesen("+1e3"), 1000);
+    EXPECT_DOUBLE_EQ(Reell_Lesen("  .5"), 0.5);
+    EXPECT_THROW(Reell_Lesen("    "), Konvertierungs_Fehler);
+    EXPECT_THROW(Reell_Lesen("12,5"), Konvertierungs_Fehler);
+    EXPECT_THROW(Reell_Lesen("1.2.3"), Konvertierungs_Fehler);
+    try {
+        Reell_Lesen("12,5");
+        FAIL();
+    } catch (const Konvertierungs_Fehler& f) {
+        EXPECT_NE(std::string(f.what()).find("'12,5'"), std::string::npos);
+    }
+}
+
+TEST(ZeilenLeser, ZeilenendenUndLetzteZeile) {
+    const auto pfad = std::filesystem::temp_directory_path() / "stelux_zeilen_test.txt";
+    {
+        std::ofstream f(pfad, std::ios::binary);
+        f << "eins\r\nzwei\n\r\n--\r\n" << std::string(300000, 'x') << "\r\nletzte";
+    }
+    Zeilen_Leser l(pfad.string());
+    std::string_view z;
+    ASSERT_TRUE(l.Naechste(z));
+    EXPECT_EQ(z, "eins");
+    ASSERT_TRUE(l.Naechste(z));
+    EXPECT_EQ(z, "zwei");
+    ASSERT_TRUE(l.Naechste(z));
+    EXPECT_EQ(z, "");
+    ASSERT_TRUE(l.Beschreibung_Ueberspringen());
+    ASSERT_TRUE(l.Naechste(z));
+    EXPECT_EQ(z.size(), 300000u); // longer than one read block
+    ASSERT_TRUE(l.Naechste(z));
+    EXPECT_EQ(z, "letzte");
+    EXPECT_EQ(l.Zeilennummer(), 6);
+    EXPECT_FALSE(l.Naechste(z));
+    EXPECT_FALSE(l.Beschreibung_Ueberspringen());
+    std::filesystem::remove(pfad);
+}
+
+TEST(ZeilenLeser, FehlendeDateiNenntDenNamen) {
+    try {
+        Zeilen_Leser l("/nonexistent/Hipparcos_J2000.txt", "Hipparcos_J2000.txt");
+        FAIL();
+    } catch (const Ein_Ausgabe_Fehler& f) {
+        EXPECT_STREQ(f.what(), "File not found: Hipparcos_J2000.txt");
+    }
+}
