@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Set-up of Stelux on Debian 12: installs what is missing, builds, and then
-#   ./einrichten.sh starten   builds the catalogues and starts the program
-#   ./einrichten.sh testen    runs every test
+#   ./einrichten.sh starten   builds the catalogues (once), puts the element
+#                             files, the own-objects sample and the manual into
+#                             the data folder where the user has none, and
+#                             starts the program in the catalogue folder
+#   ./einrichten.sh testen    builds the catalogues (once) and runs every test
+# The catalogue folder is ~/.local/share/stelux/katalog (STELUX_KATALOG).
 set -euo pipefail
 cd "$(dirname "$0")"
 quelle=$(pwd)
@@ -13,8 +17,8 @@ case "$aktion" in
 esac
 
 pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-        liberfa-dev libbenchmark-dev fonts-liberation xvfb xauth locales
-        python3 python3-ephem python3-astropy python3-numpy
+        liberfa-dev libbenchmark-dev fonts-liberation xvfb xauth locales xdg-user-dirs
+        python3 python3-ephem python3-astropy python3-erfa python3-numpy
         kstars-data stellarium-data gpredict iraf-noao)
 fehlend=()
 for p in "${pakete[@]}"; do
@@ -40,11 +44,20 @@ build=${STELUX_BUILD:-$quelle/build}
 cmake -S "$quelle" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
+# The launcher builds the catalogues when they are missing or the builder has
+# changed (it keeps a stamp with the builder's hash), copies the user's files
+# without ever overwriting one, and starts the program in the catalogue folder.
+export STELUX_KATALOG=${STELUX_KATALOG:-${XDG_DATA_HOME:-$HOME/.local/share}/stelux/katalog}
+export STELUX_PROGRAMM=$build/stelux
+export STELUX_BAUER=$quelle/tools/catalogs/katalog_bauen.py
+export STELUX_ANLEITUNG=$build/Stelux_Anleitung.pdf
+
 case "$aktion" in
   testen)
+    STELUX_NUR_KATALOG=1 "$quelle/tools/desktop/stelux-starten"
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
     ;;
   starten)
-    exec "$build/stelux"
+    exec "$quelle/tools/desktop/stelux-starten"
     ;;
 esac
