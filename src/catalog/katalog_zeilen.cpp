@@ -275,13 +275,22 @@ long Katalog_Datei_Pruefen(Katalog_Format format, const std::string& pfad) {
     Zeilen_Leser leser(pfad);
     if (!Kopf_Ueberspringen(format, leser)) return 0;
     long anzahl = 0;
+    double jd_vorher = 0;
     std::string_view zeile;
     while (leser.Naechste(zeile)) {
+        const std::string wo = pfad + ", line " + std::to_string(leser.Zeilennummer()) + ": ";
         try {
             Zeile_Pruefen(format, zeile);
         } catch (const Konvertierungs_Fehler& f) {
-            throw Konvertierungs_Fehler(pfad + ", line " + std::to_string(leser.Zeilennummer()) +
-                                        ": " + f.what());
+            throw Konvertierungs_Fehler(wo + f.what());
+        }
+        if (format == Katalog_Format::Ephemeriden) {
+            // A row is used within a quarter day of it, so rows half a day
+            // apart cover every instant of the table's span.
+            const double jd = Ephemeriden_JD(zeile);
+            if (anzahl > 0 && !(jd > jd_vorher && jd - jd_vorher <= 0.5))
+                throw Bereichs_Fehler(wo + "rows not in increasing time at most 0.5 day apart");
+            jd_vorher = jd;
         }
         ++anzahl;
     }

@@ -120,5 +120,7 @@ void Zeile_Pruefen(Katalog_Format format, std::string_view zeile);
 
 // Reads every data line of the file at `pfad` (after its header) through
 // Zeile_Pruefen. Returns the number of data lines. A malformed field throws
-// Konvertierungs_Fehler with the file name and line number in front.
+// Konvertierungs_Fehler with the file name and line number in front; an
+// ephemeris table whose rows do not follow each other in time at most half a
+// day apart throws Bereichs_Fehler. A missing file throws Ein_Ausgabe_Fehler.
 long Katalog_Datei_Pruefen(Katalog_Format format, const std::string& pfad);

@@ -1,30 +1,16 @@
 // The line readers on their own, and the check of whole files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "catalog/katalog_zeilen.hpp"
 #include "shared/fehler.hpp"
 
+namespace fs = std::filesystem;
+
 namespace {
 const std::string Daten = std::string(STELUX_TEST_DATEN) + "/catalog/";
-}
-
-TEST(KatalogZeilen, SexagesimalMitEigenerVorzeichenspalte) {
-    EXPECT_DOUBLE_EQ(DE_Sexagesimal("-", "00", "30", "00"), -0.5);
-    EXPECT_DOUBLE_EQ(DE_Sexagesimal("+", "00", "30", "00"), 0.5);
-    EXPECT_DOUBLE_EQ(DE_Sexagesimal(" ", "01", "30", "36.0"), 1.51);
-    EXPECT_DOUBLE_EQ(DE_Sexagesimal("", "01", "00", "0"), 1.0); // line ended before the sign
-    EXPECT_DOUBLE_EQ(RA_Sexagesimal("23", "59", "60.0"), 24.0);
-    EXPECT_THROW(DE_Sexagesimal("-", "  ", "30", "00"), Konvertierungs_Fehler);
-    EXPECT_THROW(RA_Sexagesimal("1 ", "00", "00"), Konvertierungs_Fehler); // blank after digits
-}
-
-TEST(KatalogZeilen, FeldVergleichOhneKopie) {
-    EXPECT_TRUE(Feld_Gleich("  m31 ", "M31", true));
-    EXPECT_FALSE(Feld_Gleich("  m31 ", "M31", false));
-    EXPECT_FALSE(Feld_Gleich("M310", "M31", true));
-    EXPECT_TRUE(Feld_Gleich("", "", true));
-    // Only ASCII letters change case; a Windows-1252 umlaut stays.
-    EXPECT_FALSE(Feld_Gleich("\xe4", "\xc4", true));
 }
 
 namespace {
@@ -72,19 +58,6 @@ TEST(KatalogZeilen, EigenesObjektAequinoktiumsfeld) {
     EXPECT_THROW(Eigenes_Objekt_Lesen("5.5"), Konvertierungs_Fehler);
 }
 
-TEST(KatalogZeilen, EphemeridenZeile) {
-    const std::string z = "2461001.000  10 01 30.00 -00 30 00.0  1.20  4.6 1.53 Sex";
-    EXPECT_EQ(Ephemeriden_JD(z), 2461001.0);
-    Objekt_Type o;
-    Ephemeriden_Zeile_Lesen(z, "Sonne", o);
-    EXPECT_EQ(o.Bezeichnung, "PSonne");
-    EXPECT_EQ(o.Typ, "Sonne");
-    EXPECT_DOUBLE_EQ(o.DE2000, -0.5);
-    EXPECT_EQ(o.Con, "Sex");
-    EXPECT_THROW(Ephemeriden_JD("JD"), Konvertierungs_Fehler);
-    EXPECT_THROW(Ephemeriden_JD(""), Konvertierungs_Fehler);
-}
-
 TEST(KatalogZeilen, GanzeDateienPruefen) {
     using F = Katalog_Format;
     EXPECT_EQ(Katalog_Datei_Pruefen(F::SAO, Daten + "SAO_J2000.txt"), 3);
@@ -111,4 +84,18 @@ TEST(KatalogZeilen, GanzeDateienPruefen) {
     EXPECT_THROW(Katalog_Datei_Pruefen(F::Ephemeriden, Daten + "2010-2080_Horizons_Merkur.txt"),
                  Konvertierungs_Fehler);
     EXPECT_THROW(Katalog_Datei_Pruefen(F::SAO, Daten + "fehlt.txt"), Ein_Ausgabe_Fehler);
+}
+
+TEST(KatalogZeilen, EphemeridenOhneLuecke) {
+    const fs::path datei = fs::temp_directory_path() / "stelux_ephemeride_test.txt";
+    const std::string rest = "  10 01 30.00 -00 30 00.0  1.20  4.6 1.53 Sex\r\n";
+    std::ofstream(datei, std::ios::binary) << "2461001.000" << rest << "2461001.500" << rest;
+    EXPECT_EQ(Katalog_Datei_Pruefen(Katalog_Format::Ephemeriden, datei.string()), 2);
+    for (const char* zweite : {"2461001.501", "2461000.500"}) {
+        std::ofstream(datei, std::ios::binary) << "2461001.000" << rest << zweite << rest;
+        EXPECT_THROW(Katalog_Datei_Pruefen(Katalog_Format::Ephemeriden, datei.string()),
+                     Bereichs_Fehler)
+            << zweite;
+    }
+    fs::remove(datei);
 }
