@@ -201,6 +201,8 @@ TEST(ObjektSuche, FallbacksHelleSterneUndFlamsteed) {
     ASSERT_TRUE(Suchen("capella", o)); // proper names ignore letter case
     EXPECT_EQ(o.Bezeichnung, "Capella");
     EXPECT_EQ(o.Alias, "");
+    ASSERT_TRUE(Suchen("Mintaka", o));
+    EXPECT_NEAR(o.DE2000, -(17 / 60.0 + 56.7 / 3600), Eng);
     // Own objects and geostationary satellites miss among their lines.
     ASSERT_TRUE(Suchen("Enif", o));
     EXPECT_EQ(o.Bezeichnung, "Enif");
