@@ -1,5 +1,6 @@
 #include "catalog/katalog_zeilen.hpp"
 
+#include "pointing/geostat.hpp"
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -251,13 +252,14 @@ void Zeile_Pruefen(Katalog_Format format, std::string_view zeile) {
     case Katalog_Format::Fotometrie:
         Fotometrie_Zeile_Lesen(zeile, o);
         break;
-    case Katalog_Format::Geostat: {
-        // The position tick reads the longitude out of characters 18-22 of
-        // the trimmed label; a built file must carry a number there.
-        const std::string_view label = Trimmen(Spalten(zeile, 1, 28));
-        Reell_Lesen(Spalten(label, 18, 22));
+    case Katalog_Format::Geostat:
+        // The position tick reads the orbital longitude out of the label; a
+        // satellite without one could be chosen but never shown.
+        Geostat_Zeile_Lesen(zeile, o);
+        if (!Geostat_Laenge_Gueltig(o.Bezeichnung))
+            throw Konvertierungs_Fehler("'" + o.Bezeichnung.substr(1) +
+                                        "' holds no longitude in characters 18-22");
         break;
-    }
     case Katalog_Format::Helle_Sterne:
         Helle_Sterne_Zeile_Lesen(zeile, o);
         break;

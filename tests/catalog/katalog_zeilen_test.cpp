@@ -45,7 +45,7 @@ TEST(KatalogZeilen, EigenesObjektAequinoktiumsfeld) {
     EXPECT_DOUBLE_EQ(e.DE, -0.5);
     EXPECT_EQ(*e.Aequinoktium, 1950.5);
     // Not numbers of the field: blank, trailing blank, text.
-    for (const char* feld : {"      ", "2000  ", " B1950", "  20x0"}) {
+    for (const char* feld : {"      ", "2000  ", " B1950", "  20x0", "   nan", "  -inf"}) {
         e = Eigenes_Objekt_Lesen(
             Eigene_Zeile({{1, "05:30:00.0"}, {12, "-05:30:00"}, {40, feld}, {47, "N"}}));
         EXPECT_FALSE(e.Aequinoktium) << feld;
@@ -84,6 +84,8 @@ TEST(KatalogZeilen, GanzeDateienPruefen) {
     EXPECT_THROW(Katalog_Datei_Pruefen(F::Ephemeriden, Daten + "2010-2080_Horizons_Merkur.txt"),
                  Konvertierungs_Fehler);
     EXPECT_THROW(Katalog_Datei_Pruefen(F::SAO, Daten + "fehlt.txt"), Ein_Ausgabe_Fehler);
+    EXPECT_THROW(Zeile_Pruefen(F::Geostat, "EUTELSAT OHNE LAENGE"), Konvertierungs_Fehler);
+    EXPECT_THROW(Zeile_Pruefen(F::HIP, "     10000   inf"), Konvertierungs_Fehler);
 }
 
 TEST(KatalogZeilen, EphemeridenOhneLuecke) {
