@@ -339,6 +339,11 @@ TEST(ObjektSuche, EigeneObjekteAequinoktium) {
         EXPECT_NEAR(o.RA2000, ra, 1e-7) << name;
         EXPECT_NEAR(o.DE2000, de, 1e-6) << name;
     }
+    // A year far outside the calendar is reported, never cast blindly.
+    Temp_Ordner t("aequinoktium");
+    t.Schreiben("Eigene_Objekte.txt",
+                "--\r\n12:00:00.0 +20:00:00                     9e99 Weit\r\n");
+    EXPECT_THROW(Suchen("EWeit", o, t.Kontext()), Bereichs_Fehler);
 }
 
 TEST(ObjektSuche, KurzeEingabeOeffnetKeineDatei) {
