@@ -209,7 +209,7 @@ Eigenes_Objekt_Zeile Eigenes_Objekt_Lesen(std::string_view z) {
 }
 
 double Ephemeriden_JD(std::string_view zeile) {
-    return Reell_Lesen(Spalten(zeile, 1, 12));
+    return Reell_Lesen(Spalten(zeile, Ephemeriden_JD_Spalten.von, Ephemeriden_JD_Spalten.bis));
 }
 
 void Ephemeriden_Zeile_Lesen(std::string_view z, std::string_view name, Objekt_Type& o) {
