@@ -85,6 +85,7 @@ std::optional<double> Reell_Intern(std::string_view feld) {
     double wert = 0;
     auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
     if (fehler != std::errc() || ende != t.data() + t.size()) return std::nullopt;
+    if (!std::isfinite(wert)) return std::nullopt; // "inf", "nan" are no decimal numbers
     return wert;
 }
 } // namespace

@@ -1,0 +1,234 @@
+#include "catalog/objekt_suche.hpp"
+
+#include <cmath>
+
+#include "astro/praezession.hpp"
+#include "astro/sternbild.hpp"
+#include "catalog/katalog_zeilen.hpp"
+#include "catalog/kleinkoerper_suche.hpp"
+#include "shared/fehler.hpp"
+#include "shared/text.hpp"
+#include "shared/zahlen.hpp"
+#include "shared/zeilen_leser.hpp"
+#include "time/kalender.hpp"
+#include "time/numerik.hpp"
+
+namespace {
+
+// Constellation of the final J2000 place.
+void Con_Berechnen(Objekt_Type& o) {
+    o.Con = Sternbild(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, JD2000);
+}
+
+// Reads the file `datei` in `ordner` from the top, skips its header and stops
+// at the first line whose key columns equal `schluessel`; that line is handed
+// to `lesen`. Only the matching line is converted.
+template <class Lesen>
+bool Datei_Suchen(const std::string& ordner, const char* datei, Katalog_Format format,
+                  Spalten_Bereich spalten, std::string_view schluessel, bool gross, Lesen lesen) {
+    Zeilen_Leser leser(Pfad_In(ordner, datei), datei);
+    if (!Kopf_Ueberspringen(format, leser)) return false;
+    std::string_view zeile;
+    while (leser.Naechste(zeile)) {
+        if (Feld_Gleich(Spalten(zeile, spalten.von, spalten.bis), schluessel, gross)) {
+            lesen(zeile);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool NGC_Suchen(char L, const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
+    o.Katalog = L == 'M' ? "Messier " : (L == 'N' ? "NGC " : "IC ");
+    const std::string schluessel = L + K;
+    return Datei_Suchen(k.Katalog_Ordner, Datei_NGC, Katalog_Format::NGC, Schluessel_NGC,
+                        schluessel, true, [&](std::string_view z) { NGC_Zeile_Lesen(z, o); });
+}
+
+bool Planet_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
+    const char* gefunden = nullptr;
+    for (const char* name : Planeten_Namen)
+        if (K == Gross(name)) {
+            gefunden = name;
+            break;
+        }
+    if (!gefunden) return false;
+    o.Katalog = "Planet ";
+    const std::string datei = Ephemeriden_Datei(gefunden);
+    Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, datei), datei);
+    std::string_view zeile;
+    while (leser.Naechste(zeile)) {
+        // The row nearest in time is not searched for: the first row within
+        // a quarter day is used as it stands.
+        if (std::fabs(Ephemeriden_JD(zeile) - k.JD_UT) <= 0.25) {
+            const std::string name = K.substr(0, 1) + Klein(K.substr(1));
+            Ephemeriden_Zeile_Lesen(zeile, name, o);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Moves an own object's place to the equinox J2000.0.
+void Eigenes_Objekt_Fuellen(const Eigenes_Objekt_Zeile& e, double jd_ut, Objekt_Type& o) {
+    o.RA2000 = e.RA;
+    o.DE2000 = e.DE;
+    if (!e.Aequinoktium || *e.Aequinoktium != 2000.0) {
+        double jd_von = jd_ut; // no equinox given: coordinates of date
+        if (e.Aequinoktium) {
+            const double jahr = std::trunc(*e.Aequinoktium);
+            if (!(std::fabs(jahr) < 2147483647.0))
+                throw Bereichs_Fehler("Equinox out of range: " + Fest(*e.Aequinoktium, 1));
+            Datum_Zu_JD(static_cast<std::int32_t>(jahr), 1, 1, 0, 0, 0, jd_von);
+        }
+        double ra = 0;
+        double de = 0;
+        Praezession(jd_von, JD2000, e.RA * Std_Zu_Rad, e.DE * Grad_Zu_Rad, ra, de);
+        o.RA2000 = Mod_Positiv(ra * Rad_Zu_Std, 24);
+        o.DE2000 = de * Rad_Zu_Grad;
+    }
+    o.Bezeichnung = "E" + e.Name;
+    o.VMag = UNBEKANNT;
+    o.BMag = UNBEKANNT;
+    o.Groesse_A = UNBEKANNT;
+    o.Groesse_B = UNBEKANNT;
+    o.Distanz = UNBEKANNT;
+    o.Distanz_Einheit.clear();
+    o.Klasse.clear();
+    o.Alias.clear();
+    o.Typ = "Eigenes Obj.";
+}
+
+bool Eigenes_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
+    o.Katalog = "Eigenes Objekt ";
+    return Datei_Suchen(
+        k.Daten_Ordner, Datei_Eigene, Katalog_Format::Eigene, Schluessel_Eigene, K, true,
+        [&](std::string_view z) { Eigenes_Objekt_Fuellen(Eigenes_Objekt_Lesen(z), k.JD_UT, o); });
+}
+
+enum class Ergebnis { Treffer, Fehlt, Datei_Leer };
+
+// A geostationary file with no line after its description block ends the
+// whole lookup; otherwise a miss falls back like every kind.
+Ergebnis Geostat_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
+    o.Katalog = "Geostat. ";
+    Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, Datei_Geostat), Datei_Geostat);
+    if (!Kopf_Ueberspringen(Katalog_Format::Geostat, leser)) return Ergebnis::Datei_Leer;
+    std::string_view zeile;
+    bool zeilen = false;
+    while (leser.Naechste(zeile)) {
+        zeilen = true;
+        if (Feld_Gleich(Spalten(zeile, Schluessel_Geostat.von, Schluessel_Geostat.bis), K, true)) {
+            Geostat_Zeile_Lesen(zeile, o);
+            return Ergebnis::Treffer;
+        }
+    }
+    return zeilen ? Ergebnis::Fehlt : Ergebnis::Datei_Leer;
+}
+
+bool SAO_Suchen(std::string_view T, const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
+    // Only a number is looked for in the SAO file; a proper name such as
+    // Sirius goes on to the bright stars.
+    const auto nummer = Ganzzahl_Versuchen(Trimmen(T.substr(1)));
+    if (!nummer || *nummer == 999999) return false;
+    o.Katalog = "SAO ";
+    return Datei_Suchen(k.Katalog_Ordner, Datei_SAO, Katalog_Format::SAO, Schluessel_SAO, K, true,
+                        [&](std::string_view z) {
+                            SAO_Zeile_Lesen(z, o);
+                            Con_Berechnen(o);
+                        });
+}
+
+// Kind searches that read one file and compute the constellation.
+template <class Lesen>
+bool Stern_Suchen(const Such_Kontext& k, const char* datei, Katalog_Format format,
+                  Spalten_Bereich spalten, std::string_view schluessel, bool gross, Lesen lesen,
+                  Objekt_Type& o) {
+    return Datei_Suchen(k.Katalog_Ordner, datei, format, spalten, schluessel, gross,
+                        [&](std::string_view z) {
+                            lesen(z, o);
+                            Con_Berechnen(o);
+                        });
+}
+
+} // namespace
+
+bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objekt_Type& objekt) {
+    Objekt_Type& o = objekt;
+    o = Objekt_Type{};
+    // Columns of the files are Windows-1252 bytes; so is every comparison.
+    const std::string T = Utf8_Zu_Cp1252(T_utf8);
+    if (T.size() < 2) return false;
+    const std::string U = Gross(T);
+    const char L = U[0];
+    const std::string K(Trimmen(std::string_view(U).substr(1)));
+
+    switch (L) {
+    case 'A':
+        if (Asteroid_Suchen(K, kontext, o)) return true;
+        break;
+    case 'K':
+        if (Komet_Suchen(K, kontext, o)) return true;
+        break;
+    case 'E':
+        if (Eigenes_Suchen(K, kontext, o)) {
+            Con_Berechnen(o);
+            return true;
+        }
+        break;
+    case 'F':
+        o.Katalog = "Fotometrie-Standard ";
+        if (Stern_Suchen(kontext, Datei_Fotometrie, Katalog_Format::Fotometrie,
+                         Schluessel_Fotometrie, K, true, Fotometrie_Zeile_Lesen, o))
+            return true;
+        break;
+    case 'G':
+        switch (Geostat_Suchen(K, kontext, o)) {
+        case Ergebnis::Treffer:
+            return true;
+        case Ergebnis::Datei_Leer:
+            return false;
+        case Ergebnis::Fehlt:
+            break;
+        }
+        break;
+    case 'H':
+        o.Katalog = "HIP ";
+        if (Stern_Suchen(kontext, Datei_HIP, Katalog_Format::HIP, Schluessel_HIP, K, true,
+                         HIP_Zeile_Lesen, o))
+            return true;
+        break;
+    case 'I':
+    case 'M':
+    case 'N':
+        if (NGC_Suchen(L, K, kontext, o)) return true;
+        break;
+    case 'P':
+        if (Planet_Suchen(K, kontext, o)) return true;
+        break;
+    case 'S':
+        if (SAO_Suchen(T, K, kontext, o)) return true;
+        break;
+    case 'V': {
+        // Variable-star names are compared as typed, letter case included.
+        o.Katalog = "Veränderlicher ";
+        const std::string_view name = Trimmen(std::string_view(T).substr(1, 11));
+        if (Stern_Suchen(kontext, Datei_Veraenderliche, Katalog_Format::Veraenderliche,
+                         Schluessel_Veraenderliche, name, false, Veraenderlicher_Zeile_Lesen, o))
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
+
+    // The whole text as a proper name, then as a Flamsteed/Bayer designation.
+    o.Katalog.clear();
+    const std::string name = Gross(Trimmen(T));
+    if (Stern_Suchen(kontext, Datei_Helle_Sterne, Katalog_Format::Helle_Sterne,
+                     Schluessel_Helle_Sterne, name, true, Helle_Sterne_Zeile_Lesen, o))
+        return true;
+    o.Katalog.clear();
+    return Stern_Suchen(kontext, Datei_Flamsteed, Katalog_Format::Flamsteed, Schluessel_Flamsteed,
+                        Trimmen(T), false, Flamsteed_Zeile_Lesen, o);
+}
