@@ -7,6 +7,9 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "catalog/eingabe.hpp"
+#include "catalog/listen.hpp"
+#include "catalog/objekt_suche.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "orbits/sortierung.hpp"
 #include "pointing/positions_tick.hpp"
@@ -90,19 +93,65 @@ void TForm_Main::Elemente_Laden() {
 
 void TForm_Main::Button_EnterClick() {
     Objekt_Gueltig = false;
+    if (Edit_Objekt->text().length() < 2) return;
+    Combo->hide();
+    Edit_Objekt->setText(
+        QString::fromStdString(Planeten_Namen_Regel(Edit_Objekt->text().toStdString())));
+    // The kind letter stays selected: after a miss the next key replaces it.
+    Edit_Objekt->setSelection(0, 1);
+    const bool gefunden = Objekt_Suchen(Edit_Objekt->text().toStdString(), Kontext(), Objekt);
+    Objekt_Gueltig = gefunden;
+    if (gefunden) {
+        // Hidden until the position tick writes the display form in white.
+        QPalette p = Label_Objekt->palette();
+        p.setColor(QPalette::WindowText, p.color(QPalette::Window));
+        Label_Objekt->setPalette(p);
+        Label_Objekt->setText(Edit_Objekt->text());
+        Edit_Objekt->clear();
+        Edit_Objekt->setFocus();
+    }
 }
 
-void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel*) {
+void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
     Objekt_Gueltig = false;
+    Label_Objekt->clear();
     Katalog_Buchstabe = buchstabe;
+    Suffix_Tasten(false);
+    Edit_Objekt->setText(QString(QChar(buchstabe)));
+    Edit_Objekt->setCursorPosition(1);
+    Combo->hide();
+    Combo->move(Combo->x(), label->y());
+    Combo->clear();
+    if (buchstabe == 'A' || buchstabe == 'K') Combo->show();
+    const std::vector<std::string> eintraege = Listen_Eintraege(buchstabe, Kontext());
+    // The own objects and the satellites without object lines: no list.
+    if (eintraege.empty() && (buchstabe == 'E' || buchstabe == 'G')) return;
+    for (const std::string& e : eintraege) Combo->addItem(QString::fromStdString(e));
+    Combo->show();
+    Combo->setFocus();
+    Combo->setCurrentIndex(-1);
+    Combo->setCurrentIndex(eintraege.empty() ? -1 : 0);
+    ComboChange();
 }
 
 void TForm_Main::Nummern_Katalog(char buchstabe) {
     Objekt_Gueltig = false;
+    Combo->hide();
+    Label_Objekt->clear();
     Katalog_Buchstabe = buchstabe;
+    Edit_Objekt->setText(QString(QChar(buchstabe)));
+    Suffix_Tasten(buchstabe == 'N' || buchstabe == 'I');
+    Eingabe_Ende();
 }
 
-void TForm_Main::ComboChange() {}
+void TForm_Main::ComboChange() {
+    // An empty list has no entry to append: the letter stays alone.
+    QString text = QChar(Katalog_Buchstabe);
+    if (Combo->currentIndex() >= 0) text += Combo->currentText();
+    Edit_Objekt->setText(text);
+    Edit_Objekt->repaint();
+}
+
 // The menu has already toggled the check mark.
 void TForm_Main::AsteroidenSortClick() {
     Combo->hide();
