@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLineEdit>
 #include <QLocale>
@@ -328,6 +329,11 @@ TEST(Fenster, Bildschirmfoto) {
     auto f = Fenster();
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    const QString alt = QDir::currentPath();
+    QDir::setCurrent(STELUX_TEST_DATEN "/app");
+    f->Edit_Objekt->setText(qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_OBJEKT"));
+    f->Button_EnterClick();
+    QDir::setCurrent(alt);
     f->Timer1Timer();
     f->Timer2Timer();
     if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_PANEL")) f->Version2->trigger();
