@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "app/versions_block.hpp"
 #include "cli/argumente.hpp"
+
+STELUX_VERSIONS_BLOCK("stelux-cli", "Stelux - Positionen an der Kommandozeile");
 
 int main(int argc, char** argv) {
     std::vector<std::string> argumente(argv + 1, argv + argc);

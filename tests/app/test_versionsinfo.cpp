@@ -96,3 +96,9 @@ TEST(SystemLog, ZeitzoneZustaendeUndFehlendeAbfrage) {
     EXPECT_EQ(z.size(), 21u);
     EXPECT_NE(z[17].find("Zeitzonen-Information fehlt"), std::string::npos);
 }
+
+TEST(Versionsinfo, KommandozeilenProgramm) {
+    const TFileVersionInfo cli = Versionsinfo_Lesen(STELUX_BINAER_ORDNER "/stelux-cli");
+    EXPECT_EQ(cli.FileVersion, STELUX_VERSION);
+    EXPECT_EQ(cli.OriginalFilename, "stelux-cli");
+}
