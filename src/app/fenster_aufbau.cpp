@@ -211,7 +211,11 @@ void TForm_Main::Aufbauen() {
     Combo->setMaxVisibleItems(25);
     Combo->setFont(Schrift("Arial Narrow", 20));
     Farben(Combo, Schwarz, Weiss);
-    Combo->view()->setStyleSheet("QAbstractItemView { background: black; color: white; }");
+    QPalette liste = Combo->palette();
+    liste.setColor(QPalette::Button, Schwarz);
+    Combo->setPalette(liste);
+    Combo->view()->setStyleSheet("QAbstractItemView { background: black; color: white; }"
+                                 "QAbstractItemView::item { height: 24px; }");
 
     const QFont ziffer = Schrift("Arial", 23);
     const QFont buchstabe = Schrift("Arial", 20);

@@ -336,7 +336,10 @@ TEST(Fenster, Bildschirmfoto) {
     QDir::setCurrent(alt);
     f->Timer1Timer();
     f->Timer2Timer();
-    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_PANEL")) f->Version2->trigger();
+    const QString panel = qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_PANEL");
+    if (panel == "version") f->Version2->trigger();
+    if (panel == "system") f->SystemInformation1->trigger();
+    if (panel == "liste") f->Liste_Oeffnen('P', f->Label_Planet);
     QTest::qWait(300);
     EXPECT_TRUE(f->grab().save(ziel));
     f->close();
