@@ -1,7 +1,6 @@
 // Program entry of the desktop program.
 #include <QApplication>
 
-#include "app/fenster_fehler.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/versions_block.hpp"
@@ -13,6 +12,9 @@ STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
 int main(int argc, char** argv) {
     // The folders are known before the window exists; a data folder that
     // cannot be created shows up later as the failure of a file operation.
+    // The layout is in screen pixels: no scaling with the screen's pixel density.
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     Temp_Ordner = Temp_Ordner_Ermitteln();
     Programm_Ordner =
