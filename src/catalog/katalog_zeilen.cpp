@@ -65,7 +65,10 @@ void NGC_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
                               Spalten(z, 23, 24));
     const double b = Reell_Lesen(Spalten(z, 25, 28));
     o.BMag = b == 0 ? UNBEKANNT : b;
-    o.VMag = Reell_Lesen(Spalten(z, 29, 32));
+    // No deep-sky object is as bright as V 0.0: like B, a 0 marks a magnitude the
+    // catalogue does not know, and the window must not show "VMag:0.0" for it.
+    const double v = Reell_Lesen(Spalten(z, 29, 32));
+    o.VMag = v == 0 ? UNBEKANNT : v;
     o.Groesse_A = Reell_Lesen(Spalten(z, 33, 37));
     o.Groesse_B = Reell_Lesen(Spalten(z, 38, 42));
     o.Typ = Text_Feld(z, 43, 50);

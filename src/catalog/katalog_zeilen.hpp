@@ -83,7 +83,7 @@ double DE_Sexagesimal(std::string_view vorzeichen, std::string_view d, std::stri
 // UNBEKANNT for what the kind does not know). They do not touch Con unless the
 // file carries it; the lookup computes it from the place.
 
-// Messier/NGC/IC line: B 0 and distance 0 mean unknown. Katalog is left to the
+// Messier/NGC/IC line: B 0, V 0 and distance 0 mean unknown. Katalog is left to the
 // caller, since one line serves the letters M, N and I.
 void NGC_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);
 void SAO_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);

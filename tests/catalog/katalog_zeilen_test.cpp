@@ -101,3 +101,14 @@ TEST(KatalogZeilen, EphemeridenOhneLuecke) {
     }
     fs::remove(datei);
 }
+
+TEST(KatalogZeilen, DeepSkyOhneHelligkeitenUndDistanz) {
+    // B, V and distance 0 all mean "not known": nothing of them may reach the window.
+    Objekt_Type o;
+    NGC_Zeile_Lesen("N1234 Eri031234.5-071234 0.0 0.0  1.0  0.5Gx          0.0", o);
+    EXPECT_EQ(o.BMag, UNBEKANNT);
+    EXPECT_EQ(o.VMag, UNBEKANNT);
+    EXPECT_EQ(o.Distanz, UNBEKANNT);
+    EXPECT_EQ(o.Distanz_Einheit, "");
+    EXPECT_NEAR(o.DE2000, -(7 + 12 / 60.0 + 34 / 3600.0), 1e-12);
+}
