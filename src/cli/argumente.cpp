@@ -39,8 +39,7 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& arg = argumente[i];
         auto wert = [&]() -> const std::string& {
-            if (i + 1 >= argumente.size())
-                throw std::invalid_argument(arg + " braucht einen Wert");
+            if (i + 1 >= argumente.size()) throw std::invalid_argument(arg + " braucht einen Wert");
             return argumente[++i];
         };
         if (arg == "--zeit") {

@@ -21,7 +21,8 @@ constexpr double JD_Unix_Epoche = 2440587.5; // 1970-01-01 00:00 UT
 
 std::string Voll(double x) {
     char puffer[64];
-    auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 17);
+    auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 17);
     return fehler == std::errc() ? std::string(puffer, ende) : std::string("nan");
 }
 
@@ -41,7 +42,8 @@ struct Tabellen {
 };
 } // namespace
 
-int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
+                   std::ostream& fehler) {
     Cli_Argumente arg;
     try {
         arg = Argumente_Lesen(argumente);
@@ -51,10 +53,12 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
     }
     try {
         // The PC clock is the instant in the local zone (TZ decides).
-        const double jd_ut = arg.JD_UT ? *arg.JD_UT
-                                       : JD_Unix_Epoche + QDateTime::currentMSecsSinceEpoch() / 86400000.0;
+        const double jd_ut =
+            arg.JD_UT ? *arg.JD_UT
+                      : JD_Unix_Epoche + QDateTime::currentMSecsSinceEpoch() / 86400000.0;
         const QDateTime utc = QDateTime::fromMSecsSinceEpoch(
-            static_cast<qint64>(std::llround((jd_ut - JD_Unix_Epoche) * 86400000.0)), QTimeZone::utc());
+            static_cast<qint64>(std::llround((jd_ut - JD_Unix_Epoche) * 86400000.0)),
+            QTimeZone::utc());
         const Zeitzone_Info zone = Zeitzone_Von(QTimeZone::systemTimeZone(), utc);
         const double jd_pc = jd_ut - Zeitzone_Versatz_Minuten(zone) / 1440.0;
 
@@ -68,7 +72,8 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             Asteroiden_Zeilen_Laden(Pfad_In(daten, "Asteroiden.txt"), tabellen->Asteroiden,
                                     tabellen->Anzahl_Asteroiden);
         if (std::filesystem::exists(Pfad_In(daten, "Kometen.txt")))
-            Kometen_Zeilen_Laden(Pfad_In(daten, "Kometen.txt"), tabellen->Kometen, tabellen->Anzahl_Kometen);
+            Kometen_Zeilen_Laden(Pfad_In(daten, "Kometen.txt"), tabellen->Kometen,
+                                 tabellen->Anzahl_Kometen);
 
         const Uhr_Anzeige uhr = Uhr_Tick(jd_pc, zone, parameter, arg.Zehntel ? 1 : 0);
 
@@ -84,7 +89,8 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             k.Kometen = &tabellen->Kometen;
             k.Anzahl_Kometen = tabellen->Anzahl_Kometen;
             gefunden = Objekt_Suchen(text, k, objekt);
-            if (gefunden && objekt.Katalog == "Geostat. " && !Geostat_Laenge_Gueltig(objekt.Bezeichnung)) {
+            if (gefunden && objekt.Katalog == "Geostat. " &&
+                !Geostat_Laenge_Gueltig(objekt.Bezeichnung)) {
                 fehler << "Die Bezeichnung " << objekt.Bezeichnung.substr(1)
                        << " enthält keine lesbare Länge (Zeichen 18 bis 23).\n";
                 gefunden = false;
@@ -94,23 +100,36 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
                                                      parameter, parameter.Instrument == 40);
 
         const std::pair<const char*, const std::string*> labels[] = {
-            {"Label_ZeitZone", &uhr.Label_ZeitZone}, {"Label_PC_Zeit", &uhr.Label_PC_Zeit},
-            {"Label_UT_Zeit", &uhr.Label_UT_Zeit},   {"Label_JD", &uhr.Label_JD},
-            {"Label_GMST", &uhr.Label_GMST},         {"Label_LMST", &uhr.Label_LMST},
-            {"Label_Objekt", &pos.Label_Objekt},     {"Label_RA2000", &pos.Label_RA2000},
-            {"Label_DE2000", &pos.Label_DE2000},     {"Label_Con", &pos.Label_Con},
-            {"Label_RAapp", &pos.Label_RAapp},       {"Label_DEapp", &pos.Label_DEapp},
-            {"Label_Typ", &pos.Label_Typ},           {"Label_Info", &pos.Label_Info},
-            {"Label_DE_Raddeg", &pos.Label_DE_Raddeg}, {"Label_DE_Raddez", &pos.Label_DE_Raddez},
-            {"Label_StdRadhrs", &pos.Label_StdRadhrs}, {"Label_StdRadmin", &pos.Label_StdRadmin},
-            {"Label_Height", &pos.Label_Height},     {"Label_Azimuth", &pos.Label_Azimuth},
-            {"Label_AirMass", &pos.Label_AirMass},   {"StatusBar1", &pos.StatusBar1}};
+            {"Label_ZeitZone", &uhr.Label_ZeitZone},
+            {"Label_PC_Zeit", &uhr.Label_PC_Zeit},
+            {"Label_UT_Zeit", &uhr.Label_UT_Zeit},
+            {"Label_JD", &uhr.Label_JD},
+            {"Label_GMST", &uhr.Label_GMST},
+            {"Label_LMST", &uhr.Label_LMST},
+            {"Label_Objekt", &pos.Label_Objekt},
+            {"Label_RA2000", &pos.Label_RA2000},
+            {"Label_DE2000", &pos.Label_DE2000},
+            {"Label_Con", &pos.Label_Con},
+            {"Label_RAapp", &pos.Label_RAapp},
+            {"Label_DEapp", &pos.Label_DEapp},
+            {"Label_Typ", &pos.Label_Typ},
+            {"Label_Info", &pos.Label_Info},
+            {"Label_DE_Raddeg", &pos.Label_DE_Raddeg},
+            {"Label_DE_Raddez", &pos.Label_DE_Raddez},
+            {"Label_StdRadhrs", &pos.Label_StdRadhrs},
+            {"Label_StdRadmin", &pos.Label_StdRadmin},
+            {"Label_Height", &pos.Label_Height},
+            {"Label_Azimuth", &pos.Label_Azimuth},
+            {"Label_AirMass", &pos.Label_AirMass},
+            {"StatusBar1", &pos.StatusBar1}};
         for (const auto& [name, wert] : labels) aus << name << '\t' << *wert << '\n';
         const std::pair<const char*, double> zahlen[] = {
-            {"JD_PC", uhr.JD_PC},          {"JD_UT", uhr.JD_UT},         {"Sternzeit", uhr.Sternzeit},
-            {"RA2000", objekt.RA2000},     {"DE2000", objekt.DE2000},    {"RAapp", objekt.RAapp},
-            {"DEapp", objekt.DEapp},       {"VMag", objekt.VMag},        {"BMag", objekt.BMag},
-            {"Stundenwinkel", pos.Stundenwinkel}, {"Hoehe", pos.Hoehe},  {"Azimut", pos.Azimut},
+            {"JD_PC", uhr.JD_PC},         {"JD_UT", uhr.JD_UT},
+            {"Sternzeit", uhr.Sternzeit}, {"RA2000", objekt.RA2000},
+            {"DE2000", objekt.DE2000},    {"RAapp", objekt.RAapp},
+            {"DEapp", objekt.DEapp},      {"VMag", objekt.VMag},
+            {"BMag", objekt.BMag},        {"Stundenwinkel", pos.Stundenwinkel},
+            {"Hoehe", pos.Hoehe},         {"Azimut", pos.Azimut},
             {"Luftmasse", pos.Luftmasse}};
         for (const auto& [name, wert] : zahlen) aus << name << '\t' << Voll(wert) << '\n';
 

@@ -3,14 +3,15 @@
 #include <cstdint>
 
 struct Parameter_Type {
-    std::int32_t Instrument = 0; // aperture (cm) of the instrument current at the last stop: 40 or 60
-    double Laenge = 0;           // longitude of the observatory, degrees, east positive
-    double Breite = 0;           // latitude, degrees, north positive
-    double Hoehe = 0;            // height above sea level, metres (kept, not used)
-    double DE_Korr_40 = 0;       // declination correction, 40 cm Schmidt camera, degrees
-    double SW_Korr_40 = 0;       // hour-angle correction, 40 cm Schmidt camera, minutes of time
-    double DE_Korr_60 = 0;       // declination correction, 60 cm Cassegrain, degrees
-    double SW_Korr_60 = 0;       // hour-angle correction, 60 cm Cassegrain, minutes of time
+    std::int32_t Instrument =
+        0;                 // aperture (cm) of the instrument current at the last stop: 40 or 60
+    double Laenge = 0;     // longitude of the observatory, degrees, east positive
+    double Breite = 0;     // latitude, degrees, north positive
+    double Hoehe = 0;      // height above sea level, metres (kept, not used)
+    double DE_Korr_40 = 0; // declination correction, 40 cm Schmidt camera, degrees
+    double SW_Korr_40 = 0; // hour-angle correction, 40 cm Schmidt camera, minutes of time
+    double DE_Korr_60 = 0; // declination correction, 60 cm Cassegrain, degrees
+    double SW_Korr_60 = 0; // hour-angle correction, 60 cm Cassegrain, minutes of time
 };
 
 // The defaults of a first start without parameter file.

@@ -40,7 +40,8 @@ std::string Fest(double x, int dezimalen) {
         const std::size_t punkt = voll.find('.');
         const std::string rest = voll.substr(punkt + 1 + static_cast<std::size_t>(dezimalen));
         if (rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos) {
-            s = voll.substr(0, dezimalen == 0 ? punkt : punkt + 1 + static_cast<std::size_t>(dezimalen));
+            s = voll.substr(0, dezimalen == 0 ? punkt
+                                              : punkt + 1 + static_cast<std::size_t>(dezimalen));
             Letzte_Stelle_Erhoehen(s);
         }
     }
@@ -51,8 +52,7 @@ std::string Fest(double x, int dezimalen) {
         if (fehler != std::errc()) return "?";
         s.assign(puffer, ende);
     }
-    if (!s.empty() && s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
-        s.erase(0, 1);
+    if (!s.empty() && s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
     return s;
 }
 
@@ -64,7 +64,9 @@ std::string Rechtsbuendig(std::string_view text, std::size_t breite) {
 }
 
 namespace {
-std::string Zitat(std::string_view feld) { return "'" + Cp1252_Zu_Utf8(feld) + "'"; }
+std::string Zitat(std::string_view feld) {
+    return "'" + Cp1252_Zu_Utf8(feld) + "'";
+}
 
 std::optional<int> Ganzzahl_Intern(std::string_view feld) {
     std::size_t i = 0;
@@ -90,8 +92,12 @@ std::optional<double> Reell_Intern(std::string_view feld) {
 }
 } // namespace
 
-std::optional<int> Ganzzahl_Versuchen(std::string_view feld) { return Ganzzahl_Intern(feld); }
-std::optional<double> Reell_Versuchen(std::string_view feld) { return Reell_Intern(feld); }
+std::optional<int> Ganzzahl_Versuchen(std::string_view feld) {
+    return Ganzzahl_Intern(feld);
+}
+std::optional<double> Reell_Versuchen(std::string_view feld) {
+    return Reell_Intern(feld);
+}
 
 int Ganzzahl_Lesen(std::string_view feld) {
     if (auto w = Ganzzahl_Intern(feld)) return *w;

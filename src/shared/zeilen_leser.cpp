@@ -28,7 +28,8 @@ bool Zeilen_Leser::Nachladen() {
         anfang_ = 0;
     }
     if (ende_ == puffer_.size()) puffer_.resize(puffer_.size() * 2);
-    const std::size_t gelesen = std::fread(puffer_.data() + ende_, 1, puffer_.size() - ende_, datei_);
+    const std::size_t gelesen =
+        std::fread(puffer_.data() + ende_, 1, puffer_.size() - ende_, datei_);
     if (gelesen == 0) {
         if (std::ferror(datei_)) throw Ein_Ausgabe_Fehler("Read error: " + name_);
         eof_ = true;

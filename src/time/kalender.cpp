@@ -45,8 +45,8 @@ void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, doubl
     JD = JD + h / 24.0 + m / 1440.0 + s / 86400.0;
 }
 
-void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, double& h,
-                 double& m, double& s) {
+void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, double& h, double& m,
+                 double& s) {
     if (!std::isfinite(JD)) throw Bereichs_Fehler("Range check error: invalid Julian Date");
     std::int64_t k = 0;
     if (JD < 1800000.0) {

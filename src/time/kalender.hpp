@@ -12,5 +12,5 @@ void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, doubl
 // Calendar date and time of day of a Julian Date.
 //   returns year, month, day; hour and minute as whole numbers; seconds with
 //   millisecond fraction. Throws Bereichs_Fehler for JD >= 2^31 or not finite.
-void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, double& h,
-                 double& m, double& s);
+void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, double& h, double& m,
+                 double& s);

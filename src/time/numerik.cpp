@@ -4,7 +4,9 @@
 
 #include "shared/konstanten.hpp"
 
-double Potenz(double b, double e) { return std::exp(e * std::log(b)); }
+double Potenz(double b, double e) {
+    return std::exp(e * std::log(b));
+}
 
 double ArcCos(double x) {
     if (x >= 1.0) return 0.0;

@@ -8,6 +8,7 @@ double Sternzeit_Greenwich(double jd_ut) {
     const double T = d / 36525.0;
     // Summed in extended precision: d * 360.98... reaches 10^7 degrees within a century.
     const long double theta = static_cast<long double>(d) * 360.98564736629L + 280.46061837L +
-                              0.000387933L * T * T - static_cast<long double>(T) * T * T / 38710000.0L;
+                              0.000387933L * T * T -
+                              static_cast<long double>(T) * T * T / 38710000.0L;
     return Mod_Positiv(static_cast<double>(theta) * Grad_Zu_Rad, Zwei_Pi);
 }

@@ -32,8 +32,9 @@ std::string Zeitzone_Text(const Zeitzone_Info& zone) {
 
 std::string Korrektur_Status_Text(const Parameter_Type& p) {
     return "40cm Schmidt-Kamera: DE/SW-Korr: " + Fest(p.DE_Korr_40, 1) + "°/" +
-           Fest(p.SW_Korr_40, 1) + "min      " + "60cm Cassegrain: DE/SW-Korr: " +
-           Fest(p.DE_Korr_60, 1) + "°/" + Fest(p.SW_Korr_60, 1) + "min";
+           Fest(p.SW_Korr_40, 1) + "min      " +
+           "60cm Cassegrain: DE/SW-Korr: " + Fest(p.DE_Korr_60, 1) + "°/" + Fest(p.SW_Korr_60, 1) +
+           "min";
 }
 
 Uhr_Anzeige Uhr_Tick(double jd_pc, const Zeitzone_Info& zone, const Parameter_Type& parameter,

@@ -18,10 +18,9 @@ std::string Zweistellig(double wert) {
 
 std::string Datum_Zeit_Text(std::int32_t Y, std::int32_t M, std::int32_t D, double h, double m,
                             double s, std::uint8_t z) {
-    std::string t = Letzte("0000" + std::to_string(Y), 4) + "-" +
-                    Letzte("00" + std::to_string(M), 2) + "-" +
-                    Letzte("00" + std::to_string(D), 2) + " " + Zweistellig(h) + ":" +
-                    Zweistellig(m) + ":";
+    std::string t =
+        Letzte("0000" + std::to_string(Y), 4) + "-" + Letzte("00" + std::to_string(M), 2) + "-" +
+        Letzte("00" + std::to_string(D), 2) + " " + Zweistellig(h) + ":" + Zweistellig(m) + ":";
     if (z == 1) {
         double zehntel = std::floor(s * 10.0 + 0.5);
         if (zehntel > 599) zehntel = 599;
@@ -41,7 +40,8 @@ std::string Sexagesimal_Text(int n, double x) {
     const std::int64_t p = Zehnerpotenzen[static_cast<std::size_t>(n)];
     if (!(a * 3600 * static_cast<double>(p) < 9e18))
         throw Bereichs_Fehler("Range check error: Sexagesimal_Text value");
-    const std::int64_t N = static_cast<std::int64_t>(std::trunc(a * 3600 * static_cast<double>(p) + 0.5));
+    const std::int64_t N =
+        static_cast<std::int64_t>(std::trunc(a * 3600 * static_cast<double>(p) + 0.5));
     const std::int64_t U = 60 * p;
     const std::int64_t r = N % U;
     const double S = static_cast<double>(r) / static_cast<double>(p);

@@ -6,8 +6,8 @@
 #include "shared/konstanten.hpp"
 
 TEST(CliArgumente, OptionenUndBezeichnung) {
-    const Cli_Argumente a =
-        Argumente_Lesen({"--zeit", "2000-01-01T12:00:00", "--daten", "/tmp/x", "--zehntel", "omi Cet"});
+    const Cli_Argumente a = Argumente_Lesen(
+        {"--zeit", "2000-01-01T12:00:00", "--daten", "/tmp/x", "--zehntel", "omi Cet"});
     ASSERT_TRUE(a.JD_UT);
     EXPECT_EQ(*a.JD_UT, JD2000);
     EXPECT_EQ(a.Daten, "/tmp/x");
@@ -18,11 +18,18 @@ TEST(CliArgumente, OptionenUndBezeichnung) {
 }
 
 TEST(CliArgumente, FehlerImAufruf) {
-    for (const auto& falsch : std::vector<std::vector<std::string>>{
-             {"--zeit"}, {"--zeit", "2000-13-01T00:00:00"}, {"--zeit", "2000-02-30T00:00:00"},
-             {"--zeit", "2000-01-01T24:00:00"}, {"--zeit", "2000-01-01T12:00:60"},
-             {"--zeit", "2000-01-01T12:00:00."}, {"--zeit", "2000-01-01 12:00"},
-             {"--zeit", "2000-01-01T12:00:0x"}, {"--daten"}, {"--hilfe"}, {"M31", "M42"}})
+    for (const auto& falsch :
+         std::vector<std::vector<std::string>>{{"--zeit"},
+                                               {"--zeit", "2000-13-01T00:00:00"},
+                                               {"--zeit", "2000-02-30T00:00:00"},
+                                               {"--zeit", "2000-01-01T24:00:00"},
+                                               {"--zeit", "2000-01-01T12:00:60"},
+                                               {"--zeit", "2000-01-01T12:00:00."},
+                                               {"--zeit", "2000-01-01 12:00"},
+                                               {"--zeit", "2000-01-01T12:00:0x"},
+                                               {"--daten"},
+                                               {"--hilfe"},
+                                               {"M31", "M42"}})
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
 }
 

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <erfa.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 

@@ -1,0 +1,142 @@
+// Spot checks of the built catalogues (STELUX_KATALOG) through stelux-cli, the
+// way an observer meets them on the first evening. Skipped without a folder.
+#include <erfa.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "shared/konstanten.hpp"
+#include "shared/text.hpp"
+#include "shared/zeilen_leser.hpp"
+
+namespace {
+std::string Ordner() {
+    const char* o = std::getenv("STELUX_KATALOG");
+    return o && std::filesystem::is_directory(o) ? o : "";
+}
+
+struct Lauf {
+    int code = -1;
+    std::map<std::string, std::string> w;
+    double Zahl(const std::string& k) const { return std::stod(w.at(k)); }
+};
+
+Lauf Cli(const std::string& ordner, const std::string& bezeichnung,
+         const std::string& zeit = "2026-03-20T12:00:00") {
+    const std::string befehl = "cd '" + ordner +
+                               "' && TZ=UTC '" STELUX_BINAER_ORDNER "/stelux-cli' --zeit " + zeit +
+                               " --daten '" + ordner + "' '" + bezeichnung + "' 2>/dev/null";
+    Lauf l;
+    FILE* p = popen(befehl.c_str(), "r");
+    if (!p) return l;
+    char zeile[4096];
+    while (std::fgets(zeile, sizeof zeile, p)) {
+        std::string z(zeile);
+        while (!z.empty() && (z.back() == '\n' || z.back() == '\r')) z.pop_back();
+        const auto tab = z.find('\t');
+        if (tab != std::string::npos) l.w[z.substr(0, tab)] = z.substr(tab + 1);
+    }
+    const int status = pclose(p);
+    l.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return l;
+}
+
+// Angle between two places, arcseconds (RA in hours, DE in degrees).
+double Abstand(double ra1, double de1, double ra2, double de2) {
+    return eraSeps(ra1 * Std_Zu_Rad, de1 * Grad_Zu_Rad, ra2 * Std_Zu_Rad, de2 * Grad_Zu_Rad) *
+           Rad_Zu_Grad * 3600;
+}
+} // namespace
+
+TEST(GebauteKatalogeCli, ObjekteDesErstenAbends) {
+    const std::string o = Ordner();
+    if (o.empty()) GTEST_SKIP() << "STELUX_KATALOG names no catalogue folder";
+    const std::pair<const char*, const char*> erwartet[] = {
+        {"M31", "Messier 31   Andromeda"},
+        {"m42", "Messier 42"},
+        {"N7000", "NGC 7000"},
+        {"I1396", "IC 1396"},
+        {"H32349", "HIP 32349   Sirius"},
+        {"S151881", "SAO 151881"},
+        {"Sirius", "Sirius"},
+        {"Polaris", "Polaris"},
+        {"omi Cet", "omi Cet"},
+        {"VR CrB", "Veränderlicher R CrB"},
+        {"F92_245", "Fotometrie-Standard 92_245"},
+        {"A Ceres", "Asteroid (1) Ceres"},
+        {"K Halley", "Komet 1P/Halley"},
+        {"psonne", "Sonne   "},
+        {"Mars", "Planet Mars"}};
+    for (const auto& [eingabe, objekt] : erwartet) {
+        const Lauf l = Cli(o, eingabe);
+        EXPECT_EQ(l.code, 0) << eingabe;
+        if (l.code != 0) continue;
+        EXPECT_EQ(l.w.at("Label_Objekt").rfind(objekt, 0), 0u)
+            << eingabe << ": " << l.w.at("Label_Objekt");
+    }
+    EXPECT_EQ(Cli(o, "M31").w.at("Label_Con"), "Con: And");
+    EXPECT_EQ(Cli(o, "Polaris").w.at("Label_Con"), "Con: UMi");
+    EXPECT_EQ(Cli(o, "VR CrB").w.at("Label_Con"), "Con: CrB");
+    EXPECT_EQ(Cli(o, "vr crb").code, 1); // letter case of variable-star names matters
+    const Lauf sirius = Cli(o, "H32349");
+    EXPECT_LT(Abstand(sirius.Zahl("RA2000"), sirius.Zahl("DE2000"), 6 + 45 / 60.0 + 8.917 / 3600,
+                      -(16 + 42 / 60.0 + 58.02 / 3600)),
+              1.0);
+}
+
+TEST(GebauteKatalogeCli, GeostationaererSatellitAusDerListe) {
+    const std::string o = Ordner();
+    if (o.empty()) GTEST_SKIP() << "STELUX_KATALOG names no catalogue folder";
+    Zeilen_Leser leser(Pfad_In(o, "Geosynchrone_Satelliten.txt"));
+    ASSERT_TRUE(leser.Beschreibung_Ueberspringen());
+    std::string_view zeile;
+    ASSERT_TRUE(leser.Naechste(zeile));
+    const std::string label(Trimmen(Spalten(zeile, 1, 28)));
+    const Lauf l = Cli(o, "G" + label);
+    ASSERT_EQ(l.code, 0) << label;
+    EXPECT_EQ(l.w.at("Label_Typ"), "Typ: Geostat. Sat.");
+    // Seen from latitude 47.5 deg, the geostationary ring lies 6 to 9 deg south of the equator.
+    EXPECT_LT(l.Zahl("DEapp"), -5.5);
+    EXPECT_GT(l.Zahl("DEapp"), -9.5);
+}
+
+TEST(GebauteKatalogeCli, SonneUndMarsGegenErfa) {
+    const std::string o = Ordner();
+    if (o.empty()) GTEST_SKIP() << "STELUX_KATALOG names no catalogue folder";
+    // 2026-03-20 12:00 UT is a row of the tables, so no row-to-instant motion enters.
+    const double jd_ut = 2461120.0;
+    const double tt = jd_ut + 69.2 / 86400; // TT - UT in 2026
+    double pvh[2][3], pvb[2][3];
+    eraEpv00(tt, 0, pvh, pvb);
+    // Geocentric astrometric Sun: minus the Earth's heliocentric place (ICRS ~ J2000).
+    double ra = 0, de = 0;
+    double sonne[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
+    eraC2s(sonne, &ra, &de);
+    Lauf l = Cli(o, "PSonne");
+    ASSERT_EQ(l.code, 0);
+    const double d_sonne =
+        Abstand(l.Zahl("RA2000"), l.Zahl("DE2000"), eraAnp(ra) * Rad_Zu_Std, de * Rad_Zu_Grad);
+    EXPECT_LT(d_sonne, 5.0);
+
+    // Mars: planetary theory (ecliptic-free, J2000 equatorial) with light time iterated.
+    double pv_mars[2][3];
+    double tau = 0;
+    double g[3] = {0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        eraPlan94(tt - tau, 0, 4, pv_mars);
+        for (int k = 0; k < 3; ++k) g[k] = pv_mars[0][k] - pvh[0][k];
+        tau = eraPm(g) * 0.0057755183; // days per AU
+    }
+    eraC2s(g, &ra, &de);
+    l = Cli(o, "PMars");
+    ASSERT_EQ(l.code, 0);
+    const double d_mars =
+        Abstand(l.Zahl("RA2000"), l.Zahl("DE2000"), eraAnp(ra) * Rad_Zu_Std, de * Rad_Zu_Grad);
+    EXPECT_LT(d_mars, 5.0);
+    std::printf("Sonne %.2f\", Mars %.2f\" gegen ERFA\n", d_sonne, d_mars);
+}
