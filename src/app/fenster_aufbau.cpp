@@ -214,6 +214,9 @@ void TForm_Main::Aufbauen() {
     QPalette liste = Combo->palette();
     liste.setColor(QPalette::Button, Schwarz);
     Combo->setPalette(liste);
+    // A plain drop-down list below the combo with 25 rows, not a popup centred on
+    // the current entry that would cover the window and run off the screen.
+    Combo->setStyleSheet("QComboBox { combobox-popup: 0; }");
     Combo->view()->setStyleSheet("QAbstractItemView { background: black; color: white; }"
                                  "QAbstractItemView::item { height: 24px; }");
 
