@@ -40,11 +40,17 @@ double RA_Sexagesimal(std::string_view h, std::string_view m, std::string_view s
     return Ganzzahl_Lesen(h) + Ganzzahl_Lesen(m) / 60.0 + Reell_Lesen(s) / 3600.0;
 }
 
+namespace {
+// The sign has a column of its own, so -0 deg 30' keeps its sign.
+double Mit_Vorzeichen(std::string_view vorzeichen, double betrag) {
+    return (!vorzeichen.empty() && vorzeichen[0] == '-') ? -betrag : betrag;
+}
+} // namespace
+
 double DE_Sexagesimal(std::string_view vorzeichen, std::string_view d, std::string_view m,
                       std::string_view s) {
-    const double betrag = Ganzzahl_Lesen(d) + Ganzzahl_Lesen(m) / 60.0 + Reell_Lesen(s) / 3600.0;
-    // The sign has a column of its own, so -0 deg 30' keeps its sign.
-    return (!vorzeichen.empty() && vorzeichen[0] == '-') ? -betrag : betrag;
+    return Mit_Vorzeichen(vorzeichen,
+                          Ganzzahl_Lesen(d) + Ganzzahl_Lesen(m) / 60.0 + Reell_Lesen(s) / 3600.0);
 }
 
 namespace {
@@ -61,8 +67,10 @@ void NGC_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.Bezeichnung = Text_Feld(z, 1, 6);
     o.Con = Text_Feld(z, 7, 9);
     o.RA2000 = RA_Sexagesimal(Spalten(z, 10, 11), Spalten(z, 12, 13), Spalten(z, 14, 17));
-    o.DE2000 = DE_Sexagesimal(Spalten(z, 18, 18), Spalten(z, 19, 20), Spalten(z, 21, 22),
-                              Spalten(z, 23, 24));
+    // Whole arcseconds in this catalogue: a decimal or a blank after the digits is malformed.
+    o.DE2000 = Mit_Vorzeichen(Spalten(z, 18, 18), Ganzzahl_Lesen(Spalten(z, 19, 20)) +
+                                                      Ganzzahl_Lesen(Spalten(z, 21, 22)) / 60.0 +
+                                                      Ganzzahl_Lesen(Spalten(z, 23, 24)) / 3600.0);
     const double b = Reell_Lesen(Spalten(z, 25, 28));
     o.BMag = b == 0 ? UNBEKANNT : b;
     // No deep-sky object is as bright as V 0.0: like B, a 0 marks a magnitude the

@@ -36,9 +36,10 @@ void Kleinkoerper_Fuellen(Objekt_Type& objekt, double ra, double de, double mag)
 bool Asteroid_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_Type& objekt) {
     if (!kontext.Asteroiden) return false;
     const Asteroiden_Tabelle& tabelle = *kontext.Asteroiden;
+    // Never past the end of the table, even an empty one.
     std::int32_t anzahl = kontext.Anzahl_Asteroiden;
-    if (!tabelle.empty() && anzahl > static_cast<std::int32_t>(tabelle.size() - 1))
-        anzahl = static_cast<std::int32_t>(tabelle.size() - 1);
+    const auto letzte = static_cast<std::int32_t>(tabelle.size()) - 1;
+    if (anzahl > letzte) anzahl = letzte;
     for (std::int32_t i = 1; i <= anzahl; ++i) {
         const Asteroid_Type& eintrag = tabelle[static_cast<std::size_t>(i)];
         if (Gross(Trimmen(Spalten(eintrag.Zeile, 167, 194))).find(K) == std::string::npos) continue;
@@ -64,8 +65,8 @@ bool Komet_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_Type
     Zeilen_Leser leser(Pfad_In(kontext.Daten_Ordner, "Kometen.txt"));
     std::string_view zeile;
     while (leser.Naechste(zeile)) {
-        // Designation and name from column 100 on, within the first 256 characters.
-        if (Gross(Spalten(zeile, 100, 256)).find(K) == std::string::npos) continue;
+        // Designation, name and reference: the 256 characters from column 100 on.
+        if (Gross(Spalten(zeile, 100, 355)).find(K) == std::string::npos) continue;
         Komet_Type rec;
         rec.Zeile.assign(zeile);
         rec.Nummer = static_cast<std::int32_t>(leser.Zeilennummer());

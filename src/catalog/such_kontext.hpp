@@ -10,7 +10,7 @@ struct Such_Kontext {
     std::string Katalog_Ordner; // catalogue files; empty = current working directory
     const Asteroiden_Tabelle* Asteroiden = nullptr; // 1-based, entries 1..Anzahl_Asteroiden
     int Anzahl_Asteroiden = 0;
-    const Kometen_Tabelle* Kometen = nullptr;       // 1-based, entries 1..Anzahl_Kometen
+    const Kometen_Tabelle* Kometen = nullptr; // 1-based, entries 1..Anzahl_Kometen
     int Anzahl_Kometen = 0;
     Asteroid_Type* Asteroid_Aktuell = nullptr; // receives the elements of an asteroid hit
     Komet_Type* Komet_Aktuell = nullptr;       // receives the elements of a comet hit

@@ -111,4 +111,12 @@ TEST(KatalogZeilen, DeepSkyOhneHelligkeitenUndDistanz) {
     EXPECT_EQ(o.Distanz, UNBEKANNT);
     EXPECT_EQ(o.Distanz_Einheit, "");
     EXPECT_NEAR(o.DE2000, -(7 + 12 / 60.0 + 34 / 3600.0), 1e-12);
+    // Its arcseconds are whole numbers: digits only, right-aligned.
+    NGC_Zeile_Lesen("N1234 Eri031234.5-0712 4 0.0 0.0  1.0  0.5Gx          0.0", o);
+    EXPECT_NEAR(o.DE2000, -(7 + 12 / 60.0 + 4 / 3600.0), 1e-12);
+    for (const char* sek : {".5", "4 ", "4."}) {
+        const std::string z =
+            "N1234 Eri031234.5-0712" + std::string(sek) + " 0.0 0.0  1.0  0.5Gx          0.0";
+        EXPECT_THROW(NGC_Zeile_Lesen(z, o), Konvertierungs_Fehler) << sek;
+    }
 }
