@@ -35,7 +35,7 @@ const QColor Weiss(255, 255, 255);
 const QColor Oliv(128, 128, 0);
 const QColor Fenstertext(0, 0, 0);
 const QColor Kastanie(128, 0, 0);
-const QColor Inaktiver_Titeltext(212, 208, 200);
+const QColor Inaktiver_Titel(128, 128, 128);
 const QColor Aktiver_Titel(10, 36, 106);
 const QColor Geldgruen(192, 220, 192);
 
@@ -200,7 +200,7 @@ void TForm_Main::Aufbauen() {
     };
     for (const auto& k : kataloge) {
         *k.ziel = Label<TKlick_Label>(f, k.name, k.text, k.x, k.y, k.b, 30, Kastanie,
-                                      Inaktiver_Titeltext, katalog, k.a);
+                                      Inaktiver_Titel, katalog, k.a);
         (*k.ziel)->setCursor(Qt::PointingHandCursor);
     }
 

@@ -73,8 +73,14 @@ void TForm_Main::FormActivate() {
 
 void TForm_Main::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+    // The window becomes the program's active form once, when it is first shown.
+    // Coming back from a message box or from another program is no new
+    // activation: the entry keeps its caret and selection (after a failed
+    // lookup the kind letter stays selected).
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !aktiviert_) {
+        aktiviert_ = true;
         Fehler_Waechter([this] { FormActivate(); });
+    }
 }
 
 void TForm_Main::Stop_Schreiben() {
@@ -197,7 +203,10 @@ void TForm_Main::Edit_ObjektKeyUp(int taste) {
 }
 
 bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
-    if (objekt == Edit_Objekt && e->type() == QEvent::KeyRelease) {
+    // Only the release of the key itself: holding Return down must not repeat
+    // the lookup with every auto-repeat.
+    if (objekt == Edit_Objekt && e->type() == QEvent::KeyRelease &&
+        !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
         const int taste = static_cast<QKeyEvent*>(e)->key();
         Fehler_Waechter([&] { Edit_ObjektKeyUp(taste); });
     }

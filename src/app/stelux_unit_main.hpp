@@ -132,4 +132,5 @@ private:
     QWidget* flaeche_ = nullptr;
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
+    bool aktiviert_ = false;                // FormActivate has run
 };

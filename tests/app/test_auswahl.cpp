@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -166,4 +167,37 @@ TEST_F(Auswahl, SortierungNurMitHaekchen) {
     f->KometenSort->trigger();
     EXPECT_TRUE(f->KometenSort->isChecked());
     EXPECT_TRUE(r.meldungen.empty());
+}
+
+TEST_F(Auswahl, FehlermeldungUndFensterwechselLassenKennbuchstabenMarkiert) {
+    // The error box of a failed lookup takes the activation away; when the main
+    // window is active again the kind letter is still selected for the next key.
+    f->Edit_Objekt->setFocus();
+    f->Edit_Objekt->setText("mars");
+    QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
+    ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1); // no ephemeris table here
+    ASSERT_EQ(f->Edit_Objekt->selectedText(), "P");
+    QWidget anderes;
+    anderes.show();
+    anderes.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    EXPECT_EQ(f->Edit_Objekt->selectedText(), "P");
+    EXPECT_EQ(f->focusWidget(), f->Edit_Objekt);
+}
+
+TEST_F(Auswahl, NurDasLoslassenDerReturnTasteSucht) {
+    f->Edit_Objekt->setFocus();
+    f->Edit_Objekt->setText("X31");
+    Objekt_Gueltig = true;
+    // Holding Return down: the repeated releases are not the key's release.
+    QKeyEvent wiederholt(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QApplication::sendEvent(f->Edit_Objekt, &wiederholt);
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_FALSE(f->Edit_Objekt->hasSelectedText());
+    QKeyEvent los(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(f->Edit_Objekt, &los);
+    EXPECT_FALSE(Objekt_Gueltig); // X31 is in no catalogue
+    EXPECT_EQ(f->Edit_Objekt->selectedText(), "X");
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -409,5 +410,184 @@ TEST(Fenster, ZuVieleElementzeilenWerdenEinmalGemeldet) {
     EXPECT_TRUE(r.meldungen[0].text.contains(" 2 "));
     EXPECT_EQ(Anzahl_Asteroiden, Tabellen_Kapazitaet);
     EXPECT_EQ(Anzahl_Kometen, 3);
+    f->close();
+}
+
+// Every control at its place with its design text, looked up by its name.
+TEST(Fenster, AufbauNamenTexteUndPlaetze) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    // Start-up stops at the missing element file, before the first clock tick:
+    // the clock labels still show their design texts.
+    std::filesystem::remove(o.Datei("Asteroiden.txt"));
+    auto f = Fenster();
+    struct Steuerelement {
+        const char* name;
+        const char* text;
+        int x, y, b, h;
+    };
+    const Steuerelement tabelle[] = {
+        {"Label12", "PC Zeit", 181, 590, 100, 30},
+        {"Label_PC_Zeit", "0000-00-00 00:00:00", 281, 590, 257, 30},
+        {"Label5", "UT Zeit", 181, 620, 100, 30},
+        {"Label_UT_Zeit", "0000-00-00 00:00:00", 281, 620, 257, 30},
+        {"Label3", "GMST   ", 181, 650, 234, 30},
+        {"Label_GMST", "00:00:00", 416, 650, 123, 30},
+        {"Label2", "Z.zone", 551, 590, 88, 30},
+        {"Label_ZeitZone", "UT+1h", 639, 590, 180, 30},
+        {"Label4", "J.D.", 551, 620, 88, 30},
+        {"Label_JD", "2451545.0000", 639, 620, 180, 30},
+        {"Label1", "LMST", 551, 650, 88, 30},
+        {"Label_LMST", "00:00:00", 639, 650, 180, 30},
+        {"StatusBar1", "", 0, 685, 1018, 25},
+        {"Label_Objekt", "Objekt-Bezeichnung (Alias; Distanz)", 1, 345, 1016, 42},
+        {"Label_Deklination", "Deklination*", 181, 395, 196, 32},
+        {"Label_DE_Raddeg", "+07", 377, 395, 55, 32},
+        {"Label13", "°", 432, 395, 14, 22},
+        {"Label14", ".", 432, 397, 14, 30},
+        {"Label_DE_Raddez", "0", 446, 395, 68, 32},
+        {"Button_DE_plus", "+", 500, 397, 14, 14},
+        {"Button_DE_minus", "-", 500, 413, 14, 14},
+        {"Label6", "Stundenwinkel*", 181, 427, 196, 32},
+        {"Label_StdRadhrs", "11", 377, 427, 55, 32},
+        {"Label16", "h", 431, 427, 17, 32},
+        {"Label_StdRadmin", "51.4", 448, 427, 66, 32},
+        {"Button1", "+", 378, 429, 14, 14},
+        {"Button2", "-", 378, 445, 14, 14},
+        {"Label_Hoehe", "Höhe", 517, 395, 141, 32},
+        {"Label_Height", "45.0°", 658, 395, 96, 32},
+        {"Label17", "", 754, 395, 65, 32},
+        {"Label_Azimut", "Azimut", 517, 427, 141, 32},
+        {"Label_Azimuth", "180.0°", 658, 427, 96, 32},
+        {"Label19", "", 754, 427, 65, 32},
+        {"Label_Luftmasse", "Luftmasse", 517, 459, 141, 32},
+        {"Label_AirMass", "1.000", 658, 459, 96, 32},
+        {"Label20", "", 754, 459, 65, 32},
+        {"Label_RA2000", "RA(J2000) 00:00:00.0h", 181, 494, 230, 21},
+        {"Label_DE2000", "DE(J2000) +00:00:00°", 411, 494, 230, 21},
+        {"Label_Con", "Con: ARI", 641, 494, 178, 21},
+        {"Label_RAapp", "RA(appar) 00:00:00.0h", 181, 515, 230, 21},
+        {"Label_DEapp", "DE(appar) +00:00:00°", 411, 515, 230, 21},
+        {"Label_Typ", "Typ: OCL", 641, 515, 178, 21},
+        {"Label_Info", "", 181, 537, 638, 21},
+        {"Label_Messier", "Messier", 3, 3, 172, 30},
+        {"Label_Planet", "Planet", 3, 36, 172, 30},
+        {"Label_Asteroid", "Asteroid", 3, 69, 172, 30},
+        {"Label_Variable", "Veränderlicher", 3, 102, 172, 30},
+        {"Label_Fotometrie", "Fotometrie", 3, 135, 172, 30},
+        {"Label_Eigene", "eigenes Objekt", 3, 168, 172, 30},
+        {"Label_Geosynchron", "Geostat. Satell.", 3, 200, 172, 30},
+        {"Label_Komet", "Komet", 3, 232, 172, 30},
+        {"Label_SAO", "SAO", 727, 3, 68, 30},
+        {"Label_HIP", "HIP", 798, 3, 68, 30},
+        {"Label_NGC", "NGC", 875, 3, 68, 30},
+        {"Label_IC", "IC", 948, 3, 68, 30},
+        {"Combo", "", 177, 2, 325, 32},
+        {"Button_1", "1", 728, 40, 45, 35},
+        {"Button_2", "2", 775, 40, 45, 35},
+        {"Button_3", "3", 822, 40, 45, 35},
+        {"Button_4", "4", 728, 77, 45, 35},
+        {"Button_5", "5", 775, 77, 45, 35},
+        {"Button_6", "6", 822, 77, 45, 35},
+        {"Button_7", "7", 728, 114, 45, 35},
+        {"Button_8", "8", 775, 114, 45, 35},
+        {"Button_9", "9", 822, 114, 45, 35},
+        {"Button_0", "0", 775, 151, 45, 35},
+        {"Button_Clear", "CE", 728, 151, 45, 35},
+        {"Button_A", "A", 877, 40, 45, 35},
+        {"Button_B", "B", 924, 40, 45, 35},
+        {"Button_C", "C", 971, 40, 45, 35},
+        {"Button_D", "D", 877, 77, 45, 35},
+        {"Button_E", "E", 924, 77, 45, 35},
+        {"Button_F", "F", 971, 77, 45, 35},
+        {"Button_Enter", "Enter", 877, 151, 140, 35},
+        {"Edit_Objekt", "", 512, 189, 505, 35}, // "omi Cet", emptied at start
+        {"Panel_SysInfo", nullptr, 888, 688, 644, 578},
+    };
+    for (const Steuerelement& s : tabelle) {
+        QWidget* w = f->centralWidget()->findChild<QWidget*>(s.name);
+        ASSERT_NE(w, nullptr) << s.name;
+        EXPECT_EQ(w->parentWidget(), f->centralWidget()) << s.name;
+        EXPECT_EQ(w->geometry(), QRect(s.x, s.y, s.b, s.h)) << s.name;
+        if (!s.text) continue;
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(w))
+            text = l->text();
+        else if (auto* k = qobject_cast<QPushButton*>(w))
+            text = k->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            text = c->currentText();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            text = e->text();
+        else if (auto* s1 = qobject_cast<QStatusBar*>(w))
+            text = s1->currentMessage();
+        EXPECT_EQ(text, QString::fromUtf8(s.text)) << s.name;
+    }
+    EXPECT_EQ(f->Panel_About->size(), QSize(345, 473));
+    EXPECT_EQ(f->Combo->maxVisibleItems(), 25);
+    EXPECT_FALSE(f->Combo->isEditable());
+
+    // Right-aligned and centred labels.
+    for (QLabel* l : {f->Label3, f->Label_DE_Raddeg, f->Label_StdRadhrs, f->Label_Height,
+                      f->Label17, f->Label_Azimuth, f->Label19, f->Label_AirMass, f->Label20})
+        EXPECT_TRUE(l->alignment() & Qt::AlignRight) << l->objectName().toStdString();
+    for (QLabel* l : {f->Label_Objekt, f->Label13, f->Label14, f->Label16, f->Label_StdRadmin,
+                      static_cast<QLabel*>(f->Label_SAO), static_cast<QLabel*>(f->Label_IC)})
+        EXPECT_TRUE(l->alignment() & Qt::AlignHCenter) << l->objectName().toStdString();
+
+    // Colours: catalogue labels maroon with the inactive-caption colour, values
+    // white and captions grey on the dark shadow, the coordinate lines on olive,
+    // the entry in money green on the active-caption colour.
+    const auto grund = [](QWidget* w) { return w->palette().color(QPalette::Window); };
+    const auto schrift = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
+    for (QLabel* l : {static_cast<QLabel*>(f->Label_Messier), static_cast<QLabel*>(f->Label_NGC)}) {
+        EXPECT_EQ(grund(l), QColor(128, 0, 0));
+        EXPECT_EQ(schrift(l), QColor(128, 128, 128));
+        EXPECT_EQ(l->font().pixelSize(), 23);
+        EXPECT_TRUE(l->font().bold());
+    }
+    EXPECT_EQ(grund(f->Label_PC_Zeit), QColor(48, 48, 48));
+    EXPECT_EQ(schrift(f->Label_PC_Zeit), QColor(128, 128, 128));
+    EXPECT_EQ(schrift(f->Label_Height), QColor(255, 255, 255));
+    EXPECT_EQ(schrift(f->Label_Hoehe), QColor(128, 128, 128));
+    EXPECT_EQ(schrift(f->Label_Objekt), grund(f->Label_Objekt)); // invisible until the first tick
+    EXPECT_EQ(grund(f->Label_RA2000), QColor(128, 128, 0));
+    EXPECT_EQ(f->Edit_Objekt->palette().color(QPalette::Text), QColor(192, 220, 192));
+    EXPECT_TRUE(f->Edit_Objekt->font().bold());
+    EXPECT_EQ(f->Edit_Objekt->font().pixelSize(), 27);
+    EXPECT_EQ(f->Ziffern[1]->font().pixelSize(), 23);
+    EXPECT_EQ(f->Buchstaben[0]->font().pixelSize(), 20);
+    EXPECT_EQ(f->Button_Clear->font().pixelSize(), 20);
+    EXPECT_EQ(f->Button_Enter->font().pixelSize(), 27);
+    EXPECT_TRUE(f->Button_Enter->font().bold());
+    f->close();
+}
+
+// The menu bar in order, with captions, access keys and check marks.
+TEST(Fenster, MenueBaum) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    auto f = Fenster();
+    const auto texte = [](const QList<QAction*>& aktionen) {
+        QStringList t;
+        for (QAction* a : aktionen) t << (a->isSeparator() ? "-" : a->text());
+        return t;
+    };
+    EXPECT_EQ(texte(f->menuBar()->actions()),
+              QStringList({"&Datei", "&40cm Schmidt-Kamera", "&Optionen", "-", "&Edit Eigene", "-",
+                           "&Hilfe"}));
+    EXPECT_EQ(texte(f->File1->actions()), QStringList({"&Schliessen"}));
+    EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
+    EXPECT_EQ(texte(f->Option1->actions()),
+              QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
+                           "Kometen nach Helligkeit sortieren"}));
+    for (QAction* a : f->Option1->actions()) {
+        EXPECT_TRUE(a->isCheckable());
+        EXPECT_FALSE(a->isChecked());
+    }
+    EXPECT_FALSE(f->Instrument2->isCheckable());
+    EXPECT_EQ(texte(f->Hilfe1->actions()),
+              QStringList({"Stelux Handbuch", "System-Infos", "-", "Versions-Infos"}));
+    EXPECT_EQ(f->Eigene1->menu(), nullptr); // an item of the bar itself
     f->close();
 }

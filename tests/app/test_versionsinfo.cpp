@@ -102,3 +102,51 @@ TEST(Versionsinfo, KommandozeilenProgramm) {
     EXPECT_EQ(cli.FileVersion, STELUX_VERSION);
     EXPECT_EQ(cli.OriginalFilename, "stelux-cli");
 }
+
+TEST(SystemLog, AlleZeilenDerAnleitungFuerDenSupport) {
+    System_Angaben a;
+    a.Dateiversion = "2.0";
+    a.Computer_Name = "STERNWARTE";
+    a.Benutzer_Name = "beobachter";
+    a.Temp_Ordner = "/tmp/";
+    a.Programm_Ordner = "/opt/stelux/";
+    a.Daten_Ordner = "/home/b/Dokumente/Stelux/";
+    a.Zone.Zustand = 0;
+    a.Zone.Bias = 0;
+    a.Zone.StandardName = "UTC";
+    a.Zone.DaylightName = "UTC";
+    a.Zone.DaylightDate = {2025, 3, 30, 2, 0, 0, 0, 0};
+    const std::vector<std::string> z = System_Log(a);
+    const std::vector<std::string> erwartet = {
+        "Stelux System Logfile",
+        "---------------------",
+        "Stelux Version: 2.0",
+        "",
+        "Computer Informationen",
+        "----------------------",
+        "Computer Name : STERNWARTE",
+        "User Name     : beobachter",
+        "",
+        "Computer Verzeichnisse",
+        "----------------------",
+        "Windows Temporary Folder: /tmp/",
+        "Windows Application Path: /opt/stelux/",
+        "Windows Dokumentenordner: /home/b/Dokumente/Stelux/",
+        "",
+        "Computer Zeiteinstellungen",
+        "--------------------------",
+        "Computer Standard Name: UTC",
+        "Computer Standard Date: 0 0 0 0 0 0 0 0",
+        "Standard Bias         : 0",
+        "Current  Bias         : 0",
+        "Current  Bias Name    : UNKNOWN",
+        "Computer Daylight Name: UTC",
+        "Computer DayLight Date: 2025 3 30 2 0 0 0 0",
+        "DayLight Bias         : 0",
+        "",
+    };
+    ASSERT_EQ(z.size(), erwartet.size() + 2); // and the two lines about the support contact
+    for (std::size_t i = 0; i < erwartet.size(); ++i) EXPECT_EQ(z[i], erwartet[i]) << i;
+    EXPECT_FALSE(z[26].empty());
+    EXPECT_FALSE(z[27].empty());
+}
