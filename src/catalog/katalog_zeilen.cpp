@@ -161,6 +161,11 @@ void Geostat_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.Alias.clear();
     o.Typ = "Geostat. Sat.";
     Ohne_Groesse_Und_Distanz(o);
+    // The place comes from the longitude inside the label; without one the
+    // position tick could show nothing, so the observer is told here, once.
+    if (!Geostat_Laenge_Gueltig(o.Bezeichnung))
+        throw Konvertierungs_Fehler("Geostat. Satellit '" + o.Bezeichnung.substr(1) +
+                                    "': keine Länge in den Zeichen 18 bis 23 der Bezeichnung");
 }
 
 void Helle_Sterne_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
@@ -267,9 +272,6 @@ void Zeile_Pruefen(Katalog_Format format, std::string_view zeile) {
         // The position tick reads the orbital longitude out of the label; a
         // satellite without one could be chosen but never shown.
         Geostat_Zeile_Lesen(zeile, o);
-        if (!Geostat_Laenge_Gueltig(o.Bezeichnung))
-            throw Konvertierungs_Fehler("'" + o.Bezeichnung.substr(1) +
-                                        "' holds no longitude in characters 18-22");
         break;
     case Katalog_Format::Helle_Sterne:
         Helle_Sterne_Zeile_Lesen(zeile, o);

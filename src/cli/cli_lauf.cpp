@@ -11,7 +11,6 @@
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "orbits/element_tabellen.hpp"
-#include "pointing/geostat.hpp"
 #include "pointing/positions_tick.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
@@ -89,12 +88,6 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             k.Kometen = &tabellen->Kometen;
             k.Anzahl_Kometen = tabellen->Anzahl_Kometen;
             gefunden = Objekt_Suchen(text, k, objekt);
-            if (gefunden && objekt.Katalog == "Geostat. " &&
-                !Geostat_Laenge_Gueltig(objekt.Bezeichnung)) {
-                fehler << "Die Bezeichnung " << objekt.Bezeichnung.substr(1)
-                       << " enthält keine lesbare Länge (Zeichen 18 bis 23).\n";
-                gefunden = false;
-            }
         }
         const Positions_Anzeige pos = Positions_Tick(objekt, gefunden, uhr.JD_PC, uhr.Sternzeit,
                                                      parameter, parameter.Instrument == 40);

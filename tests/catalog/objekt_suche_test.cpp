@@ -426,3 +426,13 @@ TEST(ObjektSuche, SternbildAusDemJ2000Ort) {
         EXPECT_EQ(o.Con, con) << text;
     }
 }
+
+TEST(ObjektSuche, GeostationaerOhneLaengeWirdBeiDerSucheGemeldet) {
+    // Without a longitude in its label the satellite has no place; the observer
+    // learns it once at the lookup instead of seeing an empty display.
+    Temp_Ordner t("geostat_ohne_laenge");
+    t.Schreiben("Geosynchrone_Satelliten.txt", "Satelliten\r\n--\r\nEUTELSAT OHNE LAENGE\r\n");
+    EXPECT_NE(Fehlertext<Konvertierungs_Fehler>("GEUTELSAT OHNE LAENGE", t.Kontext())
+                  .find("keine Länge"),
+              std::string::npos);
+}
