@@ -63,9 +63,11 @@ private:
 std::int32_t Ganzzahl(std::string_view token) {
     if (token.empty()) return 0;
     if (token.size() > 32) Ungueltig(token);
-    const auto wert = Ganzzahl_Versuchen(token);
+    // A number typed by hand may carry a sign.
+    const bool minus = token[0] == '-';
+    const auto wert = Ganzzahl_Versuchen(minus || token[0] == '+' ? token.substr(1) : token);
     if (!wert) Ungueltig(token);
-    return *wert;
+    return minus ? -*wert : *wert;
 }
 
 double Reell(std::string_view token) {

@@ -71,9 +71,9 @@ std::string Zitat(std::string_view feld) {
 std::optional<int> Ganzzahl_Intern(std::string_view feld) {
     std::size_t i = 0;
     while (i < feld.size() && (feld[i] == ' ' || feld[i] == '\t')) ++i;
-    std::string_view rest = feld.substr(i);
-    if (!rest.empty() && rest[0] == '+') rest.remove_prefix(1);
-    if (rest.empty()) return std::nullopt;
+    const std::string_view rest = feld.substr(i);
+    // Digits only: a sign has a column of its own wherever the files need one.
+    if (rest.empty() || rest[0] < '0' || rest[0] > '9') return std::nullopt;
     int wert = 0;
     auto [ende, fehler] = std::from_chars(rest.data(), rest.data() + rest.size(), wert);
     if (fehler != std::errc() || ende != rest.data() + rest.size()) return std::nullopt;

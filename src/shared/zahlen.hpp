@@ -13,8 +13,8 @@ std::string Fest(double x, int dezimalen);
 // `text` right-aligned in `breite` characters (blanks in front; never cut).
 std::string Rechtsbuendig(std::string_view text, std::size_t breite);
 
-// An integer field of a catalogue line: optional leading blanks, an optional
-// sign, then digits and nothing after them. Throws Konvertierungs_Fehler
+// An integer field of a catalogue line: optional leading blanks, then digits
+// and nothing after them (no sign). Throws Konvertierungs_Fehler
 // naming the text.
 int Ganzzahl_Lesen(std::string_view feld);
 

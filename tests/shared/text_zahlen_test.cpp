@@ -48,7 +48,8 @@ TEST(Zahlen, FestImmerMitPunkt) {
 
 TEST(Zahlen, FelderStrengGelesen) {
     EXPECT_EQ(Ganzzahl_Lesen(" 07"), 7);
-    EXPECT_EQ(Ganzzahl_Lesen("-3"), -3);
+    EXPECT_THROW(Ganzzahl_Lesen("-3"), Konvertierungs_Fehler); // signs have their own column
+    EXPECT_THROW(Ganzzahl_Lesen("+3"), Konvertierungs_Fehler);
     EXPECT_THROW(Ganzzahl_Lesen("7 "), Konvertierungs_Fehler);
     EXPECT_THROW(Ganzzahl_Lesen("  "), Konvertierungs_Fehler);
     EXPECT_THROW(Ganzzahl_Lesen("1.5"), Konvertierungs_Fehler);
