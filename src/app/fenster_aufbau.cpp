@@ -321,24 +321,29 @@ void TForm_Main::Aufbauen() {
     bei(Button_Enter, &QPushButton::clicked, &TForm_Main::Button_EnterClick);
     bei(Button_About_OK, &QPushButton::clicked, &TForm_Main::Button_About_OKClick);
     bei(Button3, &QPushButton::clicked, &TForm_Main::Button3Click);
-    for (QPushButton* k : Ziffern)
-        connect(k, &QPushButton::clicked, this,
-                [this, k] { Fehler_Waechter([&] { Zeichen_Taste(k->text().at(0)); }); });
-    for (QPushButton* k : Buchstaben)
-        connect(k, &QPushButton::clicked, this,
-                [this, k] { Fehler_Waechter([&] { Zeichen_Taste(k->text().at(0)); }); });
-    const std::pair<TKlick_Label*, char> listen[] = {
-        {Label_Messier, 'M'},     {Label_Planet, 'P'},     {Label_Asteroid, 'A'},
-        {Label_Variable, 'V'},    {Label_Fotometrie, 'F'}, {Label_Eigene, 'E'},
-        {Label_Geosynchron, 'G'}, {Label_Komet, 'K'}};
-    for (const auto& [label, b] : listen)
-        connect(label, &TKlick_Label::Klick, this,
-                [this, label, b] { Fehler_Waechter([&] { Liste_Oeffnen(b, label); }); });
-    const std::pair<TKlick_Label*, char> nummern[] = {
-        {Label_SAO, 'S'}, {Label_HIP, 'H'}, {Label_NGC, 'N'}, {Label_IC, 'I'}};
-    for (const auto& [label, b] : nummern)
-        connect(label, &TKlick_Label::Klick, this,
-                [this, b] { Fehler_Waechter([&] { Nummern_Katalog(b); }); });
+    void (TForm_Main::*const tasten[16])() = {
+        &TForm_Main::Button_0Click, &TForm_Main::Button_1Click, &TForm_Main::Button_2Click,
+        &TForm_Main::Button_3Click, &TForm_Main::Button_4Click, &TForm_Main::Button_5Click,
+        &TForm_Main::Button_6Click, &TForm_Main::Button_7Click, &TForm_Main::Button_8Click,
+        &TForm_Main::Button_9Click, &TForm_Main::Button_AClick, &TForm_Main::Button_BClick,
+        &TForm_Main::Button_CClick, &TForm_Main::Button_DClick, &TForm_Main::Button_EClick,
+        &TForm_Main::Button_FClick};
+    for (int i = 0; i < 10; ++i) bei(Ziffern[i], &QPushButton::clicked, tasten[i]);
+    for (int i = 0; i < 6; ++i) bei(Buchstaben[i], &QPushButton::clicked, tasten[10 + i]);
+    const std::pair<TKlick_Label*, void (TForm_Main::*)()> labels[] = {
+        {Label_Messier, &TForm_Main::Label_MessierClick},
+        {Label_Planet, &TForm_Main::Label_PlanetClick},
+        {Label_Asteroid, &TForm_Main::Label_AsteroidClick},
+        {Label_Variable, &TForm_Main::Label_VariableClick},
+        {Label_Fotometrie, &TForm_Main::Label_FotometrieClick},
+        {Label_Eigene, &TForm_Main::Label_EigeneClick},
+        {Label_Geosynchron, &TForm_Main::Label_GeosynchronClick},
+        {Label_Komet, &TForm_Main::Label_KometClick},
+        {Label_SAO, &TForm_Main::Label_SAOClick},
+        {Label_HIP, &TForm_Main::Label_HIPClick},
+        {Label_NGC, &TForm_Main::Label_NGCClick},
+        {Label_IC, &TForm_Main::Label_ICClick}};
+    for (const auto& [label, handler] : labels) bei(label, &TKlick_Label::Klick, handler);
     // Only a pick by the observer fires the change, not an index set by the program.
     connect(Combo, &QComboBox::activated, this,
             [this] { Fehler_Waechter([&] { ComboChange(); }); });

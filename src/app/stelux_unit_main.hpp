@@ -59,12 +59,42 @@ public:
     void Button_DE_minusClick();
     void Button1Click();
     void Button2Click();
-    void Zeichen_Taste(QChar zeichen); // Button_0Click .. Button_FClick
+    // The sixteen character keys append their caption.
+    void Zeichen_Taste(QChar zeichen);
+    void Button_0Click() { Zeichen_Taste('0'); }
+    void Button_1Click() { Zeichen_Taste('1'); }
+    void Button_2Click() { Zeichen_Taste('2'); }
+    void Button_3Click() { Zeichen_Taste('3'); }
+    void Button_4Click() { Zeichen_Taste('4'); }
+    void Button_5Click() { Zeichen_Taste('5'); }
+    void Button_6Click() { Zeichen_Taste('6'); }
+    void Button_7Click() { Zeichen_Taste('7'); }
+    void Button_8Click() { Zeichen_Taste('8'); }
+    void Button_9Click() { Zeichen_Taste('9'); }
+    void Button_AClick() { Zeichen_Taste('A'); }
+    void Button_BClick() { Zeichen_Taste('B'); }
+    void Button_CClick() { Zeichen_Taste('C'); }
+    void Button_DClick() { Zeichen_Taste('D'); }
+    void Button_EClick() { Zeichen_Taste('E'); }
+    void Button_FClick() { Zeichen_Taste('F'); }
     void Button_ClearClick();
     void Button_EnterClick();
     void Edit_ObjektKeyUp(int taste);
-    void Liste_Oeffnen(char buchstabe, QLabel* label); // Label_MessierClick .. Label_KometClick
-    void Nummern_Katalog(char buchstabe);              // Label_SAOClick .. Label_ICClick
+    // The eight catalogue labels with a list, and the four of numbered catalogues.
+    void Liste_Oeffnen(char buchstabe, QLabel* label);
+    void Nummern_Katalog(char buchstabe);
+    void Label_MessierClick() { Liste_Oeffnen('M', Label_Messier); }
+    void Label_PlanetClick() { Liste_Oeffnen('P', Label_Planet); }
+    void Label_AsteroidClick() { Liste_Oeffnen('A', Label_Asteroid); }
+    void Label_VariableClick() { Liste_Oeffnen('V', Label_Variable); }
+    void Label_FotometrieClick() { Liste_Oeffnen('F', Label_Fotometrie); }
+    void Label_EigeneClick() { Liste_Oeffnen('E', Label_Eigene); }
+    void Label_GeosynchronClick() { Liste_Oeffnen('G', Label_Geosynchron); }
+    void Label_KometClick() { Liste_Oeffnen('K', Label_Komet); }
+    void Label_SAOClick() { Nummern_Katalog('S'); }
+    void Label_HIPClick() { Nummern_Katalog('H'); }
+    void Label_NGCClick() { Nummern_Katalog('N'); }
+    void Label_ICClick() { Nummern_Katalog('I'); }
     void ComboChange();
     void AsteroidenSortClick();
     void KometenSortClick();
