@@ -50,7 +50,10 @@ void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, d
     if (!std::isfinite(JD)) throw Bereichs_Fehler("Range check error: invalid Julian Date");
     std::int64_t k = 0;
     if (JD < 1800000.0) {
-        k = static_cast<std::int64_t>(std::ceil((1800000.0 - JD) / 365250.0));
+        // Beyond some two million millennia back the year no longer fits 32 bits.
+        const double millennien = std::ceil((1800000.0 - JD) / 365250.0);
+        if (!(millennien < 3e6)) throw Bereichs_Fehler("Range check error: year out of range");
+        k = static_cast<std::int64_t>(millennien);
         JD += static_cast<double>(k) * 365250.0;
         while (JD < 1800000.0) {
             ++k;
@@ -72,6 +75,8 @@ void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, d
     std::int64_t jahr = G - 4715;
     if (M >= 3) jahr -= 1;
     jahr -= 1000 * k;
+    if (jahr < std::numeric_limits<std::int32_t>::min())
+        throw Bereichs_Fehler("Range check error: year out of range");
     Y = static_cast<std::int32_t>(jahr);
 
     // The time of day comes from the fraction alone, independent of the day.

@@ -79,6 +79,11 @@ TEST(Kalender, UnmoeglicheDatenSindBereichsfehler) {
     EXPECT_THROW(Zerlegen(std::numeric_limits<double>::quiet_NaN()), Bereichs_Fehler);
     EXPECT_THROW(JD(2000000000, 1, 1), Bereichs_Fehler);
     EXPECT_NO_THROW(Zerlegen(-5e8)); // far back, but every count fits
+    // About 1.9 billion years back the year still fits 32 bits; further back it
+    // does not, and the date is refused rather than given a wrapped year.
+    EXPECT_NEAR(Zerlegen(-7e11).Y, -4712 - 7e11 / 365.25, 2.0); // JD 0 is -4712
+    EXPECT_THROW(Zerlegen(-1e12), Bereichs_Fehler);
+    EXPECT_THROW(Zerlegen(-1e300), Bereichs_Fehler);
 }
 
 TEST(DatumZeitText, RundetSekundenOhneSechzig) {
