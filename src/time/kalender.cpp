@@ -83,6 +83,9 @@ void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, d
     double f = (JD - std::trunc(JD)) + 0.5;
     if (f == 1.0) f = 0.0;
     std::int64_t ms = static_cast<std::int64_t>(std::trunc(f * 86400000.0 + 0.5));
+    // Less than half a millisecond before midnight the day above is still the old
+    // one: keep its last millisecond rather than 00:00 of that same day.
+    if (f < 1.0 && ms >= 86400000) ms = 86399999;
     std::int64_t stunde = ms / 3600000;
     ms -= stunde * 3600000;
     const std::int64_t minute = ms / 60000;

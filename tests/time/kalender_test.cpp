@@ -51,6 +51,13 @@ TEST(Kalender, RueckwegGibtDatumUndZeit) {
     d = Zerlegen(JD2000 + 0.75); // the hour first comes out as 30
     EXPECT_EQ(d.D, 2);
     EXPECT_EQ(d.h, 6);
+    // A tenth of a millisecond before midnight is still the old day, at its end.
+    d = Zerlegen(JD2000 + 0.5 - 1e-9);
+    EXPECT_EQ(d.D, 1);
+    EXPECT_NEAR(d.h * 3600 + d.m * 60 + d.s, 86399.999, 1e-9);
+    d = Zerlegen(JD2000 + 0.5);
+    EXPECT_EQ(d.D, 2);
+    EXPECT_EQ(d.h + d.m + d.s, 0);
     d = Zerlegen(JD(1582, 10, 15));
     EXPECT_EQ(d.M * 100 + d.D, 1015);
     d = Zerlegen(JD(1582, 10, 15) - 1);
