@@ -50,7 +50,10 @@ void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, d
     if (!std::isfinite(JD)) throw Bereichs_Fehler("Range check error: invalid Julian Date");
     std::int64_t k = 0;
     if (JD < 1800000.0) {
-        k = static_cast<std::int64_t>(std::ceil((1800000.0 - JD) / 365250.0));
+        // Beyond some two million millennia back the year no longer fits 32 bits.
+        const double millennien = std::ceil((1800000.0 - JD) / 365250.0);
+        if (!(millennien < 3e6)) throw Bereichs_Fehler("Range check error: year out of range");
+        k = static_cast<std::int64_t>(millennien);
         JD += static_cast<double>(k) * 365250.0;
         while (JD < 1800000.0) {
             ++k;
@@ -72,12 +75,17 @@ void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, d
     std::int64_t jahr = G - 4715;
     if (M >= 3) jahr -= 1;
     jahr -= 1000 * k;
+    if (jahr < std::numeric_limits<std::int32_t>::min())
+        throw Bereichs_Fehler("Range check error: year out of range");
     Y = static_cast<std::int32_t>(jahr);
 
     // The time of day comes from the fraction alone, independent of the day.
     double f = (JD - std::trunc(JD)) + 0.5;
     if (f == 1.0) f = 0.0;
     std::int64_t ms = static_cast<std::int64_t>(std::trunc(f * 86400000.0 + 0.5));
+    // Less than half a millisecond before midnight the day above is still the old
+    // one: keep its last millisecond rather than 00:00 of that same day.
+    if (f < 1.0 && ms >= 86400000) ms = 86399999;
     std::int64_t stunde = ms / 3600000;
     ms -= stunde * 3600000;
     const std::int64_t minute = ms / 60000;

@@ -111,6 +111,28 @@ TEST(Sternbild, PoleUndOctans) {
     }
 }
 
+TEST(Sternbild, OrteEinesAnderenAequinoktiums) {
+    // Places given for the equinox B1950.0 with their published constellations.
+    constexpr double B1950 = 2433282.4235;
+    const Referenz_Ort orte[] = {{9.0, 65.0, "UMa"},     {23.5, -20.0, "Aqr"},
+                                 {5.12, 9.12, "Ori"},    {9.4555, -19.9, "Hya"},
+                                 {12.8888, 22.0, "Com"}, {15.6687, -12.1234, "Lib"},
+                                 {19.0, -40.0, "CrA"},   {6.2222, -81.1234, "Men"}};
+    for (const auto& o : orte)
+        EXPECT_EQ(Sternbild(o.ra_std * Std_Zu_Rad, o.de_grad * Grad_Zu_Rad, B1950), o.kuerzel)
+            << o.ra_std << " " << o.de_grad;
+
+    // Places of the boundaries' own equinox are looked up without moving: either
+    // side of a zone's lower limit and of its upper right ascension.
+    const auto ort_1875 = [](double ra_std, double de_grad) {
+        return Sternbild(ra_std * Std_Zu_Rad, de_grad * Grad_Zu_Rad, JD1875);
+    };
+    EXPECT_EQ(ort_1875(10.0, 86.5001), "UMi");
+    EXPECT_EQ(ort_1875(10.0, 86.4999), "Cam");
+    EXPECT_EQ(ort_1875(7.9999, 85.5), "Cep");
+    EXPECT_EQ(ort_1875(8.0001, 85.5), "Cam");
+}
+
 TEST(Sternbild, JedesSternbildInnen) {
     const auto orte = Lesen("sternbild_innen.txt");
     ASSERT_EQ(orte.size(), 88u);

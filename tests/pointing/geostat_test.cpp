@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "astro/sternbild.hpp"
 #include "pointing/positions_tick.hpp"
@@ -82,6 +83,29 @@ TEST(Geostat, Position) {
     Positions_Tick(o, true, JD_2026, Sternzeit, p, true);
     EXPECT_NEAR(o.RAapp, Mod_Positiv(ost.RAapp, 24.0), 1e-9);
     EXPECT_NEAR(o.DEapp, ost.DEapp, 1e-9);
+}
+
+TEST(Geostat, WieDerTopozentrischeVektor) {
+    // Independent geometry: the satellite minus the site, in a frame fixed to the
+    // Earth with x towards the site's meridian on the equator and z to the north pole.
+    for (double breite : {-60.0, -20.0, 0.0, 35.0, 47.0, 70.0})
+        for (double sat : {-75.0, -30.0, 0.0, 8.0, 19.2, 60.0, 100.0}) {
+            Parameter_Type p = Standort();
+            p.Breite = breite;
+            char feld[8];
+            std::snprintf(feld, sizeof feld, "%5.1f", std::fabs(sat));
+            Objekt_Type o = Satellit(feld, sat < 0 ? 'W' : 'E');
+            ASSERT_TRUE(Geostat_Position(o, JD_2026, Sternzeit, p));
+
+            const double dl = (sat - p.Laenge) * Grad_Zu_Rad, phi = breite * Grad_Zu_Rad;
+            const double x = 42164.0 * std::cos(dl) - 6378.0 * std::cos(phi);
+            const double y = 42164.0 * std::sin(dl);
+            const double z = -6378.0 * std::sin(phi);
+            const double stundenwinkel = -std::atan2(y, x) * Rad_Zu_Grad / 15.0; // west positive
+            const double de = std::atan2(z, std::hypot(x, y)) * Rad_Zu_Grad;
+            EXPECT_NEAR(o.RAapp, Sternzeit - stundenwinkel, 1e-12) << breite << " " << sat;
+            EXPECT_NEAR(o.DEapp, de, 1e-12) << breite << " " << sat;
+        }
 }
 
 TEST(Geostat, Tick) {

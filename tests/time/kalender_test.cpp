@@ -51,6 +51,13 @@ TEST(Kalender, RueckwegGibtDatumUndZeit) {
     d = Zerlegen(JD2000 + 0.75); // the hour first comes out as 30
     EXPECT_EQ(d.D, 2);
     EXPECT_EQ(d.h, 6);
+    // A tenth of a millisecond before midnight is still the old day, at its end.
+    d = Zerlegen(JD2000 + 0.5 - 1e-9);
+    EXPECT_EQ(d.D, 1);
+    EXPECT_NEAR(d.h * 3600 + d.m * 60 + d.s, 86399.999, 1e-9);
+    d = Zerlegen(JD2000 + 0.5);
+    EXPECT_EQ(d.D, 2);
+    EXPECT_EQ(d.h + d.m + d.s, 0);
     d = Zerlegen(JD(1582, 10, 15));
     EXPECT_EQ(d.M * 100 + d.D, 1015);
     d = Zerlegen(JD(1582, 10, 15) - 1);
@@ -79,6 +86,11 @@ TEST(Kalender, UnmoeglicheDatenSindBereichsfehler) {
     EXPECT_THROW(Zerlegen(std::numeric_limits<double>::quiet_NaN()), Bereichs_Fehler);
     EXPECT_THROW(JD(2000000000, 1, 1), Bereichs_Fehler);
     EXPECT_NO_THROW(Zerlegen(-5e8)); // far back, but every count fits
+    // About 1.9 billion years back the year still fits 32 bits; further back it
+    // does not, and the date is refused rather than given a wrapped year.
+    EXPECT_NEAR(Zerlegen(-7e11).Y, -4712 - 7e11 / 365.25, 2.0); // JD 0 is -4712
+    EXPECT_THROW(Zerlegen(-1e12), Bereichs_Fehler);
+    EXPECT_THROW(Zerlegen(-1e300), Bereichs_Fehler);
 }
 
 TEST(DatumZeitText, RundetSekundenOhneSechzig) {
