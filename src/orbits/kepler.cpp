@@ -20,7 +20,8 @@ double SING(double x) {
 }
 
 double ECCANOM(double M, double e) {
-    // Two stored values of pi, as the series of this solver has always used.
+    // Two rounded values of pi, kept as they are: 2 pi reduces the mean anomaly,
+    // pi is the start value of very eccentric orbits.
     constexpr double Zweipi = 6.283185308;
     constexpr double Pi_Kurz = 3.141592654;
     double m = Zweipi * (M / 360.0 - std::trunc(M / 360.0));
