@@ -176,4 +176,12 @@ TEST(Kepler, BAHNORT_WaehltDenLoeser) {
     BAHNEKL(m, vx, vy, V2x, V2y, V2z);
     EXPECT_NEAR(X, X2, 1e-7);
     EXPECT_NEAR(Y, Y2, 1e-7);
+    // The test is on the signed mean anomaly: half a century (about 200 degrees)
+    // before perihelion it is still the series, and shortly after it too.
+    for (double T : {-0.5, -0.01, 0.001}) {
+        BAHNORT(m, 0.95, 1.0, T, 0.0, X, Y, Z, VX, VY, VZ);
+        PARAB(0.0, T, 1.0, 0.95, x, y, vx, vy);
+        EXPECT_EQ(X, x) << T;
+        EXPECT_EQ(VY, vy) << T;
+    }
 }
