@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 constexpr double Rad = 0.0174532925199433; // degrees to radians
@@ -19,7 +20,8 @@ double SING(double x) {
 }
 
 double ECCANOM(double M, double e) {
-    // Two stored values of pi, as the series of this solver has always used.
+    // Two rounded values of pi, kept as they are: 2 pi reduces the mean anomaly,
+    // pi is the start value of very eccentric orbits.
     constexpr double Zweipi = 6.283185308;
     constexpr double Pi_Kurz = 3.141592654;
     double m = Zweipi * (M / 360.0 - std::trunc(M / 360.0));
@@ -98,7 +100,10 @@ void CREIHEN(double E2, double& c1, double& c2, double& c3) {
         c3 += add;
         add = -E2 * add;
         ++n;
-    } while (std::fabs(add) >= 1e-12);
+    } while (std::fabs(add) >= 1e-12 && std::isfinite(add));
+    // A series whose terms overflow (or a non-finite E2) has no sum: stop instead
+    // of running on forever, and say so with NaN rather than a partial sum.
+    if (!std::isfinite(add)) c1 = c2 = c3 = std::numeric_limits<double>::quiet_NaN();
 }
 
 double KUBWURZEL(double x) {
@@ -117,7 +122,10 @@ void PARAB(double T0, double T, double q, double e, double& x, double& y, double
         ++i;
         E20 = E2;
         const double A = 1.5 * std::sqrt(FAC / (q * q * q)) * tau;
-        const double B = KUBWURZEL(std::sqrt(A * A + 1.0) + A);
+        // sqrt(A^2 + 1) + A; before perihelion (A < 0) taken as 1 / (sqrt(A^2 + 1) - A),
+        // the same number without the cancellation that eats its digits far out.
+        const double w = std::sqrt(A * A + 1.0);
+        const double B = KUBWURZEL(A >= 0.0 ? w + A : 1.0 / (w - A));
         U = B - 1.0 / B;
         U2 = U * U;
         E2 = (1.0 - e) * U2 / FAC;

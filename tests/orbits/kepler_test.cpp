@@ -77,6 +77,34 @@ TEST(Kepler, PARAB_ImPerihel) {
     }
 }
 
+// Far from perihelion the series keeps its digits on both sides: the orbit is
+// symmetric about the apse line, x(-t) = x(t), y(-t) = -y(t), vx(-t) = -vx(t).
+// Where its terms overflow it ends with NaN instead of looping for ever.
+TEST(Kepler, PARAB_FernVomPerihelSymmetrischUndEndlich) {
+    struct Fall {
+        double q, e, jahre;
+    };
+    for (const Fall f : {Fall{0.005, 1.0, 10}, Fall{0.005, 0.9999, 4}, Fall{0.05, 0.98, 3},
+                         Fall{0.1, 1.01, 100}, Fall{0.3, 1.0, 1000}}) {
+        double x, y, vx, vy, x2, y2, vx2, vy2;
+        PARAB(0, -f.jahre / 100, f.q, f.e, x, y, vx, vy);
+        PARAB(0, f.jahre / 100, f.q, f.e, x2, y2, vx2, vy2);
+        EXPECT_NEAR(x, x2, 1e-12 * std::fabs(x2)) << f.q << " " << f.e << " " << f.jahre;
+        EXPECT_NEAR(y, -y2, 1e-12 * std::fabs(y2)) << f.q << " " << f.e << " " << f.jahre;
+        EXPECT_NEAR(vx, -vx2, 1e-12 * std::fabs(vx2)) << f.q << " " << f.e << " " << f.jahre;
+    }
+    double c1, c2, c3;
+    for (double E2 : {-1e6, 1e6, HUGE_VAL, std::nan("")}) {
+        CREIHEN(E2, c1, c2, c3);
+        EXPECT_TRUE(std::isnan(c1) && std::isnan(c2) && std::isnan(c3)) << E2;
+    }
+    testing::internal::CaptureStderr();
+    double x, y, vx, vy;
+    PARAB(0, -100, 0.1, 0.91, x, y, vx, vy); // some ten thousand turns before perihelion
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), " Konvergenzprobleme in PARAB\n");
+    EXPECT_FALSE(std::isfinite(x));
+}
+
 // The three solvers describe the same orbits: near e = 1 the universal series
 // agrees with the ellipse and the hyperbola, and every place keeps the
 // two-body energy. (Closer to e = 1 the ellipse solver's stored 2 pi limits it
@@ -148,4 +176,12 @@ TEST(Kepler, BAHNORT_WaehltDenLoeser) {
     BAHNEKL(m, vx, vy, V2x, V2y, V2z);
     EXPECT_NEAR(X, X2, 1e-7);
     EXPECT_NEAR(Y, Y2, 1e-7);
+    // The test is on the signed mean anomaly: half a century (about 200 degrees)
+    // before perihelion it is still the series, and shortly after it too.
+    for (double T : {-0.5, -0.01, 0.001}) {
+        BAHNORT(m, 0.95, 1.0, T, 0.0, X, Y, Z, VX, VY, VZ);
+        PARAB(0.0, T, 1.0, 0.95, x, y, vx, vy);
+        EXPECT_EQ(X, x) << T;
+        EXPECT_EQ(VY, vy) << T;
+    }
 }

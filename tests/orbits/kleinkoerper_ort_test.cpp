@@ -184,6 +184,14 @@ TEST(Kleinkoerper, UnmoeglicheElementeGebenKeinenOrt) {
     EXPECT_FALSE(KOMETENORT(k, 2460700.5, ra, de, mag));
     EXPECT_TRUE(KOMETENORT(Komet(1.0, 0.5), 2460700.5, ra, de, mag));
     EXPECT_TRUE(std::isfinite(mag));
+    // A perihelion year mistyped by ten millennia: the near-parabolic series
+    // overflows; the body has no place, and the evaluation ends.
+    k = Komet(0.1, 0.91);
+    k.Peri_Jahr = 12025;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(KOMETENORT(k, 2460700.5, ra, de, mag));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(mag, UNBEKANNT);
 
     Asteroid_Type a;
     a.a = 2.5;
