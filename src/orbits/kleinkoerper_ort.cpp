@@ -102,6 +102,8 @@ void KARTPOL(double x, double y, double z, double& r, double& Breite, double& La
     r = std::sqrt(rho2 + z * z);
     Laenge = WINKEL2(y, x);
     if (Laenge < 0) Laenge += 360.0;
+    // -1e-15 + 360 rounds to 360 itself; the longitude stays below a full circle.
+    if (Laenge >= 360.0) Laenge = 0.0;
     Breite = WINKEL2(z, std::sqrt(rho2));
 }
 

@@ -63,6 +63,9 @@ TEST(Koordinaten, WINKEL2_UndKARTPOL_InDenAchsen) {
     KARTPOL(0, 0, 1, r, b, l);
     EXPECT_DOUBLE_EQ(b, 90.0);
     EXPECT_DOUBLE_EQ(l, 0.0);
+    KARTPOL(1, -1e-18, 0, r, b, l); // a hair below the x axis: 360 - 6e-17 rounds to 360
+    EXPECT_GE(l, 0.0);
+    EXPECT_LT(l, 360.0);
     double x, y, z;
     POLKART(2.5, -33.0, 211.0, x, y, z);
     KARTPOL(x, y, z, r, b, l);
