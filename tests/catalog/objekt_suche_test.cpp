@@ -432,7 +432,7 @@ TEST(ObjektSuche, GeostationaerOhneLaengeWirdBeiDerSucheGemeldet) {
     // learns it once at the lookup instead of seeing an empty display.
     Temp_Ordner t("geostat_ohne_laenge");
     t.Schreiben("Geosynchrone_Satelliten.txt", "Satelliten\r\n--\r\nEUTELSAT OHNE LAENGE\r\n");
-    EXPECT_NE(Fehlertext<Konvertierungs_Fehler>("GEUTELSAT OHNE LAENGE", t.Kontext())
-                  .find("keine Länge"),
-              std::string::npos);
+    EXPECT_NE(
+        Fehlertext<Konvertierungs_Fehler>("GEUTELSAT OHNE LAENGE", t.Kontext()).find("keine Länge"),
+        std::string::npos);
 }
