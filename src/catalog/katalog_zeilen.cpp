@@ -53,15 +53,12 @@ double DE_Sexagesimal(std::string_view vorzeichen, std::string_view d, std::stri
                           Ganzzahl_Lesen(d) + Ganzzahl_Lesen(m) / 60.0 + Reell_Lesen(s) / 3600.0);
 }
 
-namespace {
-// What every star-like kind leaves unknown.
 void Ohne_Groesse_Und_Distanz(Objekt_Type& o) {
     o.Groesse_A = UNBEKANNT;
     o.Groesse_B = UNBEKANNT;
     o.Distanz = UNBEKANNT;
     o.Distanz_Einheit.clear();
 }
-} // namespace
 
 void NGC_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.Bezeichnung = Text_Feld(z, 1, 6);

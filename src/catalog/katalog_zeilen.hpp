@@ -78,6 +78,9 @@ double RA_Sexagesimal(std::string_view h, std::string_view m, std::string_view s
 double DE_Sexagesimal(std::string_view vorzeichen, std::string_view d, std::string_view m,
                       std::string_view s);
 
+// Sizes and distance unknown, as for every kind but the deep-sky objects and planets.
+void Ohne_Groesse_Und_Distanz(Objekt_Type& objekt);
+
 // The line readers below fill `objekt` with everything the line gives and
 // with the constants of the kind (Katalog, Bezeichnung with its letter, Typ,
 // UNBEKANNT for what the kind does not know). They do not touch Con unless the

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "astro/sternbild.hpp"
+#include "catalog/katalog_zeilen.hpp"
 #include "orbits/element_zeilen.hpp"
 #include "orbits/kleinkoerper_ort.hpp"
 #include "shared/fehler.hpp"
@@ -18,10 +19,7 @@ void Kleinkoerper_Fuellen(Objekt_Type& objekt, double ra, double de, double mag)
     objekt.VMag = mag;
     objekt.Con = Sternbild(ra * Pi / 12.0, de * Pi / 180.0, JD2000);
     objekt.BMag = UNBEKANNT;
-    objekt.Groesse_A = UNBEKANNT;
-    objekt.Groesse_B = UNBEKANNT;
-    objekt.Distanz = UNBEKANNT;
-    objekt.Distanz_Einheit.clear();
+    Ohne_Groesse_Und_Distanz(objekt);
     objekt.Klasse.clear();
     objekt.Alias.clear();
 }

@@ -90,10 +90,7 @@ void Eigenes_Objekt_Fuellen(const Eigenes_Objekt_Zeile& e, double jd_ut, Objekt_
     o.Bezeichnung = "E" + e.Name;
     o.VMag = UNBEKANNT;
     o.BMag = UNBEKANNT;
-    o.Groesse_A = UNBEKANNT;
-    o.Groesse_B = UNBEKANNT;
-    o.Distanz = UNBEKANNT;
-    o.Distanz_Einheit.clear();
+    Ohne_Groesse_Und_Distanz(o);
     o.Klasse.clear();
     o.Alias.clear();
     o.Typ = "Eigenes Obj.";
