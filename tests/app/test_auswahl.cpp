@@ -116,6 +116,10 @@ TEST_F(Auswahl, ListenMitLeerzeichenUndOhneEintraege) {
     ASSERT_EQ(f->Combo->count(), 2);
     EXPECT_EQ(f->Combo->itemText(0), "omi Cet   "); // the ten name columns
     EXPECT_EQ(Edit(), "Vomi Cet   ");
+    Enter(); // the lookup trims the ten columns
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_EQ(Objekt.Bezeichnung, "Vomi Cet");
+    QTest::mouseClick(f->Label_Variable, Qt::LeftButton);
     QTest::mouseClick(f->Button_Clear, Qt::LeftButton);
     EXPECT_TRUE(f->Combo->isVisible()); // CE leaves the list open
 
@@ -128,6 +132,14 @@ TEST_F(Auswahl, ListenMitLeerzeichenUndOhneEintraege) {
     QTest::mouseClick(f->Label_Eigene, Qt::LeftButton);
     EXPECT_FALSE(f->Combo->isVisible());
     EXPECT_EQ(Edit(), "E");
+
+    // A satellite file without any "--" line: no list either, and no hang.
+    QDir::setCurrent(QString::fromStdString(o.pfad));
+    Datei_Schreiben(o.Datei("Geosynchrone_Satelliten.txt"), "Satelliten ohne Trennzeile\r\n");
+    QTest::mouseClick(f->Label_Geosynchron, Qt::LeftButton);
+    EXPECT_FALSE(f->Combo->isVisible());
+    EXPECT_EQ(Edit(), "G");
+    QDir::setCurrent(STELUX_TEST_DATEN "/app");
 
     // The asteroid list comes from the table in memory; with no asteroids loaded
     // it is empty and the letter stays alone.
