@@ -362,6 +362,12 @@ TEST(Fenster, ElementdateienBeimStart) {
         f->AsteroidenSort->trigger();
         for (int i = 1; i < 3; ++i)
             EXPECT_LE(Asteroiden[i].Helligkeit, Asteroiden[i + 1].Helligkeit);
+        // The list shows the table in its present order, brightest first.
+        f->Liste_Oeffnen('A', f->Label_Asteroid);
+        ASSERT_EQ(f->Combo->count(), 3);
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_EQ(f->Combo->itemText(i - 1).toStdString(), Asteroiden[i].Name);
+        EXPECT_NE(Asteroiden[1].Nummer, 1); // Vesta (line 3) is the brightest of the three
         f->AsteroidenSort->trigger();
         for (int i = 1; i <= 3; ++i) EXPECT_EQ(Asteroiden[i].Nummer, i);
         f->KometenSort->trigger();
