@@ -247,19 +247,27 @@ void TForm_Main::Aufbauen() {
     Edit_Objekt->installEventFilter(this);
 
     // Panels.
-    Panel_About = new QFrame(f);
-    Panel_About->setObjectName("Panel_About");
-    Panel_About->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel_About->setGeometry(651, 688, 345, 473);
-    Farben(Panel_About, QColor(240, 240, 240), Fenstertext);
-    Image1 = new QLabel("★", Panel_About);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(8, 8, 32, 32);
-    Image1->setFont(Schrift("Arial", 28));
-    Label_FInspektor = new QLabel("Stelux Versions-Information", Panel_About);
-    Label_FInspektor->setObjectName("Label_FInspektor");
-    Label_FInspektor->setGeometry(48, 12, 290, 24);
-    Label_FInspektor->setFont(Schrift("Arial", 16, true));
+    // A raised panel with its small image and its title.
+    const auto panel = [&](const char* name, QRect lage, const char* bild, QLabel*& image,
+                           const char* titel_name, const char* titel, int titel_breite,
+                           QLabel*& titel_label) {
+        auto* p = new QFrame(f);
+        p->setObjectName(name);
+        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        p->setGeometry(lage);
+        Farben(p, QColor(240, 240, 240), Fenstertext);
+        image = new QLabel("★", p);
+        image->setObjectName(bild);
+        image->setGeometry(8, 8, 32, 32);
+        image->setFont(Schrift("Arial", 28));
+        titel_label = new QLabel(titel, p);
+        titel_label->setObjectName(titel_name);
+        titel_label->setGeometry(48, 12, titel_breite, 24);
+        titel_label->setFont(Schrift("Arial", 16, true));
+        return p;
+    };
+    Panel_About = panel("Panel_About", QRect(651, 688, 345, 473), "Image1", Image1,
+                        "Label_FInspektor", "Stelux Versions-Information", 290, Label_FInspektor);
     StringGrid_VersionsInfo = new QTableWidget(17, 2, Panel_About);
     StringGrid_VersionsInfo->setObjectName("StringGrid_VersionsInfo");
     StringGrid_VersionsInfo->setGeometry(6, 48, 333, 17 * 19 + 4);
@@ -275,19 +283,8 @@ void TForm_Main::Aufbauen() {
     Button_About_OK->setObjectName("Button_About_OK");
     Button_About_OK->setGeometry(135, 473 - 45, 75, 30);
 
-    Panel_SysInfo = new QFrame(f);
-    Panel_SysInfo->setObjectName("Panel_SysInfo");
-    Panel_SysInfo->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel_SysInfo->setGeometry(888, 688, 644, 578);
-    Farben(Panel_SysInfo, QColor(240, 240, 240), Fenstertext);
-    Image2 = new QLabel("★", Panel_SysInfo);
-    Image2->setObjectName("Image2");
-    Image2->setGeometry(8, 8, 32, 32);
-    Image2->setFont(Schrift("Arial", 28));
-    Label7 = new QLabel("Stelux System-Information", Panel_SysInfo);
-    Label7->setObjectName("Label7");
-    Label7->setGeometry(48, 12, 400, 24);
-    Label7->setFont(Schrift("Arial", 16, true));
+    Panel_SysInfo = panel("Panel_SysInfo", QRect(888, 688, 644, 578), "Image2", Image2, "Label7",
+                          "Stelux System-Information", 400, Label7);
     Memo_SysInfo = new QPlainTextEdit(Panel_SysInfo);
     Memo_SysInfo->setObjectName("Memo_SysInfo");
     Memo_SysInfo->setGeometry(8, 48, 628, 480);

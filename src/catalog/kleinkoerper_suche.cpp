@@ -13,7 +13,11 @@
 
 namespace {
 // The fields every minor body shares once its place is known.
-void Kleinkoerper_Fuellen(Objekt_Type& objekt, double ra, double de, double mag) {
+void Kleinkoerper_Fuellen(Objekt_Type& objekt, const char* art, const std::string& name, double ra,
+                          double de, double mag) {
+    objekt.Katalog = std::string(art) + " ";
+    objekt.Bezeichnung = art[0] + name;
+    objekt.Typ = art;
     objekt.RA2000 = ra;
     objekt.DE2000 = de;
     objekt.VMag = mag;
@@ -50,10 +54,7 @@ bool Asteroid_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_T
             Keine_Bahn("Asteroid", rec.Name);
         rec.Helligkeit = mag;
         if (kontext.Asteroid_Aktuell) *kontext.Asteroid_Aktuell = rec;
-        objekt.Katalog = "Asteroid ";
-        objekt.Bezeichnung = "A" + rec.Name;
-        objekt.Typ = "Asteroid";
-        Kleinkoerper_Fuellen(objekt, ra, de, mag);
+        Kleinkoerper_Fuellen(objekt, "Asteroid", rec.Name, ra, de, mag);
         return true;
     }
     return false;
@@ -74,10 +75,7 @@ bool Komet_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_Type
             Keine_Bahn("Komet", std::string(Trimmen(rec.Name)));
         rec.Helligkeit = mag;
         if (kontext.Komet_Aktuell) *kontext.Komet_Aktuell = rec;
-        objekt.Katalog = "Komet ";
-        objekt.Bezeichnung = "K" + rec.Name;
-        objekt.Typ = "Komet";
-        Kleinkoerper_Fuellen(objekt, ra, de, mag);
+        Kleinkoerper_Fuellen(objekt, "Komet", rec.Name, ra, de, mag);
         return true;
     }
     return false;
