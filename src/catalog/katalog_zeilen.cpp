@@ -36,21 +36,41 @@ bool Feld_Gleich(std::string_view feld, std::string_view schluessel, bool gross)
     return true;
 }
 
-double RA_Sexagesimal(std::string_view h, std::string_view m, std::string_view s) {
-    return Ganzzahl_Lesen(h) + Ganzzahl_Lesen(m) / 60.0 + Reell_Lesen(s) / 3600.0;
+namespace {
+// Minutes and seconds of arc or time: minutes 0 to 59, seconds 0 to 60.
+double Minuten_Sekunden(std::string_view m, double sekunden) {
+    return Im_Bereich(Ganzzahl_Lesen(m), 0, 59, "Minuten") / 60.0 +
+           Im_Bereich(sekunden, 0, 60, "Sekunden") / 3600.0;
 }
 
-namespace {
 // The sign has a column of its own, so -0 deg 30' keeps its sign.
 double Mit_Vorzeichen(std::string_view vorzeichen, double betrag) {
     return (!vorzeichen.empty() && vorzeichen[0] == '-') ? -betrag : betrag;
 }
+
+double Deklination_Pruefen(double de) {
+    return Im_Bereich(de, -90, 90, "Deklination");
+}
+
+double Rektaszension_Pruefen(double ra) {
+    return Im_Bereich(ra, 0, 24, "Rektaszension");
+}
+
+// A magnitude field where 0 marks an unknown value.
+double Helligkeit_Oder_Unbekannt(double mag) {
+    return mag == 0 ? UNBEKANNT : Helligkeit_Pruefen(mag);
+}
 } // namespace
+
+double RA_Sexagesimal(std::string_view h, std::string_view m, std::string_view s) {
+    const double stunden = Im_Bereich(Ganzzahl_Lesen(h), 0, 23, "Stunden");
+    return Rektaszension_Pruefen(stunden + Minuten_Sekunden(m, Reell_Lesen(s)));
+}
 
 double DE_Sexagesimal(std::string_view vorzeichen, std::string_view d, std::string_view m,
                       std::string_view s) {
-    return Mit_Vorzeichen(vorzeichen,
-                          Ganzzahl_Lesen(d) + Ganzzahl_Lesen(m) / 60.0 + Reell_Lesen(s) / 3600.0);
+    return Deklination_Pruefen(
+        Mit_Vorzeichen(vorzeichen, Ganzzahl_Lesen(d) + Minuten_Sekunden(m, Reell_Lesen(s))));
 }
 
 void Ohne_Groesse_Und_Distanz(Objekt_Type& o) {
@@ -65,19 +85,18 @@ void NGC_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.Con = Text_Feld(z, 7, 9);
     o.RA2000 = RA_Sexagesimal(Spalten(z, 10, 11), Spalten(z, 12, 13), Spalten(z, 14, 17));
     // Whole arcseconds in this catalogue: a decimal or a blank after the digits is malformed.
-    o.DE2000 = Mit_Vorzeichen(Spalten(z, 18, 18), Ganzzahl_Lesen(Spalten(z, 19, 20)) +
-                                                      Ganzzahl_Lesen(Spalten(z, 21, 22)) / 60.0 +
-                                                      Ganzzahl_Lesen(Spalten(z, 23, 24)) / 3600.0);
-    const double b = Reell_Lesen(Spalten(z, 25, 28));
-    o.BMag = b == 0 ? UNBEKANNT : b;
+    o.DE2000 = Deklination_Pruefen(Mit_Vorzeichen(
+        Spalten(z, 18, 18),
+        Ganzzahl_Lesen(Spalten(z, 19, 20)) +
+            Minuten_Sekunden(Spalten(z, 21, 22), Ganzzahl_Lesen(Spalten(z, 23, 24)))));
+    o.BMag = Helligkeit_Oder_Unbekannt(Reell_Lesen(Spalten(z, 25, 28)));
     // No deep-sky object is as bright as V 0.0: like B, a 0 marks a magnitude the
     // catalogue does not know, and the window must not show "VMag:0.0" for it.
-    const double v = Reell_Lesen(Spalten(z, 29, 32));
-    o.VMag = v == 0 ? UNBEKANNT : v;
-    o.Groesse_A = Reell_Lesen(Spalten(z, 33, 37));
-    o.Groesse_B = Reell_Lesen(Spalten(z, 38, 42));
+    o.VMag = Helligkeit_Oder_Unbekannt(Reell_Lesen(Spalten(z, 29, 32)));
+    o.Groesse_A = Distanz_Pruefen(Reell_Lesen(Spalten(z, 33, 37)));
+    o.Groesse_B = Distanz_Pruefen(Reell_Lesen(Spalten(z, 38, 42)));
     o.Typ = Text_Feld(z, 43, 50);
-    const double d = Reell_Lesen(Spalten(z, 51, 57));
+    const double d = Distanz_Pruefen(Reell_Lesen(Spalten(z, 51, 57)));
     o.Distanz = d == 0 ? UNBEKANNT : d;
     o.Distanz_Einheit = d == 0 ? "" : "Mpc";
     o.Alias = Text_Feld(z, 58, 73);
@@ -90,7 +109,7 @@ void SAO_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.RA2000 = RA_Sexagesimal(Spalten(z, 7, 8), Spalten(z, 9, 10), Spalten(z, 11, 15));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 16, 16), Spalten(z, 17, 18), Spalten(z, 19, 20),
                               Spalten(z, 21, 24));
-    o.VMag = Reell_Lesen(Spalten(z, 38, 41));
+    o.VMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 38, 41)));
     o.BMag = UNBEKANNT;
     o.Klasse = Text_Feld_Roh(z, 42, 43);
     o.Alias = Text_Feld(z, 44, 59);
@@ -104,9 +123,9 @@ void HIP_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.RA2000 = RA_Sexagesimal(Spalten(z, 7, 8), Spalten(z, 9, 10), Spalten(z, 11, 16));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 17, 17), Spalten(z, 18, 19), Spalten(z, 20, 21),
                               Spalten(z, 22, 26));
-    o.VMag = Reell_Lesen(Spalten(z, 27, 32));
+    o.VMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 27, 32)));
     const double b_v = Reell_Lesen(Spalten(z, 33, 39));
-    o.BMag = b_v == 99.999 ? UNBEKANNT : b_v + o.VMag;
+    o.BMag = b_v == 99.999 ? UNBEKANNT : Helligkeit_Pruefen(b_v + o.VMag);
     o.Alias = Text_Feld(z, 46, 55);
     if (o.Alias.empty()) o.Alias = Text_Feld(z, 56, 66);
     if (o.Alias.empty()) {
@@ -121,9 +140,9 @@ void HIP_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
 void Veraenderlicher_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.Katalog = "Veränderlicher ";
     o.Bezeichnung = "V" + Text_Feld(z, 1, 10);
-    o.RA2000 = Reell_Lesen(Spalten(z, 16, 22)) / 15.0; // degrees to hours
-    o.DE2000 = Reell_Lesen(Spalten(z, 23, 28));
-    o.VMag = Reell_Lesen(Spalten(z, 29, 34));
+    o.RA2000 = Rektaszension_Pruefen(Reell_Lesen(Spalten(z, 16, 22)) / 15.0); // degrees to hours
+    o.DE2000 = Deklination_Pruefen(Reell_Lesen(Spalten(z, 23, 28)));
+    o.VMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 29, 34)));
     o.BMag = UNBEKANNT;
     o.Klasse.clear();
     o.Alias.clear();
@@ -138,8 +157,8 @@ void Fotometrie_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.RA2000 = RA_Sexagesimal(Spalten(z, 1, 2), Spalten(z, 4, 5), Spalten(z, 7, 10));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 12, 12), Spalten(z, 13, 14), Spalten(z, 16, 17),
                               Spalten(z, 19, 20));
-    o.VMag = Reell_Lesen(Spalten(z, 36, 41));
-    o.BMag = Reell_Lesen(Spalten(z, 50, 55));
+    o.VMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 36, 41)));
+    o.BMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 50, 55)));
     o.Klasse.clear();
     o.Alias.clear();
     o.Typ = "Foto-Std.";
@@ -171,7 +190,7 @@ void Helle_Sterne_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.RA2000 = RA_Sexagesimal(Spalten(z, 1, 2), Spalten(z, 4, 5), Spalten(z, 7, 12));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 22, 22), Spalten(z, 23, 24), Spalten(z, 26, 27),
                               Spalten(z, 29, 33));
-    o.VMag = Reell_Lesen(Spalten(z, 54, 59));
+    o.VMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 54, 59)));
     o.BMag = UNBEKANNT;
     o.Klasse = Text_Feld_Roh(z, 61, 62);
     o.Alias = Text_Feld(z, 110, 129);
@@ -185,7 +204,7 @@ void Flamsteed_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.RA2000 = RA_Sexagesimal(Spalten(z, 39, 40), Spalten(z, 42, 43), Spalten(z, 45, 49));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 51, 51), Spalten(z, 52, 53), Spalten(z, 55, 56),
                               Spalten(z, 58, 61));
-    o.VMag = Reell_Lesen(Spalten(z, 62, 67));
+    o.VMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 62, 67)));
     o.BMag = UNBEKANNT;
     o.Klasse.clear();
     o.Alias = Text_Feld(z, 81, 90);
@@ -210,12 +229,12 @@ Eigenes_Objekt_Zeile Eigenes_Objekt_Lesen(std::string_view z) {
     if (Spalten(z, 3, 3) == ":")
         e.RA = RA_Sexagesimal(Spalten(z, 1, 2), Spalten(z, 4, 5), Spalten(z, 7, 10));
     else
-        e.RA = Reell_Lesen(Spalten(z, 22, 29));
+        e.RA = Rektaszension_Pruefen(Reell_Lesen(Spalten(z, 22, 29)));
     if (Spalten(z, 15, 15) == ":")
         e.DE = DE_Sexagesimal(Spalten(z, 12, 12), Spalten(z, 13, 14), Spalten(z, 16, 17),
                               Spalten(z, 19, 20));
     else
-        e.DE = Reell_Lesen(Spalten(z, 31, 38));
+        e.DE = Deklination_Pruefen(Reell_Lesen(Spalten(z, 31, 38)));
     e.Aequinoktium = Aequinoktium_Lesen(Spalten(z, 40, 45));
     e.Name = Text_Feld(z, 47, 76);
     return e;
@@ -233,11 +252,11 @@ void Ephemeriden_Zeile_Lesen(std::string_view z, std::string_view name, Objekt_T
     o.RA2000 = RA_Sexagesimal(Spalten(z, 14, 15), Spalten(z, 17, 18), Spalten(z, 20, 24));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 26, 26), Spalten(z, 27, 28), Spalten(z, 30, 31),
                               Spalten(z, 33, 36));
-    o.VMag = Reell_Lesen(Spalten(z, 37, 42));
+    o.VMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 37, 42)));
     o.BMag = UNBEKANNT;
-    o.Groesse_A = Reell_Lesen(Spalten(z, 44, 47));
+    o.Groesse_A = Distanz_Pruefen(Reell_Lesen(Spalten(z, 44, 47)));
     o.Groesse_B = o.Groesse_A;
-    o.Distanz = Reell_Lesen(Spalten(z, 49, 52)); // a distance of 0 is kept here
+    o.Distanz = Distanz_Pruefen(Reell_Lesen(Spalten(z, 49, 52))); // a distance of 0 is kept here
     o.Distanz_Einheit = "AU";
     o.Klasse.clear();
     o.Alias.clear();
@@ -290,18 +309,14 @@ long Katalog_Datei_Pruefen(Katalog_Format format, const std::string& pfad) {
     double jd_vorher = 0;
     std::string_view zeile;
     while (leser.Naechste(zeile)) {
-        const std::string wo = pfad + ", line " + std::to_string(leser.Zeilennummer()) + ": ";
-        try {
-            Zeile_Pruefen(format, zeile);
-        } catch (const Konvertierungs_Fehler& f) {
-            throw Konvertierungs_Fehler(wo + f.what());
-        }
+        Mit_Vorsatz([&] { return leser.Ort(); }, [&] { Zeile_Pruefen(format, zeile); });
         if (format == Katalog_Format::Ephemeriden) {
             // A row is used within a quarter day of it, so rows half a day
             // apart cover every instant of the table's span.
             const double jd = Ephemeriden_JD(zeile);
             if (anzahl > 0 && !(jd > jd_vorher && jd - jd_vorher <= 0.5))
-                throw Bereichs_Fehler(wo + "rows not in increasing time at most 0.5 day apart");
+                throw Bereichs_Fehler(leser.Ort() +
+                                      "rows not in increasing time at most 0.5 day apart");
             jd_vorher = jd;
         }
         ++anzahl;

@@ -12,7 +12,7 @@ std::vector<std::string> Datei_Spalten(const std::string& ordner, const char* da
                                        Katalog_Format format, Spalten_Bereich spalten,
                                        bool trimmen) {
     std::vector<std::string> eintraege;
-    Zeilen_Leser leser(Pfad_In(ordner, datei), datei);
+    Zeilen_Leser leser(Pfad_In(ordner, datei));
     if (!Kopf_Ueberspringen(format, leser)) return eintraege;
     std::string_view zeile;
     while (leser.Naechste(zeile))

@@ -26,12 +26,12 @@ void Con_Berechnen(Objekt_Type& o) {
 template <class Lesen>
 bool Datei_Suchen(const std::string& ordner, const char* datei, Katalog_Format format,
                   Spalten_Bereich spalten, std::string_view schluessel, bool gross, Lesen lesen) {
-    Zeilen_Leser leser(Pfad_In(ordner, datei), datei);
+    Zeilen_Leser leser(Pfad_In(ordner, datei));
     if (!Kopf_Ueberspringen(format, leser)) return false;
     std::string_view zeile;
     while (leser.Naechste(zeile)) {
         if (Feld_Gleich(Spalten(zeile, spalten.von, spalten.bis), schluessel, gross)) {
-            lesen(zeile);
+            Mit_Vorsatz([&] { return leser.Ort(); }, [&] { lesen(zeile); });
             return true;
         }
     }
@@ -55,7 +55,7 @@ bool Planet_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) 
     if (!gefunden) return false;
     o.Katalog = "Planet ";
     const std::string datei = Ephemeriden_Datei(gefunden);
-    Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, datei), datei);
+    Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, datei));
     std::string_view zeile;
     while (leser.Naechste(zeile)) {
         // The row nearest in time is not searched for: the first row within
@@ -109,7 +109,7 @@ enum class Ergebnis { Treffer, Fehlt, Datei_Leer };
 // whole lookup; otherwise a miss falls back like every kind.
 Ergebnis Geostat_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
     o.Katalog = "Geostat. ";
-    Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, Datei_Geostat), Datei_Geostat);
+    Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, Datei_Geostat));
     if (!Kopf_Ueberspringen(Katalog_Format::Geostat, leser)) return Ergebnis::Datei_Leer;
     std::string_view zeile;
     bool zeilen = false;

@@ -48,26 +48,66 @@ int Kometen_Zeilen_Laden(const std::string& pfad, Kometen_Tabelle& tabelle, std:
     return Zeilen_Laden(pfad, tabelle, anzahl);
 }
 
-void Asteroiden_Auswerten(Asteroiden_Tabelle& tabelle, std::int32_t anzahl, double jd_ut) {
+namespace {
+// One entry cut into its fields, with its brightness at the Sun's place.
+void Auswerten(Asteroid_Type& a, const Sonnen_Ort& sonne) {
+    double ra, de, mag = UNBEKANNT;
+    // A body without a computable orbit gets no brightness and sorts last.
+    if (Asteroid_Zerlegen(a)) ASTEROIDENORT(a, sonne, ra, de, mag);
+    a.Helligkeit = mag;
+}
+
+void Auswerten(Komet_Type& k, const Sonnen_Ort& sonne) {
+    Komet_Zerlegen(k);
+    double ra, de, mag;
+    KOMETENORT(k, sonne, ra, de, mag);
+    k.Helligkeit = mag;
+}
+
+template <typename Eintrag>
+void Alle_Auswerten(std::vector<Eintrag>& tabelle, std::int32_t anzahl, double jd_ut) {
     const std::int32_t n = Gueltige(tabelle, anzahl);
     const Sonnen_Ort sonne = Sonne_Zum_Zeitpunkt(jd_ut);
+    for (std::int32_t i = 1; i <= n; ++i) Auswerten(tabelle[static_cast<std::size_t>(i)], sonne);
+}
+
+template <typename Eintrag>
+Auslassungen Auswerten_Auslassend(std::vector<Eintrag>& tabelle, std::int32_t& anzahl,
+                                  double jd_ut) {
+    Auslassungen weg;
+    const std::int32_t n = Gueltige(tabelle, anzahl);
+    const Sonnen_Ort sonne = Sonne_Zum_Zeitpunkt(jd_ut);
+    std::int32_t behalten = 0;
     for (std::int32_t i = 1; i <= n; ++i) {
-        Asteroid_Type& a = tabelle[static_cast<std::size_t>(i)];
-        double ra, de, mag = UNBEKANNT;
-        // A body without a computable orbit gets no brightness and sorts last.
-        if (Asteroid_Zerlegen(a)) ASTEROIDENORT(a, sonne, ra, de, mag);
-        a.Helligkeit = mag;
+        Eintrag& e = tabelle[static_cast<std::size_t>(i)];
+        try {
+            Auswerten(e, sonne);
+        } catch (const std::exception& f) {
+            if (weg.Anzahl++ == 0) weg.Erste_Meldung = f.what();
+            continue;
+        }
+        ++behalten;
+        if (behalten != i) tabelle[static_cast<std::size_t>(behalten)] = std::move(e);
     }
+    anzahl = behalten;
+    return weg;
+}
+} // namespace
+
+void Asteroiden_Auswerten(Asteroiden_Tabelle& tabelle, std::int32_t anzahl, double jd_ut) {
+    Alle_Auswerten(tabelle, anzahl, jd_ut);
 }
 
 void Kometen_Auswerten(Kometen_Tabelle& tabelle, std::int32_t anzahl, double jd_ut) {
-    const std::int32_t n = Gueltige(tabelle, anzahl);
-    const Sonnen_Ort sonne = Sonne_Zum_Zeitpunkt(jd_ut);
-    for (std::int32_t i = 1; i <= n; ++i) {
-        Komet_Type& k = tabelle[static_cast<std::size_t>(i)];
-        Komet_Zerlegen(k);
-        double ra, de, mag;
-        KOMETENORT(k, sonne, ra, de, mag);
-        k.Helligkeit = mag;
-    }
+    Alle_Auswerten(tabelle, anzahl, jd_ut);
+}
+
+Auslassungen Asteroiden_Auswerten_Auslassend(Asteroiden_Tabelle& tabelle, std::int32_t& anzahl,
+                                             double jd_ut) {
+    return Auswerten_Auslassend(tabelle, anzahl, jd_ut);
+}
+
+Auslassungen Kometen_Auswerten_Auslassend(Kometen_Tabelle& tabelle, std::int32_t& anzahl,
+                                          double jd_ut) {
+    return Auswerten_Auslassend(tabelle, anzahl, jd_ut);
 }

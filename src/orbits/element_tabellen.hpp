@@ -1,6 +1,7 @@
 #pragma once
 // Loading of the asteroid and comet element files into their tables.
 #include <string>
+#include <vector>
 
 #include "shared/element_typen.hpp"
 
@@ -17,3 +18,17 @@ int Kometen_Zeilen_Laden(const std::string& pfad, Kometen_Tabelle& tabelle, std:
 // naming the line number; entries before it are complete.
 void Asteroiden_Auswerten(Asteroiden_Tabelle& tabelle, std::int32_t anzahl, double jd_ut);
 void Kometen_Auswerten(Kometen_Tabelle& tabelle, std::int32_t anzahl, double jd_ut);
+
+// The lines an evaluation left out: how many, and the error of the first.
+struct Auslassungen {
+    int Anzahl = 0;
+    std::string Erste_Meldung;
+};
+
+// As above, but a line whose fields do not convert or lie out of range is left
+// out of the table (later entries move up, keeping their Nummer), so one bad
+// line costs only itself; `anzahl` becomes the number of entries kept.
+Auslassungen Asteroiden_Auswerten_Auslassend(Asteroiden_Tabelle& tabelle, std::int32_t& anzahl,
+                                             double jd_ut);
+Auslassungen Kometen_Auswerten_Auslassend(Kometen_Tabelle& tabelle, std::int32_t& anzahl,
+                                          double jd_ut);

@@ -22,3 +22,15 @@ struct Bereichs_Fehler : std::runtime_error {
 
 // "File not found: <name>": the text every reader raises for a missing file.
 Ein_Ausgabe_Fehler Datei_Nicht_Gefunden(const std::string& name);
+
+// Runs `schritt`; a conversion or range error gets `vorsatz()` (for example
+// "<file>, Zeile 12: ") in front of its text, so the observer learns where.
+template <class Vorsatz, class Schritt> void Mit_Vorsatz(Vorsatz&& vorsatz, Schritt&& schritt) {
+    try {
+        schritt();
+    } catch (const Konvertierungs_Fehler& f) {
+        throw Konvertierungs_Fehler(vorsatz() + f.what());
+    } catch (const Bereichs_Fehler& f) {
+        throw Bereichs_Fehler(vorsatz() + f.what());
+    }
+}

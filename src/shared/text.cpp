@@ -65,7 +65,9 @@ std::string Cp1252_Zu_Utf8(std::string_view text) {
     s.reserve(text.size());
     for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
+        if (b < 0x20 || b == 0x7F) {
+            s += ' '; // a control character never reaches a label or a key<TAB>value line
+        } else if (b < 0x80) {
             s += c;
         } else if (b < 0xA0) {
             const char32_t cp = Cp1252_Hoch[b - 0x80];

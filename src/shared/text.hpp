@@ -21,6 +21,8 @@ std::string Gross(std::string_view text);
 std::string Klein(std::string_view text);
 
 // Windows-1252 bytes to UTF-8, and back (characters outside Windows-1252 become '?').
+// Decoding turns every control character (NUL to US, DEL: TAB, CR, LF among
+// them) into a blank; it is the one place where text from a file enters.
 std::string Cp1252_Zu_Utf8(std::string_view text);
 std::string Utf8_Zu_Cp1252(std::string_view text);
 

@@ -108,3 +108,25 @@ double Reell_Lesen(std::string_view feld) {
     if (auto w = Reell_Intern(feld)) return *w;
     throw Konvertierungs_Fehler(Zitat(feld) + " is not a valid floating point value");
 }
+
+std::string Kurz(double x) {
+    char puffer[32];
+    auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 6);
+    return fehler == std::errc() ? std::string(puffer, ende) : std::string("?");
+}
+
+double Im_Bereich(double x, double lo, double hi, const char* was) {
+    if (!(x >= lo && x <= hi))
+        throw Bereichs_Fehler(std::string(was) + " " + Kurz(x) + " außerhalb von " + Kurz(lo) +
+                              " bis " + Kurz(hi));
+    return x;
+}
+
+double Helligkeit_Pruefen(double mag) {
+    return Im_Bereich(mag, Helligkeit_Min, Helligkeit_Max, "Helligkeit");
+}
+
+double Distanz_Pruefen(double wert) {
+    return Im_Bereich(wert, 0, Distanz_Max, "Distanz");
+}

@@ -26,3 +26,16 @@ double Reell_Lesen(std::string_view feld);
 // The same rules without throwing.
 std::optional<int> Ganzzahl_Versuchen(std::string_view feld);
 std::optional<double> Reell_Versuchen(std::string_view feld);
+
+// `x` when lo <= x <= hi; else Bereichs_Fehler "<was> <x> außerhalb von lo bis hi".
+// Keeps a value that no display could show sensibly out of the program.
+double Im_Bereich(double x, double lo, double hi, const char* was);
+
+// The value ranges of the files' fields.
+inline constexpr double Helligkeit_Min = -30, Helligkeit_Max = 40; // magnitudes
+inline constexpr double Distanz_Max = 1e7;                         // AU, Mpc, arcmin
+double Helligkeit_Pruefen(double mag);
+double Distanz_Pruefen(double wert); // 0 to Distanz_Max
+
+// A short text of any double for messages ("1e+308", "95.5").
+std::string Kurz(double x);

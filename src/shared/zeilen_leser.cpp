@@ -1,17 +1,37 @@
 #include "shared/zeilen_leser.hpp"
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "shared/fehler.hpp"
 
 namespace {
 constexpr std::size_t Block = 1 << 18;
+static_assert(Block > Max_Zeilenlaenge + 2, "a whole line with its end fits into one block");
+} // namespace
+
+std::string Voller_Pfad(const std::string& pfad) {
+    std::error_code fehler;
+    const auto voll = std::filesystem::absolute(pfad, fehler);
+    return fehler ? pfad : voll.lexically_normal().string();
 }
 
-Zeilen_Leser::Zeilen_Leser(const std::string& pfad, const std::string& anzeige_name)
-    : name_(anzeige_name.empty() ? pfad : anzeige_name) {
+Ein_Ausgabe_Fehler Oeffnungs_Fehler(const std::string& pfad, int fehlernummer) {
+    const std::string voll = Voller_Pfad(pfad);
+    if (fehlernummer == ENOENT || fehlernummer == ENOTDIR) return Datei_Nicht_Gefunden(voll);
+    if (fehlernummer == EACCES || fehlernummer == EPERM)
+        return Ein_Ausgabe_Fehler("Keine Leseberechtigung: " + voll);
+    return Ein_Ausgabe_Fehler("Datei kann nicht gelesen werden: " + voll + " (" +
+                              std::strerror(fehlernummer) + ")");
+}
+
+Zeilen_Leser::Zeilen_Leser(const std::string& pfad) : name_(Voller_Pfad(pfad)) {
+    std::error_code fehler;
+    if (std::filesystem::is_directory(pfad, fehler))
+        throw Ein_Ausgabe_Fehler("Ein Ordner, keine Datei: " + name_);
     datei_ = std::fopen(pfad.c_str(), "rb");
-    if (!datei_) throw Datei_Nicht_Gefunden(name_);
+    if (!datei_) throw Oeffnungs_Fehler(pfad, errno);
     puffer_.resize(Block);
 }
 
@@ -19,19 +39,23 @@ Zeilen_Leser::~Zeilen_Leser() {
     if (datei_) std::fclose(datei_);
 }
 
+std::string Zeilen_Leser::Ort() const {
+    return name_ + ", Zeile " + std::to_string(nummer_) + ": ";
+}
+
 bool Zeilen_Leser::Nachladen() {
     if (eof_) return false;
-    // Keep the unfinished line; grow the buffer when one line fills it.
+    // Keep the unfinished line at the front of the buffer.
     if (anfang_ > 0) {
         std::memmove(puffer_.data(), puffer_.data() + anfang_, ende_ - anfang_);
         ende_ -= anfang_;
         anfang_ = 0;
     }
-    if (ende_ == puffer_.size()) puffer_.resize(puffer_.size() * 2);
     const std::size_t gelesen =
         std::fread(puffer_.data() + ende_, 1, puffer_.size() - ende_, datei_);
     if (gelesen == 0) {
-        if (std::ferror(datei_)) throw Ein_Ausgabe_Fehler("Read error: " + name_);
+        if (std::ferror(datei_))
+            throw Ein_Ausgabe_Fehler("Read error: " + name_ + " (" + std::strerror(errno) + ")");
         eof_ = true;
         return false;
     }
@@ -42,18 +66,30 @@ bool Zeilen_Leser::Nachladen() {
 bool Zeilen_Leser::Naechste(std::string_view& zeile) {
     std::size_t suche_ab = anfang_;
     for (;;) {
-        const char* p = static_cast<const char*>(
-            std::memchr(puffer_.data() + suche_ab, '\n', ende_ - suche_ab));
-        if (p) {
-            std::size_t pos = static_cast<std::size_t>(p - puffer_.data());
-            std::size_t laenge = pos - anfang_;
-            if (laenge > 0 && puffer_[pos - 1] == '\r') --laenge;
-            zeile = std::string_view(puffer_.data() + anfang_, laenge);
+        const char* p = puffer_.data();
+        const char* lf =
+            static_cast<const char*>(std::memchr(p + suche_ab, '\n', ende_ - suche_ab));
+        const std::size_t bis = lf ? static_cast<std::size_t>(lf - p) : ende_;
+        const char* cr = static_cast<const char*>(std::memchr(p + suche_ab, '\r', bis - suche_ab));
+        std::size_t pos = cr ? static_cast<std::size_t>(cr - p) : bis;
+        // A CR as the last byte read may be the first half of a CR LF.
+        const bool offen = cr && pos + 1 == ende_ && !eof_;
+        if ((lf || cr) && !offen) {
+            if (pos - anfang_ > Max_Zeilenlaenge) {
+                ++nummer_;
+                throw Ein_Ausgabe_Fehler(Ort() + "Zeile länger als 64 KiB");
+            }
+            zeile = std::string_view(p + anfang_, pos - anfang_);
+            if (cr && pos + 1 < ende_ && p[pos + 1] == '\n') ++pos;
             anfang_ = pos + 1;
             ++nummer_;
             return true;
         }
-        const std::size_t schon = ende_ - anfang_;
+        if (ende_ - anfang_ > Max_Zeilenlaenge + 1) {
+            ++nummer_;
+            throw Ein_Ausgabe_Fehler(Ort() + "Zeile länger als 64 KiB");
+        }
+        const std::size_t schon = (offen ? pos : ende_) - anfang_;
         if (!Nachladen()) {
             if (ende_ > anfang_) {
                 std::size_t laenge = ende_ - anfang_;

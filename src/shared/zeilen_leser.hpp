@@ -1,23 +1,29 @@
 #pragma once
 // Reads a text file line by line with large buffered reads and no allocation
-// per line. Lines end with LF or CR LF; the line end is not part of the line.
-// A final line without a line end is a line; a file ending in a line end has
-// no empty line after it.
+// per line. Lines end with LF, CR LF or a lone CR; the line end is not part of
+// the line. A final line without a line end is a line; a file ending in a line
+// end has no empty line after it. A line longer than Max_Zeilenlaenge bytes is
+// an error, so no file (a link to /dev/zero, a file without line ends) is ever
+// read into memory without bound.
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+inline constexpr std::size_t Max_Zeilenlaenge = 64 * 1024;
+
 class Zeilen_Leser {
 public:
-    // Opens `pfad` for reading; throws Ein_Ausgabe_Fehler "File not found: <anzeige_name>"
-    // (the bare name when none is given) if it is missing or cannot be opened.
-    explicit Zeilen_Leser(const std::string& pfad, const std::string& anzeige_name = {});
+    // Opens `pfad` for reading. Throws Ein_Ausgabe_Fehler naming the full path:
+    // "File not found: <Pfad>" when it is missing, "Keine Leseberechtigung:
+    // <Pfad>" when it may not be read, and the system's reason otherwise.
+    explicit Zeilen_Leser(const std::string& pfad);
     ~Zeilen_Leser();
     Zeilen_Leser(const Zeilen_Leser&) = delete;
     Zeilen_Leser& operator=(const Zeilen_Leser&) = delete;
 
     // The next line, valid until the next call; false at the end of the file.
+    // Throws Ein_Ausgabe_Fehler for a read error or a line that is too long.
     bool Naechste(std::string_view& zeile);
 
     // Skips lines up to and including the first one that begins with "--";
@@ -29,6 +35,9 @@ public:
 
     // 1-based number of the line returned last.
     long Zeilennummer() const { return nummer_; }
+
+    // "<full path>, Zeile <n>: ", the prefix of an error in the line returned last.
+    std::string Ort() const;
 
 private:
     bool Nachladen();
@@ -44,3 +53,11 @@ private:
 // Path of a file in a folder: the folder may be empty (current directory) or
 // end with or without '/'.
 std::string Pfad_In(const std::string& ordner, const std::string& name);
+
+// The absolute form of `pfad` for messages (unchanged when it cannot be formed).
+std::string Voller_Pfad(const std::string& pfad);
+
+// The error for a file that could not be opened for reading, from the
+// system's error number: missing, no permission, or the system's reason.
+struct Ein_Ausgabe_Fehler;
+Ein_Ausgabe_Fehler Oeffnungs_Fehler(const std::string& pfad, int fehlernummer);

@@ -78,7 +78,7 @@ TEST(KatalogZeilen, GanzeDateienPruefen) {
         FAIL() << "no error";
     } catch (const Konvertierungs_Fehler& f) {
         const std::string text = f.what();
-        EXPECT_NE(text.find("line 3"), std::string::npos) << text;
+        EXPECT_NE(text.find("Zeile 3"), std::string::npos) << text;
         EXPECT_NE(text.find("'x2.0'"), std::string::npos) << text;
     }
     EXPECT_THROW(Katalog_Datei_Pruefen(F::Ephemeriden, Daten + "2010-2080_Horizons_Merkur.txt"),

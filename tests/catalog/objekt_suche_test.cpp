@@ -356,15 +356,16 @@ TEST(ObjektSuche, KurzeEingabeOeffnetKeineDatei) {
     EXPECT_EQ(o.Bezeichnung, ""); // cleared all the same
 }
 
-TEST(ObjektSuche, FehlendeDateiNenntIhrenNamen) {
+TEST(ObjektSuche, FehlendeDateiNenntIhrenPfad) {
     const Such_Kontext nirgends = Kontext("/nicht/vorhanden");
-    EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("S 2", nirgends), "File not found: SAO_J2000.txt");
+    EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("S 2", nirgends),
+              "File not found: /nicht/vorhanden/SAO_J2000.txt");
     EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("Capella", nirgends),
-              "File not found: Bright_Stars_Proper_Names_SAO.txt");
+              "File not found: /nicht/vorhanden/Bright_Stars_Proper_Names_SAO.txt");
     EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("ETestfeld A", nirgends),
-              "File not found: Eigene_Objekte.txt");
-    EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("PVenus"),
-              "File not found: 2010-2080_Horizons_Venus.txt");
+              "File not found: /nicht/vorhanden/Eigene_Objekte.txt");
+    EXPECT_NE(Fehlertext<Ein_Ausgabe_Fehler>("PVenus").find("File not found: /"),
+              std::string::npos);
     // The SAO file is there but the bright-star file is not: a miss reports it.
     Temp_Ordner t("fehlend");
     fs::remove(t.pfad / "Bright_Stars_Proper_Names_SAO.txt");

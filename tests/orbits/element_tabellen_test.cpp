@@ -255,7 +255,7 @@ TEST_F(Ordner, UnmoeglicheBahnBekommtKeineHelligkeit) {
                       Asteroid("(2) Ohne", 7, 10, 0.1, 2.5, "K24AH", 0.0), Asteroid("(3) Gut")})),
         a, na);
     Kometen_Zeilen_Laden(
-        Datei("k.txt", Zeilen({Komet("Null", 0.0), Komet("Neg", 1.0, -0.2), Komet("Gut")})), k, nk);
+        Datei("k.txt", Zeilen({Komet("Null", 0.0), Komet("Para", 0.0, 1.0), Komet("Gut")})), k, nk);
     Asteroiden_Auswerten(a, na, 2460700.5);
     Kometen_Auswerten(k, nk, 2460700.5);
     EXPECT_EQ(a[1].Helligkeit, UNBEKANNT);
@@ -319,4 +319,38 @@ TEST(Sortierung, KometenUndKleineTabellen) {
     kurz[2].Nummer = 1;
     Kometen_Nach_Nummer(kurz, 6000);
     EXPECT_EQ(kurz[1].Nummer, 1);
+}
+
+// Values out of their range are errors naming the line; at start-up such a
+// line is left out and the rest of the file is loaded.
+TEST_F(Ordner, WerteAusserhalbIhresBereichsWerdenAusgelassen) {
+    std::string mai31 = Komet("Mai");
+    mai31.replace(14, 15, "2025 02 30.5000"); // 30 February
+    struct Fall {
+        std::string zeile, meldung;
+    } faelle[] = {
+        {Komet("Neg", 1.0, -0.2), "Exzentrizität -0.2"},
+        {Komet("Hell", 1.0, 0.5, 99.0), "Helligkeit 99"},
+        {mai31, "Tag 30"},
+    };
+    for (const auto& f : faelle) {
+        Kometen_Tabelle k;
+        std::int32_t n = 0;
+        Kometen_Zeilen_Laden(Datei("k.txt", Zeilen({Komet("A"), f.zeile, Komet("B")})), k, n);
+        const Auslassungen weg = Kometen_Auswerten_Auslassend(k, n, 2460700.5);
+        EXPECT_EQ(weg.Anzahl, 1);
+        EXPECT_NE(weg.Erste_Meldung.find("Kometen.txt, Zeile 2: " + f.meldung), std::string::npos)
+            << weg.Erste_Meldung;
+        ASSERT_EQ(n, 2);
+        EXPECT_EQ(k[2].Nummer, 3);
+        EXPECT_LT(k[2].Helligkeit, 40.0);
+    }
+    // Packed epochs: month M (22), day 0 and 30 February do not exist.
+    for (const char* epoche : {"K24MH", "K24A0", "K242U"}) {
+        Asteroiden_Tabelle a;
+        std::int32_t n = 0;
+        Asteroiden_Zeilen_Laden(Datei("a.txt", Zeilen({Asteroid("x", 7.5, 10, 0.1, 2.5, epoche)})),
+                                a, n);
+        EXPECT_THROW(Asteroiden_Auswerten(a, n, 2460700.5), Bereichs_Fehler) << epoche;
+    }
 }

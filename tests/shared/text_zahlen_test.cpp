@@ -67,36 +67,72 @@ TEST(Zahlen, FelderStrengGelesen) {
     }
 }
 
-TEST(ZeilenLeser, ZeilenendenUndLetzteZeile) {
+namespace {
+std::filesystem::path Testdatei(const std::string& inhalt) {
     const auto pfad = std::filesystem::temp_directory_path() / "stelux_zeilen_test.txt";
-    {
-        std::ofstream f(pfad, std::ios::binary);
-        f << "eins\r\nzwei\n\r\n--\r\n" << std::string(300000, 'x') << "\r\nletzte";
-    }
-    Zeilen_Leser l(pfad.string());
-    std::string_view z;
-    ASSERT_TRUE(l.Naechste(z));
-    EXPECT_EQ(z, "eins");
-    ASSERT_TRUE(l.Naechste(z));
-    EXPECT_EQ(z, "zwei");
-    ASSERT_TRUE(l.Naechste(z));
-    EXPECT_EQ(z, "");
-    ASSERT_TRUE(l.Beschreibung_Ueberspringen());
-    ASSERT_TRUE(l.Naechste(z));
-    EXPECT_EQ(z.size(), 300000u); // longer than one read block
-    ASSERT_TRUE(l.Naechste(z));
-    EXPECT_EQ(z, "letzte");
-    EXPECT_EQ(l.Zeilennummer(), 6);
-    EXPECT_FALSE(l.Naechste(z));
-    EXPECT_FALSE(l.Beschreibung_Ueberspringen());
-    std::filesystem::remove(pfad);
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+    return pfad;
 }
 
-TEST(ZeilenLeser, FehlendeDateiNenntDenNamen) {
+std::vector<std::string> Alle_Zeilen(const std::string& inhalt) {
+    Zeilen_Leser l(Testdatei(inhalt).string());
+    std::vector<std::string> zeilen;
+    std::string_view z;
+    while (l.Naechste(z)) zeilen.emplace_back(z);
+    return zeilen;
+}
+} // namespace
+
+TEST(ZeilenLeser, JedesZeilenende) {
+    using V = std::vector<std::string>;
+    struct Fall {
+        std::string inhalt;
+        V zeilen;
+    } faelle[] = {
+        {"eins\r\nzwei\n\r\nletzte", {"eins", "zwei", "", "letzte"}},
+        {"a\rb\rc\r", {"a", "b", "c"}},
+        {"a\r\rb", {"a", "", "b"}},
+        {"a\n", {"a"}},
+        {"", {}},
+        {std::string(262142, 'y') + "\r\nz", {}},
+    };
+    for (const auto& f : faelle) {
+        if (f.zeilen.empty() && !f.inhalt.empty()) {
+            EXPECT_THROW(Alle_Zeilen(f.inhalt), Ein_Ausgabe_Fehler);
+            continue;
+        }
+        EXPECT_EQ(Alle_Zeilen(f.inhalt), f.zeilen) << f.inhalt;
+    }
+    // The CR of the fifth line is the last byte of the first 256 KiB read: the
+    // CR LF split between two reads must stay one line end.
+    const std::string block(65000, 'x');
+    const std::string zeilen_text =
+        block + "\r\n" + block + "\r\n" + block + "\r\n" + block + "\r\n";
+    const auto zeilen = Alle_Zeilen(zeilen_text + std::string(2135, 'y') + "\r\nende");
+    ASSERT_EQ(zeilen.size(), 6u);
+    EXPECT_EQ(zeilen[3], block);
+    EXPECT_EQ(zeilen[4].size(), 2135u);
+    EXPECT_EQ(zeilen[5], "ende");
+}
+
+TEST(ZeilenLeser, UeberlangeZeileNenntDateiUndZeile) {
     try {
-        Zeilen_Leser l("/nonexistent/Hipparcos_J2000.txt", "Hipparcos_J2000.txt");
+        Alle_Zeilen("kopf\n" + std::string(70000, 'x'));
         FAIL();
     } catch (const Ein_Ausgabe_Fehler& f) {
-        EXPECT_STREQ(f.what(), "File not found: Hipparcos_J2000.txt");
+        EXPECT_NE(
+            std::string(f.what()).find("stelux_zeilen_test.txt, Zeile 2: Zeile länger als 64 KiB"),
+            std::string::npos)
+            << f.what();
     }
+}
+
+TEST(ZeilenLeser, FehlendeDateiNenntDenVollenPfad) {
+    try {
+        Zeilen_Leser l("/nonexistent/Hipparcos_J2000.txt");
+        FAIL();
+    } catch (const Ein_Ausgabe_Fehler& f) {
+        EXPECT_STREQ(f.what(), "File not found: /nonexistent/Hipparcos_J2000.txt");
+    }
+    EXPECT_THROW(Zeilen_Leser(std::filesystem::temp_directory_path().string()), Ein_Ausgabe_Fehler);
 }
