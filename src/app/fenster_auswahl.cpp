@@ -70,25 +70,38 @@ Such_Kontext TForm_Main::Kontext() const {
 }
 
 void TForm_Main::Elemente_Laden() {
-    const auto ueberzaehlig = [](int weg, const char* datei) {
-        if (weg > 0)
-            Melden(Meldungsart::Hinweis,
-                   QString::fromUtf8("%1 enthält mehr als %2 Bahnelemente; die letzten %3 Zeilen "
-                                     "wurden nicht geladen.")
-                       .arg(datei)
-                       .arg(Tabellen_Kapazitaet)
-                       .arg(weg));
+    // Each element file on its own: a missing or damaged one costs only itself.
+    const auto laden = [](const char* datei, auto zeilen_laden, auto& tabelle,
+                          std::int32_t& anzahl) {
+        try {
+            const int weg = zeilen_laden(Pfad_In(Daten_Ordner, datei), tabelle, anzahl);
+            if (weg > 0)
+                Melden(Meldungsart::Hinweis,
+                       QString::fromUtf8("%1 enthält mehr als %2 Bahnelemente; die letzten %3 "
+                                         "Zeilen wurden nicht geladen.")
+                           .arg(datei)
+                           .arg(Tabellen_Kapazitaet)
+                           .arg(weg));
+        } catch (const std::exception& f) {
+            anzahl = 0;
+            Melden(Meldungsart::Fehler, QString::fromStdString(f.what()));
+        }
     };
-    ueberzaehlig(Asteroiden_Zeilen_Laden(Pfad_In(Daten_Ordner, "Asteroiden.txt"), Asteroiden,
-                                         Anzahl_Asteroiden),
-                 "Asteroiden.txt");
-    ueberzaehlig(
-        Kometen_Zeilen_Laden(Pfad_In(Daten_Ordner, "Kometen.txt"), Kometen, Anzahl_Kometen),
-        "Kometen.txt");
+    laden("Asteroiden.txt", Asteroiden_Zeilen_Laden, Asteroiden, Anzahl_Asteroiden);
+    laden("Kometen.txt", Kometen_Zeilen_Laden, Kometen, Anzahl_Kometen);
     // One clock tick first: the brightness is that of the current instant.
     Timer1Timer();
-    Asteroiden_Auswerten(Asteroiden, Anzahl_Asteroiden, JD_UT);
-    Kometen_Auswerten(Kometen, Anzahl_Kometen, JD_UT);
+    const auto melden = [](const char* datei, const Auslassungen& weg) {
+        if (weg.Anzahl > 0)
+            Melden(Meldungsart::Fehler,
+                   QString::fromUtf8("%1: %2 Zeile(n) mit Fehlern wurden nicht geladen, die "
+                                     "übrigen schon. Die erste:\n%3")
+                       .arg(datei)
+                       .arg(weg.Anzahl)
+                       .arg(QString::fromStdString(weg.Erste_Meldung)));
+    };
+    melden("Asteroiden.txt", Asteroiden_Auswerten_Auslassend(Asteroiden, Anzahl_Asteroiden, JD_UT));
+    melden("Kometen.txt", Kometen_Auswerten_Auslassend(Kometen, Anzahl_Kometen, JD_UT));
 }
 
 void TForm_Main::Button_EnterClick() {

@@ -6,11 +6,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <filesystem>
 
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/system_info.hpp"
 #include "app/versionsinfo.hpp"
+#include "shared/fehler.hpp"
 #include "shared/stelux_unit_variables.hpp"
 
 void Versionsinfo_Anzeigen(QTableWidget* grid) {
@@ -56,10 +58,22 @@ void TForm_Main::SystemInformation1Click() {
         Memo_SysInfo->appendPlainText(QString::fromStdString(zeile));
 }
 
+namespace {
+// What the observer is told when no program opened the file.
+[[noreturn]] void Nicht_Geoeffnet(const std::string& pfad, const char* art) {
+    std::error_code fehler;
+    if (!std::filesystem::exists(pfad, fehler)) throw Datei_Nicht_Gefunden(pfad);
+    throw Ein_Ausgabe_Fehler(std::string("Kein Programm zum Öffnen gefunden (") + art +
+                             "): " + pfad);
+}
+} // namespace
+
 void TForm_Main::Handbuch1Click() {
-    Dokument_Oeffnen(Daten_Ordner + "Stelux_Anleitung.pdf");
+    const std::string pfad = Daten_Ordner + "Stelux_Anleitung.pdf";
+    if (!Dokument_Oeffnen(pfad)) Nicht_Geoeffnet(pfad, "PDF-Anzeige");
 }
 
 void TForm_Main::Eigene1Click() {
-    Text_Bearbeiten(Daten_Ordner + "Eigene_Objekte.txt");
+    const std::string pfad = Daten_Ordner + "Eigene_Objekte.txt";
+    if (!Text_Bearbeiten(pfad)) Nicht_Geoeffnet(pfad, "Texteditor");
 }

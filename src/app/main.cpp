@@ -1,10 +1,13 @@
 // Program entry of the desktop program.
 #include <QApplication>
+#include <QDir>
 
+#include "app/fenster_fehler.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/versions_block.hpp"
 #include "app/versionsinfo.hpp"
+#include "catalog/katalog_ordner.hpp"
 #include "shared/stelux_unit_variables.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
@@ -26,5 +29,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("STELUX");
     TForm_Main Form_Main;
     Form_Main.show();
+    // Once at start rather than at the first lookup: the catalogues lie in the
+    // working directory, and a start elsewhere finds none of them.
+    const std::string hinweis =
+        Katalog_Hinweis(QDir::currentPath().toStdString(), Fehlende_Katalogdateien(""));
+    if (!hinweis.empty()) Melden(Meldungsart::Fehler, QString::fromStdString(hinweis));
     return app.exec();
 }

@@ -34,48 +34,86 @@ bool Zeilenende(char c) {
     return c == '\r' || c == '\n';
 }
 
-// Reads number tokens one line at a time, the way the file has always been read.
+// Reads number tokens one line at a time, the way the file has always been
+// read: blank lines are skipped, so a token's line is counted on the way.
 class Zahlen_Leser {
 public:
     explicit Zahlen_Leser(std::string_view text) : text_(text) {}
 
     // The next token, empty at the end of the file; then skips the rest of its line.
     std::string_view Naechstes() {
-        while (pos_ < text_.size() && (Trenner(text_[pos_]) || Zeilenende(text_[pos_]))) ++pos_;
+        while (pos_ < text_.size() && (Trenner(text_[pos_]) || Zeilenende(text_[pos_]))) Weiter();
+        zeile_ = zeile_am_ende_;
         const std::size_t anfang = pos_;
         while (pos_ < text_.size() && !Trenner(text_[pos_]) && !Zeilenende(text_[pos_])) ++pos_;
         const std::string_view token = text_.substr(anfang, pos_ - anfang);
-        while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
-        if (pos_ < text_.size()) ++pos_;
+        while (pos_ < text_.size() && !Zeilenende(text_[pos_])) ++pos_;
+        if (pos_ < text_.size()) Weiter();
         return token;
     }
 
+    // 1-based line of the token returned last.
+    int Zeile() const { return zeile_; }
+
 private:
+    // One byte on; CR, LF and CR LF each end one line.
+    void Weiter() {
+        const char c = text_[pos_++];
+        if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n')))
+            ++zeile_am_ende_;
+    }
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    int zeile_ = 1;
+    int zeile_am_ende_ = 1;
 };
 
-[[noreturn]] void Ungueltig(std::string_view token) {
-    throw Ein_Ausgabe_Fehler("Invalid numeric input: '" + Cp1252_Zu_Utf8(token) + "' in " +
-                             Parameter_Datei_Name);
+std::string Wo(const std::string& name, int zeile) {
+    return name + ", Zeile " + std::to_string(zeile);
 }
 
-std::int32_t Ganzzahl(std::string_view token) {
+[[noreturn]] void Ungueltig(std::string_view token, const std::string& name, int zeile) {
+    throw Ein_Ausgabe_Fehler("Invalid numeric input: '" + Cp1252_Zu_Utf8(token) + "' in " +
+                             Wo(name, zeile));
+}
+
+std::int32_t Ganzzahl(std::string_view token, const std::string& name, int zeile) {
     if (token.empty()) return 0;
-    if (token.size() > 32) Ungueltig(token);
+    if (token.size() > 32) Ungueltig(token, name, zeile);
     // A number typed by hand may carry a sign.
     const bool minus = token[0] == '-';
     const auto wert = Ganzzahl_Versuchen(minus || token[0] == '+' ? token.substr(1) : token);
-    if (!wert) Ungueltig(token);
+    if (!wert) Ungueltig(token, name, zeile);
     return minus ? -*wert : *wert;
 }
 
-double Reell(std::string_view token) {
+double Reell(std::string_view token, const std::string& name, int zeile) {
     if (token.empty()) return 0;
-    if (token.size() > 64) Ungueltig(token);
+    if (token.size() > 64) Ungueltig(token, name, zeile);
     const auto wert = Reell_Versuchen(token);
-    if (!wert || !std::isfinite(*wert)) Ungueltig(token);
+    if (!wert || !std::isfinite(*wert)) Ungueltig(token, name, zeile);
     return *wert;
+}
+
+// The eight values with their ranges, in the file's order after the instrument.
+struct Reelles_Feld {
+    double Parameter_Type::*feld;
+    const char* name;
+    double min, max;
+};
+constexpr Reelles_Feld Reelle_Felder[7] = {
+    {&Parameter_Type::Laenge, "Länge", Laenge_Min, Laenge_Max},
+    {&Parameter_Type::Breite, "Breite", -Breite_Max, Breite_Max},
+    {&Parameter_Type::Hoehe, "Höhe", Hoehe_Min, Hoehe_Max},
+    {&Parameter_Type::DE_Korr_40, "Deklinationskorrektur 40cm", -DE_Korr_Max, DE_Korr_Max},
+    {&Parameter_Type::SW_Korr_40, "Stundenwinkelkorrektur 40cm", -SW_Korr_Max, SW_Korr_Max},
+    {&Parameter_Type::DE_Korr_60, "Deklinationskorrektur 60cm", -DE_Korr_Max, DE_Korr_Max},
+    {&Parameter_Type::SW_Korr_60, "Stundenwinkelkorrektur 60cm", -SW_Korr_Max, SW_Korr_Max},
+};
+
+[[noreturn]] void Ausserhalb(const std::string& was, const std::string& name, int zeile) {
+    throw Ein_Ausgabe_Fehler(Wo(name, zeile) + ": " + was);
 }
 
 } // namespace
@@ -90,12 +128,25 @@ std::string Parameter_Text(const Parameter_Type& p) {
     return text;
 }
 
-void Parameter_Aus_Text(std::string_view text, Parameter_Type& p) {
+void Parameter_Aus_Text(std::string_view text, Parameter_Type& p, const std::string& name) {
     Zahlen_Leser leser(text);
-    p.Instrument = Ganzzahl(leser.Naechstes());
-    double* reelle[7] = {&p.Laenge,     &p.Breite,     &p.Hoehe,     &p.DE_Korr_40,
-                         &p.SW_Korr_40, &p.DE_Korr_60, &p.SW_Korr_60};
-    for (double* feld : reelle) *feld = Reell(leser.Naechstes());
+    const std::string_view instrument = leser.Naechstes();
+    if (instrument.empty())
+        throw Ein_Ausgabe_Fehler(name + " enthält keine Werte (leer oder nur Leerzeichen)");
+    const std::int32_t cm = Ganzzahl(instrument, name, leser.Zeile());
+    if (cm != 40 && cm != 60)
+        Ausserhalb("Instrument " + std::to_string(cm) + " ist weder 40 noch 60", name,
+                   leser.Zeile());
+    p.Instrument = cm;
+    for (const Reelles_Feld& f : Reelle_Felder) {
+        const std::string_view token = leser.Naechstes();
+        const double wert = Reell(token, name, leser.Zeile());
+        if (!(wert >= f.min && wert <= f.max))
+            Ausserhalb(std::string(f.name) + " " + Kurz(wert) + " außerhalb von " + Kurz(f.min) +
+                           " bis " + Kurz(f.max),
+                       name, leser.Zeile());
+        p.*f.feld = wert;
+    }
 }
 
 void Parameter_Lesen(const std::string& ordner, Parameter_Type& p) {
@@ -106,25 +157,62 @@ void Parameter_Lesen(const std::string& ordner, Parameter_Type& p) {
         p = Parameter_Vorgabe();
         return;
     }
+    const std::string voll = Voller_Pfad(pfad);
     if (std::filesystem::is_directory(pfad, fehler))
-        throw Ein_Ausgabe_Fehler(std::string(Parameter_Datei_Name) + ": " + std::strerror(EISDIR));
+        throw Ein_Ausgabe_Fehler("Ein Ordner, keine Datei: " + voll);
     std::ifstream datei(pfad, std::ios::binary);
-    if (!datei)
-        throw Ein_Ausgabe_Fehler(std::string(Parameter_Datei_Name) + ": " + std::strerror(errno));
-    const std::string text{std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+    if (!datei) throw Oeffnungs_Fehler(pfad, errno);
+    // Eight short lines: anything beyond a few KiB is not this file.
+    std::string text(Max_Parameter_Bytes + 1, '\0');
+    datei.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (datei.bad())
-        throw Ein_Ausgabe_Fehler(std::string(Parameter_Datei_Name) + ": " + std::strerror(errno));
-    Parameter_Aus_Text(text, p);
+        throw Ein_Ausgabe_Fehler("Read error: " + voll + " (" + std::strerror(errno) + ")");
+    text.resize(static_cast<std::size_t>(datei.gcount()));
+    if (text.size() > Max_Parameter_Bytes)
+        throw Ein_Ausgabe_Fehler(voll + " ist größer als 64 KiB und keine Parameterdatei");
+    Parameter_Aus_Text(text, p, voll);
 }
+
+namespace {
+bool Schreibbar(std::filesystem::perms r) {
+    using std::filesystem::perms;
+    return (r & (perms::owner_write | perms::group_write | perms::others_write)) != perms::none;
+}
+} // namespace
 
 void Parameter_Schreiben(const std::string& ordner, const Parameter_Type& p) {
     const std::string text = Parameter_Text(p);
-    QSaveFile datei(QString::fromStdString(Pfad_In(ordner, Parameter_Datei_Name)));
-    if (!datei.open(QIODevice::WriteOnly) ||
-        datei.write(text.data(), static_cast<qint64>(text.size())) !=
+    const std::string pfad = Pfad_In(ordner, Parameter_Datei_Name);
+    const std::string voll = Voller_Pfad(pfad);
+    const auto nicht_geschrieben = [&](const QString& grund) {
+        return Ein_Ausgabe_Fehler(voll + " kann nicht geschrieben werden: " + grund.toStdString() +
+                                  ". Die bisherige Datei bleibt unverändert.");
+    };
+    // A file or folder the observer made read-only is left alone, also where
+    // the system would let the program replace it (the administrator's account).
+    std::error_code fehler;
+    const auto datei_status = std::filesystem::status(pfad, fehler);
+    if (!fehler && std::filesystem::is_regular_file(datei_status) &&
+        !Schreibbar(datei_status.permissions()))
+        throw nicht_geschrieben(QString::fromUtf8("die Datei ist schreibgeschützt"));
+    const auto ordner_status =
+        std::filesystem::status(ordner.empty() ? std::string(".") : ordner, fehler);
+    if (!fehler && std::filesystem::is_directory(ordner_status) &&
+        !Schreibbar(ordner_status.permissions()))
+        throw nicht_geschrieben(QString::fromUtf8("der Ordner ist schreibgeschützt"));
+
+    // Unbuffered, so a full disk fails the write itself rather than a later
+    // flush whose failure the commit would not see; the old file is replaced
+    // only when every byte is written.
+    QSaveFile datei(QString::fromStdString(pfad));
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw nicht_geschrieben(datei.errorString());
+    if (datei.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
-        !datei.commit())
-        throw Ein_Ausgabe_Fehler(
-            std::string(Parameter_Datei_Name) +
-            " kann nicht geschrieben werden: " + datei.errorString().toStdString());
+        !datei.flush() || datei.error() != QFileDevice::NoError) {
+        const QString grund = datei.errorString();
+        datei.cancelWriting();
+        throw nicht_geschrieben(grund);
+    }
+    if (!datei.commit()) throw nicht_geschrieben(datei.errorString());
 }

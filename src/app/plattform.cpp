@@ -117,14 +117,14 @@ void Oeffner_Setzen(Oeffner oeffner) {
     Ersatz_Oeffner() = std::move(oeffner);
 }
 
-void Dokument_Oeffnen(const std::string& pfad) {
+bool Dokument_Oeffnen(const std::string& pfad) {
     if (Ersatz_Oeffner()) return Ersatz_Oeffner()(pfad, false);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pfad)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pfad)));
 }
 
-void Text_Bearbeiten(const std::string& pfad) {
+bool Text_Bearbeiten(const std::string& pfad) {
     if (Ersatz_Oeffner()) return Ersatz_Oeffner()(pfad, true);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pfad)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pfad)));
 }
 
 std::string Umgebungsvariable(const char* name) {

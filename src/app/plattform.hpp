@@ -39,16 +39,16 @@ std::string Daten_Ordner_Aus(const std::string& dokumente);
 // Creates the folder with its parents; false when that fails (not reported here).
 bool Ordner_Anlegen(const std::string& ordner);
 
-// Opens a document with the program associated with its type. Failures are
-// ignored: a missing manual simply does nothing.
-void Dokument_Oeffnen(const std::string& pfad);
+// Opens a document with the program associated with its type; false when
+// nothing could open it (no such file, no program for its type).
+bool Dokument_Oeffnen(const std::string& pfad);
 // Opens a text file in the user's text editor (the program associated with
-// plain text). Failures are ignored.
-void Text_Bearbeiten(const std::string& pfad);
+// plain text); false when nothing could open it.
+bool Text_Bearbeiten(const std::string& pfad);
 
 // Replaces the two openers above (tests record instead of starting programs);
 // an empty function restores the desktop's.
-using Oeffner = std::function<void(const std::string& pfad, bool bearbeiten)>;
+using Oeffner = std::function<bool(const std::string& pfad, bool bearbeiten)>;
 void Oeffner_Setzen(Oeffner oeffner);
 
 // The value of an environment variable, empty when not set.

@@ -21,6 +21,7 @@
 #include "app/plattform.hpp"
 #include "pointing/instrument.hpp"
 #include "shared/stelux_unit_variables.hpp"
+#include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
 TForm_Main::TForm_Main() {
@@ -47,9 +48,23 @@ void TForm_Main::FormCreate() {
     Edit_Objekt->clear();
 
     // Until the read has gone through, the file on disk is the only complete copy.
+    // A bad file costs only the parameters: the defaults are used, the rest of
+    // start-up goes on, and the stop leaves the file as it is.
     parameter_unvollstaendig_ = true;
-    Parameter_Lesen(Daten_Ordner, Parameter);
-    parameter_unvollstaendig_ = false;
+    try {
+        Parameter_Lesen(Daten_Ordner, Parameter);
+        parameter_unvollstaendig_ = false;
+    } catch (const std::exception& f) {
+        Parameter = Parameter_Vorgabe();
+        Melden(Meldungsart::Fehler,
+               QString::fromStdString(f.what()) +
+                   QString::fromUtf8("\n\nStelux rechnet bis zum Beenden mit den "
+                                     "Vorgabewerten (Standort %1°, %2°, %3 m) und lässt die "
+                                     "Datei unverändert. Bitte die genannte Zeile berichtigen.")
+                       .arg(QString::fromStdString(Fest(Parameter.Laenge, 5)),
+                            QString::fromStdString(Fest(Parameter.Breite, 5)),
+                            QString::fromStdString(Fest(Parameter.Hoehe, 0))));
+    }
     std::string oben, unten;
     Instrument_Captions(Parameter.Instrument, oben, unten);
     Instrument1->setTitle(QString::fromStdString(oben));

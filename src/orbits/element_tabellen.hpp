@@ -12,7 +12,6 @@
 int Asteroiden_Zeilen_Laden(const std::string& pfad, Asteroiden_Tabelle& tabelle,
                             std::int32_t& anzahl);
 int Kometen_Zeilen_Laden(const std::string& pfad, Kometen_Tabelle& tabelle, std::int32_t& anzahl);
-
 // Cuts every loaded line into its fields and computes its start-up brightness
 // at jd_ut. A field that does not convert stops with Konvertierungs_Fehler
 // naming the line number; entries before it are complete.

@@ -23,3 +23,11 @@ inline Parameter_Type Parameter_Vorgabe() {
     p.Hoehe = 556.0;
     return p;
 }
+
+// The ranges a value of the parameter file must lie in; the reader refuses
+// anything outside, so the correction keys stop at their limits too.
+inline constexpr double Laenge_Min = -180, Laenge_Max = 360; // degrees
+inline constexpr double Breite_Max = 90;                     // degrees, either sign
+inline constexpr double Hoehe_Min = -500, Hoehe_Max = 9000;  // metres
+inline constexpr double DE_Korr_Max = 90;                    // degrees, either sign
+inline constexpr double SW_Korr_Max = 720;                   // minutes of time, either sign

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <set>
 
@@ -79,7 +82,9 @@ TEST(ParameterDatei, WenigerAlsAchtWerteGebenNull) {
     EXPECT_DOUBLE_EQ(p.Hoehe, 556);
     EXPECT_EQ(p.DE_Korr_40, 0);
     EXPECT_EQ(p.SW_Korr_60, 0);
-    EXPECT_EQ(Gelesen("").Instrument, 0);
+    // No value at all (what a full disk used to leave) is no set of parameters.
+    EXPECT_THROW(Gelesen(""), Ein_Ausgabe_Fehler);
+    EXPECT_THROW(Gelesen(" \r\n\t\n"), Ein_Ausgabe_Fehler);
 }
 
 TEST(ParameterDatei, UngueltigeZahlBehaeltFruehereWerte) {
@@ -156,4 +161,86 @@ TEST(ParameterDatei, FehlgeschlagenesSchreibenWirdGemeldet) {
     std::filesystem::create_directory(o.Datei(Parameter_Datei_Name));
     EXPECT_THROW(Parameter_Schreiben(o.pfad, Parameter_Vorgabe()), Ein_Ausgabe_Fehler);
     EXPECT_TRUE(std::filesystem::is_directory(o.Datei(Parameter_Datei_Name)));
+}
+
+// Every value the writer can write, the reader takes back: what lies outside
+// the ranges is a read error naming the line, like a malformed number.
+TEST(ParameterDatei, WertAusserhalbNenntDieZeile) {
+    struct Fall {
+        std::string text, meldung;
+    } faelle[] = {
+        {"50\r\n7\r\n47\r\n", "Zeile 1: Instrument 50 ist weder 40 noch 60"},
+        {"0\r\n", "Zeile 1: Instrument 0"},
+        {"40\r\n7\r\n95.5\r\n", "Zeile 3: Breite 95.5 außerhalb von -90 bis 90"},
+        {"40\r\n-181\r\n", "Zeile 2: Länge -181"},
+        {"40\r7\r47\r10000\r", "Zeile 4: Höhe 10000"}, // CR-only line ends
+        {"40\n7\n\n47\n556\n1e59 !K\n", "Zeile 6: Deklinationskorrektur 40cm 1e+59"},
+        {"40\n7\n47\n556\n0\n0\n0\n-721\n", "Zeile 8: Stundenwinkelkorrektur 60cm -721"},
+        {"40\n7,5\n", "Invalid numeric input: '7,5' in Stelux_Parameter.txt, Zeile 2"},
+    };
+    for (const auto& f : faelle) {
+        try {
+            Gelesen(f.text);
+            ADD_FAILURE() << f.text;
+        } catch (const Ein_Ausgabe_Fehler& e) {
+            EXPECT_NE(std::string(e.what()).find(f.meldung), std::string::npos) << e.what();
+        }
+    }
+    const Parameter_Type p = Gelesen("60\r-180\r-90\r9000\r90\r-720\r-90\r720\r");
+    EXPECT_EQ(p.SW_Korr_60, 720);
+    EXPECT_EQ(p.Breite, -90);
+}
+
+namespace {
+// Writes over a file holding `alt` while `stoerung` is in force; the old file
+// must stay byte for byte and the failure be reported.
+void Schreiben_Misslingt(const std::string& ordner, const std::string& alt) {
+    const std::string pfad = ordner + Parameter_Datei_Name;
+    EXPECT_THROW(Parameter_Schreiben(ordner, Parameter_Vorgabe()), Ein_Ausgabe_Fehler);
+    EXPECT_EQ(Datei_Lesen(pfad), alt);
+}
+} // namespace
+
+TEST(ParameterDatei, VolleOderSchreibgeschuetztePlatteLaesstDieAlteDatei) {
+    Parameter_Type p = Parameter_Vorgabe();
+    p.Instrument = 60;
+    p.DE_Korr_60 = 1.5;
+    const std::string alt = Parameter_Text(p);
+    {
+        // The system refuses every byte past the first 100 of a file (as a
+        // full disk does part-way through the write).
+        Test_Ordner o;
+        Datei_Schreiben(o.Datei(Parameter_Datei_Name), alt);
+        rlimit vorher{};
+        getrlimit(RLIMIT_FSIZE, &vorher);
+        rlimit knapp = vorher;
+        knapp.rlim_cur = 100;
+        const auto signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &knapp);
+        Schreiben_Misslingt(o.pfad, alt);
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signal_vorher);
+    }
+    if (geteuid() == 0) {
+        // A real full file system: a tmpfs of 8 KiB filled to the last byte.
+        Test_Ordner o;
+        const std::string klein = o.pfad + "klein/";
+        std::filesystem::create_directory(klein);
+        if (mount("tmpfs", klein.c_str(), "tmpfs", 0, "size=8k") == 0) {
+            Datei_Schreiben(klein + Parameter_Datei_Name, alt);
+            Datei_Schreiben(klein + "fuellung", std::string(64 * 1024, 'x')); // as much as fits
+            Schreiben_Misslingt(klein, alt);
+            umount(klein.c_str());
+        }
+    }
+    {
+        Test_Ordner o;
+        Datei_Schreiben(o.Datei(Parameter_Datei_Name), alt);
+        chmod(o.Datei(Parameter_Datei_Name).c_str(), 0444);
+        Schreiben_Misslingt(o.pfad, alt);
+        chmod(o.Datei(Parameter_Datei_Name).c_str(), 0644);
+        chmod(o.pfad.c_str(), 0555);
+        Schreiben_Misslingt(o.pfad, alt);
+        chmod(o.pfad.c_str(), 0755);
+    }
 }
