@@ -25,9 +25,17 @@ std::optional<double> Zeitpunkt_Lesen(const std::string& t) {
         if (sek[i] < '0' || sek[i] > '9') return std::nullopt;
     const auto s = Reell_Versuchen(sek);
     if (!s) return std::nullopt;
-    static constexpr int Monatstage[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (*M < 1 || *M > 12 || *D < 1 || *D > Monatstage[*M - 1] || *h > 23 || *m > 59 || *s >= 60)
+    if (*M < 1 || *M > 12 || *D < 1 || *D > 31 || *h > 23 || *m > 59 || *s >= 60)
         return std::nullopt;
+    // The date must exist in the calendar of the time library (29 February
+    // only in leap years; 5 to 14 October 1582 not at all): noon of that day
+    // must give the same date back.
+    double mittag = 0;
+    Datum_Zu_JD(*Y, *M, *D, 12, 0, 0, mittag);
+    std::int32_t y = 0, mo = 0, d = 0;
+    double hh = 0, mm = 0, ss = 0;
+    JD_Zu_Datum(mittag, y, mo, d, hh, mm, ss);
+    if (y != *Y || mo != *M || d != *D) return std::nullopt;
     double jd = 0;
     Datum_Zu_JD(*Y, *M, *D, *h, *m, *s, jd);
     return jd;
@@ -45,12 +53,17 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
         if (arg == "--zeit") {
             const std::string& t = wert();
             a.JD_UT = Zeitpunkt_Lesen(t);
-            if (!a.JD_UT) throw std::invalid_argument("ungültige Zeit: " + t);
+            if (!a.JD_UT)
+                throw std::invalid_argument("ungültige Zeit: " + t +
+                                            " (kein Datum des Kalenders oder keine Uhrzeit "
+                                            "00:00:00 bis 23:59:59.999)");
         } else if (arg == "--daten") {
             a.Daten = wert();
             if (a.Daten.empty()) throw std::invalid_argument("--daten braucht einen Ordner");
         } else if (arg == "--zehntel") {
             a.Zehntel = true;
+        } else if (arg == "--help" || arg == "-h") {
+            a.Hilfe = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             throw std::invalid_argument("unbekannte Option: " + arg);
         } else {

@@ -10,13 +10,31 @@ struct Cli_Argumente {
     std::string Daten;           // --daten; empty: <Documents>/Stelux/
     bool Zehntel = false;
     std::string Bezeichnung; // empty: only the clock tick
+    bool Hilfe = false;      // --help, -h: print Cli_Hilfe and exit 0
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
 Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente);
 
-// "YYYY-MM-DDTHH:MM:SS[.fff]" (UT) as a Julian Date; empty when malformed.
+// "YYYY-MM-DDTHH:MM:SS[.fff]" (UT) as a Julian Date; empty when malformed or
+// when the date or the time of day does not exist.
 std::optional<double> Zeitpunkt_Lesen(const std::string& text);
 
 inline constexpr const char* Cli_Aufruf =
     "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] BEZEICHNUNG";
+
+inline constexpr const char* Cli_Hilfe =
+    "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] BEZEICHNUNG\n"
+    "\n"
+    "Sucht BEZEICHNUNG wie die Eingabe des Fensters (M31, N7000, PMars, Sirius ...) und\n"
+    "gibt einen Uhr- und einen Positions-Takt als Schlüssel<TAB>Wert-Zeilen aus, mit genau\n"
+    "den Texten des Fensters. Die Kataloge werden im Arbeitsordner gelesen.\n"
+    "\n"
+    "  --zeit ZEITPUNKT  der Zeitpunkt in UT (Weltzeit), z. B. 2026-03-20T21:00:00;\n"
+    "                    ohne: jetzt. Die PC-Uhr ist dieser Zeitpunkt in der Zeitzone (TZ).\n"
+    "  --daten DIR       Datenordner mit Stelux_Parameter.txt, Asteroiden.txt, Kometen.txt\n"
+    "                    und Eigene_Objekte.txt statt <Dokumente>/Stelux/\n"
+    "  --zehntel         Uhrzeiten mit Zehntelsekunden\n"
+    "  --help, -h        diese Hilfe\n"
+    "\n"
+    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden, 2 Aufruf- oder Dateifehler.\n";

@@ -50,6 +50,10 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         fehler << f.what() << "\n" << Cli_Aufruf << "\n";
         return 2;
     }
+    if (arg.Hilfe) {
+        aus << Cli_Hilfe;
+        return 0;
+    }
     try {
         // The PC clock is the instant in the local zone (TZ decides).
         const double jd_ut =

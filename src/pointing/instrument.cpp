@@ -3,8 +3,11 @@
 namespace {
 constexpr long double Korrektur_Schritt = 0.1L;
 
-void Schritt(double& feld, long double schritt) {
-    feld = static_cast<double>(static_cast<long double>(feld) + schritt);
+// One step, stopped at the limit the parameter file accepts, so the stop never
+// writes a value the next start would refuse.
+void Schritt(double& feld, long double schritt, double grenze) {
+    const double neu = static_cast<double>(static_cast<long double>(feld) + schritt);
+    feld = neu > grenze ? grenze : (neu < -grenze ? -grenze : neu);
 }
 } // namespace
 
@@ -37,17 +40,17 @@ double SW_Korrektur(const Parameter_Type& p, bool schmidt) {
 }
 
 void Korrektur_DE_Plus(Parameter_Type& p, bool schmidt) {
-    Schritt(schmidt ? p.DE_Korr_40 : p.DE_Korr_60, Korrektur_Schritt);
+    Schritt(schmidt ? p.DE_Korr_40 : p.DE_Korr_60, Korrektur_Schritt, DE_Korr_Max);
 }
 
 void Korrektur_DE_Minus(Parameter_Type& p, bool schmidt) {
-    Schritt(schmidt ? p.DE_Korr_40 : p.DE_Korr_60, -Korrektur_Schritt);
+    Schritt(schmidt ? p.DE_Korr_40 : p.DE_Korr_60, -Korrektur_Schritt, DE_Korr_Max);
 }
 
 void Korrektur_SW_Plus(Parameter_Type& p, bool schmidt) {
-    Schritt(schmidt ? p.SW_Korr_40 : p.SW_Korr_60, Korrektur_Schritt);
+    Schritt(schmidt ? p.SW_Korr_40 : p.SW_Korr_60, Korrektur_Schritt, SW_Korr_Max);
 }
 
 void Korrektur_SW_Minus(Parameter_Type& p, bool schmidt) {
-    Schritt(schmidt ? p.SW_Korr_40 : p.SW_Korr_60, -Korrektur_Schritt);
+    Schritt(schmidt ? p.SW_Korr_40 : p.SW_Korr_60, -Korrektur_Schritt, SW_Korr_Max);
 }

@@ -1,6 +1,7 @@
 // The line readers on their own, and the check of whole files.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -119,4 +120,53 @@ TEST(KatalogZeilen, DeepSkyOhneHelligkeitenUndDistanz) {
             "N1234 Eri031234.5-0712" + std::string(sek) + " 0.0 0.0  1.0  0.5Gx          0.0";
         EXPECT_THROW(NGC_Zeile_Lesen(z, o), Konvertierungs_Fehler) << sek;
     }
+}
+
+// Damaged lines: control characters become blanks, values out of their range
+// are errors, and the lookup names the file and the line.
+TEST(KatalogZeilen, BeschaedigteZeilen) {
+    const std::string m31 =
+        "M31   And004244.3+411609 4.4 3.4190.0 60.0Gx         0.78Andromeda Galaxy";
+    Objekt_Type o;
+    std::string z = m31;
+    z[60] = '\t';
+    z[62] = '\0';
+    z[64] = '\r';
+    NGC_Zeile_Lesen(z, o);
+    EXPECT_EQ(o.Alias, "And o e a Galaxy");
+    struct Fall {
+        std::size_t spalte;
+        const char* text;
+        const char* meldung;
+    } faelle[] = {
+        {29, "9e99", "Helligkeit 9e+99"},  {51, "  1e300", "Distanz 1e+300"},
+        {19, "95", "Deklination 95.2692"}, {12, "61", "Minuten 61"},
+        {14, "60.5", "Sekunden 60.5"},     {10, "24", "Stunden 24"},
+        {33, "-12.0", "Distanz -12"},
+    };
+    for (const auto& f : faelle) {
+        z = m31;
+        z.replace(f.spalte - 1, std::strlen(f.text), f.text);
+        try {
+            NGC_Zeile_Lesen(z, o);
+            ADD_FAILURE() << f.text;
+        } catch (const Bereichs_Fehler& e) {
+            EXPECT_NE(std::string(e.what()).find(f.meldung), std::string::npos) << e.what();
+        }
+    }
+    // CR-only line ends, and the error of a damaged line found by the lookup.
+    const fs::path ordner = fs::temp_directory_path() / "stelux_beschaedigt";
+    fs::create_directories(ordner);
+    z = m31;
+    z.replace(28, 4, "99.9");
+    std::ofstream(ordner / Datei_NGC, std::ios::binary) << "NAME\r" << m31 << "\r" << z << "\r";
+    try {
+        Katalog_Datei_Pruefen(Katalog_Format::NGC, (ordner / Datei_NGC).string());
+        ADD_FAILURE();
+    } catch (const Bereichs_Fehler& e) {
+        EXPECT_NE(std::string(e.what()).find(Datei_NGC + std::string(", Zeile 3: Helligkeit 99.9")),
+                  std::string::npos)
+            << e.what();
+    }
+    fs::remove_all(ordner);
 }

@@ -22,6 +22,11 @@ TEST(CliArgumente, FehlerImAufruf) {
          std::vector<std::vector<std::string>>{{"--zeit"},
                                                {"--zeit", "2000-13-01T00:00:00"},
                                                {"--zeit", "2000-02-30T00:00:00"},
+                                               {"--zeit", "2023-02-29T12:00:00"},
+                                               {"--zeit", "1900-02-29T12:00:00"},
+                                               {"--zeit", "1582-10-10T12:00:00"},
+                                               {"--zeit", "2023-04-31T12:00:00"},
+                                               {"--zeit", "2023-01-01T24:00:01"},
                                                {"--zeit", "2000-01-01T24:00:00"},
                                                {"--zeit", "2000-01-01T12:00:60"},
                                                {"--zeit", "2000-01-01T12:00:00."},
@@ -31,6 +36,14 @@ TEST(CliArgumente, FehlerImAufruf) {
                                                {"--hilfe"},
                                                {"M31", "M42"}})
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
+}
+
+TEST(CliArgumente, HilfeUndSchaltjahre) {
+    EXPECT_TRUE(Argumente_Lesen({"--help"}).Hilfe);
+    EXPECT_TRUE(Argumente_Lesen({"-h", "M31"}).Hilfe);
+    for (const char* t : {"2024-02-29T00:00:00", "2000-02-29T23:59:59.999", "1582-10-15T00:00:00",
+                          "1582-10-04T12:00:00", "1500-02-29T12:00:00"})
+        EXPECT_TRUE(Zeitpunkt_Lesen(t)) << t;
 }
 
 TEST(CliArgumente, ZeitMitBruchteilen) {

@@ -77,3 +77,16 @@ TEST(Instrument, KorrekturenInDenAblesungen) {
     EXPECT_EQ(a.Label_StdRadhrs + " " + a.Label_StdRadmin, "01 02.5");
     EXPECT_EQ(a.Label_DE_Raddeg + "." + a.Label_DE_Raddez, "+" + Fest(o.DEapp, 1));
 }
+
+// The keys stop at the limits the parameter file accepts.
+TEST(Instrument, KorrekturenHaltenAnDerGrenze) {
+    Parameter_Type p;
+    p.DE_Korr_60 = 90.0;
+    p.SW_Korr_40 = -719.95;
+    Korrektur_DE_Plus(p, false);
+    Korrektur_SW_Minus(p, true);
+    EXPECT_EQ(p.DE_Korr_60, 90.0);
+    EXPECT_EQ(p.SW_Korr_40, -720.0);
+    Korrektur_DE_Minus(p, false);
+    EXPECT_DOUBLE_EQ(p.DE_Korr_60, 89.9);
+}

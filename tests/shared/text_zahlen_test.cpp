@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -135,4 +136,8 @@ TEST(ZeilenLeser, FehlendeDateiNenntDenVollenPfad) {
         EXPECT_STREQ(f.what(), "File not found: /nonexistent/Hipparcos_J2000.txt");
     }
     EXPECT_THROW(Zeilen_Leser(std::filesystem::temp_directory_path().string()), Ein_Ausgabe_Fehler);
+    // A file the account may not read is no missing file (root reads every file,
+    // so the system's answer is given here directly).
+    EXPECT_STREQ(Oeffnungs_Fehler("/daten/SAO_J2000.txt", EACCES).what(),
+                 "Keine Leseberechtigung: /daten/SAO_J2000.txt");
 }
