@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "catalog/katalog_ordner.hpp"
 #include "catalog/katalog_zeilen.hpp"
 #include "shared/fehler.hpp"
 
@@ -168,5 +169,24 @@ TEST(KatalogZeilen, BeschaedigteZeilen) {
                   std::string::npos)
             << e.what();
     }
+    fs::remove_all(ordner);
+}
+
+TEST(KatalogOrdner, FehlendeDateienMitOrdnerUndAbhilfe) {
+    const fs::path ordner = fs::temp_directory_path() / "stelux_katalogordner";
+    fs::remove_all(ordner);
+    fs::create_directories(ordner);
+    const auto leer = Fehlende_Katalogdateien(ordner.string());
+    EXPECT_GE(leer.size(), 16u); // eight catalogues and the ephemeris tables
+    const std::string text = Katalog_Hinweis(ordner.string(), leer);
+    EXPECT_NE(text.find(ordner.string() + ", in dem Stelux gestartet wurde, liegen keine"),
+              std::string::npos);
+    EXPECT_NE(text.find("./einrichten.sh starten"), std::string::npos);
+    std::ofstream(ordner / Datei_SAO) << "";
+    const auto fast = Fehlende_Katalogdateien(ordner.string());
+    EXPECT_EQ(fast.size(), leer.size() - 1);
+    EXPECT_NE(Katalog_Hinweis("/k", fast).find("fehlen:\n  " + std::string(Datei_NGC)),
+              std::string::npos);
+    EXPECT_EQ(Katalog_Hinweis("/k", {}), "");
     fs::remove_all(ordner);
 }
