@@ -1,5 +1,9 @@
 #include "hilfen.hpp"
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <fstream>
 #include <iterator>
 
@@ -54,4 +58,21 @@ Test_Ordner::Test_Ordner() {
     // A few element lines, so that start-up runs through.
     for (const char* name : {"Asteroiden.txt", "Kometen.txt"})
         Datei_Schreiben(Datei(name), Datei_Lesen(std::string(STELUX_TEST_DATEN "/app/") + name));
+}
+
+Dateigroesse_Begrenzt::Dateigroesse_Begrenzt(unsigned long bytes) {
+    rlimit grenze{};
+    getrlimit(RLIMIT_FSIZE, &grenze);
+    vorher_cur_ = grenze.rlim_cur;
+    signal_vorher_ = std::signal(SIGXFSZ, SIG_IGN);
+    grenze.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &grenze);
+}
+
+Dateigroesse_Begrenzt::~Dateigroesse_Begrenzt() {
+    rlimit grenze{};
+    getrlimit(RLIMIT_FSIZE, &grenze);
+    grenze.rlim_cur = vorher_cur_;
+    setrlimit(RLIMIT_FSIZE, &grenze);
+    std::signal(SIGXFSZ, signal_vorher_);
 }

@@ -35,3 +35,17 @@ struct Test_Ordner {
     Test_Ordner();
     std::string Datei(const std::string& name) const { return pfad + name; }
 };
+
+// While it lives, the system refuses every byte of a file past the first
+// `bytes` (as a full disk does part-way through a write); SIGXFSZ is ignored.
+class Dateigroesse_Begrenzt {
+public:
+    explicit Dateigroesse_Begrenzt(unsigned long bytes);
+    ~Dateigroesse_Begrenzt();
+    Dateigroesse_Begrenzt(const Dateigroesse_Begrenzt&) = delete;
+    Dateigroesse_Begrenzt& operator=(const Dateigroesse_Begrenzt&) = delete;
+
+private:
+    unsigned long vorher_cur_;
+    void (*signal_vorher_)(int);
+};

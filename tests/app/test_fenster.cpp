@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QComboBox>
 #include <QDir>
@@ -14,7 +13,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -156,15 +154,10 @@ TEST(Fenster, VollePlatteBeimBeendenLaesstDieAlteDatei) {
     Datei_Schreiben(o.Datei(Parameter_Datei_Name), alt);
     auto f = Fenster();
     f->Instrument2->trigger();
-    rlimit vorher{};
-    getrlimit(RLIMIT_FSIZE, &vorher);
-    rlimit knapp = vorher;
-    knapp.rlim_cur = 100;
-    const auto signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &knapp);
-    f->close();
-    setrlimit(RLIMIT_FSIZE, &vorher);
-    std::signal(SIGXFSZ, signal_vorher);
+    {
+        const Dateigroesse_Begrenzt knapp(100);
+        f->close();
+    }
     EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), alt);
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.contains(QString::fromUtf8("bleibt unverändert")));

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <set>
 
@@ -211,15 +209,8 @@ TEST(ParameterDatei, VolleOderSchreibgeschuetztePlatteLaesstDieAlteDatei) {
         // full disk does part-way through the write).
         Test_Ordner o;
         Datei_Schreiben(o.Datei(Parameter_Datei_Name), alt);
-        rlimit vorher{};
-        getrlimit(RLIMIT_FSIZE, &vorher);
-        rlimit knapp = vorher;
-        knapp.rlim_cur = 100;
-        const auto signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &knapp);
+        const Dateigroesse_Begrenzt knapp(100);
         Schreiben_Misslingt(o.pfad, alt);
-        setrlimit(RLIMIT_FSIZE, &vorher);
-        std::signal(SIGXFSZ, signal_vorher);
     }
     if (geteuid() == 0) {
         // A real full file system: a tmpfs of 8 KiB filled to the last byte.
