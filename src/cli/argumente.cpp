@@ -51,6 +51,8 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             if (a.Daten.empty()) throw std::invalid_argument("--daten braucht einen Ordner");
         } else if (arg == "--zehntel") {
             a.Zehntel = true;
+        } else if (arg == "--refraktion") {
+            a.Refraktion = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             throw std::invalid_argument("unbekannte Option: " + arg);
         } else {

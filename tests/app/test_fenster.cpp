@@ -586,7 +586,8 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
     EXPECT_EQ(texte(f->Option1->actions()),
               QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
-                           "Kometen nach Helligkeit sortieren"}));
+                           "Kometen nach Helligkeit sortieren",
+                           QString::fromUtf8("Refraktion berücksichtigen")}));
     for (QAction* a : f->Option1->actions()) {
         EXPECT_TRUE(a->isCheckable());
         EXPECT_FALSE(a->isChecked());
