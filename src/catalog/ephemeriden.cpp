@@ -19,6 +19,7 @@ constexpr double Nachlauf = 3.5;        // days kept after it
 struct Zeile_Mit_Nummer {
     Ephemeriden_Stuetze s;
     long nummer = 0;
+    std::string text;
 };
 
 // Index of the last row at or before jd (-1 before the first).
@@ -45,40 +46,63 @@ std::vector<Ephemeriden_Stuetze> Ephemeriden_Stuetzen_Lesen(const std::string& p
                                                             std::string& naechste) {
     Zeilen_Leser leser(pfad, datei);
     std::vector<Zeile_Mit_Nummer> z;
+    // The last two rows before the kept span, as read: only converted when
+    // the scan reaches the span (most rows of a table are only checked).
+    std::string frueh[2];
+    long frueh_nummer[2] = {0, 0};
+    int anzahl_frueh = 0;
     std::string_view zeile;
     double jd_vorher = 0;
     bool erste = true;
     long nach = 0; // rows after jd_ut kept so far
     Objekt_Type o;
-    while (leser.Naechste(zeile)) {
-        const double jd = Ephemeriden_JD(zeile);
-        const std::string wo = datei + ", line " + std::to_string(leser.Zeilennummer()) + ": ";
-        if (!erste && !(jd > jd_vorher)) throw Bereichs_Fehler(wo + "rows not in increasing time");
-        erste = false;
-        jd_vorher = jd;
-        if (jd > jd_ut + Nachlauf && nach >= 2) break;
-        // Rows long before the instant are only checked; two are kept in any case.
-        if (jd < jd_ut - Vorlauf && z.size() >= 2) z.erase(z.begin());
-        Ephemeriden_Zeile_Lesen(zeile, "", o);
+    const auto behalten = [&](std::string_view text, double jd, long nummer) {
+        Ephemeriden_Zeile_Lesen(text, "", o);
         Zeile_Mit_Nummer r;
         r.s.JD = jd;
         r.s.RA = o.RA2000;
         r.s.DE = o.DE2000;
         r.s.VMag = o.VMag;
         r.s.Distanz = o.Distanz;
-        r.nummer = leser.Zeilennummer();
+        r.nummer = nummer;
+        r.text.assign(text);
         // RA follows the previous row across 0 h / 24 h.
         if (!z.empty()) {
             const double vorige = z.back().s.RA;
             while (r.s.RA - vorige > 12.0) r.s.RA -= 24.0;
             while (r.s.RA - vorige < -12.0) r.s.RA += 24.0;
         }
-        if (z.empty() || std::fabs(jd - jd_ut) < std::fabs(z.back().s.JD - jd_ut) ||
-            naechste.empty())
-            naechste.assign(zeile);
-        z.push_back(r);
+        z.push_back(std::move(r));
+    };
+    while (leser.Naechste(zeile)) {
+        const double jd = Ephemeriden_JD(zeile);
+        if (!erste && !(jd > jd_vorher))
+            throw Bereichs_Fehler(datei + ", line " + std::to_string(leser.Zeilennummer()) +
+                                  ": rows not in increasing time");
+        erste = false;
+        jd_vorher = jd;
+        if (jd > jd_ut + Nachlauf && nach >= 2) break;
+        if (jd < jd_ut - Vorlauf) {
+            frueh[0].swap(frueh[1]);
+            frueh_nummer[0] = frueh_nummer[1];
+            frueh[1].assign(zeile);
+            frueh_nummer[1] = leser.Zeilennummer();
+            if (anzahl_frueh < 2) ++anzahl_frueh;
+            continue;
+        }
+        if (z.empty())
+            for (int i = 2 - anzahl_frueh; i < 2; ++i)
+                behalten(frueh[i], Ephemeriden_JD(frueh[i]), frueh_nummer[i]);
+        behalten(zeile, jd, leser.Zeilennummer());
         if (jd > jd_ut) ++nach;
     }
+    if (z.empty())
+        for (int i = 2 - anzahl_frueh; i < 2; ++i)
+            behalten(frueh[i], Ephemeriden_JD(frueh[i]), frueh_nummer[i]);
+    for (const auto& r : z)
+        if (naechste.empty() ||
+            std::fabs(r.s.JD - jd_ut) < std::fabs(Ephemeriden_JD(naechste) - jd_ut))
+            naechste = r.text;
     std::vector<Ephemeriden_Stuetze> st;
     if (z.empty() || jd_ut < z.front().s.JD - Viertel_Tag || jd_ut > z.back().s.JD + Viertel_Tag)
         return st;
