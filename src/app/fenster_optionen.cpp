@@ -12,7 +12,7 @@ void TForm_Main::Optionen_Laden() {
 }
 
 void TForm_Main::Refraktion_Anzeigen() {
-    Label_Hoehe->setText(QString::fromUtf8(Refraktion1->isChecked() ? "Höhe (refr.)" : "Höhe"));
+    Label_Hoehe->setText(QString::fromUtf8(Refraktion1->isChecked() ? "Höhe refr." : "Höhe"));
 }
 
 // The menu has already toggled the check mark.
