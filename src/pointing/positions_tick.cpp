@@ -84,7 +84,7 @@ std::string Info_Text(const Objekt_Type& o) {
     // Elements older (or younger) than a year: perturbations have moved the body.
     if (std::fabs(o.Bahn.Element_Alter) > 1.0 && std::fabs(o.Bahn.Element_Alter) < 1e6)
         dazu("Bahnelemente " + Fest(std::fabs(o.Bahn.Element_Alter), 1) + " Jahre " +
-             (o.Bahn.Element_Alter > 0 ? "alt" : "voraus"));
+             (o.Bahn.Element_Alter > 0 ? "alt" : "neuer"));
     return t;
 }
 
@@ -113,6 +113,9 @@ void Sonnensystem_Ort(Objekt_Type& o, double jd_pc, double sternzeit, const Para
     double v[3];
     Beobachter_Vektor(sternzeit, p.Breite, p.Hoehe, jd_pc, v);
     Topozentrisch(b.RA_Geo, b.DE_Geo, b.Distanz_AE, v, o.RA2000, o.DE2000);
+    // The Moon crosses a constellation in a day or two: named at every tick.
+    if (b.Art == Bahn_Art::Mond)
+        o.Con = Sternbild(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, JD2000);
 }
 
 } // namespace
