@@ -232,6 +232,8 @@ Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc
     Stundenkreis_Texte(a.Stundenwinkel + SW_Korrektur(parameter, schmidt) / 60.0, a.Label_StdRadhrs,
                        a.Label_StdRadmin);
 
+    // A site latitude that is no number gives no altitude to show.
+    if (!Darstellbar(a.Hoehe) || !Darstellbar(a.Azimut)) return a;
     a.Hoehen_Farbe_Setzen = true;
     a.Hoehen_Farbe = Hoehen_Warnfarbe(a.Hoehe);
     a.Label_Height = Fest(a.Hoehe, 1) + "°";
