@@ -371,6 +371,9 @@ void TForm_Main::Menue_Aufbauen() {
     KometenSort = Option1->addAction("Kometen nach Helligkeit sortieren");
     KometenSort->setObjectName("KometenSort");
     KometenSort->setCheckable(true);
+    Refraktion1 = Option1->addAction(QString::fromUtf8("Refraktion berücksichtigen"));
+    Refraktion1->setObjectName("Refraktion1");
+    Refraktion1->setCheckable(true);
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
     Eigene1 = leiste->addAction("&Edit Eigene");
@@ -397,6 +400,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Zehntelsekunden, &TForm_Main::ZehntelsekundenClick);
     bei(AsteroidenSort, &TForm_Main::AsteroidenSortClick);
     bei(KometenSort, &TForm_Main::KometenSortClick);
+    bei(Refraktion1, &TForm_Main::RefraktionClick);
     bei(Eigene1, &TForm_Main::Eigene1Click);
     bei(Handbuch1, &TForm_Main::Handbuch1Click);
     bei(SystemInformation1, &TForm_Main::SystemInformation1Click);

@@ -29,8 +29,11 @@ void Text(QLabel* label, const std::string& text) {
 } // namespace
 
 void TForm_Main::Timer2Timer() {
-    const Positions_Anzeige a =
-        Positions_Tick(Objekt, Objekt_Gueltig, JD_PC, Sternzeit, Parameter, Schmidt_Aktuell());
+    Tick_Optionen optionen;
+    optionen.JD_UT = JD_UT;
+    optionen.Refraktion = Refraktion1->isChecked();
+    const Positions_Anzeige a = Positions_Tick(Objekt, Objekt_Gueltig, JD_PC, Sternzeit, Parameter,
+                                               Schmidt_Aktuell(), optionen);
     if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Label_Objekt_Farbe);
     Text(Label_Objekt, a.Label_Objekt);
     Text(Label_RA2000, a.Label_RA2000);

@@ -78,6 +78,7 @@ void TForm_Main::FormCreate() {
     std::setlocale(LC_NUMERIC, "C");
 
     Elemente_Laden();
+    Optionen_Laden();
 }
 
 void TForm_Main::FormActivate() {

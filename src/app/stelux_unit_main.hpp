@@ -52,6 +52,9 @@ public:
     void FormClose();
     void Exit1Click();
     void ZehntelsekundenClick();
+    void RefraktionClick();
+    void Optionen_Laden();
+    void Refraktion_Anzeigen();
     void Timer1Timer();
     void Timer2Timer();
     void Instrument2Click();
@@ -142,6 +145,7 @@ public:
     QTimer *Timer1, *Timer2;
     // Menu.
     QMenu *File1, *Instrument1, *Option1, *Hilfe1;
+    QAction* Refraktion1 = nullptr;
     QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
         *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
 

@@ -1,5 +1,6 @@
 #include "catalog/kleinkoerper_suche.hpp"
 
+#include <cmath>
 #include <cstddef>
 
 #include "astro/sternbild.hpp"
@@ -9,12 +10,15 @@
 #include "shared/fehler.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
+#include "shared/zahlen.hpp"
 #include "shared/zeilen_leser.hpp"
 
 namespace {
+double Element_Alter(double jd_epoche, double jd_ut);
+
 // The fields every minor body shares once its place is known.
 void Kleinkoerper_Fuellen(Objekt_Type& objekt, const char* art, const std::string& name, double ra,
-                          double de, double mag) {
+                          double de, double mag, double delta, double jd_epoche, double jd_ut) {
     objekt.Katalog = std::string(art) + " ";
     objekt.Bezeichnung = art[0] + name;
     objekt.Typ = art;
@@ -26,6 +30,32 @@ void Kleinkoerper_Fuellen(Objekt_Type& objekt, const char* art, const std::strin
     Ohne_Groesse_Und_Distanz(objekt);
     objekt.Klasse.clear();
     objekt.Alias.clear();
+    objekt.Bahn.Art = Bahn_Art::Kleinkoerper;
+    objekt.Bahn.RA_Geo = ra;
+    objekt.Bahn.DE_Geo = de;
+    objekt.Bahn.Distanz_AE = delta;
+    objekt.Bahn.Element_Alter = Element_Alter(jd_epoche, jd_ut);
+}
+
+// Years from the element epoch to the instant; 0 for an epoch not known.
+double Element_Alter(double jd_epoche, double jd_ut) {
+    const double jahre = (jd_ut - jd_epoche) / 365.25;
+    return std::isfinite(jahre) ? jahre : 0.0;
+}
+
+// Element date of a comet line (columns 82-89, YYYYMMDD) as a Julian Date;
+// the perihelion passage when the line has none.
+double Komet_Epoche(const Komet_Type& rec) {
+    const auto datum = Ganzzahl_Versuchen(Trimmen(Spalten(rec.Zeile, 82, 89)));
+    if (datum && *datum > 10000101 && *datum < 99991231) {
+        const int j = static_cast<int>(*datum / 10000), m = static_cast<int>(*datum / 100 % 100),
+                  t = static_cast<int>(*datum % 100);
+        if (m >= 1 && m <= 12 && t >= 1 && t <= 31) return KALENDERMJD(t, m, j, 0.0) + 2400000.5;
+    }
+    const double tag = std::trunc(rec.Peri_Tag);
+    return KALENDERMJD(static_cast<int>(tag), rec.Peri_Monat, rec.Peri_Jahr,
+                       (rec.Peri_Tag - tag) * 24.0) +
+           2400000.5;
 }
 
 // A body whose elements give no place: the observer is told which one.
@@ -48,13 +78,18 @@ bool Asteroid_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_T
         Asteroid_Type rec;
         rec.Zeile = eintrag.Zeile;
         rec.Nummer = eintrag.Nummer;
-        double ra = 0, de = 0, mag = UNBEKANNT;
+        double ra = 0, de = 0, mag = UNBEKANNT, delta = 0;
         const bool perihel = Asteroid_Zerlegen(rec);
-        if (!perihel || !ASTEROIDENORT(rec, kontext.JD_UT, ra, de, mag))
+        if (!perihel || !ASTEROIDENORT(rec, kontext.JD_UT, ra, de, mag, &delta))
             Keine_Bahn("Asteroid", rec.Name);
         rec.Helligkeit = mag;
         if (kontext.Asteroid_Aktuell) *kontext.Asteroid_Aktuell = rec;
-        Kleinkoerper_Fuellen(objekt, "Asteroid", rec.Name, ra, de, mag);
+        const double tag = std::trunc(rec.Epoche_Tag);
+        const double epoche = KALENDERMJD(static_cast<int>(tag), rec.Epoche_Monat, rec.Epoche_Jahr,
+                                          (rec.Epoche_Tag - tag) * 24.0) +
+                              2400000.5;
+        Kleinkoerper_Fuellen(objekt, "Asteroid", rec.Name, ra, de, mag, delta, epoche,
+                             kontext.JD_UT);
         return true;
     }
     return false;
@@ -70,12 +105,13 @@ bool Komet_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_Type
         rec.Zeile.assign(zeile);
         rec.Nummer = static_cast<std::int32_t>(leser.Zeilennummer());
         Komet_Zerlegen(rec);
-        double ra = 0, de = 0, mag = UNBEKANNT;
-        if (!KOMETENORT(rec, kontext.JD_UT, ra, de, mag))
+        double ra = 0, de = 0, mag = UNBEKANNT, delta = 0;
+        if (!KOMETENORT(rec, kontext.JD_UT, ra, de, mag, &delta))
             Keine_Bahn("Komet", std::string(Trimmen(rec.Name)));
         rec.Helligkeit = mag;
         if (kontext.Komet_Aktuell) *kontext.Komet_Aktuell = rec;
-        Kleinkoerper_Fuellen(objekt, "Komet", rec.Name, ra, de, mag);
+        Kleinkoerper_Fuellen(objekt, "Komet", rec.Name, ra, de, mag, delta, Komet_Epoche(rec),
+                             kontext.JD_UT);
         return true;
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalog/ephemeriden.hpp"
 #include "catalog/katalog_zeilen.hpp"
 #include "shared/text.hpp"
 #include "shared/zeilen_leser.hpp"
@@ -43,7 +44,7 @@ std::vector<std::string> Listen_Eintraege(char buchstabe, const Such_Kontext& ko
         return eintraege;
     }
     case 'P':
-        return {std::begin(Planeten_Namen), std::end(Planeten_Namen)};
+        return {std::begin(Sonnensystem_Namen), std::end(Sonnensystem_Namen)};
     case 'A':
         return Tabellen_Spalten(kontext.Asteroiden, kontext.Anzahl_Asteroiden, 167, 194);
     case 'K':

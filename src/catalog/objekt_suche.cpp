@@ -4,6 +4,7 @@
 
 #include "astro/praezession.hpp"
 #include "astro/sternbild.hpp"
+#include "catalog/ephemeriden.hpp"
 #include "catalog/katalog_zeilen.hpp"
 #include "catalog/kleinkoerper_suche.hpp"
 #include "shared/fehler.hpp"
@@ -47,26 +48,32 @@ bool NGC_Suchen(char L, const std::string& K, const Such_Kontext& k, Objekt_Type
 
 bool Planet_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
     const char* gefunden = nullptr;
-    for (const char* name : Planeten_Namen)
+    for (const char* name : Sonnensystem_Namen)
         if (K == Gross(name)) {
             gefunden = name;
             break;
         }
     if (!gefunden) return false;
     o.Katalog = "Planet ";
+    if (std::string_view(gefunden) == "Mond") return Mond_Fuellen(k.JD_UT, o);
     const std::string datei = Ephemeriden_Datei(gefunden);
-    Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, datei));
-    std::string_view zeile;
-    while (leser.Naechste(zeile)) {
-        // The row nearest in time is not searched for: the first row within
-        // a quarter day is used as it stands.
-        if (std::fabs(Ephemeriden_JD(zeile) - k.JD_UT) <= 0.25) {
-            const std::string name = K.substr(0, 1) + Klein(K.substr(1));
-            Ephemeriden_Zeile_Lesen(zeile, name, o);
-            return true;
-        }
-    }
-    return false;
+    std::string zeile;
+    std::vector<Ephemeriden_Stuetze> st =
+        Ephemeriden_Stuetzen_Lesen(Pfad_In(k.Katalog_Ordner, datei), k.JD_UT, zeile);
+    Ephemeriden_Stuetze e;
+    if (!Ephemeride_Interpolieren(st, k.JD_UT, e)) return false;
+    // Size and constellation from the nearest row, the rest between rows.
+    Ephemeriden_Zeile_Lesen(zeile, K.substr(0, 1) + Klein(K.substr(1)), o);
+    o.RA2000 = e.RA;
+    o.DE2000 = e.DE;
+    o.VMag = e.VMag;
+    o.Distanz = e.Distanz;
+    o.Bahn.Art = Bahn_Art::Tabelle;
+    o.Bahn.Stuetzen = std::move(st);
+    o.Bahn.RA_Geo = e.RA;
+    o.Bahn.DE_Geo = e.DE;
+    o.Bahn.Distanz_AE = e.Distanz;
+    return true;
 }
 
 // Moves an own object's place to the equinox J2000.0.

@@ -64,6 +64,8 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             a.Zehntel = true;
         } else if (arg == "--help" || arg == "-h") {
             a.Hilfe = true;
+        } else if (arg == "--refraktion") {
+            a.Refraktion = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             throw std::invalid_argument("unbekannte Option: " + arg);
         } else {

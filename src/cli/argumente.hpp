@@ -1,6 +1,7 @@
 #pragma once
 // Command line of stelux-cli:
-//   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] BEZEICHNUNG
+//   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] [--refraktion]
+//              BEZEICHNUNG
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@ struct Cli_Argumente {
     std::optional<double> JD_UT; // --zeit as a Julian Date (UT); empty: now
     std::string Daten;           // --daten; empty: <Documents>/Stelux/
     bool Zehntel = false;
+    bool Refraktion = false; // --refraktion: altitude, azimuth, air mass, circles refracted
     std::string Bezeichnung; // empty: only the clock tick
     bool Hilfe = false;      // --help, -h: print Cli_Hilfe and exit 0
 };
@@ -20,11 +22,13 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente);
 // when the date or the time of day does not exist.
 std::optional<double> Zeitpunkt_Lesen(const std::string& text);
 
-inline constexpr const char* Cli_Aufruf =
-    "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] BEZEICHNUNG";
+inline constexpr const char* Cli_Aufruf = "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] "
+                                          "[--daten DIR] [--zehntel] [--refraktion] "
+                                          "BEZEICHNUNG";
 
 inline constexpr const char* Cli_Hilfe =
-    "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] BEZEICHNUNG\n"
+    "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel]\n"
+    "                   [--refraktion] BEZEICHNUNG\n"
     "\n"
     "Sucht BEZEICHNUNG wie die Eingabe des Fensters (M31, N7000, PMars, Sirius ...) und\n"
     "gibt einen Uhr- und einen Positions-Takt als Schlüssel<TAB>Wert-Zeilen aus, mit genau\n"
@@ -35,6 +39,8 @@ inline constexpr const char* Cli_Hilfe =
     "  --daten DIR       Datenordner mit Stelux_Parameter.txt, Asteroiden.txt, Kometen.txt\n"
     "                    und Eigene_Objekte.txt statt <Dokumente>/Stelux/\n"
     "  --zehntel         Uhrzeiten mit Zehntelsekunden\n"
+    "  --refraktion      Höhe, Azimut, Luftmasse und Teilkreise für den durch die\n"
+    "                    Refraktion gehobenen Ort\n"
     "  --help, -h        diese Hilfe\n"
     "\n"
     "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden, 2 Aufruf- oder Dateifehler.\n";

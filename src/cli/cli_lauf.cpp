@@ -93,8 +93,12 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             k.Anzahl_Kometen = tabellen->Anzahl_Kometen;
             gefunden = Objekt_Suchen(text, k, objekt);
         }
-        const Positions_Anzeige pos = Positions_Tick(objekt, gefunden, uhr.JD_PC, uhr.Sternzeit,
-                                                     parameter, parameter.Instrument == 40);
+        Tick_Optionen optionen;
+        optionen.JD_UT = uhr.JD_UT;
+        optionen.Refraktion = arg.Refraktion;
+        const Positions_Anzeige pos =
+            Positions_Tick(objekt, gefunden, uhr.JD_PC, uhr.Sternzeit, parameter,
+                           parameter.Instrument == 40, optionen);
 
         const std::pair<const char*, const std::string*> labels[] = {
             {"Label_ZeitZone", &uhr.Label_ZeitZone},

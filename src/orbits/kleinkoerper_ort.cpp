@@ -188,16 +188,18 @@ Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD) {
     return s;
 }
 
-bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, double& Mag) {
-    return ASTEROIDENORT(rec, Sonne_Zum_Zeitpunkt(JD), RA, DE, Mag);
+bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, double& Mag,
+                   double* Delta) {
+    return ASTEROIDENORT(rec, Sonne_Zum_Zeitpunkt(JD), RA, DE, Mag, Delta);
 }
 
-bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag) {
-    return KOMETENORT(rec, Sonne_Zum_Zeitpunkt(JD), RA, DE, Mag);
+bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag,
+                double* Delta) {
+    return KOMETENORT(rec, Sonne_Zum_Zeitpunkt(JD), RA, DE, Mag, Delta);
 }
 
 bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
-                   double& Mag) {
+                   double& Mag, double* Delta) {
     const double q = (1.0 - rec.e) * rec.a;
     if (!Bahn_Moeglich(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(sonne.T))
         return Ungueltig(RA, DE, Mag);
@@ -224,11 +226,12 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA
     RA = o.RA;
     DE = o.DE;
     Mag = m;
+    if (Delta) *Delta = o.Delta_L;
     return true;
 }
 
-bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
-                double& Mag) {
+bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE, double& Mag,
+                double* Delta) {
     // A day field far outside a month cannot be a perihelion date.
     if (!Bahn_Moeglich(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(sonne.T) ||
         !(std::fabs(rec.Peri_Tag) < 1e6))
@@ -240,5 +243,6 @@ bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, doub
     RA = o.RA;
     DE = o.DE;
     Mag = m;
+    if (Delta) *Delta = o.Delta_L;
     return true;
 }

@@ -15,10 +15,13 @@ using Vektor3 = double[3];
 //   return false when the elements describe no orbit (q <= 0, e < 0, a value
 //   not finite) or the result is not finite: then RA = DE = 0 and
 //   Mag = UNBEKANNT.
-bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, double& Mag);
+//   Delta  when given, receives the geocentric distance, AU
+bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, double& Mag,
+                   double* Delta = nullptr);
 
 // The same for a comet; magnitude H + 5 log10(Delta) + 2.5 K log10(r).
-bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag);
+bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag,
+                double* Delta = nullptr);
 
 // The Sun's geocentric vector of one instant, shared by every body evaluated at it.
 struct Sonnen_Ort {
@@ -30,9 +33,9 @@ Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD);
 
 // The same as ASTEROIDENORT and KOMETENORT with the Sun of the instant given.
 bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
-                   double& Mag);
-bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
-                double& Mag);
+                   double& Mag, double* Delta = nullptr);
+bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE, double& Mag,
+                double* Delta = nullptr);
 
 // Modified Julian Date of a calendar date and hour (Julian calendar up to
 // 1582-10-04, Gregorian from then on).

@@ -4,8 +4,12 @@
 
 #include "astro/praezession.hpp"
 #include "astro/sternbild.hpp"
+#include "catalog/ephemeriden.hpp"
+#include "orbits/mond.hpp"
 #include "pointing/geostat.hpp"
 #include "pointing/instrument.hpp"
+#include "pointing/refraktion.hpp"
+#include "pointing/topozentrisch.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -16,6 +20,7 @@
 namespace {
 
 constexpr const char* Katalog_Geostat = "Geostat. ";
+constexpr double AE_km = 149597870.7;
 
 // Altitude above which the observer is not warned (degrees).
 constexpr double Warnhoehe = 20.0;
@@ -51,6 +56,7 @@ std::string Objekt_Zeile(const Objekt_Type& o) {
     }
     if (!o.Alias.empty() || o.Distanz > 0) {
         if (text == "Planet Sonne") text = "Sonne";
+        if (text == "Planet Mond") text = "Mond";
         text += "   " + o.Alias;
         if (!o.Alias.empty() && o.Distanz != UNBEKANNT) text += "; ";
         if (o.Distanz != UNBEKANNT)
@@ -73,10 +79,55 @@ std::string Info_Text(const Objekt_Type& o) {
     std::string t;
     if (o.VMag != UNBEKANNT) t = "VMag:" + Fest(o.VMag, 1);
     if (o.BMag != UNBEKANNT) t += "; BMag:" + Fest(o.BMag, 1);
+    const auto dazu = [&t](const std::string& teil) { t += (t.empty() ? "" : "; ") + teil; };
+    if (o.Bahn.Beleuchtet >= 0) dazu("beleuchtet " + Fest(o.Bahn.Beleuchtet * 100.0, 0) + " %");
+    // Elements older (or younger) than a year: perturbations have moved the body.
+    if (std::fabs(o.Bahn.Element_Alter) > 1.0 && std::fabs(o.Bahn.Element_Alter) < 1e6)
+        dazu("Bahnelemente " + Fest(std::fabs(o.Bahn.Element_Alter), 1) + " Jahre " +
+             (o.Bahn.Element_Alter > 0 ? "alt" : "neuer"));
     return t;
 }
 
+// Moves a table body or the Moon to the instant jd_ut (when given) and
+// reduces the geocentric place to the observatory.
+void Sonnensystem_Ort(Objekt_Type& o, double jd_pc, double sternzeit, const Parameter_Type& p,
+                      double jd_ut) {
+    Bahn_Info& b = o.Bahn;
+    if (std::isfinite(jd_ut)) {
+        Ephemeriden_Stuetze e;
+        Mond_Ort m;
+        if (b.Art == Bahn_Art::Tabelle && Ephemeride_Interpolieren(b.Stuetzen, jd_ut, e)) {
+            b.RA_Geo = e.RA;
+            b.DE_Geo = e.DE;
+            b.Distanz_AE = e.Distanz;
+            o.VMag = e.VMag;
+            o.Distanz = e.Distanz;
+        } else if (b.Art == Bahn_Art::Mond && Mond_Berechnen(jd_ut, m)) {
+            b.RA_Geo = m.RA;
+            b.DE_Geo = m.DE;
+            b.Distanz_AE = m.Distanz_km / AE_km;
+            b.Beleuchtet = m.Beleuchtet;
+            o.Distanz = std::round(m.Distanz_km);
+        }
+    }
+    double v[3];
+    Beobachter_Vektor(sternzeit, p.Breite, p.Hoehe, jd_pc, v);
+    Topozentrisch(b.RA_Geo, b.DE_Geo, b.Distanz_AE, v, o.RA2000, o.DE2000);
+    // The Moon crosses a constellation in a day or two: named at every tick.
+    if (b.Art == Bahn_Art::Mond)
+        o.Con = Sternbild(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, JD2000);
+}
+
 } // namespace
+
+void Stundenwinkel_Deklination(double hoehe, double azimut, double breite, double& stundenwinkel,
+                               double& de) {
+    de = ArcSin(std::sin(breite) * std::sin(hoehe) -
+                std::cos(breite) * std::cos(hoehe) * std::cos(azimut));
+    stundenwinkel = ArcTan2(std::cos(hoehe) * std::sin(azimut),
+                            std::cos(hoehe) * std::cos(azimut) * std::sin(breite) +
+                                std::sin(hoehe) * std::cos(breite));
+}
 
 void Deklinationskreis_Texte(double d, std::string& grad, std::string& zehntel) {
     std::string s = Fest(d, 1);
@@ -116,7 +167,8 @@ double Luftmasse(double hoehe) {
 }
 
 Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc, double sternzeit,
-                                 const Parameter_Type& parameter, bool schmidt) {
+                                 const Parameter_Type& parameter, bool schmidt,
+                                 const Tick_Optionen& optionen) {
     Positions_Anzeige a;
     a.StatusBar1 = Korrektur_Status_Text(parameter);
 
@@ -129,6 +181,8 @@ Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc
         return a;
     }
 
+    if (objekt.Bahn.Art != Bahn_Art::Keine)
+        Sonnensystem_Ort(objekt, jd_pc, sternzeit, parameter, optionen.JD_UT);
     if (geostat) {
         Geostat_Position(objekt, jd_pc, sternzeit, parameter);
         objekt.Con = Sternbild(objekt.RA2000 * Std_Zu_Rad, objekt.DE2000 * Grad_Zu_Rad, JD2000);
@@ -151,16 +205,35 @@ Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc
     a.Label_Typ = "Typ: " + objekt.Typ;
     a.Label_Info = Info_Text(objekt);
 
-    // Setting circles of the current instrument, each with its own offset.
-    Deklinationskreis_Texte(objekt.DEapp + DE_Korrektur(parameter, schmidt), a.Label_DE_Raddeg,
-                            a.Label_DE_Raddez);
+    // Altitude and azimuth from the uncorrected place; with refraction the
+    // apparent place, whose hour angle and declination the circles then show.
+    const double breite = parameter.Breite * Grad_Zu_Rad;
+    Hoehe_Azimut((sternzeit - objekt.RAapp) * Std_Zu_Rad, objekt.DEapp * Grad_Zu_Rad, breite,
+                 a.Hoehe, a.Azimut);
+    double kreis_de = objekt.DEapp;
     a.Stundenwinkel = Mod_Positiv(sternzeit - objekt.RAapp, 24.0);
+    if (optionen.Refraktion) {
+        const double r = Refraktion(a.Hoehe, parameter.Hoehe);
+        if (r > 0.0 && Darstellbar(a.Hoehe + r)) {
+            a.Hoehe += r;
+            double sw = 0, de_r = 0;
+            Stundenwinkel_Deklination(a.Hoehe * Grad_Zu_Rad, a.Azimut * Grad_Zu_Rad, breite, sw,
+                                      de_r);
+            if (Darstellbar(sw) && Darstellbar(de_r)) {
+                a.Stundenwinkel = Mod_Positiv(sw * Rad_Zu_Std, 24.0);
+                kreis_de = de_r * Rad_Zu_Grad;
+            }
+        }
+    }
+
+    // Setting circles of the current instrument, each with its own offset.
+    Deklinationskreis_Texte(kreis_de + DE_Korrektur(parameter, schmidt), a.Label_DE_Raddeg,
+                            a.Label_DE_Raddez);
     Stundenkreis_Texte(a.Stundenwinkel + SW_Korrektur(parameter, schmidt) / 60.0, a.Label_StdRadhrs,
                        a.Label_StdRadmin);
 
-    // Altitude, azimuth and air mass from the uncorrected place.
-    Hoehe_Azimut((sternzeit - objekt.RAapp) * Std_Zu_Rad, objekt.DEapp * Grad_Zu_Rad,
-                 parameter.Breite * Grad_Zu_Rad, a.Hoehe, a.Azimut);
+    // A site latitude that is no number gives no altitude to show.
+    if (!Darstellbar(a.Hoehe) || !Darstellbar(a.Azimut)) return a;
     a.Hoehen_Farbe_Setzen = true;
     a.Hoehen_Farbe = Hoehen_Warnfarbe(a.Hoehe);
     a.Label_Height = Fest(a.Hoehe, 1) + "°";

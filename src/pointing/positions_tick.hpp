@@ -1,6 +1,7 @@
 #pragma once
 // The position tick: the selected object to every pointing figure the window shows.
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "shared/objekt_type.hpp"
@@ -35,13 +36,25 @@ struct Positions_Anzeige {
     double Luftmasse = 0;
 };
 
+// What a tick needs beyond the place: the instant to follow the Sun, Moon and
+// planets, and whether refraction enters the altitude and the circles.
+struct Tick_Optionen {
+    double JD_UT =
+        std::numeric_limits<double>::quiet_NaN(); // UT; NaN: bodies stay at the lookup's place
+    bool Refraktion = false;
+};
+
 // One position tick. With `gueltig`, writes objekt.RAapp/DEapp (and for a
 // geostationary satellite RA2000, DE2000, Con) and returns the readings.
 //   jd_pc       epoch of the place of date (Julian Date of the PC clock)
 //   sternzeit   local mean sidereal time, hours
 //   schmidt     true when the 40 cm Schmidt camera is the current instrument
+// A body of the solar system (objekt.Bahn) is moved to the tick's instant and
+// reduced to the observatory (diurnal parallax); RA2000/DE2000 then hold that
+// topocentric place.
 Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc, double sternzeit,
-                                 const Parameter_Type& parameter, bool schmidt);
+                                 const Parameter_Type& parameter, bool schmidt,
+                                 const Tick_Optionen& optionen = {});
 
 // The pieces of one tick, each also used on its own.
 
@@ -58,6 +71,13 @@ void Stundenkreis_Texte(double h, std::string& stunden, std::string& minuten);
 //   hoehe   degrees
 //   azimut  degrees from the south point, positive towards the west, (-180, 180]
 void Hoehe_Azimut(double stundenwinkel, double de, double breite, double& hoehe, double& azimut);
+
+// Hour angle and declination of a place given by altitude and azimuth (the
+// inverse of Hoehe_Azimut).
+//   hoehe, azimut, breite  radians (azimut from the south point, positive west)
+//   stundenwinkel, de      radians
+void Stundenwinkel_Deklination(double hoehe, double azimut, double breite, double& stundenwinkel,
+                               double& de);
 
 // Air mass at a geometric altitude in degrees (Pickering 2002); 0 below 0.5 deg.
 double Luftmasse(double hoehe);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/einstellungen.hpp"
 #include "shared/stelux_unit_variables.hpp"
 
 QApplication& Anwendung() {
@@ -49,6 +50,7 @@ Test_Ordner::Test_Ordner() {
     Daten_Ordner = pfad;
     Temp_Ordner = pfad;
     Programm_Ordner = pfad;
+    Einstellungen_Datei = pfad + "einstellungen.ini";
     Zehntel = 0;
     Objekt_Gueltig = false;
     Anzahl_Asteroiden = 0;

@@ -368,6 +368,7 @@ TEST(Fenster, Bildschirmfoto) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
+    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_REFRAKTION")) f->Refraktion1->trigger();
     f->Edit_Objekt->setText(qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_OBJEKT"));
     f->Button_EnterClick();
     QDir::setCurrent(alt);
@@ -627,7 +628,8 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
     EXPECT_EQ(texte(f->Option1->actions()),
               QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
-                           "Kometen nach Helligkeit sortieren"}));
+                           "Kometen nach Helligkeit sortieren",
+                           QString::fromUtf8("Refraktion berücksichtigen")}));
     for (QAction* a : f->Option1->actions()) {
         EXPECT_TRUE(a->isCheckable());
         EXPECT_FALSE(a->isChecked());
@@ -637,4 +639,30 @@ TEST(Fenster, MenueBaum) {
               QStringList({"Stelux Handbuch", "System-Infos", "-", "Versions-Infos"}));
     EXPECT_EQ(f->Eigene1->menu(), nullptr); // an item of the bar itself
     f->close();
+}
+
+TEST(Fenster, RefraktionBleibtUeberNeustartAusserhalbDerParameterdatei) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    {
+        auto f = Fenster();
+        EXPECT_FALSE(f->Refraktion1->isChecked());
+        EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe"));
+        f->Refraktion1->trigger();
+        EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe refr."));
+        f->close();
+    }
+    {
+        auto f = Fenster();
+        EXPECT_TRUE(f->Refraktion1->isChecked());
+        EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe refr."));
+        f->Refraktion1->trigger();
+        f->close();
+    }
+    auto f = Fenster();
+    EXPECT_FALSE(f->Refraktion1->isChecked());
+    for (const auto& datei : std::filesystem::directory_iterator(o.pfad))
+        if (datei.path().extension() != ".ini") {
+            EXPECT_EQ(Datei_Lesen(datei.path()).find("efrakt"), std::string::npos) << datei.path();
+        }
 }

@@ -30,7 +30,7 @@ TEST(Listen, MessierUndPlaneten) {
     for (const char* n : {"39", "41", "44", "46"}) EXPECT_TRUE(Enthaelt(m, n)) << n;
     EXPECT_FALSE(Enthaelt(m, "40"));
     EXPECT_FALSE(Enthaelt(m, "45"));
-    const std::vector<std::string> p = {"Sonne",   "Merkur", "Venus",  "Mars",
+    const std::vector<std::string> p = {"Sonne",   "Mond",   "Merkur", "Venus", "Mars",
                                         "Jupiter", "Saturn", "Uranus", "Neptun"};
     EXPECT_EQ(Listen_Eintraege('P', Kontext()), p);
 }

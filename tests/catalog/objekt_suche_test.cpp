@@ -111,14 +111,15 @@ TEST(ObjektSuche, PlanetenAusDerEphemeride) {
     EXPECT_EQ(o.Katalog, "Planet ");
     EXPECT_EQ(o.Bezeichnung, "PMars");
     EXPECT_EQ(o.Typ, "Planet");
-    // First row within a quarter day of the instant, no interpolation.
-    EXPECT_NEAR(o.RA2000, 10 + 1 / 60.0 + 30 / 3600.0, Eng);
-    EXPECT_NEAR(o.DE2000, 9 + 50 / 60.0, Eng);
-    EXPECT_EQ(o.VMag, 1.2);
+    // One row after the instant: linear between the rows 0.1 and 0.4 day
+    // away, 10h01m30s + 0.2 * 1m30s and 9d50' - 0.2 * 10'.
+    EXPECT_NEAR(o.RA2000, 10 + 1 / 60.0 + 48 / 3600.0, 1e-9);
+    EXPECT_NEAR(o.DE2000, 9 + 48 / 60.0, 1e-9);
+    EXPECT_NEAR(o.VMag, 1.22, 1e-9);
     EXPECT_EQ(o.BMag, UNBEKANNT);
     EXPECT_EQ(o.Groesse_A, 4.6);
     EXPECT_EQ(o.Groesse_B, 4.6);
-    EXPECT_EQ(o.Distanz, 1.53);
+    EXPECT_NEAR(o.Distanz, 1.532, 1e-9);
     EXPECT_EQ(o.Distanz_Einheit, "AU");
     EXPECT_EQ(o.Con, "Sex");
 

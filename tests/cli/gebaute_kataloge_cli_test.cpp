@@ -51,6 +51,20 @@ double Abstand(double ra1, double de1, double ra2, double de2) {
     return eraSeps(ra1 * Std_Zu_Rad, de1 * Grad_Zu_Rad, ra2 * Std_Zu_Rad, de2 * Grad_Zu_Rad) *
            Rad_Zu_Grad * 3600;
 }
+// The observatory of the default parameters (no parameter file in the
+// folder) at an instant: GCRS vector in AU (WGS84, mean sidereal time, the
+// mean equator of date taken back to J2000 by ERFA's precession).
+void Beobachter(double jd_ut, double tt, double v[3]) {
+    double itrs[3];
+    eraGd2gc(1, 7.47497 * Grad_Zu_Rad, 47.46651 * Grad_Zu_Rad, 556.0, itrs);
+    double r[3][3], rbp[3][3], datum[3];
+    eraIr(r);
+    eraRz(-eraGmst06(jd_ut, 0, tt, 0), r);
+    eraRxp(r, itrs, datum);
+    eraPmat06(tt, 0, rbp);
+    eraTrxp(rbp, datum, v);
+    for (int i = 0; i < 3; ++i) v[i] /= 149597870700.0;
+}
 } // namespace
 
 TEST(GebauteKatalogeCli, ObjekteDesErstenAbends) {
@@ -113,9 +127,12 @@ TEST(GebauteKatalogeCli, SonneUndMarsGegenErfa) {
     const double tt = jd_ut + 69.2 / 86400; // TT - UT in 2026
     double pvh[2][3], pvb[2][3];
     eraEpv00(tt, 0, pvh, pvb);
-    // Geocentric astrometric Sun: minus the Earth's heliocentric place (ICRS ~ J2000).
+    // Astrometric Sun: minus the Earth's heliocentric place (ICRS ~ J2000),
+    // seen from the observatory.
+    double beob[3];
+    Beobachter(jd_ut, tt, beob);
     double ra = 0, de = 0;
-    double sonne[3] = {-pvh[0][0], -pvh[0][1], -pvh[0][2]};
+    double sonne[3] = {-pvh[0][0] - beob[0], -pvh[0][1] - beob[1], -pvh[0][2] - beob[2]};
     eraC2s(sonne, &ra, &de);
     Lauf l = Cli(o, "PSonne");
     ASSERT_EQ(l.code, 0);
@@ -132,6 +149,7 @@ TEST(GebauteKatalogeCli, SonneUndMarsGegenErfa) {
         for (int k = 0; k < 3; ++k) g[k] = pv_mars[0][k] - pvh[0][k];
         tau = eraPm(g) * 0.0057755183; // days per AU
     }
+    for (int k = 0; k < 3; ++k) g[k] -= beob[k];
     eraC2s(g, &ra, &de);
     l = Cli(o, "PMars");
     ASSERT_EQ(l.code, 0);
