@@ -110,10 +110,11 @@ std::vector<Deepsky_Name> Deepsky_Namen_Lesen(const std::string& pfad) {
     return namen;
 }
 
-std::string Deepsky_Name_Finden(std::string_view eingabe, const std::string& katalog_ordner,
-                                Namen_Meldung* meldung) {
+std::optional<Deepsky_Name> Deepsky_Name_Finden(std::string_view eingabe,
+                                                const std::string& katalog_ordner,
+                                                Namen_Meldung* meldung) {
     const std::string gesucht = Namen_Schluessel(eingabe);
-    if (gesucht.empty()) return {};
+    if (gesucht.empty()) return std::nullopt;
     std::vector<Deepsky_Name> namen;
     try {
         namen = Deepsky_Namen_Lesen(Pfad_In(katalog_ordner, Datei_Deepsky_Namen));
@@ -124,7 +125,7 @@ std::string Deepsky_Name_Finden(std::string_view eingabe, const std::string& kat
                             " – Namen von Nebeln und Sternhaufen werden nicht gefunden; "
                             "alles andere wird weiter gesucht.";
         }
-        return {};
+        return std::nullopt;
     }
     const Deepsky_Name* bester = nullptr;
     auto rang = [](const Deepsky_Name& n) {
@@ -137,7 +138,8 @@ std::string Deepsky_Name_Finden(std::string_view eingabe, const std::string& kat
                                                name[gesucht.size()] == ' ');
         if (passt && (!bester || rang(n) < rang(*bester))) bester = &n;
     }
-    return bester ? bester->Bezeichnung : std::string();
+    if (!bester) return std::nullopt;
+    return *bester;
 }
 
 bool Kleinkoerper_Name_Suchen(std::string_view eingabe, const Such_Kontext& kontext,

@@ -2,6 +2,7 @@
 // Names and everyday spellings in the object lookup: the program's short form
 // of a typed text, common names of deep-sky objects from the names file, and
 // asteroid and comet names.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,12 +40,13 @@ struct Deepsky_Name {
 // Konvertierungs_Fehler naming the line when a line is damaged.
 std::vector<Deepsky_Name> Deepsky_Namen_Lesen(const std::string& pfad);
 
-// The designation whose common name equals `eingabe` (Windows-1252) or starts
-// with it followed by a blank, letter case ignored; of several, a Messier
-// object first, then the brightest. Empty when none. A missing or damaged
-// names file gives no match and puts one message into `meldung`.
-std::string Deepsky_Name_Finden(std::string_view eingabe, const std::string& katalog_ordner,
-                                Namen_Meldung* meldung);
+// The object whose common name equals `eingabe` (Windows-1252) or starts with
+// it followed by a blank, letter case ignored; of several, a Messier object
+// first, then the brightest. Nothing when none. A missing or damaged names
+// file gives no match and puts one message into `meldung`.
+std::optional<Deepsky_Name> Deepsky_Name_Finden(std::string_view eingabe,
+                                                const std::string& katalog_ordner,
+                                                Namen_Meldung* meldung);
 
 // Asteroid or comet whose name is the whole entry ("Ceres", "Halley",
 // "Hale-Bopp"); true and `objekt` filled as by the A and K kinds.

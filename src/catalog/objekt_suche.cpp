@@ -179,9 +179,11 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
 
     // Names before kinds: a star's proper name, then a common deep-sky name.
     if (Helle_Sterne_Zuerst(T, kontext, o)) return true;
-    if (const std::string d = Deepsky_Name_Finden(T, kontext.Katalog_Ordner, kontext.Meldung);
-        !d.empty() && NGC_Suchen(d[0], d.substr(1), kontext, o))
+    if (const auto d = Deepsky_Name_Finden(T, kontext.Katalog_Ordner, kontext.Meldung);
+        d && NGC_Suchen(d->Bezeichnung[0], d->Bezeichnung.substr(1), kontext, o)) {
+        o.Alias = Cp1252_Zu_Utf8(d->Name); // the whole name, not cut to the alias column
         return true;
+    }
     o = Objekt_Type{};
 
     bool eigene_fehlen = false;
