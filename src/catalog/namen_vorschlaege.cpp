@@ -86,7 +86,7 @@ Vorschlags_Index::Auswahl(std::vector<std::pair<std::uint32_t, bool>>& treffer,
                   treffer.end());
     const auto rang = [this](const std::pair<std::uint32_t, bool>& t) {
         const Vorschlag& v = eintraege_[t.first];
-        return std::make_tuple(!t.second, v.Mag, v.Text.size(), t.first);
+        return std::make_tuple(!t.second, v.Gruppe, v.Mag, v.Text.size(), t.first);
     };
     const std::size_t n = std::min(hoechstens, treffer.size());
     std::partial_sort(treffer.begin(), treffer.begin() + static_cast<std::ptrdiff_t>(n),
@@ -155,16 +155,16 @@ Vorschlags_Index Vorschlags_Index_Bauen(const Such_Kontext& k) {
     } catch (const std::exception&) {
         // The lookup reports the names file once; suggestions go without it.
     }
-    Zeilen_Von(k.Katalog_Ordner, Datei_Flamsteed, Katalog_Format::Flamsteed,
-               [&](std::string_view z) {
-                   const std::string bez = Text_Feld(z, 70, 79);
-                   index.Hinzufuegen({bez, bez, "Stern", Mag_Oder_Unbekannt(Spalten(z, 62, 67))});
-               });
+    Zeilen_Von(
+        k.Katalog_Ordner, Datei_Flamsteed, Katalog_Format::Flamsteed, [&](std::string_view z) {
+            const std::string bez = Text_Feld(z, 70, 79);
+            index.Hinzufuegen({bez, bez, "Stern", Mag_Oder_Unbekannt(Spalten(z, 62, 67)), 1});
+        });
     Zeilen_Von(k.Katalog_Ordner, Datei_Veraenderliche, Katalog_Format::Veraenderliche,
                [&](std::string_view z) {
                    const std::string name = Text_Feld(z, 1, 10);
                    index.Hinzufuegen({name, "V" + name, "Veränderlicher",
-                                      Mag_Oder_Unbekannt(Spalten(z, 29, 34))});
+                                      Mag_Oder_Unbekannt(Spalten(z, 29, 34)), 1});
                });
     if (k.Asteroiden)
         for (int i = 1;

@@ -16,6 +16,7 @@ struct Vorschlag {
     std::string Eingabe; // what the entry box gets for the lookup (UTF-8)
     std::string Art;     // kind shown beside it: "Stern", "Messier", "Asteroid" ...
     double Mag = 99;     // magnitude, 99 when unknown
+    int Gruppe = 0;      // 0 names, 1 designations (offered after the names)
 };
 
 class Vorschlags_Index {
@@ -26,7 +27,7 @@ public:
 
     // Up to `hoechstens` suggestions for a typed text (UTF-8): names that
     // begin with it come first, then names with a word that begins with it;
-    // within each group the brightest first. None for fewer than 2
+    // within each, names before designations, then the brightest first. None for fewer than 2
     // characters, and none for a kind letter followed by a number (the
     // keypad's digits).
     std::vector<Vorschlag> Suchen(std::string_view eingabe, std::size_t hoechstens = 12) const;
