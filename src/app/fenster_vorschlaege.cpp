@@ -92,11 +92,14 @@ void TForm_Main::Vorschlaege_Einrichten() {
 
 void TForm_Main::Vorschlaege_Laden() {
     vorschlaege_ = Vorschlags_Index_Bauen(Kontext());
+    vorschlaege_geladen_ = true;
 }
 
 void TForm_Main::Vorschlaege_Zeigen() {
     // A new entry begins: the last miss is no longer reported.
     nicht_gefunden_.clear();
+    // A start-up that stopped before the index was built: build it now.
+    if (!vorschlaege_geladen_) Vorschlaege_Laden();
     angezeigt_ = vorschlaege_.Suchen(Edit_Objekt->text().toStdString(), Hoechstens);
     if (angezeigt_.empty()) {
         Vorschlaege_Schliessen();

@@ -171,6 +171,7 @@ private:
     void Namen_Meldung_Zeigen();   // the one message about the names file
 
     Vorschlags_Index vorschlaege_;
+    bool vorschlaege_geladen_ = false;
     std::vector<Vorschlag> angezeigt_;    // the suggestions in the list
     std::string nicht_gefunden_;          // object line after a miss, until the next entry
     mutable Namen_Meldung namen_meldung_; // filled by the lookup once
