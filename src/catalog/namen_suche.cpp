@@ -174,5 +174,11 @@ bool Kleinkoerper_Name_Suchen(std::string_view eingabe, const Such_Kontext& kont
 }
 
 std::string Nicht_Gefunden_Text(const std::string& eingabe_utf8) {
-    return "Nicht gefunden: " + std::string(Trimmen(eingabe_utf8));
+    // The object line holds about 50 characters; a longer entry is cut.
+    constexpr std::size_t Hoechstens = 40;
+    const std::string_view t = Trimmen(eingabe_utf8);
+    std::size_t zeichen = 0, i = 0;
+    for (; i < t.size(); ++i)
+        if ((static_cast<unsigned char>(t[i]) & 0xC0) != 0x80 && ++zeichen > Hoechstens) break;
+    return "Nicht gefunden: " + std::string(t.substr(0, i)) + (i < t.size() ? "…" : "");
 }

@@ -53,5 +53,6 @@ std::optional<Deepsky_Name> Deepsky_Name_Finden(std::string_view eingabe,
 bool Kleinkoerper_Name_Suchen(std::string_view eingabe, const Such_Kontext& kontext,
                               Objekt_Type& objekt);
 
-// The text the object line shows after a miss.
+// The text the object line shows after a miss: the trimmed entry, cut after
+// 40 characters.
 std::string Nicht_Gefunden_Text(const std::string& eingabe_utf8);

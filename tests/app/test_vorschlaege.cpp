@@ -90,7 +90,8 @@ TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
         QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
         EXPECT_FALSE(Objekt_Gueltig);
         f->Timer2Timer();
-        EXPECT_EQ(f->Label_Objekt->text(), "Nicht gefunden: " + t.trimmed());
+        const QString gezeigt = t.trimmed().size() > 40 ? t.left(40) + "…" : t.trimmed();
+        EXPECT_EQ(f->Label_Objekt->text(), "Nicht gefunden: " + gezeigt);
         EXPECT_EQ(f->Edit_Objekt->selectedText(), t.left(1));
     }
     QTest::keyClicks(f->Edit_Objekt, "M"); // the next entry begins

@@ -52,7 +52,7 @@ def stellarium_namen(pfad):
 
 
 def kstars_namen(pfad=KSTARS_STERNE):
-    """[(ra hours, dec degrees, name)] of the named stars of the KStars list."""
+    """[(ra hours, dec degrees, name)] of the named stars in the star list of kstars-data."""
     aus = []
     try:
         f = open(pfad, encoding="latin-1")
