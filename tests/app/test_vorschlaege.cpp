@@ -2,6 +2,7 @@
 // the catalogue list, with the small catalogues of the window tests.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -111,4 +112,16 @@ TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
     EXPECT_FALSE(f->Combo->isVisible());
     f->Timer2Timer();
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Messier 13"));
+
+    // With the list dropped down, Return picks the entry in the popup and its
+    // release, which reaches the list, confirms it.
+    QTest::mouseClick(f->Label_Messier, Qt::LeftButton);
+    f->Combo->setCurrentIndex(f->Combo->findText("12"));
+    f->Combo->showPopup();
+    QTest::keyClick(f->Combo->view(), Qt::Key_Down);
+    QTest::keyPress(f->Combo->view(), Qt::Key_Return);
+    EXPECT_EQ(f->Edit_Objekt->text(), "M13");
+    QTest::keyRelease(f->Combo, Qt::Key_Return);
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_EQ(Objekt.Bezeichnung, "M13");
 }
