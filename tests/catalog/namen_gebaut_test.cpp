@@ -128,3 +128,22 @@ TEST(NamenGebaut, UnsinnigeEingabenFindenNichtsOhneFehler) {
         EXPECT_FALSE(gefunden);
     }
 }
+
+// Each IAU name of the sources gives the star with its HIP number: the same
+// place as the Hipparcos line of that number.
+TEST(NamenGebaut, JederIauNameFuehrtZuSeinemStern) {
+    const char* ordner = std::getenv("STELUX_KATALOG");
+    if (!ordner || !fs::is_directory(ordner)) GTEST_SKIP() << "STELUX_KATALOG names no folder";
+    Umgebung u(ordner);
+    std::ifstream f(std::string(STELUX_TEST_DATEN) + "/catalog/namen_iau.txt");
+    int anzahl = 0;
+    for (std::string name, hip; std::getline(f, name, '\t') && std::getline(f, hip); ++anzahl) {
+        SCOPED_TRACE(name + " HIP " + hip);
+        Objekt_Type stern, nummer;
+        ASSERT_TRUE(Objekt_Suchen(name, u.k, stern));
+        ASSERT_TRUE(Objekt_Suchen("H" + hip, u.k, nummer));
+        EXPECT_EQ(stern.Typ, "Bright Star");
+        EXPECT_LE(Abstand(stern.RA2000, stern.DE2000, nummer.RA2000, nummer.DE2000), 1.0);
+    }
+    EXPECT_GE(anzahl, 300);
+}

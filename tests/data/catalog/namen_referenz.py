@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reference places for the name lookup over the built catalogues.
 
-Writes namen_referenz.txt beside this script, one tab-separated row per
+Writes namen_iau.txt (each IAU star name of the sources with its HIP number)
+and namen_referenz.txt beside this script, one tab-separated row per
 entry: entry, expected designation ("*" = any), expected type ("*" = any),
 RA (hours, J2000), Dec (degrees, J2000), tolerance in arcseconds ("-" = no
 place known). Stars: PyEphem's star list (python3-ephem), astrometric place
@@ -10,6 +11,7 @@ and IC tables, to the arcminute. Run with Debian's /usr/bin/python3.
 """
 
 import os
+import re
 
 import ephem
 import ephem.stars
@@ -98,6 +100,25 @@ OHNE_ORT = [
 MIRA = sexa("2 19 20.79", "-2 58 39.5")
 
 
+# The IAU names of the western sky culture of stellarium-data (references 6
+# and 12 are the IAU Working Group on Star Names list) with their HIP numbers.
+STAR_NAMES = "/usr/share/stellarium/skycultures/western/star_names.fab"
+
+
+def iau_schreiben():
+    paare = []
+    with open(STAR_NAMES, encoding="utf-8") as f:
+        for zeile in f:
+            m = re.match(r'^\s*(\d+)\|_\("([^"]+)"\)\s*([\d,\s]*)$', zeile.rstrip("\n"))
+            if m and {6, 12} & {int(r) for r in re.findall(r"\d+", m.group(3))}:
+                paare.append((m.group(2), int(m.group(1))))
+    pfad = os.path.join(os.path.dirname(os.path.abspath(__file__)), "namen_iau.txt")
+    with open(pfad, "w", encoding="utf-8") as f:
+        for name, hip in sorted(paare):
+            f.write(f"{name}\t{hip}\n")
+    print(f"{len(paare)} IAU names written to {pfad}")
+
+
 def main():
     zeilen = []
     for name in sorted({l.split(",")[0] for l in ephem.stars.db.strip().splitlines()}):
@@ -114,6 +135,7 @@ def main():
         zeilen.append((eingabe, bez, "*", r, d, DEEPSKY_TOLERANZ))
     for eingabe, bez, typ in OHNE_ORT:
         zeilen.append((eingabe, bez, typ, None, None, None))
+    iau_schreiben()
     pfad = os.path.join(os.path.dirname(os.path.abspath(__file__)), "namen_referenz.txt")
     with open(pfad, "w", encoding="utf-8") as f:
         for e, b, t, ra, de, tol in zeilen:
