@@ -85,6 +85,11 @@ void TForm_Main::Vorschlaege_Einrichten() {
     });
     connect(Edit_Objekt, &QLineEdit::textEdited, this,
             [this] { Fehler_Waechter([&] { Vorschlaege_Zeigen(); }); });
+    // CE and the catalogue keys set the text without typing: a list of an
+    // older text would be stale.
+    connect(Edit_Objekt, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.trimmed().size() < 2) Vorschlaege_Schliessen();
+    });
     auto* tasten = new Vorschlag_Tasten(this);
     Edit_Objekt->installEventFilter(tasten);
     Combo->installEventFilter(tasten);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -72,6 +73,9 @@ TEST_F(Vorschlaege, EscapeSchliesstUndNummernOeffnenNichts) {
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Escape);
     EXPECT_FALSE(Liste()->isVisible());
     EXPECT_EQ(f->Edit_Objekt->text(), "Andro");
+    Tippen("Andro");
+    QTest::mouseClick(f->Button_Clear, Qt::LeftButton); // CE closes it as well
+    EXPECT_FALSE(Liste()->isVisible());
     for (const char* nummer : {"M3", "N70", "h 1"}) {
         Tippen(nummer);
         EXPECT_FALSE(Liste()->isVisible()) << nummer;
