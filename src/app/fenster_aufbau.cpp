@@ -302,6 +302,7 @@ void TForm_Main::Aufbauen() {
     Timer2->setInterval(500);
 
     Menue_Aufbauen();
+    Vorschlaege_Einrichten();
 
     // Wiring: every entry from the event loop runs through the error guard.
     const auto bei = [this](auto* sender, auto signal, void (TForm_Main::*handler)()) {

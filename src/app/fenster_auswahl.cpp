@@ -55,6 +55,10 @@ void TForm_Main::Timer2Timer() {
                           Label_Luftmasse})
             Schriftfarbe(l, a.Hoehen_Farbe);
     StatusBar1->showMessage(QString::fromStdString(a.StatusBar1));
+    if (!Objekt_Gueltig && !nicht_gefunden_.empty()) {
+        Schriftfarbe(Label_Objekt, Farbe_Weiss);
+        Text(Label_Objekt, nicht_gefunden_);
+    }
 }
 
 // What the lookup and the lists read besides the typed text. Catalogue files
@@ -69,6 +73,7 @@ Such_Kontext TForm_Main::Kontext() const {
     k.Anzahl_Kometen = Anzahl_Kometen;
     k.Asteroid_Aktuell = &Asteroid_Aktuell;
     k.Komet_Aktuell = &Komet_Aktuell;
+    k.Meldung = &namen_meldung_;
     return k;
 }
 
@@ -105,18 +110,34 @@ void TForm_Main::Elemente_Laden() {
     };
     melden("Asteroiden.txt", Asteroiden_Auswerten_Auslassend(Asteroiden, Anzahl_Asteroiden, JD_UT));
     melden("Kometen.txt", Kometen_Auswerten_Auslassend(Kometen, Anzahl_Kometen, JD_UT));
+    Vorschlaege_Laden();
 }
 
 void TForm_Main::Button_EnterClick() {
     Objekt_Gueltig = false;
+    nicht_gefunden_.clear();
+    Vorschlaege_Schliessen();
     if (Edit_Objekt->text().length() < 2) return;
     Combo->hide();
     Edit_Objekt->setText(
         QString::fromStdString(Planeten_Namen_Regel(Edit_Objekt->text().toStdString())));
     // The kind letter stays selected: after a miss the next key replaces it.
     Edit_Objekt->setSelection(0, 1);
-    const bool gefunden = Objekt_Suchen(Edit_Objekt->text().toStdString(), Kontext(), Objekt);
+    bool gefunden = false;
+    try {
+        gefunden = Objekt_Suchen(Edit_Objekt->text().toStdString(), Kontext(), Objekt);
+    } catch (...) {
+        Namen_Meldung_Zeigen();
+        throw;
+    }
+    Namen_Meldung_Zeigen();
     Objekt_Gueltig = gefunden;
+    if (!gefunden) {
+        // Said in the object line until the next entry.
+        nicht_gefunden_ = Nicht_Gefunden_Text(Edit_Objekt->text().toStdString());
+        Schriftfarbe(Label_Objekt, Farbe_Weiss);
+        Text(Label_Objekt, nicht_gefunden_);
+    }
     if (gefunden) {
         // Hidden until the position tick writes the display form in white.
         QPalette p = Label_Objekt->palette();
@@ -130,6 +151,8 @@ void TForm_Main::Button_EnterClick() {
 
 void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
     Objekt_Gueltig = false;
+    nicht_gefunden_.clear();
+    Vorschlaege_Schliessen();
     Label_Objekt->clear();
     Katalog_Buchstabe = buchstabe;
     Suffix_Tasten(false);
@@ -152,6 +175,8 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
 
 void TForm_Main::Nummern_Katalog(char buchstabe) {
     Objekt_Gueltig = false;
+    nicht_gefunden_.clear();
+    Vorschlaege_Schliessen();
     Combo->hide();
     Label_Objekt->clear();
     Katalog_Buchstabe = buchstabe;

@@ -7,12 +7,15 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "catalog/namen_suche.hpp"
+#include "catalog/namen_vorschlaege.hpp"
 #include "catalog/such_kontext.hpp"
 
 class QAction;
 class QComboBox;
 class QFrame;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -99,6 +102,10 @@ public:
     void Label_NGCClick() { Nummern_Katalog('N'); }
     void Label_ICClick() { Nummern_Katalog('I'); }
     void ComboChange();
+    // Suggestions under the entry box while typing (fenster_vorschlaege.cpp).
+    void Vorschlaege_Zeigen();
+    void Vorschlag_Waehlen(int zeile);
+    void Vorschlaege_Schliessen();
     void AsteroidenSortClick();
     void KometenSortClick();
     void Handbuch1Click();
@@ -133,6 +140,7 @@ public:
     QPushButton* Buchstaben[6]; // Button_A .. Button_F
     QPushButton *Button_Clear, *Button_Enter;
     QLineEdit* Edit_Objekt;
+    QListWidget* Liste_Vorschlaege = nullptr; // up to 12 suggestions, never focused
     // Panels and timers.
     QFrame* Panel_About;
     QLabel *Image1, *Label_FInspektor;
@@ -162,6 +170,15 @@ private:
     void Eingabe_Ende();
     void Elemente_Laden(); // start-up: element tables and their brightness
     Such_Kontext Kontext() const;
+    void Vorschlaege_Einrichten(); // the list and its keys, at window build-up
+    void Vorschlaege_Laden();      // the names index, after the element tables
+    void Namen_Meldung_Zeigen();   // the one message about the names file
+
+    Vorschlags_Index vorschlaege_;
+    bool vorschlaege_geladen_ = false;
+    std::vector<Vorschlag> angezeigt_;    // the suggestions in the list
+    std::string nicht_gefunden_;          // object line after a miss, until the next entry
+    mutable Namen_Meldung namen_meldung_; // filled by the lookup once
 
     QWidget* flaeche_ = nullptr;
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed

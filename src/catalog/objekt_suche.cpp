@@ -1,12 +1,14 @@
 #include "catalog/objekt_suche.hpp"
 
 #include <cmath>
+#include <filesystem>
 
 #include "astro/praezession.hpp"
 #include "astro/sternbild.hpp"
 #include "catalog/ephemeriden.hpp"
 #include "catalog/katalog_zeilen.hpp"
 #include "catalog/kleinkoerper_suche.hpp"
+#include "catalog/namen_suche.hpp"
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -15,6 +17,11 @@
 #include "time/numerik.hpp"
 
 namespace {
+
+bool Datei_Da(const std::string& pfad) {
+    std::error_code f;
+    return std::filesystem::is_regular_file(pfad, f);
+}
 
 // Constellation of the final J2000 place.
 void Con_Berechnen(Objekt_Type& o) {
@@ -155,18 +162,38 @@ bool Stern_Suchen(const Such_Kontext& k, const char* datei, Katalog_Format forma
                         });
 }
 
+// The whole text as a star's proper name, before the kind letter is looked
+// at. A missing file is reported by the fallback later, not here.
+bool Helle_Sterne_Zuerst(const std::string& T, const Such_Kontext& k, Objekt_Type& o) {
+    if (!Datei_Da(Pfad_In(k.Katalog_Ordner, Datei_Helle_Sterne))) return false;
+    return Stern_Suchen(k, Datei_Helle_Sterne, Katalog_Format::Helle_Sterne,
+                        Schluessel_Helle_Sterne, Gross(Trimmen(T)), true, Helle_Sterne_Zeile_Lesen,
+                        o);
+}
+
 } // namespace
 
 bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objekt_Type& objekt) {
     Objekt_Type& o = objekt;
     o = Objekt_Type{};
     // Columns of the files are Windows-1252 bytes; so is every comparison.
-    const std::string T = Utf8_Zu_Cp1252(T_utf8);
+    // Blanks at either end and everyday spellings ("NGC 7000") are taken off.
+    const std::string T = Kurzform(Utf8_Zu_Cp1252(T_utf8));
     if (T.size() < 2) return false;
     const std::string U = Gross(T);
     const char L = U[0];
     const std::string K(Trimmen(std::string_view(U).substr(1)));
 
+    // Names before kinds: a star's proper name, then a common deep-sky name.
+    if (Helle_Sterne_Zuerst(T, kontext, o)) return true;
+    if (const auto d = Deepsky_Name_Finden(T, kontext.Katalog_Ordner, kontext.Meldung);
+        d && NGC_Suchen(d->Bezeichnung[0], d->Bezeichnung.substr(1), kontext, o)) {
+        o.Alias = Cp1252_Zu_Utf8(d->Name); // the whole name, not cut to the alias column
+        return true;
+    }
+    o = Objekt_Type{};
+
+    bool eigene_fehlen = false;
     switch (L) {
     case 'A':
         if (Asteroid_Suchen(K, kontext, o)) return true;
@@ -175,6 +202,11 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
         if (Komet_Suchen(K, kontext, o)) return true;
         break;
     case 'E':
+        // Without an own-objects file the entry may still be a star's name.
+        if (!Datei_Da(Pfad_In(kontext.Daten_Ordner, Datei_Eigene))) {
+            eigene_fehlen = true;
+            break;
+        }
         if (Eigenes_Suchen(K, kontext, o)) {
             Con_Berechnen(o);
             return true;
@@ -233,6 +265,12 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
                      Schluessel_Helle_Sterne, name, true, Helle_Sterne_Zeile_Lesen, o))
         return true;
     o.Katalog.clear();
-    return Stern_Suchen(kontext, Datei_Flamsteed, Katalog_Format::Flamsteed, Schluessel_Flamsteed,
-                        Trimmen(T), false, Flamsteed_Zeile_Lesen, o);
+    if (Stern_Suchen(kontext, Datei_Flamsteed, Katalog_Format::Flamsteed, Schluessel_Flamsteed,
+                     Trimmen(T), false, Flamsteed_Zeile_Lesen, o))
+        return true;
+    // Asteroid and comet names typed without their letter.
+    o = Objekt_Type{};
+    if (Kleinkoerper_Name_Suchen(T, kontext, o)) return true;
+    if (eigene_fehlen) throw Datei_Nicht_Gefunden(Datei_Eigene);
+    return false;
 }

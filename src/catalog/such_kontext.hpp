@@ -4,6 +4,8 @@
 
 #include "shared/element_typen.hpp"
 
+struct Namen_Meldung;
+
 struct Such_Kontext {
     double JD_UT = 0;           // the current instant (UT) for the Sun, planets and minor bodies
     std::string Daten_Ordner;   // user's folder: Eigene_Objekte.txt, Kometen.txt
@@ -14,4 +16,5 @@ struct Such_Kontext {
     int Anzahl_Kometen = 0;
     Asteroid_Type* Asteroid_Aktuell = nullptr; // receives the elements of an asteroid hit
     Komet_Type* Komet_Aktuell = nullptr;       // receives the elements of a comet hit
+    Namen_Meldung* Meldung = nullptr;          // receives the one message about the names file
 };

@@ -8,6 +8,7 @@
 #include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
 #include "catalog/eingabe.hpp"
+#include "catalog/namen_suche.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "orbits/element_tabellen.hpp"
@@ -91,7 +92,10 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             k.Anzahl_Asteroiden = tabellen->Anzahl_Asteroiden;
             k.Kometen = &tabellen->Kometen;
             k.Anzahl_Kometen = tabellen->Anzahl_Kometen;
+            Namen_Meldung meldung;
+            k.Meldung = &meldung;
             gefunden = Objekt_Suchen(text, k, objekt);
+            if (!meldung.Text.empty()) fehler << meldung.Text << "\n";
         }
         Tick_Optionen optionen;
         optionen.JD_UT = uhr.JD_UT;

@@ -25,12 +25,13 @@ import formate  # noqa: E402
 # Debian packages each file is made from.
 QUELLEN = {
     "NGC_IC_Messier_Catalogue_Revised.txt": ["kstars-data", "stellarium-data", "python3-ephem"],
+    "Deepsky_Namen.txt": ["kstars-data", "stellarium-data"],
     "SAO_J2000.txt": ["stellarium-data", "kstars-data"],
     "Hipparcos_J2000.txt": ["stellarium-data", "kstars-data"],
     "Variable_Stars_AAVSO.txt": ["stellarium-data"],
     "Landolt_Faint_Photometric_Standards.txt": ["iraf-noao"],
     "Geosynchrone_Satelliten.txt": ["gpredict"],
-    "Bright_Stars_Proper_Names_SAO.txt": ["stellarium-data"],
+    "Bright_Stars_Proper_Names_SAO.txt": ["stellarium-data", "kstars-data"],
     "Flamsteed_Bayer_HD_CrossReference.txt": ["stellarium-data"],
     "2010-2080_Horizons_*.txt": ["python3-ephem"],
     "Asteroiden.txt": ["kstars-data"],
@@ -114,6 +115,7 @@ def elemente_schreiben(args, bericht):
 
 def alles_schreiben(args, bericht):
     import deepsky
+    import deepsky_namen
     import ephemeriden
     import sonstige
     import sterndateien
@@ -132,6 +134,9 @@ def alles_schreiben(args, bericht):
     schreibe("NGC_IC_Messier_Catalogue_Revised.txt", ngc, "Objekte + Kopf",
              f"{stat['messier']} Messier, {stat['zugeordnet']} mit Helligkeiten, "
              f"{stat['mit_distanz']} mit Distanz")
+    namen = deepsky_namen.namen_zeilen(objekte)
+    schreibe("Deepsky_Namen.txt", namen, "Namen + Kopf",
+             f"{len({z[:6] for z in namen[1:]})} Objekte mit Namen")
 
     q = sterndateien.Sternquellen()
     schreibe("Hipparcos_J2000.txt", sterndateien.hipparcos_zeilen(q), "Sterne",

@@ -59,6 +59,15 @@ def ngc(z):
                 typ=text(z, 43, 50), dist=reell(z, 51, 57), alias=text(z, 58, 73))
 
 
+def deepsky_name(z):
+    bez = text(z, 1, 6)
+    if not re.match(r"^[MNI]\d+[A-Z]?$", bez) or not text(z, 14, 200):
+        raise Lese_Fehler(f"'{spalten(z, 1, 20)}' is not a designation and a name")
+    mag = spalten(z, 8, 12)
+    return {"bez": bez, "mag": reell(z, 8, 12) if mag.strip() else None,
+            "name": text(z, 14, 200)}
+
+
 def sao(z):
     return dict(nr=text(z, 1, 6), ra=_ra(z, (7, 8), (9, 10), (11, 15)),
                 de=_de(z, (16, 16), (17, 18), (19, 20), (21, 24)), v=reell(z, 38, 41),
@@ -174,6 +183,7 @@ def datei_zeilen(pfad):
 # File name -> (header lines to skip or "--", line reader).
 DATEIEN = {
     "NGC_IC_Messier_Catalogue_Revised.txt": (1, ngc),
+    "Deepsky_Namen.txt": (1, deepsky_name),
     "SAO_J2000.txt": (0, sao),
     "Hipparcos_J2000.txt": (0, hip),
     "Variable_Stars_AAVSO.txt": (0, veraenderlich),
@@ -209,9 +219,11 @@ def datei_lesen(pfad, name):
 ERWARTET = {
     "NGC_IC_Messier_Catalogue_Revised.txt": ("bez", ["M1", "M31", "M40", "M42", "M45", "M102",
                                                      "M110", "N7000", "I1396"]),
+    "Deepsky_Namen.txt": ("name", ["Andromeda Galaxy", "Pleiades", "Orionnebel", "Krippe"]),
     "Hipparcos_J2000.txt": ("nr", ["32349", "11767", "91262"]),
     "SAO_J2000.txt": ("nr", ["151881", "308"]),
-    "Bright_Stars_Proper_Names_SAO.txt": ("name", ["Sirius", "Polaris", "Vega", "Capella"]),
+    "Bright_Stars_Proper_Names_SAO.txt": ("name", ["Sirius", "Polaris", "Vega", "Capella",
+                                                   "Schedar", "Beteigeuze"]),
     "Flamsteed_Bayer_HD_CrossReference.txt": ("bez", ["alf CMa", "omi Cet", "61 Cyg", "o Leo"]),
     "Variable_Stars_AAVSO.txt": ("name", ["R CrB", "omi Cet", "del Cep"]),
     "Landolt_Faint_Photometric_Standards.txt": ("name", ["92_245"]),

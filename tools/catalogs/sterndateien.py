@@ -4,6 +4,7 @@ identifiers joined onto them by HIP number."""
 import re
 
 import sterne
+import sternnamen
 import zeilen
 
 
@@ -17,7 +18,10 @@ class Sternquellen:
         self.auf_j2000 = sterne.epoche_angleichen(self.sterne, sterne.eigenbewegungen_lesen(ordner),
                                                   j2000_liste)
         self.sao_zu_hip = sterne.kreuzkennungen_lesen(self.sterne, ordner)
-        self.eigennamen = [(h, n) for h, n in sterne.eigennamen_lesen(namen) if h in self.sterne]
+        # One star per name, the IAU name first (see sternnamen).
+        kstars = sternnamen.nach_ort_zuordnen(sternnamen.kstars_namen(), self.sterne)
+        self.eigennamen = sternnamen.namen_waehlen(sternnamen.stellarium_namen(namen), kstars,
+                                                   self.sterne)
         self.bezeichnungen = [(h, b) for h, b in sterne.bayer_flamsteed_lesen(ordner)
                               if h in self.sterne]
         self.veraenderliche = [v for v in sterne.veraenderliche_lesen(ordner)

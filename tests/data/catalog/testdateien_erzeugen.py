@@ -175,3 +175,12 @@ schreiben("2010-2080_Horizons_Merkur.txt", [
     eph("2461001.000", ("12", "00", "00.00"), ("+", "01", "00", "00.0"), "  0.00", " 6.0",
         "1.00", "Vir"),
 ])
+
+# Common names: designation 1-6, magnitude 8-12 (blank = unknown), name from 14.
+schreiben("Deepsky_Namen.txt", [
+    "Bez.   Mag. Name",
+    zeile((1, "N7000"), (8, "  4.0"), (14, "North America Nebula")),
+    zeile((1, "M31"), (8, "  3.4"), (14, "Andromeda Galaxy")),
+    zeile((1, "N9998"), (8, "  7.0"), (14, "Andromeda Twin")),
+    zeile((1, "I1396"), (14, "Elefantenrüssel")),
+])

@@ -1,0 +1,131 @@
+// Suggestions while typing, "Nicht gefunden" in the object line and Return in
+// the catalogue list, with the small catalogues of the window tests.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "app/stelux_unit_main.hpp"
+#include "hilfen.hpp"
+#include "shared/stelux_unit_variables.hpp"
+
+namespace {
+struct Vorschlaege : ::testing::Test {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    QString alt = QDir::currentPath();
+    std::unique_ptr<TForm_Main> f;
+    void SetUp() override {
+        QDir::setCurrent(STELUX_TEST_DATEN "/app");
+        f = std::make_unique<TForm_Main>();
+        r.meldungen.clear();
+        f->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        f->Edit_Objekt->setFocus();
+    }
+    void TearDown() override {
+        f->close();
+        QDir::setCurrent(alt);
+    }
+    QListWidget* Liste() const { return f->Liste_Vorschlaege; }
+    // Typed key by key; text that no key gives arrives as if pasted.
+    void Tippen(const QString& text) {
+        f->Edit_Objekt->clear();
+        bool tasten = true;
+        for (QChar c : text) tasten = tasten && c.unicode() > 32 && c.unicode() < 127;
+        if (tasten) {
+            QTest::keyClicks(f->Edit_Objekt, text);
+        } else {
+            f->Edit_Objekt->setText(text);
+            emit f->Edit_Objekt->textEdited(text);
+        }
+    }
+};
+} // namespace
+
+TEST_F(Vorschlaege, SirWirdZuSirius) {
+    Tippen("Sir");
+    ASSERT_TRUE(Liste()->isVisible());
+    ASSERT_GE(Liste()->count(), 1);
+    EXPECT_TRUE(Liste()->item(0)->text().startsWith("Sirius"));
+    EXPECT_TRUE(Liste()->item(0)->text().contains("Stern"));
+    EXPECT_EQ(f->focusWidget(), f->Edit_Objekt); // typing goes on in the entry box
+    QTest::keyClick(f->Edit_Objekt, Qt::Key_Down);
+    QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_EQ(Objekt.Bezeichnung, "Sirius");
+    EXPECT_FALSE(Liste()->isVisible());
+    f->Timer2Timer();
+    EXPECT_TRUE(f->Label_Objekt->text().startsWith("Sirius"));
+    EXPECT_TRUE(r.meldungen.empty());
+}
+
+TEST_F(Vorschlaege, EscapeSchliesstUndNummernOeffnenNichts) {
+    Tippen("Andro");
+    ASSERT_TRUE(Liste()->isVisible());
+    EXPECT_TRUE(Liste()->item(0)->text().contains("Andromeda Galaxy"));
+    QTest::keyClick(f->Edit_Objekt, Qt::Key_Escape);
+    EXPECT_FALSE(Liste()->isVisible());
+    EXPECT_EQ(f->Edit_Objekt->text(), "Andro");
+    Tippen("Andro");
+    QTest::mouseClick(f->Button_Clear, Qt::LeftButton); // CE closes it as well
+    EXPECT_FALSE(Liste()->isVisible());
+    for (const char* nummer : {"M3", "N70", "h 1"}) {
+        Tippen(nummer);
+        EXPECT_FALSE(Liste()->isVisible()) << nummer;
+    }
+    // Return without a picked suggestion looks up the text as typed.
+    Tippen("Vega");
+    QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_EQ(Objekt.Bezeichnung, "Vega");
+}
+
+TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
+    const QString lang(1000, QChar('x'));
+    for (const QString& t : {QString("Xyzzy"), lang, QString(" \t "), QString("Стелла ★")}) {
+        Tippen(t);
+        EXPECT_FALSE(Liste()->isVisible());
+        QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
+        EXPECT_FALSE(Objekt_Gueltig);
+        f->Timer2Timer();
+        const QString gezeigt = t.trimmed().size() > 40 ? t.left(40) + "…" : t.trimmed();
+        EXPECT_EQ(f->Label_Objekt->text(), "Nicht gefunden: " + gezeigt);
+        EXPECT_EQ(f->Edit_Objekt->selectedText(), t.left(1));
+    }
+    QTest::keyClicks(f->Edit_Objekt, "M"); // the next entry begins
+    f->Timer2Timer();
+    EXPECT_TRUE(f->Label_Objekt->text().isEmpty());
+    EXPECT_TRUE(r.meldungen.empty());
+}
+
+TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
+    QTest::mouseClick(f->Label_Messier, Qt::LeftButton);
+    f->Combo->setCurrentIndex(f->Combo->findText("13"));
+    emit f->Combo->activated(f->Combo->currentIndex());
+    ASSERT_EQ(f->Edit_Objekt->text(), "M13");
+    QTest::keyClick(f->Combo, Qt::Key_Return);
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_EQ(Objekt.Bezeichnung, "M13");
+    EXPECT_FALSE(f->Combo->isVisible());
+    f->Timer2Timer();
+    EXPECT_TRUE(f->Label_Objekt->text().startsWith("Messier 13"));
+
+    // With the list dropped down, Return picks the entry in the popup and its
+    // release, which reaches the list, confirms it.
+    QTest::mouseClick(f->Label_Messier, Qt::LeftButton);
+    f->Combo->setCurrentIndex(f->Combo->findText("12"));
+    f->Combo->showPopup();
+    QTest::keyClick(f->Combo->view(), Qt::Key_Down);
+    QTest::keyPress(f->Combo->view(), Qt::Key_Return);
+    EXPECT_EQ(f->Edit_Objekt->text(), "M13");
+    QTest::keyRelease(f->Combo, Qt::Key_Return);
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_EQ(Objekt.Bezeichnung, "M13");
+}
