@@ -1,0 +1,24 @@
+#pragma once
+// Options of the window remembered from one run to the next. They live in a
+// settings file of their own (QSettings, INI format, the user's configuration
+// folder), never in the parameter file.
+#include <string>
+
+// The settings file; empty: the user's (~/.config/Stelux/stelux.ini). Tests
+// set a file in their own folder.
+extern std::string Einstellungen_Datei;
+
+// Keys of the options.
+inline constexpr const char* Einstellung_Refraktion = "Optionen/Refraktion";
+
+// A switch; `vorgabe` when it was never stored or cannot be read.
+bool Einstellung_Lesen(const char* schluessel, bool vorgabe);
+void Einstellung_Schreiben(const char* schluessel, bool wert);
+
+// Addresses of the element lists for "Bahnelemente aktualisieren".
+inline constexpr const char* Einstellung_Asteroiden_Url = "Bahnelemente/Asteroiden_Url";
+inline constexpr const char* Einstellung_Kometen_Url = "Bahnelemente/Kometen_Url";
+
+// A text; `vorgabe` when it was never stored or is empty.
+std::string Einstellung_Text_Lesen(const char* schluessel, const std::string& vorgabe);
+void Einstellung_Text_Schreiben(const char* schluessel, const std::string& wert);
