@@ -36,7 +36,8 @@ Bahnelemente_Laden::Bahnelemente_Laden(Aktualisierungs_Auftrag auftrag, QObject*
     : QObject(eltern), auftrag_(std::move(auftrag)), netz_(new QNetworkAccessManager(this)) {
     stillstand_.setSingleShot(true);
     connect(&stillstand_, &QTimer::timeout, this, [this] {
-        Scheitern(stand_.Datei + ": seit " + std::to_string(auftrag_.Stillstand_ms / 1000) +
+        const int ms = auftrag_.Stillstand_ms;
+        Scheitern(stand_.Datei + ": seit " + Fest(ms / 1000.0, ms % 1000 ? 1 : 0) +
                   " s kommen keine Daten mehr; die Verbindung wurde aufgegeben");
     });
 }
