@@ -83,8 +83,7 @@ void Umbenennen(const std::string& von, const std::string& nach) {
 }
 } // namespace
 
-void Bahnelemente_Installieren(const std::string& ordner, const std::string& asteroiden,
-                               const std::string& kometen) {
+void Datenordner_Pruefen(const std::string& ordner) {
     const std::string o = ordner.empty() ? std::string(".") : ordner;
     std::error_code f;
     const auto status = fs::status(o, f);
@@ -95,6 +94,13 @@ void Bahnelemente_Installieren(const std::string& ordner, const std::string& ast
     if (!Schreibbar(status.permissions()))
         throw Ein_Ausgabe_Fehler("Der Datenordner " + Voller_Pfad(o) + " ist schreibgeschützt" +
                                  Unveraendert);
+}
+
+void Bahnelemente_Installieren(const std::string& ordner, const std::string& asteroiden,
+                               const std::string& kometen) {
+    Datenordner_Pruefen(ordner);
+    const std::string o = ordner.empty() ? std::string(".") : ordner;
+    std::error_code f;
     struct Datei {
         std::string Name;
         const std::string* Text;

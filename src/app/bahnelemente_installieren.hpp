@@ -10,3 +10,7 @@
 // the reason, ending with the note that the old files are unchanged.
 void Bahnelemente_Installieren(const std::string& ordner, const std::string& asteroiden,
                                const std::string& kometen);
+
+// Checks that `ordner` exists and may be written (before a long download);
+// throws Ein_Ausgabe_Fehler as above otherwise.
+void Datenordner_Pruefen(const std::string& ordner);

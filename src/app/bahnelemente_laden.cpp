@@ -185,6 +185,7 @@ std::string Aktualisierung_Zusammenfassung(const Element_Auswahl& a, const Eleme
 
 std::string Bahnelemente_Aktualisieren(const Aktualisierungs_Auftrag& auftrag,
                                        const std::function<void(const std::string&)>& melden) {
+    Datenordner_Pruefen(auftrag.Ordner);
     Bahnelemente_Laden laden(auftrag);
     QEventLoop schleife;
     bool ok = false;

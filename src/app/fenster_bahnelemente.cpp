@@ -54,6 +54,7 @@ void TForm_Main::Bahnelemente1Click() {
     Einstellung_Text_Schreiben(Einstellung_Asteroiden_Url, auftrag.Asteroiden_Url);
     Einstellung_Text_Schreiben(Einstellung_Kometen_Url, auftrag.Kometen_Url);
     auftrag.Ordner = Daten_Ordner;
+    Datenordner_Pruefen(auftrag.Ordner);
     Bahnelemente_Laden_Starten(auftrag);
 }
 
