@@ -69,10 +69,12 @@ void Bahnelemente_Laden::Naechste() {
     }
     const bool ast = schritt_ == 0;
     const std::string& url = ast ? auftrag_.Asteroiden_Url : auftrag_.Kometen_Url;
-    if (const std::string grund = Adresse_Pruefen(url); !grund.empty()) {
-        Scheitern(grund);
-        return;
-    }
+    // Both addresses before the first byte: a wrong second one costs no download.
+    for (const std::string* u : {&auftrag_.Asteroiden_Url, &auftrag_.Kometen_Url})
+        if (const std::string grund = Adresse_Pruefen(*u); !grund.empty()) {
+            Scheitern(grund);
+            return;
+        }
     stand_ = Lade_Stand{Dateiname(url), 0, -1, 0};
     try {
         // The asteroid list comes compressed, the comet list as plain text.

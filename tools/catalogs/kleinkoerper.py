@@ -245,31 +245,28 @@ def zeile_wandeln(roh):
     return b.decode("cp1252")
 
 
-def _roh_zeilen(pfad):
+def _roh_zeilen(pfad, stueck=1 << 20):
     """Raw lines (bytes, without line end) of a possibly gzipped file,
     streamed; LF, CR LF and a lone CR end a line."""
+    trenner = re.compile(b"\r\n|\r|\n")
     roh = gzip.open(pfad) if pfad.endswith(".gz") else open(pfad, "rb")
     rest = b""
     with roh:
         while True:
-            stueck = roh.read(1 << 20)
-            if not stueck:
+            teil = roh.read(stueck)
+            if not teil:
                 break
-            teile = re.split(b"\r\n|\r|\n", rest + stueck)
-            rest = teile.pop()
-            if rest.endswith(b"\r"):
-                # A CR LF may be split between two pieces.
-                teile.append(rest[:-1])
-                rest = b"\r"
-            for t in teile:
-                yield t
-            if rest == b"\r":
-                rest = b""
-                naechstes = roh.read(1)
-                if naechstes and naechstes != b"\n":
-                    rest = naechstes
+            daten = rest + teil
+            # A CR at the end may be the first half of a CR LF: decided next time.
+            halten = b"\r" if daten.endswith(b"\r") else b""
+            teile = trenner.split(daten[:len(daten) - len(halten)])
+            rest = teile.pop() + halten
+            yield from teile
     if rest:
-        yield rest
+        teile = trenner.split(rest)
+        if len(teile) > 1 and teile[-1] == b"":
+            teile.pop()
+        yield from teile
 
 
 KOPF_HOECHSTENS = 200   # lines searched for the end of a description block
