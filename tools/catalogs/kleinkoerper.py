@@ -158,7 +158,7 @@ def _reell(text, was):
     t = text.strip(_TRIM)
     if not _REELL.match(t):
         raise ValueError(f"{was}: {t!r} is not a valid floating point value")
-    return float(t)
+    return float(t[1:] if t.startswith("+") else t)
 
 
 def _ganz(text, was):
