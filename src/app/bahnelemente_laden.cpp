@@ -105,7 +105,7 @@ void Bahnelemente_Laden::Lesen() {
     stillstand_.start();
     const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QByteArray daten = antwort_->readAll();
-    if (status >= 300) return; // an error page; the error follows with finished
+    if (status >= 300 || daten.isEmpty()) return; // an error page: the error follows with finished
     try {
         strom_->Daten(std::string_view(daten.constData(), static_cast<std::size_t>(daten.size())));
     } catch (const std::exception& f) {
