@@ -77,11 +77,8 @@ void Bahnelemente_Laden::Naechste() {
         }
     stand_ = Lade_Stand{Dateiname(url), 0, -1, 0};
     try {
-        // The asteroid list comes compressed, the comet list as plain text.
         strom_ = std::make_unique<Element_Strom>(
-            ast ? Element_Art::Asteroiden : Element_Art::Kometen,
-            QString::fromStdString(url).endsWith(".gz", Qt::CaseInsensitive), stand_.Datei,
-            auftrag_.Grenzen);
+            ast ? Element_Art::Asteroiden : Element_Art::Kometen, stand_.Datei, auftrag_.Grenzen);
     } catch (const std::exception& f) {
         Scheitern(f.what());
         return;

@@ -118,7 +118,12 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         KometenSortClick();
         if (Objekt_Gueltig && (Objekt.Katalog == "Asteroid " || Objekt.Katalog == "Komet ")) {
             const std::string bezeichnung(Trimmen(Objekt.Bezeichnung));
-            Objekt_Gueltig = Objekt_Suchen(bezeichnung, Kontext(), Objekt);
+            // A body missing from the new elements, or without a place, is no longer selected.
+            try {
+                Objekt_Gueltig = Objekt_Suchen(bezeichnung, Kontext(), Objekt);
+            } catch (const std::exception&) {
+                Objekt_Gueltig = false;
+            }
             if (!Objekt_Gueltig) Label_Objekt->clear();
         }
         Timer2Timer();

@@ -112,11 +112,10 @@ struct Element_Strom::Gzip {
     ~Gzip() { inflateEnd(&s); }
 };
 
-Element_Strom::Element_Strom(Element_Art art, bool gzip, std::string quelle, Strom_Grenzen grenzen)
-    : art_(art), gzip_(gzip), quelle_(std::move(quelle)), grenzen_(grenzen) {
+Element_Strom::Element_Strom(Element_Art art, std::string quelle, Strom_Grenzen grenzen)
+    : art_(art), quelle_(std::move(quelle)), grenzen_(grenzen) {
     if (grenzen_.Max_Text == 0)
         grenzen_.Max_Text = art == Element_Art::Asteroiden ? 2ull << 30 : 256ull << 20;
-    if (gzip_) z_ = std::make_unique<Gzip>();
     zeile_.reserve(256);
 }
 
@@ -128,15 +127,15 @@ void Element_Strom::Anfang_Pruefen(std::string_view text) {
         throw Aktualisierungs_Fehler(quelle_ +
                                      ": Der Server lieferte eine Web-Seite (HTML) statt der "
                                      "Bahnelemente. Ist die Adresse richtig?");
-    if (gzip_ && !(text.size() >= 2 && static_cast<unsigned char>(text[0]) == 0x1F &&
-                   static_cast<unsigned char>(text[1]) == 0x8B))
-        throw Aktualisierungs_Fehler(quelle_ + ": keine gzip-Datei (erwartet wird MPCORB.DAT.gz)");
+    gzip_ = text.size() >= 2 && static_cast<unsigned char>(text[0]) == 0x1F &&
+            static_cast<unsigned char>(text[1]) == 0x8B;
+    if (gzip_) z_ = std::make_unique<Gzip>();
 }
 
 void Element_Strom::Daten(std::string_view stueck) {
     bytes_ += stueck.size();
     if (!anfang_geprueft_) {
-        // The first bytes tell an HTML page or a non-gzip file from the data.
+        // The first bytes tell an HTML page, gzip data or text.
         kopf_.append(stueck);
         if (kopf_.size() < Kopf_Bytes &&
             (kopf_.size() < 2 || kopf_.find_first_not_of(" \t\r\n") == std::string::npos))

@@ -4,6 +4,7 @@
 // text), fed piece by piece as they arrive, never held whole in memory.
 //
 // The rule (the catalogue converter applies the same one):
+//  - data that begin with the gzip signature are decompressed, others are text;
 //  - lines end with LF, CR LF or a lone CR; a line over 64 KiB is a bad line;
 //  - a description block at the top that ends with a line beginning with
 //    "-----" within the first 200 lines is skipped with that line;
@@ -48,15 +49,15 @@ struct Element_Auswahl {
 
 class Element_Strom {
 public:
-    // `quelle` names the download in messages (e.g. "MPCORB.DAT.gz").
-    Element_Strom(Element_Art art, bool gzip, std::string quelle, Strom_Grenzen grenzen = {});
+    // `quelle` names the download in messages (e.g. "MPCORB.DAT.gz"). Data
+    // that begin with the gzip signature are decompressed, others read as text.
+    Element_Strom(Element_Art art, std::string quelle, Strom_Grenzen grenzen = {});
     ~Element_Strom();
     Element_Strom(const Element_Strom&) = delete;
     Element_Strom& operator=(const Element_Strom&) = delete;
 
     // The next piece of the download. Throws Aktualisierungs_Fehler for an
-    // HTML page, data that are no gzip stream, a damaged stream or a stream
-    // beyond the size limit.
+    // HTML page, a damaged gzip stream or text beyond the size limit.
     void Daten(std::string_view stueck);
 
     // The end of the download: the kept lines. Throws Aktualisierungs_Fehler
@@ -76,7 +77,7 @@ private:
     void Anfang_Pruefen(std::string_view text);
 
     Element_Art art_;
-    bool gzip_;
+    bool gzip_ = false;
     std::string quelle_;
     Strom_Grenzen grenzen_;
     std::unique_ptr<Gzip> z_;

@@ -46,9 +46,9 @@ std::string Gzip(const std::string& text) {
 }
 
 // Feeds `daten` in pieces of `stueck` bytes.
-Element_Auswahl Lesen(Element_Art art, bool gzip, const std::string& daten, std::size_t stueck,
+Element_Auswahl Lesen(Element_Art art, const std::string& daten, std::size_t stueck,
                       Strom_Grenzen g = {}) {
-    Element_Strom s(art, gzip, "Test", g);
+    Element_Strom s(art, "Test", g);
     for (std::size_t i = 0; i < daten.size(); i += stueck)
         s.Daten(std::string_view(daten).substr(i, stueck));
     return s.Ende();
@@ -66,7 +66,7 @@ TEST(Element_Aktualisierung, ZeilenendenKopfUndStueckelung) {
         for (std::size_t stueck : {std::size_t{1}, std::size_t{7}, std::size_t{100000}}) {
             SCOPED_TRACE(std::to_string(gz) + " " + std::to_string(stueck));
             const Element_Auswahl a =
-                Lesen(Element_Art::Asteroiden, gz, gz ? Gzip(text) : text, stueck);
+                Lesen(Element_Art::Asteroiden, gz ? Gzip(text) : text, stueck);
             ASSERT_EQ(a.Zeilen.size(), 3u);
             EXPECT_EQ(a.Zeilen[0].substr(0, 5), "00001");
             EXPECT_EQ(a.Zeilen[2], Asteroid("00004", 3.2, "(4) Vesta")); // trailing blanks gone
@@ -86,7 +86,7 @@ TEST(Element_Aktualisierung, HellsteMitGleichstandsRegel) {
     for (int i = 0; i < 7; ++i) text += Asteroid("0000" + std::to_string(i + 1), h[i]) + "\n";
     Strom_Grenzen g;
     g.Anzahl = 4;
-    const Element_Auswahl a = Lesen(Element_Art::Asteroiden, false, text, 5, g);
+    const Element_Auswahl a = Lesen(Element_Art::Asteroiden, text, 5, g);
     std::vector<std::string> bez;
     for (const auto& z : a.Zeilen) bez.push_back(z.substr(0, 5));
     EXPECT_EQ(bez, (std::vector<std::string>{"00002", "00004", "00005", "00007"}));
@@ -99,22 +99,20 @@ TEST(Element_Aktualisierung, UnbrauchbareDaten) {
     struct Fall {
         const char* was;
         Element_Art art;
-        bool gzip;
         std::string daten;
         std::uint64_t max_text;
         const char* meldung;
     } faelle[] = {
-        {"HTML statt gzip", Element_Art::Asteroiden, true,
+        {"HTML statt gzip", Element_Art::Asteroiden,
          "\r\n<!DOCTYPE html><html><body>Not here</body></html>", 0, "HTML"},
-        {"HTML statt Text", Element_Art::Kometen, false, "<html>" + Komet("2P/Encke"), 0, "HTML"},
-        {"kein gzip", Element_Art::Asteroiden, true, Asteroid("00001", 3.3), 0, "keine gzip-Datei"},
-        {"abgeschnitten", Element_Art::Asteroiden, true, gut.substr(0, gut.size() / 2), 0,
+        {"HTML statt Text", Element_Art::Kometen, "<html>" + Komet("2P/Encke"), 0, "HTML"},
+        {"abgeschnitten", Element_Art::Asteroiden, gut.substr(0, gut.size() / 2), 0,
          "endet mitten im Strom"},
-        {"beschädigt", Element_Art::Asteroiden, true,
+        {"beschädigt", Element_Art::Asteroiden,
          gut.substr(0, 12) + std::string(40, '\xff') + gut.substr(52), 0, "beschädigt"},
-        {"Bombe", Element_Art::Asteroiden, true, Gzip(bombe_text), 1 << 20, "MiB Text"},
-        {"leer", Element_Art::Kometen, false, "", 0, "keine gültige Zeile"},
-        {"nichts Gültiges", Element_Art::Kometen, false, "Unsinn\nmehr Unsinn\n", 0,
+        {"Bombe", Element_Art::Asteroiden, Gzip(bombe_text), 1 << 20, "MiB Text"},
+        {"leer", Element_Art::Kometen, "", 0, "keine gültige Zeile"},
+        {"nichts Gültiges", Element_Art::Kometen, "Unsinn\nmehr Unsinn\n", 0,
          "keine gültige Zeile (2 fehlerhafte"},
     };
     for (const Fall& f : faelle) {
@@ -122,7 +120,7 @@ TEST(Element_Aktualisierung, UnbrauchbareDaten) {
         Strom_Grenzen g;
         g.Max_Text = f.max_text;
         try {
-            Lesen(f.art, f.gzip, f.daten, 4096, g);
+            Lesen(f.art, f.daten, 4096, g);
             ADD_FAILURE() << "kein Fehler";
         } catch (const Aktualisierungs_Fehler& e) {
             EXPECT_NE(std::string(e.what()).find(f.meldung), std::string::npos) << e.what();
@@ -134,7 +132,7 @@ TEST(Element_Aktualisierung, UnbrauchbareDaten) {
 TEST(Element_Aktualisierung, UeberlangeZeile) {
     const std::string text =
         Komet("1P/Halley") + "\n" + std::string(100000, 'x') + "\n" + Komet("2P/Encke") + "\n";
-    const Element_Auswahl k = Lesen(Element_Art::Kometen, false, text, 65536);
+    const Element_Auswahl k = Lesen(Element_Art::Kometen, text, 65536);
     EXPECT_EQ(k.Zeilen.size(), 2u);
     EXPECT_EQ(k.Fehlerhaft, 1);
     EXPECT_NE(k.Erste_Meldung.find("Zeile 2: Zeile länger als 64 KiB"), std::string::npos);
@@ -162,7 +160,7 @@ TEST(Element_Aktualisierung, KometennamenInWindows1252) {
     };
     std::string text;
     for (const Fall& f : faelle) text += Komet(f.eingabe, 11.5, f.utf8) + "\n";
-    const Element_Auswahl k = Lesen(Element_Art::Kometen, false, text, 3);
+    const Element_Auswahl k = Lesen(Element_Art::Kometen, text, 3);
     ASSERT_EQ(k.Zeilen.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(k.Zeilen[i].substr(102, faelle[i].erwartet.size()), faelle[i].erwartet);

@@ -135,6 +135,7 @@ def kometen_aus_kstars(pfad=KOMETEN_JSON):
 # --- element files the observer downloaded ----------------------------------
 #
 # The rule for choosing the lines, the same as the program's own update:
+#  - data that begin with the gzip signature are decompressed, others are text;
 #  - lines end with LF, CR LF or a lone CR; a line over 64 KiB is a bad line;
 #  - a description block at the top that ends with a line beginning with
 #    "-----" within the first 200 lines is skipped with that line;
@@ -246,10 +247,13 @@ def zeile_wandeln(roh):
 
 
 def _roh_zeilen(pfad, stueck=1 << 20):
-    """Raw lines (bytes, without line end) of a possibly gzipped file,
-    streamed; LF, CR LF and a lone CR end a line."""
+    """Raw lines (bytes, without line end) of a file, streamed; a file that
+    begins with the gzip signature is decompressed. LF, CR LF and a lone CR
+    end a line."""
     trenner = re.compile(b"\r\n|\r|\n")
-    roh = gzip.open(pfad) if pfad.endswith(".gz") else open(pfad, "rb")
+    with open(pfad, "rb") as f:
+        gz = f.read(2) == b"\x1f\x8b"
+    roh = gzip.open(pfad) if gz else open(pfad, "rb")
     rest = b""
     with roh:
         while True:
