@@ -29,3 +29,14 @@ void Einstellung_Schreiben(const char* schluessel, bool wert) {
     s->setValue(schluessel, wert);
     s->sync();
 }
+
+std::string Einstellung_Text_Lesen(const char* schluessel, const std::string& vorgabe) {
+    const QString text = Oeffnen()->value(schluessel).toString();
+    return text.isEmpty() ? vorgabe : text.toStdString();
+}
+
+void Einstellung_Text_Schreiben(const char* schluessel, const std::string& wert) {
+    auto s = Oeffnen();
+    s->setValue(schluessel, QString::fromStdString(wert));
+    s->sync();
+}

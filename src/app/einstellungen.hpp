@@ -14,3 +14,11 @@ inline constexpr const char* Einstellung_Refraktion = "Optionen/Refraktion";
 // A switch; `vorgabe` when it was never stored or cannot be read.
 bool Einstellung_Lesen(const char* schluessel, bool vorgabe);
 void Einstellung_Schreiben(const char* schluessel, bool wert);
+
+// Addresses of the element lists for "Bahnelemente aktualisieren".
+inline constexpr const char* Einstellung_Asteroiden_Url = "Bahnelemente/Asteroiden_Url";
+inline constexpr const char* Einstellung_Kometen_Url = "Bahnelemente/Kometen_Url";
+
+// A text; `vorgabe` when it was never stored or is empty.
+std::string Einstellung_Text_Lesen(const char* schluessel, const std::string& vorgabe);
+void Einstellung_Text_Schreiben(const char* schluessel, const std::string& wert);

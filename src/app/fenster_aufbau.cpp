@@ -353,6 +353,8 @@ void TForm_Main::Menue_Aufbauen() {
     leiste->setNativeMenuBar(false);
     File1 = leiste->addMenu("&Datei");
     File1->setObjectName("File1");
+    Bahnelemente1 = File1->addAction(QString::fromUtf8("Bahnelemente aktualisieren…"));
+    Bahnelemente1->setObjectName("Bahnelemente1");
     Exit1 = File1->addAction("&Schliessen");
     Exit1->setObjectName("Exit1");
     Instrument1 = leiste->addMenu(
@@ -397,6 +399,7 @@ void TForm_Main::Menue_Aufbauen() {
                 [this, handler] { Fehler_Waechter([&] { (this->*handler)(); }); });
     };
     bei(Exit1, &TForm_Main::Exit1Click);
+    bei(Bahnelemente1, &TForm_Main::Bahnelemente1Click);
     bei(Instrument2, &TForm_Main::Instrument2Click);
     bei(Zehntelsekunden, &TForm_Main::ZehntelsekundenClick);
     bei(AsteroidenSort, &TForm_Main::AsteroidenSortClick);

@@ -22,6 +22,8 @@ class QPushButton;
 class QStatusBar;
 class QTableWidget;
 class QTimer;
+class Bahnelemente_Laden;
+struct Aktualisierungs_Auftrag;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -157,6 +159,14 @@ public:
     QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
         *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
 
+    // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then
+    // downloads with a progress dialog; the download alone starts with
+    // Bahnelemente_Laden_Starten (tests). Fertig: installed, tables reloaded.
+    QAction* Bahnelemente1 = nullptr;
+    void Bahnelemente1Click();
+    void Bahnelemente_Laden_Starten(const Aktualisierungs_Auftrag& auftrag);
+    bool Bahnelemente_Laeuft() const;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -169,6 +179,7 @@ private:
     void Suffix_Tasten(bool sichtbar);
     void Eingabe_Ende();
     void Elemente_Laden(); // start-up: element tables and their brightness
+    void Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const QString& meldung);
     Such_Kontext Kontext() const;
     void Vorschlaege_Einrichten(); // the list and its keys, at window build-up
     void Vorschlaege_Laden();      // the names index, after the element tables
@@ -184,4 +195,5 @@ private:
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
     bool aktiviert_ = false;                // FormActivate has run
+    Bahnelemente_Laden* laden_ = nullptr;   // a running element download
 };

@@ -62,6 +62,12 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             if (a.Daten.empty()) throw std::invalid_argument("--daten braucht einen Ordner");
         } else if (arg == "--zehntel") {
             a.Zehntel = true;
+        } else if (arg == "--aktualisieren") {
+            a.Aktualisieren = true;
+        } else if (arg == "--asteroiden-url") {
+            a.Asteroiden_Url = wert();
+        } else if (arg == "--kometen-url") {
+            a.Kometen_Url = wert();
         } else if (arg == "--help" || arg == "-h") {
             a.Hilfe = true;
         } else if (arg == "--refraktion") {
@@ -74,5 +80,11 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             bezeichnung_da = true;
         }
     }
+    if (!a.Aktualisieren && (!a.Asteroiden_Url.empty() || !a.Kometen_Url.empty()))
+        throw std::invalid_argument(
+            "--asteroiden-url und --kometen-url gehören zu --aktualisieren");
+    if (a.Aktualisieren && (bezeichnung_da || a.JD_UT || a.Zehntel))
+        throw std::invalid_argument("--aktualisieren nimmt nur --asteroiden-url, --kometen-url "
+                                    "und --daten");
     return a;
 }

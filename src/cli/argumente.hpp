@@ -10,9 +10,12 @@ struct Cli_Argumente {
     std::optional<double> JD_UT; // --zeit as a Julian Date (UT); empty: now
     std::string Daten;           // --daten; empty: <Documents>/Stelux/
     bool Zehntel = false;
-    bool Refraktion = false; // --refraktion: altitude, azimuth, air mass, circles refracted
-    std::string Bezeichnung; // empty: only the clock tick
-    bool Hilfe = false;      // --help, -h: print Cli_Hilfe and exit 0
+    bool Refraktion = false;    // --refraktion: altitude, azimuth, air mass, circles refracted
+    std::string Bezeichnung;    // empty: only the clock tick
+    bool Hilfe = false;         // --help, -h: print Cli_Hilfe and exit 0
+    bool Aktualisieren = false; // --aktualisieren: download and install new elements
+    std::string Asteroiden_Url; // --asteroiden-url; empty: remembered or default
+    std::string Kometen_Url;    // --kometen-url
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
@@ -43,4 +46,12 @@ inline constexpr const char* Cli_Hilfe =
     "                    Refraktion gehobenen Ort\n"
     "  --help, -h        diese Hilfe\n"
     "\n"
-    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden, 2 Aufruf- oder Dateifehler.\n";
+    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden, 2 Aufruf- oder Dateifehler.\n"
+    "\n"
+    "stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]\n"
+    "  lädt die aktuellen Bahnelemente (MPCORB.DAT.gz, CometEls.txt) und installiert die\n"
+    "  6000 hellsten Asteroiden und die Kometen als Asteroiden.txt und Kometen.txt im\n"
+    "  Datenordner (die bisherigen bleiben als .bak). Fortschritt auf der Fehlerausgabe.\n"
+    "  --asteroiden-url URL  Adresse von MPCORB.DAT.gz (nur https://)\n"
+    "  --kometen-url URL     Adresse von CometEls.txt (nur https://)\n"
+    "  Ausgang: 0 installiert, 2 Fehler (die bisherigen Dateien bleiben unverändert).\n";

@@ -11,6 +11,7 @@
 #include "catalog/namen_suche.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
+#include "cli/cli_aktualisieren.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/positions_tick.hpp"
 #include "shared/zeilen_leser.hpp"
@@ -55,6 +56,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         aus << Cli_Hilfe;
         return 0;
     }
+    if (arg.Aktualisieren) return Cli_Aktualisieren(arg, fehler);
     try {
         // The PC clock is the instant in the local zone (TZ decides).
         const double jd_ut =

@@ -629,7 +629,8 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->menuBar()->actions()),
               QStringList({"&Datei", "&40cm Schmidt-Kamera", "&Optionen", "-", "&Edit Eigene", "-",
                            "&Hilfe"}));
-    EXPECT_EQ(texte(f->File1->actions()), QStringList({"&Schliessen"}));
+    EXPECT_EQ(texte(f->File1->actions()),
+              QStringList({QString::fromUtf8("Bahnelemente aktualisieren…"), "&Schliessen"}));
     EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
     EXPECT_EQ(texte(f->Option1->actions()),
               QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -70,7 +71,11 @@ TEST(Zahlen, FelderStrengGelesen) {
 
 namespace {
 std::filesystem::path Testdatei(const std::string& inhalt) {
-    const auto pfad = std::filesystem::temp_directory_path() / "stelux_zeilen_test.txt";
+    // One name per process: test programs of several builds run at once.
+    const auto ordner =
+        std::filesystem::temp_directory_path() / ("stelux_test_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(ordner);
+    const auto pfad = ordner / "stelux_zeilen_test.txt";
     std::ofstream(pfad, std::ios::binary) << inhalt;
     return pfad;
 }

@@ -133,85 +133,165 @@ def kometen_aus_kstars(pfad=KOMETEN_JSON):
 
 
 # --- element files the observer downloaded ----------------------------------
+#
+# The rule for choosing the lines, the same as the program's own update:
+#  - data that begin with the gzip signature are decompressed, others are text;
+#  - lines end with LF, CR LF or a lone CR; a line over 64 KiB is a bad line;
+#  - a description block at the top that ends with a line beginning with
+#    "-----" within the first 200 lines is skipped with that line;
+#  - a line that is valid UTF-8 is converted character by character to
+#    Windows-1252, any other line is taken as Windows-1252; characters without
+#    a Windows-1252 code become "?", control characters blanks; trailing
+#    blanks are removed and empty lines skipped;
+#  - a line is valid when every field the program reads converts and lies in
+#    the program's range;
+#  - of the valid lines the `anzahl` with the smallest H are kept; among equal
+#    H the earlier line wins; they are written in the order of the input.
 
-_PACK_ZEICHEN = "123456789ABCDEFGHIJKLMNOPQRSTUV"
+MAX_ZEILE = 64 * 1024
+_REELL = re.compile(r"^\+?-?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$")
+_STEUER = bytes(range(32)) + b"\x7f"
+_STEUER_WEG = bytes.maketrans(_STEUER, b" " * len(_STEUER))
+_TRIM = "".join(chr(i) for i in range(33))
 
 
 def _reell(text, was):
-    t = text.strip()
-    try:
-        if not t:
-            raise ValueError
-        return float(t)
-    except ValueError:
-        raise ValueError(f"{was}: {text.strip()!r} is not a valid floating point value")
+    t = text.strip(_TRIM)
+    if not _REELL.match(t):
+        raise ValueError(f"{was}: {t!r} is not a valid floating point value")
+    return float(t[1:] if t.startswith("+") else t)
 
 
 def _ganz(text, was):
-    t = text.strip()
-    if not t.isdigit():
+    t = text.lstrip(" \t")
+    if not t or not t.isascii() or not t.isdigit():
         raise ValueError(f"{was}: {text.strip()!r} is not a valid integer value")
     return int(t)
 
 
+def _bereich(x, lo, hi, was):
+    if not lo <= x <= hi:
+        raise ValueError(f"{was} {x:g} out of range {lo:g} to {hi:g}")
+    return x
+
+
+def _monatstage(jahr, monat):
+    schalt = jahr % 4 == 0 and jahr % 100 != 0 or jahr % 400 == 0
+    return 29 if monat == 2 and schalt else (31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31)[monat - 1]
+
+
+def _datum(jahr, monat, tag, text):
+    if not 1 <= monat <= 12:
+        raise ValueError(f"month {monat} of date {text!r} out of range 1 to 12")
+    if not 1 <= tag < _monatstage(jahr, monat) + 1:
+        raise ValueError(f"day {tag:g} of date {text!r} out of range")
+
+
+def _packzeichen(c):
+    return int(c) if c in "123456789" else ord(c) - 55
+
+
+def _spalten(z, von, bis):
+    return z[von - 1:bis]
+
+
+_WINKEL = (("M", 27, 35, 0, 360), ("argument of perihelion", 38, 46, 0, 360),
+           ("node", 49, 57, 0, 360), ("inclination", 60, 68, 0, 180), ("e", 71, 79, 0, 100),
+           ("n", 81, 91, 0, 1e3), ("a", 93, 103, 0, 1e6))
+
+
 def asteroid_zeile_pruefen(z):
-    """Checks every field the program parses in an asteroid element line;
-    returns H or raises ValueError naming the field."""
-    if len(z) < 103:
-        raise ValueError("line shorter than 103 columns")
-    h = _reell(z[8:13], "H (cols 9-13)")
-    _reell(z[14:19], "G (cols 15-19)")
-    ep = z[20:25]
-    if (ep[0] not in "IJK" or not ep[1:3].isdigit() or ep[3] not in _PACK_ZEICHEN[:12]
-            or ep[4] not in _PACK_ZEICHEN):
-        raise ValueError(f"epoch (cols 21-25): {ep!r} is not a packed date")
-    for von, bis, was in ((27, 35, "M"), (38, 46, "argument of perihelion"), (49, 57, "node"),
-                          (60, 68, "inclination"), (71, 79, "e"), (81, 91, "n"),
-                          (93, 103, "a")):
-        _reell(z[von - 1:bis], f"{was} (cols {von}-{bis})")
+    """Checks every field the program reads in an asteroid element line, with
+    the program's ranges; returns H or raises ValueError naming the field."""
+    h = _bereich(_reell(_spalten(z, 9, 13), "H (cols 9-13)"), -30, 40, "H")
+    _bereich(_reell(_spalten(z, 15, 19), "G (cols 15-19)"), -2, 2, "G")
+    for was, von, bis, lo, hi in _WINKEL:
+        _bereich(_reell(_spalten(z, von, bis), f"{was} (cols {von}-{bis})"), lo, hi, was)
+    ep = _spalten(z, 21, 25)
+    if len(ep) < 5:
+        raise ValueError(f"epoch (cols 21-25): {ep!r} shorter than 5 characters")
+    if not "A" <= ep[0] <= "Z":
+        raise ValueError(f"epoch (cols 21-25): {ep!r} has no century letter")
+    jahr = (ord(ep[0]) - 55) * 100 + _ganz(ep[1:3], "epoch year (cols 22-23)")
+    _datum(jahr, _packzeichen(ep[3]), _packzeichen(ep[4]), ep)
     return h
 
 
 def komet_zeile_pruefen(z):
-    """Checks every field the program parses in a comet element line;
-    returns H or raises ValueError naming the field."""
-    if len(z) < 100:
-        raise ValueError("line shorter than 100 columns")
-    _ganz(z[14:18], "perihelion year (cols 15-18)")
-    _ganz(z[19:21], "perihelion month (cols 20-21)")
-    for von, bis, was in ((23, 29, "perihelion day"), (31, 39, "q"), (42, 49, "e"),
-                          (52, 59, "argument of perihelion"), (62, 69, "node"),
-                          (72, 79, "inclination"), (92, 95, "H"), (97, 100, "K")):
-        _reell(z[von - 1:bis], f"{was} (cols {von}-{bis})")
-    return _reell(z[91:95], "H")
+    """Checks every field the program reads in a comet element line, with the
+    program's ranges; returns H or raises ValueError naming the field."""
+    if len(z) < 5:
+        raise ValueError("line shorter than 5 characters")
+    jahr = _ganz(_spalten(z, 15, 18), "perihelion year (cols 15-18)")
+    monat = _ganz(_spalten(z, 20, 21), "perihelion month (cols 20-21)")
+    tag = _reell(_spalten(z, 23, 29), "perihelion day (cols 23-29)")
+    _datum(jahr, monat, tag, _spalten(z, 15, 29))
+    for was, von, bis, lo, hi in (("q", 31, 39, 0, 1e4), ("e", 42, 49, 0, 100),
+                                  ("argument of perihelion", 52, 59, 0, 360),
+                                  ("node", 62, 69, 0, 360), ("inclination", 72, 79, 0, 180),
+                                  ("H", 92, 95, -30, 40), ("K", 97, 100, -100, 100)):
+        wert = _bereich(_reell(_spalten(z, von, bis), f"{was} (cols {von}-{bis})"), lo, hi, was)
+        if was == "H":
+            h = wert
+    return h
 
 
-def _zeilen_lesen(pfad):
-    """Lines of a possibly gzipped text file, streamed (the full orbit
-    database is hundreds of megabytes)."""
-    roh = gzip.open(pfad) if pfad.endswith(".gz") else open(pfad, "rb")
+def zeile_wandeln(roh):
+    """One input line (bytes) as Windows-1252 text by the rule above."""
+    try:
+        t = roh.decode("utf-8")
+    except UnicodeDecodeError:
+        t = roh.decode("cp1252", errors="replace")
+    b = t.encode("cp1252", errors="replace").translate(_STEUER_WEG).rstrip(b" ")
+    return b.decode("cp1252")
+
+
+def _roh_zeilen(pfad, stueck=1 << 20):
+    """Raw lines (bytes, without line end) of a file, streamed; a file that
+    begins with the gzip signature is decompressed. LF, CR LF and a lone CR
+    end a line."""
+    trenner = re.compile(b"\r\n|\r|\n")
+    with open(pfad, "rb") as f:
+        gz = f.read(2) == b"\x1f\x8b"
+    roh = gzip.open(pfad) if gz else open(pfad, "rb")
+    rest = b""
     with roh:
-        for z in roh:
-            yield z.decode("cp1252", errors="replace").rstrip("\r\n")
+        while True:
+            teil = roh.read(stueck)
+            if not teil:
+                break
+            daten = rest + teil
+            # A CR at the end may be the first half of a CR LF: decided next time.
+            halten = b"\r" if daten.endswith(b"\r") else b""
+            teile = trenner.split(daten[:len(daten) - len(halten)])
+            rest = teile.pop() + halten
+            yield from teile
+    if rest:
+        teile = trenner.split(rest)
+        if len(teile) > 1 and teile[-1] == b"":
+            teile.pop()
+        yield from teile
 
 
 KOPF_HOECHSTENS = 200   # lines searched for the end of a description block
 
 
 def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
-    """Reads a downloaded element file (art "asteroiden" or "kometen"),
-    skips a leading description block that ends with a line of dashes and
-    blank lines, reports each malformed line with its line number and keeps
-    the `anzahl` brightest valid lines (smallest H) in file order.
+    """Reads a downloaded element file (art "asteroiden" or "kometen") by
+    the rule above, reports each bad line with its line number and keeps the
+    `anzahl` brightest valid lines in file order.
     Returns (lines, messages, valid line count)."""
     pruefen = asteroid_zeile_pruefen if art == "asteroiden" else komet_zeile_pruefen
     auswahl, meldungen, gueltig = [], [], 0
     vorlauf, im_vorlauf = [], True
 
-    def nehmen(nr, z):
+    def nehmen(nr, roh):
         nonlocal gueltig
-        z = z.rstrip()
-        if not z.strip():
+        if len(roh) > MAX_ZEILE:
+            meldungen.append(f"{pfad}, line {nr}: line longer than 64 KiB")
+            return
+        z = zeile_wandeln(roh)
+        if not z:
             return
         try:
             h = pruefen(z)
@@ -219,19 +299,19 @@ def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
             meldungen.append(f"{pfad}, line {nr}: {e}")
             return
         gueltig += 1
-        # Keep the brightest: a max-heap on H of at most `anzahl` lines.
+        # Keep the brightest: a max-heap on (H, line number) of at most `anzahl` lines.
         eintrag = (-h, -nr, z)
         if len(auswahl) < anzahl:
             heapq.heappush(auswahl, eintrag)
         elif eintrag > auswahl[0]:
             heapq.heapreplace(auswahl, eintrag)
 
-    for nr, z in enumerate(_zeilen_lesen(pfad), 1):
+    for nr, roh in enumerate(_roh_zeilen(pfad), 1):
         if im_vorlauf:
-            if z.startswith("-----"):
+            if len(roh) <= MAX_ZEILE and roh.startswith(b"-----"):
                 vorlauf, im_vorlauf = [], False
                 continue
-            vorlauf.append((nr, z))
+            vorlauf.append((nr, roh))
             if nr < KOPF_HOECHSTENS:
                 continue
             im_vorlauf = False
@@ -239,7 +319,7 @@ def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
                 nehmen(*v)
             vorlauf = []
             continue
-        nehmen(nr, z)
+        nehmen(nr, roh)
     for v in vorlauf:
         nehmen(*v)
     auswahl.sort(key=lambda e: -e[1])

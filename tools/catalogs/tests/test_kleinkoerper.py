@@ -116,6 +116,28 @@ class Heruntergeladen(unittest.TestCase):
         self.assertEqual(fehlt, 2)
         self.assertIn("File not found:", fehler.getvalue())
 
+    def test_every_line_end_at_every_piece_size(self):
+        faelle = [(b"eins\r\nzwei\n\r\nletzte", [b"eins", b"zwei", b"", b"letzte"]),
+                  (b"a\rb\rc\r", [b"a", b"b", b"c"]),
+                  (b"a\r\rb", [b"a", b"", b"b"]),
+                  (b"a\n\r", [b"a", b""]),
+                  (b"", [])]
+        with tempfile.TemporaryDirectory() as d:
+            p = os.path.join(d, "e.txt")
+            for inhalt, zeilen in faelle:
+                with open(p, "wb") as f:
+                    f.write(inhalt)
+                for stueck in (1, 2, 3, 100):
+                    self.assertEqual(list(kleinkoerper._roh_zeilen(p, stueck)), zeilen,
+                                     (inhalt, stueck))
+
+    def test_names_in_utf8_become_windows_1252(self):
+        for roh, text in ((b"Tsuchinshan\xe2\x80\x93ATLAS", "Tsuchinshan\u2013ATLAS"),
+                          (b"\xc5\x81\xc3\xb3d\xc5\xba", "?\u00f3d?"),
+                          (b"M\xfcller\t  ", "M\u00fcller"),
+                          (b"A\x81B", "A?B")):
+            self.assertEqual(kleinkoerper.zeile_wandeln(roh), text)
+
     def test_missing_package_is_named_with_its_install_command(self):
         self.assertEqual(katalog_bauen.fehlende_pakete(["stelux-gibt-es-nicht"]),
                          ["stelux-gibt-es-nicht"])

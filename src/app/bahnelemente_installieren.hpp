@@ -1,0 +1,16 @@
+#pragma once
+// Installs new element files in the data folder: both written completely to
+// temporary files beside the old ones first, then the old files kept once as
+// "<name>.bak" and replaced. On any failure (full disk, read-only folder) the
+// old files stay byte for byte and nothing new is left behind.
+#include <string>
+
+// Writes `asteroiden` to Asteroiden.txt and `kometen` to Kometen.txt in
+// `ordner` (the files' bytes). Throws Ein_Ausgabe_Fehler naming the file and
+// the reason, ending with the note that the old files are unchanged.
+void Bahnelemente_Installieren(const std::string& ordner, const std::string& asteroiden,
+                               const std::string& kometen);
+
+// Checks that `ordner` exists and may be written (before a long download);
+// throws Ein_Ausgabe_Fehler as above otherwise.
+void Datenordner_Pruefen(const std::string& ordner);

@@ -1,0 +1,111 @@
+#pragma once
+// Choosing the element lines to install from a downloaded element list: the
+// asteroid orbit database export (gzip) or the comet element list (plain
+// text), fed piece by piece as they arrive, never held whole in memory.
+//
+// The rule (the catalogue converter applies the same one):
+//  - data that begin with the gzip signature are decompressed, others are text;
+//  - lines end with LF, CR LF or a lone CR; a line over 64 KiB is a bad line;
+//  - a description block at the top that ends with a line beginning with
+//    "-----" within the first 200 lines is skipped with that line;
+//  - a line that is valid UTF-8 is converted character by character to
+//    Windows-1252, any other line is taken as Windows-1252; characters without
+//    a Windows-1252 code become '?', control characters blanks; trailing
+//    blanks are removed and empty lines skipped;
+//  - a line is valid when the program's own element-line reader accepts it;
+//  - of the valid lines the `Anzahl` with the smallest H are kept; among equal
+//    H the earlier line wins; they are installed in the order of the input.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shared/element_typen.hpp"
+
+enum class Element_Art { Asteroiden, Kometen };
+
+// A download that cannot become an element file; the text is for the observer.
+struct Aktualisierungs_Fehler : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Strom_Grenzen {
+    std::size_t Anzahl = Tabellen_Kapazitaet; // lines kept
+    // Bytes of text (after decompression) at most: a stream that decompresses
+    // without end stops here.
+    std::uint64_t Max_Text = 0; // 0: 2 GiB for asteroids, 256 MiB for comets
+};
+
+struct Element_Auswahl {
+    std::vector<std::string> Zeilen; // Windows-1252, input order, without line end
+    std::int64_t Zeilen_Gelesen = 0; // lines of the input, header included
+    std::int64_t Gueltig = 0;
+    std::int64_t Fehlerhaft = 0;
+    std::string Erste_Meldung; // the first bad line's error, with its line number
+    std::string Epoche;        // most frequent epoch of the kept lines, "YYYY-MM-DD"
+};
+
+class Element_Strom {
+public:
+    // `quelle` names the download in messages (e.g. "MPCORB.DAT.gz"). Data
+    // that begin with the gzip signature are decompressed, others read as text.
+    Element_Strom(Element_Art art, std::string quelle, Strom_Grenzen grenzen = {});
+    ~Element_Strom();
+    Element_Strom(const Element_Strom&) = delete;
+    Element_Strom& operator=(const Element_Strom&) = delete;
+
+    // The next piece of the download. Throws Aktualisierungs_Fehler for an
+    // HTML page, a damaged gzip stream or text beyond the size limit.
+    void Daten(std::string_view stueck);
+
+    // The end of the download: the kept lines. Throws Aktualisierungs_Fehler
+    // for a gzip stream cut short or an input without a valid line.
+    Element_Auswahl Ende();
+
+    std::uint64_t Bytes() const { return bytes_; }     // received
+    std::int64_t Zeilen() const { return zeilen_; }    // lines split so far
+    std::uint64_t Text_Bytes() const { return text_; } // after decompression
+
+private:
+    struct Gzip;
+    void Verarbeiten(std::string_view stueck);
+    void Text(const char* p, std::size_t n);
+    void Zeile_Fertig();
+    void Nehmen(std::int64_t nummer, std::string_view roh, bool zu_lang);
+    void Anfang_Pruefen(std::string_view text);
+
+    Element_Art art_;
+    bool gzip_ = false;
+    std::string quelle_;
+    Strom_Grenzen grenzen_;
+    std::unique_ptr<Gzip> z_;
+    bool anfang_geprueft_ = false;
+    std::string kopf_; // first bytes, until the kind of data is known
+    std::uint64_t bytes_ = 0, text_ = 0;
+    std::int64_t zeilen_ = 0;
+    std::string zeile_;
+    bool zu_lang_ = false, nach_cr_ = false;
+    struct Vorlauf_Zeile {
+        std::int64_t Nummer;
+        bool Zu_Lang;
+        std::string Roh;
+    };
+    bool im_vorlauf_ = true;
+    std::vector<Vorlauf_Zeile> vorlauf_;
+    struct Eintrag {
+        double H;
+        std::int64_t Nummer;
+        std::string Zeile;
+    };
+    std::vector<Eintrag> auswahl_; // heap, the worst kept line on top
+    Element_Auswahl ergebnis_;
+};
+
+// One input line converted to Windows-1252 as the rule says (UTF-8 if valid,
+// control characters blank, trailing blanks removed).
+std::string Element_Zeile_Wandeln(std::string_view roh);
+
+// The installed file's text: the lines with CR LF.
+std::string Element_Datei_Text(const std::vector<std::string>& zeilen);

@@ -1,0 +1,358 @@
+// The element update against an HTTP server on 127.0.0.1 run by the test.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <zlib.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+
+#include "app/bahnelemente_laden.hpp"
+#include "app/stelux_unit_main.hpp"
+#include "hilfen.hpp"
+#include "shared/stelux_unit_variables.hpp"
+#include "shared/text.hpp"
+
+namespace {
+struct Antwort {
+    int status = 200;
+    QByteArray koerper;
+    bool haengen = false; // sends half the body, then nothing more
+};
+
+// One response per path; HTTP/1.1 with Content-Length, one request per connection.
+class Test_Server {
+public:
+    std::map<QString, Antwort> pfade;
+    Test_Server() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] { Anfrage(s); });
+                QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+            }
+        });
+    }
+    QString Url(const QString& pfad) const {
+        return QString("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(pfad);
+    }
+
+private:
+    void Anfrage(QTcpSocket* s) {
+        QByteArray& puffer = eingang_[s];
+        puffer += s->readAll();
+        if (!puffer.contains("\r\n\r\n")) return;
+        const QString pfad = QString::fromLatin1(puffer.split(' ').value(1));
+        eingang_.erase(s);
+        const auto it = pfade.find(pfad);
+        const Antwort a = it != pfade.end() ? it->second : Antwort{404, "<html>fehlt</html>"};
+        s->write(QString("HTTP/1.1 %1 %2\r\nContent-Length: %3\r\nConnection: close\r\n\r\n")
+                     .arg(a.status)
+                     .arg(a.status == 200 ? "OK" : "Not Found")
+                     .arg(a.koerper.size())
+                     .toLatin1());
+        if (a.haengen) {
+            s->write(a.koerper.left(a.koerper.size() / 2));
+            return;
+        }
+        s->write(a.koerper);
+        s->disconnectFromHost();
+    }
+    QTcpServer server_;
+    std::map<QTcpSocket*, QByteArray> eingang_;
+};
+
+std::string Gzip(const std::string& text) {
+    z_stream s{};
+    deflateInit2(&s, 6, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    std::string aus(deflateBound(&s, text.size()) + 64, '\0');
+    s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    s.avail_in = static_cast<uInt>(text.size());
+    s.next_out = reinterpret_cast<Bytef*>(aus.data());
+    s.avail_out = static_cast<uInt>(aus.size());
+    deflate(&s, Z_FINISH);
+    aus.resize(s.total_out);
+    deflateEnd(&s);
+    return aus;
+}
+
+std::vector<std::string> Gzip_Zeilen(const std::string& pfad) {
+    gzFile f = gzopen(pfad.c_str(), "rb");
+    std::vector<std::string> zeilen;
+    char puffer[4096];
+    while (f && gzgets(f, puffer, sizeof puffer)) {
+        std::string z(puffer);
+        while (!z.empty() && (z.back() == '\n' || z.back() == '\r')) z.pop_back();
+        zeilen.push_back(z);
+    }
+    if (f) gzclose(f);
+    return zeilen;
+}
+
+// The asteroid download: a description block, 1500 real lines five times
+// (the copies renumbered, so H ties abound), damaged lines between them;
+// Ceres's first line with a new mean anomaly.
+std::string Mpcorb_Text() {
+    const auto echt = Gzip_Zeilen(STELUX_TEST_DATEN "/orbits/mpcorb_auszug.txt.gz");
+    std::string text = "MINOR PLANET CENTER ORBIT DATABASE (MPCORB)\r\n\r\nDes'n     H     G   "
+                       "Epoch     M\r\n" +
+                       std::string(160, '-') + "\r\n";
+    int nummer = 0;
+    for (int kopie = 0; kopie < 5; ++kopie)
+        for (std::string z : echt) {
+            if (kopie > 0) z.replace(0, 7, "X" + std::to_string(100000 + ++nummer));
+            if (kopie == 0 && z.compare(0, 5, "00001") == 0) z.replace(26, 9, "100.00000");
+            text += z + "\r\n";
+        }
+    text += std::string(100000, 'x') + "\r\n";
+    text += "00099   xx.xx  0.15 K2289 334.32717\r\n";
+    text += echt[3].substr(0, 59) + "200.00000" + echt[3].substr(68) + "\r\n";
+    return text;
+}
+
+std::string Kometen_Text() {
+    std::string text;
+    std::ifstream f(STELUX_TEST_DATEN "/orbits/pyephem_kometen.txt", std::ios::binary);
+    for (std::string z; std::getline(f, z);) text += z + "\n";
+    const std::string neu =
+        "    CK31Z090  2031 05 20.3424  0.978259  0.905547  172.4773  235.4155  "
+        "162.4857  20260101   8.0  4.0  ";
+    text += neu + "C/2031 Z9 (Neuer Test)" + std::string(34, ' ') + " MPEC 2031\n";
+    // UTF-8 name: L with stroke has no Windows-1252 code, o acute and the dash do.
+    text += neu +
+            "C/2031 Z8 (\xC5\x81\xC3\xB3"
+            "d\xC5\xBA\xE2\x80\x93"
+            "Test)" +
+            std::string(38, ' ') + " MPEC 2031\n";
+    text += "kein Komet\n";
+    return text;
+}
+
+// Both element files of a folder, byte for byte, and what else lies there.
+struct Stand {
+    std::string asteroiden, kometen;
+    std::vector<std::string> dateien;
+    bool operator==(const Stand&) const = default;
+};
+Stand Stand_Von(const Test_Ordner& o) {
+    Stand s{Datei_Lesen(o.Datei("Asteroiden.txt")), Datei_Lesen(o.Datei("Kometen.txt")), {}};
+    for (const auto& e : std::filesystem::directory_iterator(o.pfad))
+        s.dateien.push_back(e.path().filename().string());
+    std::sort(s.dateien.begin(), s.dateien.end());
+    return s;
+}
+
+struct Daten {
+    std::string mpcorb_gz = Gzip(Mpcorb_Text());
+    std::string kometen = Kometen_Text();
+};
+const Daten& Eingabe() {
+    static const Daten d;
+    return d;
+}
+
+Aktualisierungs_Auftrag Auftrag(const Test_Server& s, const Test_Ordner& o) {
+    Aktualisierungs_Auftrag a;
+    a.Asteroiden_Url = s.Url("/MPCORB.DAT.gz").toStdString();
+    a.Kometen_Url = s.Url("/CometEls.txt").toStdString();
+    a.Ordner = o.pfad;
+    a.Stillstand_ms = 5000;
+    return a;
+}
+
+void Bedienen(Test_Server& s) {
+    s.pfade["/MPCORB.DAT.gz"] = {200, QByteArray::fromStdString(Eingabe().mpcorb_gz)};
+    s.pfade["/CometEls.txt"] = {200, QByteArray::fromStdString(Eingabe().kometen)};
+}
+} // namespace
+
+// The window installs the new elements and shows them without a restart; the
+// files are those the catalogue converter makes from the same downloads.
+TEST(Bahnelemente, FensterLaedtInstalliertUndZeigtNeueKoerper) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    Test_Server server;
+    Bedienen(server);
+    const Stand alt = Stand_Von(o);
+    auto f = std::make_unique<TForm_Main>();
+    f->Edit_Objekt->setText("ACeres");
+    f->Button_EnterClick();
+    ASSERT_TRUE(Objekt_Gueltig);
+    r.meldungen.clear(); // the lookup's note on the missing names file of the test folder
+    f->Bahnelemente_Laden_Starten(Auftrag(server, o));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Bahnelemente_Laeuft(); }, 60000));
+    ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 0) << r.meldungen[0].text.toStdString();
+    ASSERT_EQ(r.Anzahl(Meldungsart::Hinweis), 1);
+    const QString bericht = r.meldungen[0].text;
+    EXPECT_TRUE(bericht.contains("Asteroiden: 6000 installiert (von 7500 "))
+        << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("3 fehlerhafte")) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("Epoche 2022-08-09")) << bericht.toStdString();
+    EXPECT_EQ(Datei_Lesen(o.Datei("Asteroiden.txt.bak")), alt.asteroiden);
+    EXPECT_EQ(Datei_Lesen(o.Datei("Kometen.txt.bak")), alt.kometen);
+
+    // The converter from the source tree, on the same two downloads.
+    QTemporaryDir quelle;
+    Datei_Schreiben(quelle.filePath("MPCORB.DAT.gz").toStdString(), Eingabe().mpcorb_gz);
+    Datei_Schreiben(quelle.filePath("CometEls.txt").toStdString(), Eingabe().kometen);
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start("/usr/bin/python3",
+            {STELUX_TEST_DATEN "/../../tools/catalogs/katalog_bauen.py", "--ziel",
+             quelle.filePath("ziel"), "--nur-elemente", "--asteroiden",
+             quelle.filePath("MPCORB.DAT.gz"), "--kometen", quelle.filePath("CometEls.txt")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    for (const char* name : {"Asteroiden.txt", "Kometen.txt"})
+        EXPECT_EQ(Datei_Lesen(o.Datei(name)),
+                  Datei_Lesen(quelle.filePath(QString("ziel/") + name).toStdString()))
+            << name;
+
+    // The running window: tables, the selected body, a new comet, its UTF-8 name.
+    EXPECT_EQ(Anzahl_Asteroiden, 6000);
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_DOUBLE_EQ(Asteroid_Aktuell.M, 100.0);
+    f->Edit_Objekt->setText("KNeuer Test");
+    f->Button_EnterClick();
+    EXPECT_TRUE(Objekt_Gueltig);
+    EXPECT_NE(Datei_Lesen(o.Datei("Kometen.txt"))
+                  .find("C/2031 Z8 (?\xF3"
+                        "d?\x96Test)"),
+              std::string::npos);
+    f->close();
+}
+
+// Every fault leaves both old files byte for byte, no stray file, and a message.
+TEST(Bahnelemente, FehlerLassenDieAltenDateien) {
+    Test_Ordner o;
+    Test_Server server;
+    Bedienen(server);
+    const std::string gz = Eingabe().mpcorb_gz;
+    server.pfade["/halb.gz"] = {200, QByteArray::fromStdString(gz.substr(0, gz.size() / 2))};
+    server.pfade["/haengt.gz"] = {200, QByteArray::fromStdString(gz), true};
+    server.pfade["/seite.gz"] = {200, "<!DOCTYPE html><html><body>Wartung</body></html>"};
+    server.pfade["/unsinn.txt"] = {200, "kein Komet\nauch keiner\n"};
+    server.pfade["/bombe.gz"] = {200, QByteArray::fromStdString(Gzip(std::string(8 << 20, ' ')))};
+    QTcpServer zu;
+    zu.listen(QHostAddress::LocalHost, 0);
+    const QString abgelehnt = QString("http://127.0.0.1:%1/MPCORB.DAT.gz").arg(zu.serverPort());
+    zu.close();
+    enum class Lage { Normal, Schreibgeschuetzt, Platte_Voll };
+    struct Fall {
+        const char* was;
+        QString asteroiden, kometen;
+        Lage lage;
+        const char* meldung;
+    } faelle[] = {
+        {"404", server.Url("/fehlt.gz"), {}, Lage::Normal, "404"},
+        {"abgelehnt", abgelehnt, {}, Lage::Normal, "abgelehnt"},
+        {"Stillstand", server.Url("/haengt.gz"), {}, Lage::Normal, "keine Daten mehr"},
+        {"abgeschnitten", server.Url("/halb.gz"), {}, Lage::Normal, "endet mitten"},
+        {"keine gültige Zeile", {}, server.Url("/unsinn.txt"), Lage::Normal, "keine gültige Zeile"},
+        {"HTML", server.Url("/seite.gz"), {}, Lage::Normal, "HTML"},
+        {"gzip-Bombe", server.Url("/bombe.gz"), {}, Lage::Normal, "MiB Text"},
+        {"ohne https",
+         "http://minorplanetcenter.net/iau/MPCORB/MPCORB.DAT.gz",
+         {},
+         Lage::Normal,
+         "https://"},
+        {"schreibgeschützt", {}, {}, Lage::Schreibgeschuetzt, "schreibgeschützt"},
+        {"Platte voll", {}, {}, Lage::Platte_Voll, "kann nicht geschrieben werden"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        Aktualisierungs_Auftrag a = Auftrag(server, o);
+        if (!f.asteroiden.isEmpty()) a.Asteroiden_Url = f.asteroiden.toStdString();
+        if (!f.kometen.isEmpty()) a.Kometen_Url = f.kometen.toStdString();
+        a.Stillstand_ms = 500;
+        a.Grenzen.Max_Text = 4 << 20;
+        const Stand vorher = Stand_Von(o);
+        namespace fs = std::filesystem;
+        rlimit grenze{};
+        getrlimit(RLIMIT_FSIZE, &grenze);
+        const auto signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
+        if (f.lage == Lage::Schreibgeschuetzt)
+            fs::permissions(
+                o.pfad, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                fs::perm_options::remove);
+        std::string meldung;
+        try {
+            if (f.lage == Lage::Platte_Voll) {
+                // A file cannot grow beyond 100 kB: the first write fails.
+                rlimit knapp = grenze;
+                knapp.rlim_cur = 100000;
+                setrlimit(RLIMIT_FSIZE, &knapp);
+            }
+            Bahnelemente_Aktualisieren(a, {});
+        } catch (const std::exception& e) {
+            meldung = e.what();
+        }
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        std::signal(SIGXFSZ, signal_vorher);
+        fs::permissions(o.pfad, fs::perms::owner_write, fs::perm_options::add);
+        EXPECT_NE(meldung.find(f.meldung), std::string::npos) << meldung;
+        EXPECT_TRUE(Stand_Von(o) == vorher);
+    }
+}
+
+// Cancel in the middle of the download: nothing changes.
+TEST(Bahnelemente, AbbrechenImFenster) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    Test_Server server;
+    Bedienen(server);
+    server.pfade["/MPCORB.DAT.gz"].haengen = true;
+    const Stand vorher = Stand_Von(o);
+    auto f = std::make_unique<TForm_Main>();
+    f->Bahnelemente_Laden_Starten(Auftrag(server, o));
+    QProgressDialog* dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            dialog = f->findChild<QProgressDialog*>("Bahnelemente_Fortschritt");
+            return dialog && dialog->labelText().contains("Zeilen");
+        },
+        20000));
+    QPushButton* abbrechen = dialog->findChild<QPushButton*>();
+    ASSERT_TRUE(abbrechen);
+    abbrechen->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Bahnelemente_Laeuft(); }, 5000));
+    ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
+    EXPECT_TRUE(r.meldungen[0].text.contains("Abgebrochen"));
+    EXPECT_TRUE(Stand_Von(o) == vorher);
+    EXPECT_EQ(Anzahl_Asteroiden, 3);
+    f->close();
+}
+
+// stelux-cli --aktualisieren: progress on standard error, exit 0 or 2.
+TEST(Bahnelemente, Kommandozeile) {
+    Test_Ordner o;
+    Test_Server server;
+    Bedienen(server);
+    const Stand vorher = Stand_Von(o);
+    const auto lauf = [&](const QString& asteroiden_url) {
+        QProcess p;
+        p.start(STELUX_BINAER_ORDNER "/stelux-cli",
+                {"--aktualisieren", "--asteroiden-url", asteroiden_url, "--kometen-url",
+                 server.Url("/CometEls.txt"), "--daten", QString::fromStdString(o.pfad)});
+        // The server lives in this thread: keep its events running.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 60000));
+        return std::make_pair(p.exitCode(), QString::fromUtf8(p.readAllStandardError()));
+    };
+    const auto [rc_fehler, text_fehler] = lauf(server.Url("/fehlt.gz"));
+    EXPECT_EQ(rc_fehler, 2);
+    EXPECT_TRUE(text_fehler.contains("404")) << text_fehler.toStdString();
+    EXPECT_TRUE(Stand_Von(o) == vorher);
+    const auto [rc, text] = lauf(server.Url("/MPCORB.DAT.gz"));
+    EXPECT_EQ(rc, 0) << text.toStdString();
+    EXPECT_TRUE(text.contains("Asteroiden: 6000 installiert")) << text.toStdString();
+    EXPECT_EQ(Datei_Lesen(o.Datei("Asteroiden.txt.bak")), vorher.asteroiden);
+}
