@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -371,6 +372,9 @@ void TForm_Main::Menue_Aufbauen() {
     KometenSort = Option1->addAction("Kometen nach Helligkeit sortieren");
     KometenSort->setObjectName("KometenSort");
     KometenSort->setCheckable(true);
+    Aufsuchkarte1 = Option1->addAction("&Aufsuchkarte");
+    Aufsuchkarte1->setObjectName("Aufsuchkarte1");
+    Aufsuchkarte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
     Eigene1 = leiste->addAction("&Edit Eigene");
@@ -397,6 +401,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Zehntelsekunden, &TForm_Main::ZehntelsekundenClick);
     bei(AsteroidenSort, &TForm_Main::AsteroidenSortClick);
     bei(KometenSort, &TForm_Main::KometenSortClick);
+    bei(Aufsuchkarte1, &TForm_Main::Aufsuchkarte1Click);
     bei(Eigene1, &TForm_Main::Eigene1Click);
     bei(Handbuch1, &TForm_Main::Handbuch1Click);
     bei(SystemInformation1, &TForm_Main::SystemInformation1Click);

@@ -19,6 +19,7 @@ class QPushButton;
 class QStatusBar;
 class QTableWidget;
 class QTimer;
+class TForm_Karte;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -98,6 +99,7 @@ public:
     void ComboChange();
     void AsteroidenSortClick();
     void KometenSortClick();
+    void Aufsuchkarte1Click(); // opens the finder chart window
     void Handbuch1Click();
     void Eigene1Click();
     void SystemInformation1Click();
@@ -144,6 +146,8 @@ public:
     QMenu *File1, *Instrument1, *Option1, *Hilfe1;
     QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
         *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
+    QAction* Aufsuchkarte1;
+    TForm_Karte* Form_Karte = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

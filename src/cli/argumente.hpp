@@ -11,6 +11,9 @@ struct Cli_Argumente {
     bool Zehntel = false;
     std::string Bezeichnung; // empty: only the clock tick
     bool Hilfe = false;      // --help, -h: print Cli_Hilfe and exit 0
+    std::string Karte;       // --karte: finder chart file (.png, .pdf); empty: none
+    double Feld = 5;         // --feld: chart field in degrees, 0 < Feld <= 90
+    std::string Schema;      // --schema: bildschirm, druck, nacht; empty: by file type
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
@@ -35,6 +38,12 @@ inline constexpr const char* Cli_Hilfe =
     "  --daten DIR       Datenordner mit Stelux_Parameter.txt, Asteroiden.txt, Kometen.txt\n"
     "                    und Eigene_Objekte.txt statt <Dokumente>/Stelux/\n"
     "  --zehntel         Uhrzeiten mit Zehntelsekunden\n"
+    "  --karte DATEI     schreibt die Aufsuchkarte des Objekts als PNG (800 x 800 Pixel)\n"
+    "                    oder, wenn DATEI auf .pdf endet, als PDF (800 x 800 Punkt)\n"
+    "  --feld GRAD       Feld der Karte in Grad, über 0 bis 90 (ohne: 5)\n"
+    "  --schema ART      Farben der Karte: bildschirm (weiß auf schwarz), druck (schwarz\n"
+    "                    auf weiß), nacht (rot auf schwarz); ohne: PNG bildschirm, PDF druck\n"
     "  --help, -h        diese Hilfe\n"
     "\n"
-    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden, 2 Aufruf- oder Dateifehler.\n";
+    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden (keine Karte geschrieben),\n"
+    "2 Aufruf- oder Dateifehler.\n";

@@ -634,8 +634,8 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
     EXPECT_EQ(texte(f->Option1->actions()),
               QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
-                           "Kometen nach Helligkeit sortieren"}));
-    for (QAction* a : f->Option1->actions()) {
+                           "Kometen nach Helligkeit sortieren", "&Aufsuchkarte"}));
+    for (QAction* a : {f->Zehntelsekunden, f->AsteroidenSort, f->KometenSort}) {
         EXPECT_TRUE(a->isCheckable());
         EXPECT_FALSE(a->isChecked());
     }

@@ -1,0 +1,30 @@
+#pragma once
+// Options of the window remembered from one run to the next. They live in a
+// settings file of their own (QSettings, INI format, the user's configuration
+// folder), never in the parameter file.
+#include <string>
+
+// The settings file; empty: the user's (~/.config/Stelux/stelux.ini). Tests
+// set a file in their own folder.
+extern std::string Einstellungen_Datei;
+
+// Keys of the options.
+inline constexpr const char* Einstellung_Refraktion = "Optionen/Refraktion";
+
+// A switch; `vorgabe` when it was never stored or cannot be read.
+bool Einstellung_Lesen(const char* schluessel, bool vorgabe);
+void Einstellung_Schreiben(const char* schluessel, bool wert);
+
+// Finder chart: field diameters of the instruments (degrees), zoom (degrees),
+// mirror image, rotation (degrees) and colours (0 screen, 1 print, 2 night).
+inline constexpr const char* Einstellung_Karte_Feld_Cassegrain = "Aufsuchkarte/Feld_Cassegrain";
+inline constexpr const char* Einstellung_Karte_Feld_Schmidt = "Aufsuchkarte/Feld_Schmidt";
+inline constexpr const char* Einstellung_Karte_Feld = "Aufsuchkarte/Feld";
+inline constexpr const char* Einstellung_Karte_Spiegel = "Aufsuchkarte/Spiegel";
+inline constexpr const char* Einstellung_Karte_Drehung = "Aufsuchkarte/Drehung";
+inline constexpr const char* Einstellung_Karte_Schema = "Aufsuchkarte/Schema";
+
+// A number; `vorgabe` when it was never stored, is no number or lies outside
+// [min, max].
+double Einstellung_Zahl_Lesen(const char* schluessel, double vorgabe, double min, double max);
+void Einstellung_Zahl_Schreiben(const char* schluessel, double wert);
