@@ -5,7 +5,9 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/einstellungen.hpp"
 #include "shared/fehler.hpp"
@@ -36,12 +38,60 @@ Farben Farben_Von(Karten_Schema s) {
     }
 }
 
+// Labels that must not cover each other: each takes the first free place of
+// four around its point, or is left out.
+class Beschriftung {
+public:
+    Beschriftung(QPainter& p, double s) : p_(p), s_(s) {}
+    // `abstand`: pixels from the point to the text. `immer`: drawn even if covered.
+    void Setzen(const std::string& text, double x, double y, double abstand, bool immer = false) {
+        if (text.empty()) return;
+        const QString t = QString::fromStdString(text);
+        const QRectF g = p_.fontMetrics().boundingRect(t);
+        const double a = abstand + 2 * s_, w = g.width() + 2, h = g.height();
+        const QRectF plaetze[4] = {QRectF(x + a, y - a - h, w, h), QRectF(x + a, y + a, w, h),
+                                   QRectF(x - a - w, y - a - h, w, h),
+                                   QRectF(x - a - w, y + a, w, h)};
+        for (const QRectF& r : plaetze) {
+            if (Frei(r)) return Zeichnen(t, r);
+        }
+        if (immer) Zeichnen(t, plaetze[0]);
+    }
+    // An area kept free of labels (a star's disc, the margin texts).
+    void Belegen(const QRectF& r) { belegt_.push_back(r); }
+
+private:
+    bool Frei(const QRectF& r) const {
+        for (const QRectF& b : belegt_)
+            if (b.intersects(r)) return false;
+        return true;
+    }
+    void Zeichnen(const QString& t, const QRectF& r) {
+        belegt_.push_back(r);
+        p_.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, t);
+    }
+    QPainter& p_;
+    double s_;
+    std::vector<QRectF> belegt_;
+};
+
 void Symbol(QPainter& p, const Karten_Objekt& o) {
     const QPointF m(o.x, o.y);
     const double r = o.Radius;
     switch (o.Art) {
     case Symbol_Art::Galaxie:
-        p.drawEllipse(m, r, 0.5 * r);
+        // The catalogue gives no position angle: a large galaxy is shown by
+        // its extent as a circle, a small one by the usual elongated mark.
+        if (r > 12) {
+            QPen stift = p.pen();
+            stift.setStyle(Qt::DashLine);
+            p.save();
+            p.setPen(stift);
+            p.drawEllipse(m, r, r);
+            p.restore();
+        } else {
+            p.drawEllipse(m, r, 0.5 * r);
+        }
         break;
     case Symbol_Art::Offener_Haufen: {
         QPen stift = p.pen();
@@ -89,13 +139,14 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
     p.setFont(schrift);
 
     // Fields of view and the centre cross.
+    Beschriftung texte(p, s);
+    texte.Belegen(QRectF(0, 0, 420 * s, (46 + 16 * k.Hinweise.size()) * s));        // title block
+    texte.Belegen(QRectF(0, k.Hoehe - 40 * s, 240 * s, 40 * s));                    // scale bar
+    texte.Belegen(QRectF(k.Breite - 100 * s, k.Hoehe - 100 * s, 100 * s, 100 * s)); // N, O
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(f.Kreis, 1.2 * s));
-    for (const Karten_Kreis& c : k.Kreise) {
+    for (const Karten_Kreis& c : k.Kreise)
         p.drawEllipse(QPointF(k.Mitte_x, k.Mitte_y), c.Radius, c.Radius);
-        p.drawText(QPointF(k.Mitte_x + 0.72 * c.Radius + 3 * s, k.Mitte_y - 0.72 * c.Radius),
-                   QString::fromStdString(c.Name));
-    }
     const double kreuz = 6 * s;
     p.drawLine(QPointF(k.Mitte_x - 2 * kreuz, k.Mitte_y), QPointF(k.Mitte_x - kreuz, k.Mitte_y));
     p.drawLine(QPointF(k.Mitte_x + kreuz, k.Mitte_y), QPointF(k.Mitte_x + 2 * kreuz, k.Mitte_y));
@@ -104,24 +155,18 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
 
     // Deep-sky objects.
     p.setPen(QPen(f.Objekt, 1.0 * s));
-    for (const Karten_Objekt& o : k.Objekte) {
-        Symbol(p, o);
-        p.drawText(QPointF(o.x + o.Radius * 0.75 + 2 * s, o.y + o.Radius * 0.75 + 10 * s),
-                   QString::fromStdString(o.Name));
-    }
+    for (const Karten_Objekt& o : k.Objekte) Symbol(p, o);
 
-    // Stars: a disc in the background colour around each keeps close pairs apart.
+    // Stars: a rim in the background colour keeps close pairs apart.
     p.setPen(QPen(f.Grund, 0.8 * s));
     p.setBrush(f.Stern);
-    for (const Karten_Stern& st : k.Sterne)
+    for (const Karten_Stern& st : k.Sterne) {
         p.drawEllipse(QPointF(st.x, st.y), st.Radius, st.Radius);
-    p.setPen(f.Schrift);
-    for (const Karten_Stern& st : k.Sterne)
-        if (!st.Name.empty())
-            p.drawText(QPointF(st.x + st.Radius + 2 * s, st.y - st.Radius - 1 * s),
-                       QString::fromStdString(st.Name));
+        if (st.Radius > 2 * s)
+            texte.Belegen(QRectF(st.x - st.Radius, st.y - st.Radius, 2 * st.Radius, 2 * st.Radius));
+    }
 
-    // Track of a moving body with its hour marks.
+    // Track of a moving body.
     if (!k.Bahn.empty()) {
         p.setPen(QPen(f.Bahn, 1.5 * s));
         p.setBrush(Qt::NoBrush);
@@ -130,12 +175,34 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
         for (const Karten_Bahnpunkt& b : k.Bahn) weg.lineTo(b.x, b.y);
         p.drawPath(weg);
         p.setBrush(f.Bahn);
-        for (const Karten_Bahnpunkt& b : k.Bahn) {
-            if (b.Marke.empty()) continue;
-            p.drawEllipse(QPointF(b.x, b.y), 2.5 * s, 2.5 * s);
-            p.drawText(QPointF(b.x + 5 * s, b.y + 12 * s), QString::fromStdString(b.Marke));
-        }
+        for (const Karten_Bahnpunkt& b : k.Bahn)
+            if (!b.Marke.empty()) p.drawEllipse(QPointF(b.x, b.y), 2.5 * s, 2.5 * s);
     }
+
+    // Labels, the most useful first: the body's hour marks (now first, then
+    // the ends), stars from the brightest, objects, the field circles.
+    p.setBrush(Qt::NoBrush);
+    if (!k.Bahn.empty()) {
+        p.setPen(f.Bahn);
+        std::vector<const Karten_Bahnpunkt*> marken;
+        for (const Karten_Bahnpunkt& b : k.Bahn)
+            if (!b.Marke.empty()) marken.push_back(&b);
+        std::stable_sort(marken.begin(), marken.end(), [](const auto* a, const auto* b) {
+            const auto rang = [](const std::string& m) {
+                return m == "0h" ? 0 : (m == "-3h" || m == "+3h") ? 1 : 2;
+            };
+            return rang(a->Marke) < rang(b->Marke);
+        });
+        for (const Karten_Bahnpunkt* b : marken) texte.Setzen(b->Marke, b->x, b->y, 3 * s);
+    }
+    p.setPen(f.Schrift);
+    for (auto st = k.Sterne.rbegin(); st != k.Sterne.rend(); ++st)
+        texte.Setzen(st->Name, st->x, st->y, 0.7 * st->Radius);
+    p.setPen(f.Objekt);
+    for (const Karten_Objekt& o : k.Objekte) texte.Setzen(o.Name, o.x, o.y, 0.7 * o.Radius);
+    p.setPen(f.Kreis);
+    for (const Karten_Kreis& c : k.Kreise)
+        texte.Setzen(c.Name, k.Mitte_x + 0.707 * c.Radius, k.Mitte_y - 0.707 * c.Radius, 0, true);
 
     // Margin: title, line, scale bar, north and east, notes.
     p.setPen(f.Schrift);

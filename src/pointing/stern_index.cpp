@@ -165,9 +165,19 @@ Stern_Index Stern_Index_Bauen(const std::string& ordner) {
                     }
                     objekte.emplace_back(o.Bezeichnung, std::move(e));
                 });
-    for (auto& [schluessel, e] : objekte)
-        if (e.Messier || !messier_schluessel.count(schluessel))
-            index.Objekte.push_back(std::move(e));
+    // Some Messier lines name no NGC number; the same place (within 2') marks them too.
+    std::vector<Richtung> messier_orte;
+    for (const auto& [schluessel, e] : objekte)
+        if (e.Messier) messier_orte.push_back(e.Ort);
+    const double cos_2 = std::cos(2.0 / 60.0 * Grad_Zu_Rad);
+    for (auto& [schluessel, e] : objekte) {
+        bool doppelt = !e.Messier && messier_schluessel.count(schluessel);
+        for (std::size_t i = 0; !e.Messier && !doppelt && i < messier_orte.size(); ++i)
+            doppelt = e.Ort.x * messier_orte[i].x + e.Ort.y * messier_orte[i].y +
+                          e.Ort.z * messier_orte[i].z >
+                      cos_2;
+        if (!doppelt) index.Objekte.push_back(std::move(e));
+    }
     index.Objekte.shrink_to_fit();
     index.Namen.shrink_to_fit();
     return index;
