@@ -2,11 +2,13 @@
 // zooms, remembers its options and draws night mode in red only.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimeZone>
 
 #include "app/einstellungen.hpp"
 #include "app/fenster_karte.hpp"
@@ -62,6 +64,19 @@ TEST(KarteFenster, FolgtDerAuswahlZoomtUndMerktSich) {
     EXPECT_GT(rot, 0);
     const QString foto = qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_KARTE");
     if (!foto.isEmpty()) bild.save(foto);
+
+    // A planet: the track comes from the lookup at each half hour of +-3 h.
+    EXPECT_TRUE(k->Inhalt().Bahn.empty());
+    f->Jetzt = [] { return QDateTime(QDate(2025, 11, 21), QTime(12, 0), QTimeZone::utc()); };
+    QDir::setCurrent(STELUX_TEST_DATEN "/catalog");
+    f->Timer1Timer();
+    f->Edit_Objekt->setText("PMars");
+    f->Button_EnterClick();
+    f->Timer2Timer();
+    k->Aktualisieren();
+    QDir::setCurrent(alt);
+    EXPECT_EQ(k->Inhalt().Bahn.size(), 13u);
+    EXPECT_EQ(k->Inhalt().Titel, f->Label_Objekt->text().toStdString());
     f->close();
     Einstellungen_Datei.clear();
 }

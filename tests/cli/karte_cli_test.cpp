@@ -78,8 +78,7 @@ TEST(KarteCli, PngUndPdfUndFehlerfaelle) {
     };
     for (const Fall& f : faelle) {
         std::string opt = f.optionen;
-        opt.replace(opt.find('@') == std::string::npos ? 0 : opt.find('@'),
-                    opt.find('@') == std::string::npos ? 0 : 1, alt);
+        if (const auto at = opt.find('@'); at != std::string::npos) opt.replace(at, 1, alt);
         EXPECT_EQ(Karte(ordner, opt, fehler), f.code) << opt;
         EXPECT_FALSE(fehler.empty()) << opt;
         EXPECT_EQ(Lesen(alt), "alt") << opt;
