@@ -9,8 +9,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <unistd.h>
 
 #include "app/karte_zeichnen.hpp"
 #include "catalog/katalog_zeilen.hpp"
@@ -23,6 +26,16 @@ std::string Ordner() {
     return o ? o : "";
 }
 
+// Resident memory of the process, bytes (Linux).
+double Resident() {
+    long seiten = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &seiten, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
 const Stern_Index& Index() {
     static const Stern_Index index = Stern_Index_Bauen(Ordner());
     return index;
@@ -30,12 +43,16 @@ const Stern_Index& Index() {
 
 void BM_Index_Bauen(benchmark::State& state) {
     std::size_t bytes = 0, sterne = 0;
+    double zuwachs = 0;
     for (auto _ : state) {
+        const double vorher = Resident();
         const Stern_Index i = Stern_Index_Bauen(Ordner());
+        zuwachs = std::max(zuwachs, Resident() - vorher);
         bytes = i.Speicher_Bytes();
         sterne = i.Sterne.size();
     }
     state.counters["Index_MB"] = bytes / 1048576.0;
+    state.counters["RSS_Zuwachs_MB"] = zuwachs / 1048576.0;
     state.counters["Sterne"] = static_cast<double>(sterne);
 }
 BENCHMARK(BM_Index_Bauen)->Unit(benchmark::kMillisecond)->Iterations(3);

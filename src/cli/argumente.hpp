@@ -1,6 +1,7 @@
 #pragma once
 // Command line of stelux-cli:
 //   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] BEZEICHNUNG
+//              [--karte DATEI [--feld GRAD] [--schema ART]]
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ inline constexpr const char* Cli_Aufruf =
 
 inline constexpr const char* Cli_Hilfe =
     "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] BEZEICHNUNG\n"
+    "        stelux-cli ... --karte DATEI [--feld GRAD] [--schema ART] BEZEICHNUNG\n"
     "\n"
     "Sucht BEZEICHNUNG wie die Eingabe des Fensters (M31, N7000, PMars, Sirius ...) und\n"
     "gibt einen Uhr- und einen Positions-Takt als Schlüssel<TAB>Wert-Zeilen aus, mit genau\n"
