@@ -90,11 +90,14 @@ TEST(Karte, SynthetischeSterneAufIhrenPixeln) {
         const std::string name = "T" + std::to_string(nummer);
         datei += HIP_Zeile(nummer++, ra, de, 3.0, name.c_str()) + "\r\n";
     }
+    // Damaged lines: a letter in the hours, 75 minutes, a line cut short.
     datei += "999999xx0000.000+000000.00  1.00  0.500      damaged\r\n";
+    datei += "99999806750000.000+100000.00  1.00  0.500      damaged\r\n";
+    datei += "99999706000012.0\r\n";
     const auto ordner = Ordner_Mit(datei);
     const Stern_Index index = Stern_Index_Bauen(ordner.string());
     ASSERT_EQ(index.Sterne.size(), std::size(faelle));
-    EXPECT_EQ(index.Beschaedigte_Zeilen, 1);
+    EXPECT_EQ(index.Beschaedigte_Zeilen, 3);
 
     nummer = 1;
     for (const Fall& f : faelle) {
