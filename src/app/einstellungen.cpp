@@ -1,7 +1,10 @@
 #include "app/einstellungen.hpp"
 
+#include <QLocale>
 #include <QSettings>
 #include <memory>
+
+#include "shared/zahlen.hpp"
 
 std::string Einstellungen_Datei;
 
@@ -38,5 +41,20 @@ std::string Einstellung_Text_Lesen(const char* schluessel, const std::string& vo
 void Einstellung_Text_Schreiben(const char* schluessel, const std::string& wert) {
     auto s = Oeffnen();
     s->setValue(schluessel, QString::fromStdString(wert));
+    s->sync();
+}
+
+double Einstellung_Zahl_Lesen(const char* schluessel, double vorgabe, double min, double max) {
+    const QVariant wert = Oeffnen()->value(schluessel);
+    if (!wert.isValid()) return vorgabe;
+    // Written with "." by setValue(double); read in the C locale, never the user's.
+    bool ok = false;
+    const double x = QLocale::c().toDouble(wert.toString().trimmed(), &ok);
+    return ok && x >= min && x <= max ? x : vorgabe;
+}
+
+void Einstellung_Zahl_Schreiben(const char* schluessel, double wert) {
+    auto s = Oeffnen();
+    s->setValue(schluessel, QString::fromStdString(Fest(wert, 4)));
     s->sync();
 }

@@ -22,3 +22,17 @@ inline constexpr const char* Einstellung_Kometen_Url = "Bahnelemente/Kometen_Url
 // A text; `vorgabe` when it was never stored or is empty.
 std::string Einstellung_Text_Lesen(const char* schluessel, const std::string& vorgabe);
 void Einstellung_Text_Schreiben(const char* schluessel, const std::string& wert);
+
+// Finder chart: field diameters of the instruments (degrees), zoom (degrees),
+// mirror image, rotation (degrees) and colours (0 screen, 1 print, 2 night).
+inline constexpr const char* Einstellung_Karte_Feld_Cassegrain = "Aufsuchkarte/Feld_Cassegrain";
+inline constexpr const char* Einstellung_Karte_Feld_Schmidt = "Aufsuchkarte/Feld_Schmidt";
+inline constexpr const char* Einstellung_Karte_Feld = "Aufsuchkarte/Feld";
+inline constexpr const char* Einstellung_Karte_Spiegel = "Aufsuchkarte/Spiegel";
+inline constexpr const char* Einstellung_Karte_Drehung = "Aufsuchkarte/Drehung";
+inline constexpr const char* Einstellung_Karte_Schema = "Aufsuchkarte/Schema";
+
+// A number; `vorgabe` when it was never stored, is no number or lies outside
+// [min, max].
+double Einstellung_Zahl_Lesen(const char* schluessel, double vorgabe, double min, double max);
+void Einstellung_Zahl_Schreiben(const char* schluessel, double wert);

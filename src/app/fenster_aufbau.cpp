@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -377,6 +378,9 @@ void TForm_Main::Menue_Aufbauen() {
     Refraktion1 = Option1->addAction(QString::fromUtf8("Refraktion berücksichtigen"));
     Refraktion1->setObjectName("Refraktion1");
     Refraktion1->setCheckable(true);
+    Aufsuchkarte1 = Option1->addAction("&Aufsuchkarte");
+    Aufsuchkarte1->setObjectName("Aufsuchkarte1");
+    Aufsuchkarte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
     Eigene1 = leiste->addAction("&Edit Eigene");
@@ -405,6 +409,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(AsteroidenSort, &TForm_Main::AsteroidenSortClick);
     bei(KometenSort, &TForm_Main::KometenSortClick);
     bei(Refraktion1, &TForm_Main::RefraktionClick);
+    bei(Aufsuchkarte1, &TForm_Main::Aufsuchkarte1Click);
     bei(Eigene1, &TForm_Main::Eigene1Click);
     bei(Handbuch1, &TForm_Main::Handbuch1Click);
     bei(SystemInformation1, &TForm_Main::SystemInformation1Click);

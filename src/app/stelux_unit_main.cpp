@@ -2,6 +2,8 @@
 // instrument and its circle corrections, and the keypad.
 #include "app/stelux_unit_main.hpp"
 
+#include "app/fenster_karte.hpp"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -227,4 +229,13 @@ bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
         Fehler_Waechter([&] { Edit_ObjektKeyUp(taste); });
     }
     return QMainWindow::eventFilter(objekt, e);
+}
+
+void TForm_Main::Aufsuchkarte1Click() {
+    if (!Form_Karte)
+        Form_Karte = new TForm_Karte([this] { return Kontext(); },
+                                     [this] { return Label_Objekt->text().toStdString(); }, this);
+    Form_Karte->show();
+    Form_Karte->raise();
+    Form_Karte->activateWindow();
 }

@@ -24,6 +24,7 @@ class QTableWidget;
 class QTimer;
 class Bahnelemente_Laden;
 struct Aktualisierungs_Auftrag;
+class TForm_Karte;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -110,6 +111,7 @@ public:
     void Vorschlaege_Schliessen();
     void AsteroidenSortClick();
     void KometenSortClick();
+    void Aufsuchkarte1Click(); // opens the finder chart window
     void Handbuch1Click();
     void Eigene1Click();
     void SystemInformation1Click();
@@ -158,6 +160,8 @@ public:
     QAction* Refraktion1 = nullptr;
     QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
         *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
+    QAction* Aufsuchkarte1;
+    TForm_Karte* Form_Karte = nullptr;
 
     // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then
     // downloads with a progress dialog; the download alone starts with

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "pointing/karte_projektion.hpp"
 #include "shared/zahlen.hpp"
 #include "time/kalender.hpp"
 
@@ -68,6 +69,20 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             a.Asteroiden_Url = wert();
         } else if (arg == "--kometen-url") {
             a.Kometen_Url = wert();
+        } else if (arg == "--karte") {
+            a.Karte = wert();
+            if (a.Karte.empty()) throw std::invalid_argument("--karte braucht einen Dateinamen");
+        } else if (arg == "--feld") {
+            const std::string& t = wert();
+            const auto feld = Reell_Versuchen(t);
+            if (!feld || !Feld_Gueltig(*feld))
+                throw std::invalid_argument("ungültiges Feld: " + t + " (über 0 bis 90 Grad)");
+            a.Feld = *feld;
+        } else if (arg == "--schema") {
+            a.Schema = wert();
+            if (a.Schema != "bildschirm" && a.Schema != "druck" && a.Schema != "nacht")
+                throw std::invalid_argument("unbekanntes Schema: " + a.Schema +
+                                            " (bildschirm, druck, nacht)");
         } else if (arg == "--help" || arg == "-h") {
             a.Hilfe = true;
         } else if (arg == "--refraktion") {
@@ -86,5 +101,14 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
     if (a.Aktualisieren && (bezeichnung_da || a.JD_UT || a.Zehntel))
         throw std::invalid_argument("--aktualisieren nimmt nur --asteroiden-url, --kometen-url "
                                     "und --daten");
+    const auto da = [&](const char* option) {
+        for (const std::string& x : argumente)
+            if (x == option) return true;
+        return false;
+    };
+    if (a.Karte.empty() && (da("--feld") || da("--schema")) && !a.Hilfe)
+        throw std::invalid_argument("--feld und --schema nur mit --karte");
+    if (!a.Karte.empty() && a.Bezeichnung.empty() && !a.Hilfe)
+        throw std::invalid_argument("--karte braucht eine Bezeichnung");
     return a;
 }

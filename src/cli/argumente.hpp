@@ -1,7 +1,8 @@
 #pragma once
 // Command line of stelux-cli:
 //   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] [--refraktion]
-//              BEZEICHNUNG
+//              BEZEICHNUNG [--karte DATEI [--feld GRAD] [--schema ART]]
+//   stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ struct Cli_Argumente {
     bool Aktualisieren = false; // --aktualisieren: download and install new elements
     std::string Asteroiden_Url; // --asteroiden-url; empty: remembered or default
     std::string Kometen_Url;    // --kometen-url
+    std::string Karte;          // --karte: finder chart file (.png, .pdf); empty: none
+    double Feld = 5;            // --feld: chart field in degrees, 0 < Feld <= 90
+    std::string Schema;         // --schema: bildschirm, druck, nacht; empty: by file type
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
@@ -32,6 +36,7 @@ inline constexpr const char* Cli_Aufruf = "Aufruf: stelux-cli [--zeit YYYY-MM-DD
 inline constexpr const char* Cli_Hilfe =
     "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel]\n"
     "                   [--refraktion] BEZEICHNUNG\n"
+    "        stelux-cli ... --karte DATEI [--feld GRAD] [--schema ART] BEZEICHNUNG\n"
     "\n"
     "Sucht BEZEICHNUNG wie die Eingabe des Fensters (M31, N7000, PMars, Sirius ...) und\n"
     "gibt einen Uhr- und einen Positions-Takt als Schlüssel<TAB>Wert-Zeilen aus, mit genau\n"
@@ -44,9 +49,15 @@ inline constexpr const char* Cli_Hilfe =
     "  --zehntel         Uhrzeiten mit Zehntelsekunden\n"
     "  --refraktion      Höhe, Azimut, Luftmasse und Teilkreise für den durch die\n"
     "                    Refraktion gehobenen Ort\n"
+    "  --karte DATEI     schreibt die Aufsuchkarte des Objekts als PNG (800 x 800 Pixel)\n"
+    "                    oder, wenn DATEI auf .pdf endet, als PDF (800 x 800 Punkt)\n"
+    "  --feld GRAD       Feld der Karte in Grad, über 0 bis 90 (ohne: 5)\n"
+    "  --schema ART      Farben der Karte: bildschirm (weiß auf schwarz), druck (schwarz\n"
+    "                    auf weiß), nacht (rot auf schwarz); ohne: PNG bildschirm, PDF druck\n"
     "  --help, -h        diese Hilfe\n"
     "\n"
-    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden, 2 Aufruf- oder Dateifehler.\n"
+    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden (keine Karte geschrieben),\n"
+    "2 Aufruf- oder Dateifehler.\n"
     "\n"
     "stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]\n"
     "  lädt die aktuellen Bahnelemente (MPCORB.DAT.gz, CometEls.txt) und installiert die\n"

@@ -12,6 +12,7 @@
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "cli/cli_aktualisieren.hpp"
+#include "cli/cli_karte.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/positions_tick.hpp"
 #include "shared/zeilen_leser.hpp"
@@ -144,6 +145,18 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             fehler << "Nicht gefunden: " << arg.Bezeichnung << "\n";
             return 1;
         }
+        if (!arg.Karte.empty())
+            Karte_Ausgeben(arg, objekt, uhr.JD_UT, pos.Label_Objekt,
+                           [&](double jd, Objekt_Type& o) {
+                               Such_Kontext k;
+                               k.JD_UT = jd;
+                               k.Daten_Ordner = daten;
+                               k.Asteroiden = &tabellen->Asteroiden;
+                               k.Anzahl_Asteroiden = tabellen->Anzahl_Asteroiden;
+                               k.Kometen = &tabellen->Kometen;
+                               k.Anzahl_Kometen = tabellen->Anzahl_Kometen;
+                               return Objekt_Suchen(text, k, o);
+                           });
         return 0;
     } catch (const std::exception& f) {
         fehler << f.what() << "\n";

@@ -1,0 +1,242 @@
+#include "app/fenster_karte.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/einstellungen.hpp"
+#include "catalog/objekt_suche.hpp"
+#include "shared/stelux_unit_variables.hpp"
+#include "shared/zahlen.hpp"
+
+class TForm_Karte::Flaeche : public QWidget {
+public:
+    explicit Flaeche(TForm_Karte* karte) : QWidget(karte), karte_(karte) {
+        setMinimumSize(400, 400);
+        setObjectName("Karte_Flaeche");
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const Karten_Inhalt& k = karte_->inhalt_;
+        if (k.Breite == width() && k.Hoehe == height() && karte_->fehler_.empty()) {
+            Karte_Zeichnen(p, k, karte_->schema_);
+            return;
+        }
+        const bool nacht = karte_->schema_ == Karten_Schema::Nacht;
+        const bool druck = karte_->schema_ == Karten_Schema::Druck;
+        p.fillRect(rect(), druck ? Qt::white : Qt::black);
+        p.setPen(nacht ? QColor(170, 0, 0) : (druck ? Qt::black : Qt::white));
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                   QString::fromStdString(karte_->fehler_.empty() ? "Karte wird vorbereitet ..."
+                                                                  : karte_->fehler_));
+    }
+    void resizeEvent(QResizeEvent*) override { karte_->Aktualisieren(); }
+
+private:
+    TForm_Karte* karte_;
+};
+
+TForm_Karte::TForm_Karte(std::function<Such_Kontext()> kontext, std::function<std::string()> titel,
+                         QWidget* eltern)
+    : QWidget(eltern, Qt::Window), kontext_(std::move(kontext)), titel_(std::move(titel)) {
+    setObjectName("Form_Karte");
+    setWindowTitle("Aufsuchkarte");
+    optionen_ = Karten_Optionen_Lesen();
+    schema_ = static_cast<Karten_Schema>(
+        std::lround(Einstellung_Zahl_Lesen(Einstellung_Karte_Schema, 0, 0, 2)));
+
+    auto* minus = new QPushButton(QString::fromUtf8("−"), this);
+    minus->setObjectName("Button_Karte_Minus");
+    auto* plus = new QPushButton("+", this);
+    plus->setObjectName("Button_Karte_Plus");
+    for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
+    Label_Feld = new QLabel(this);
+    Label_Feld->setObjectName("Label_Karte_Feld");
+    CheckBox_Spiegel = new QCheckBox("Spiegelbild", this);
+    CheckBox_Spiegel->setObjectName("CheckBox_Karte_Spiegel");
+    CheckBox_Spiegel->setChecked(optionen_.Spiegel);
+    SpinBox_Drehung = new QSpinBox(this);
+    SpinBox_Drehung->setObjectName("SpinBox_Karte_Drehung");
+    SpinBox_Drehung->setRange(-180, 180);
+    SpinBox_Drehung->setSingleStep(15);
+    SpinBox_Drehung->setWrapping(true);
+    SpinBox_Drehung->setSuffix(QString::fromUtf8("°"));
+    SpinBox_Drehung->setPrefix("Drehung ");
+    SpinBox_Drehung->setValue(static_cast<int>(std::lround(optionen_.Drehung)));
+    Combo_Schema = new QComboBox(this);
+    Combo_Schema->setObjectName("Combo_Karte_Schema");
+    Combo_Schema->addItems({"Bildschirm", "Druck", "Nacht"});
+    Combo_Schema->setCurrentIndex(static_cast<int>(schema_));
+    SpinBox_Cassegrain = new QDoubleSpinBox(this);
+    SpinBox_Cassegrain->setObjectName("SpinBox_Karte_Cassegrain");
+    SpinBox_Cassegrain->setRange(1, 600);
+    SpinBox_Cassegrain->setDecimals(0);
+    SpinBox_Cassegrain->setPrefix("60cm ");
+    SpinBox_Cassegrain->setSuffix("'");
+    SpinBox_Cassegrain->setValue(optionen_.Feld_Cassegrain * 60.0);
+    SpinBox_Schmidt = new QDoubleSpinBox(this);
+    SpinBox_Schmidt->setObjectName("SpinBox_Karte_Schmidt");
+    SpinBox_Schmidt->setRange(0.1, 30);
+    SpinBox_Schmidt->setDecimals(1);
+    SpinBox_Schmidt->setSingleStep(0.5);
+    SpinBox_Schmidt->setPrefix("40cm ");
+    SpinBox_Schmidt->setSuffix(QString::fromUtf8("°"));
+    SpinBox_Schmidt->setValue(optionen_.Feld_Schmidt);
+
+    flaeche_ = new Flaeche(this);
+    auto* leiste = new QHBoxLayout;
+    leiste->addWidget(minus);
+    leiste->addWidget(Label_Feld);
+    leiste->addWidget(plus);
+    leiste->addSpacing(8);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             CheckBox_Spiegel, SpinBox_Drehung, SpinBox_Cassegrain, SpinBox_Schmidt, Combo_Schema})
+        leiste->addWidget(w);
+    leiste->addStretch();
+    auto* aufbau = new QVBoxLayout(this);
+    aufbau->setContentsMargins(4, 4, 4, 4);
+    aufbau->addLayout(leiste);
+    aufbau->addWidget(flaeche_, 1);
+    resize(760, 800);
+
+    connect(minus, &QPushButton::clicked, this, [this] { Zoom(-1); });
+    connect(plus, &QPushButton::clicked, this, [this] { Zoom(+1); });
+    connect(CheckBox_Spiegel, &QCheckBox::toggled, this, [this] { Optionen_Geaendert(); });
+    connect(SpinBox_Drehung, &QSpinBox::valueChanged, this, [this] { Optionen_Geaendert(); });
+    connect(SpinBox_Cassegrain, &QDoubleSpinBox::valueChanged, this,
+            [this] { Optionen_Geaendert(); });
+    connect(SpinBox_Schmidt, &QDoubleSpinBox::valueChanged, this, [this] { Optionen_Geaendert(); });
+    connect(Combo_Schema, &QComboBox::currentIndexChanged, this,
+            [this](int i) { Schema_Setzen(static_cast<Karten_Schema>(i)); });
+
+    // The index is read once, off the GUI thread; the timer picks it up.
+    laden_ = std::async(std::launch::async, [] {
+        return std::shared_ptr<const Stern_Index>(
+            std::make_shared<Stern_Index>(Stern_Index_Bauen("")));
+    });
+    Timer_Karte = new QTimer(this);
+    Timer_Karte->setObjectName("Timer_Karte");
+    connect(Timer_Karte, &QTimer::timeout, this, [this] { Aktualisieren(); });
+    Timer_Karte->start(500);
+    Label_Feld->setText(QString::fromStdString(Fest(optionen_.Feld, 0) + "°"));
+}
+
+TForm_Karte::~TForm_Karte() = default; // the future waits for a read in progress
+
+void TForm_Karte::Schema_Setzen(Karten_Schema schema) {
+    schema_ = schema;
+    if (Combo_Schema->currentIndex() != static_cast<int>(schema))
+        Combo_Schema->setCurrentIndex(static_cast<int>(schema));
+    Einstellung_Zahl_Schreiben(Einstellung_Karte_Schema, static_cast<int>(schema));
+    flaeche_->update();
+}
+
+void TForm_Karte::Zoom(int schritt) {
+    // The nearest level to the present field, then one step.
+    constexpr int n = sizeof Karten_Felder / sizeof Karten_Felder[0];
+    int i = 0;
+    for (int j = 0; j < n; ++j)
+        if (std::abs(std::log(Karten_Felder[j] / optionen_.Feld)) <
+            std::abs(std::log(Karten_Felder[i] / optionen_.Feld)))
+            i = j;
+    i = std::clamp(i - schritt, 0, n - 1);
+    optionen_.Feld = Karten_Felder[i];
+    Label_Feld->setText(QString::fromStdString(Fest(optionen_.Feld, 0) + "°"));
+    Optionen_Geaendert();
+}
+
+void TForm_Karte::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Plus) return Zoom(+1);
+    if (e->key() == Qt::Key_Minus) return Zoom(-1);
+    QWidget::keyPressEvent(e);
+}
+
+void TForm_Karte::Optionen_Geaendert() {
+    optionen_.Spiegel = CheckBox_Spiegel->isChecked();
+    optionen_.Drehung = SpinBox_Drehung->value();
+    optionen_.Feld_Cassegrain = SpinBox_Cassegrain->value() / 60.0;
+    optionen_.Feld_Schmidt = SpinBox_Schmidt->value();
+    Karten_Optionen_Schreiben(optionen_);
+    schluessel_.clear();
+    Aktualisieren();
+}
+
+void TForm_Karte::Index_Abwarten() {
+    if (laden_.valid()) laden_.wait();
+    Aktualisieren();
+}
+
+void TForm_Karte::Aktualisieren() {
+    if (!index_ && laden_.valid() &&
+        laden_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        try {
+            index_ = laden_.get();
+        } catch (const std::exception& f) {
+            fehler_ = f.what();
+        }
+    }
+    if (!index_) return flaeche_->update();
+    if (!Objekt_Gueltig) {
+        fehler_ = "Kein Objekt gewählt.";
+        schluessel_.clear();
+        return flaeche_->update();
+    }
+    const bool bewegt = Bewegter_Koerper(Objekt);
+    // A moving body's track is looked up again each minute.
+    const std::string bahn_schluessel =
+        Objekt.Bezeichnung + (bewegt ? "@" + std::to_string(std::floor(JD_UT * 1440.0)) : "");
+    const std::string schluessel = bahn_schluessel + "|" + std::to_string(flaeche_->width()) + "x" +
+                                   std::to_string(flaeche_->height());
+    if (schluessel == schluessel_) return;
+    if (bahn_schluessel != bahn_schluessel_) {
+        bahn_.clear();
+        if (bewegt) {
+            Such_Kontext k = kontext_();
+            const std::string name = Objekt.Bezeichnung;
+            try {
+                bahn_ = Bahn_Abtasten(JD_UT, [&](double jd, Objekt_Type& o) {
+                    k.JD_UT = jd;
+                    // Elements of a hit go to a copy, not to the selection.
+                    Asteroid_Type a;
+                    Komet_Type c;
+                    k.Asteroid_Aktuell = &a;
+                    k.Komet_Aktuell = &c;
+                    return Objekt_Suchen(name, k, o);
+                });
+            } catch (const std::exception&) {
+                bahn_.clear(); // a chart without track rather than a message twice a second
+            }
+        }
+        bahn_schluessel_ = bahn_schluessel;
+    }
+    schluessel_ = schluessel;
+    Neu_Berechnen();
+}
+
+void TForm_Karte::Neu_Berechnen() {
+    Karten_Optionen o = optionen_;
+    o.Breite = flaeche_->width();
+    o.Hoehe = flaeche_->height();
+    double ra = 0, de = 0;
+    Ort_Des_Datums(Objekt.RA2000, Objekt.DE2000, JD_UT, ra, de);
+    for (const Bahn_Punkt& b : bahn_)
+        if (b.Stunden == 0) ra = b.RA, de = b.DE; // the body now
+    try {
+        inhalt_ = Karte_Berechnen(*index_, o, ra, de, JD_UT, bahn_, titel_());
+        fehler_.clear();
+    } catch (const std::exception& f) {
+        fehler_ = f.what();
+    }
+    flaeche_->update();
+}
