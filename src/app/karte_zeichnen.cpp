@@ -38,6 +38,16 @@ Farben Farben_Von(Karten_Schema s) {
     }
 }
 
+// A circle drawn with a line style of its own, the pen otherwise unchanged.
+void Kreis_Mit_Linie(QPainter& p, const QPointF& m, double r, Qt::PenStyle linie) {
+    QPen stift = p.pen();
+    stift.setStyle(linie);
+    p.save();
+    p.setPen(stift);
+    p.drawEllipse(m, r, r);
+    p.restore();
+}
+
 // Labels that must not cover each other: each takes the first free place of
 // four around its point, or is left out.
 class Beschriftung {
@@ -83,25 +93,14 @@ void Symbol(QPainter& p, const Karten_Objekt& o) {
         // The catalogue gives no position angle: a large galaxy is shown by
         // its extent as a circle, a small one by the usual elongated mark.
         if (r > 12) {
-            QPen stift = p.pen();
-            stift.setStyle(Qt::DashLine);
-            p.save();
-            p.setPen(stift);
-            p.drawEllipse(m, r, r);
-            p.restore();
+            Kreis_Mit_Linie(p, m, r, Qt::DashLine);
         } else {
             p.drawEllipse(m, r, 0.5 * r);
         }
         break;
-    case Symbol_Art::Offener_Haufen: {
-        QPen stift = p.pen();
-        stift.setStyle(Qt::DotLine);
-        p.save();
-        p.setPen(stift);
-        p.drawEllipse(m, r, r);
-        p.restore();
+    case Symbol_Art::Offener_Haufen:
+        Kreis_Mit_Linie(p, m, r, Qt::DotLine);
         break;
-    }
     case Symbol_Art::Kugelhaufen:
         p.drawEllipse(m, r, r);
         p.drawLine(QPointF(o.x - r, o.y), QPointF(o.x + r, o.y));

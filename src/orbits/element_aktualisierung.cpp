@@ -165,28 +165,27 @@ void Element_Strom::Verarbeiten(std::string_view stueck) {
             inflateReset(&s);
             z_->am_ende = false;
         }
-        s.next_out = reinterpret_cast<Bytef*>(aus);
-        s.avail_out = sizeof aus;
-        const int r = inflate(&s, Z_NO_FLUSH);
-        if (r != Z_OK && r != Z_STREAM_END && r != Z_BUF_ERROR)
-            throw Aktualisierungs_Fehler(quelle_ + ": die gzip-Daten sind beschädigt (" +
-                                         (s.msg ? s.msg : "zlib " + std::to_string(r)) + ")");
-        Text(aus, sizeof aus - s.avail_out);
-        if (r == Z_STREAM_END) z_->am_ende = true;
+        const int r = Entpacken(aus, sizeof aus);
         if (r == Z_BUF_ERROR && s.avail_out != 0) break;
     }
     // Output still held back by zlib.
     while (!z_->am_ende) {
-        s.next_out = reinterpret_cast<Bytef*>(aus);
-        s.avail_out = sizeof aus;
-        const int r = inflate(&s, Z_NO_FLUSH);
-        if (r != Z_OK && r != Z_STREAM_END && r != Z_BUF_ERROR)
-            throw Aktualisierungs_Fehler(quelle_ + ": die gzip-Daten sind beschädigt (" +
-                                         (s.msg ? s.msg : "zlib " + std::to_string(r)) + ")");
-        Text(aus, sizeof aus - s.avail_out);
-        if (r == Z_STREAM_END) z_->am_ende = true;
+        Entpacken(aus, sizeof aus);
         if (s.avail_out != 0) break;
     }
+}
+
+int Element_Strom::Entpacken(char* aus, std::size_t groesse) {
+    z_stream& s = z_->s;
+    s.next_out = reinterpret_cast<Bytef*>(aus);
+    s.avail_out = static_cast<uInt>(groesse);
+    const int r = inflate(&s, Z_NO_FLUSH);
+    if (r != Z_OK && r != Z_STREAM_END && r != Z_BUF_ERROR)
+        throw Aktualisierungs_Fehler(quelle_ + ": die gzip-Daten sind beschädigt (" +
+                                     (s.msg ? s.msg : "zlib " + std::to_string(r)) + ")");
+    Text(aus, groesse - s.avail_out);
+    if (r == Z_STREAM_END) z_->am_ende = true;
+    return r;
 }
 
 void Element_Strom::Text(const char* p, std::size_t n) {

@@ -71,6 +71,8 @@ public:
 private:
     struct Gzip;
     void Verarbeiten(std::string_view stueck);
+    // One inflate call into `aus`; its text goes on to Text(). Returns zlib's code.
+    int Entpacken(char* aus, std::size_t groesse);
     void Text(const char* p, std::size_t n);
     void Zeile_Fertig();
     void Nehmen(std::int64_t nummer, std::string_view roh, bool zu_lang);
