@@ -32,7 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     for (double jd : {2451545.0, 2460000.5, 2470000.5}) {
         kontext.JD_UT = jd;
         Objekt_Type objekt;
-        fuzz::Versuchen([&] { Asteroid_Suchen(name, kontext, objekt); });
+        fuzz::Versuchen([&] {
+            if (Asteroid_Suchen(name, kontext, objekt)) fuzz::Gefunden(objekt);
+        });
     }
     return 0;
 }

@@ -46,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     kontext.Komet_Aktuell = &komet;
     const std::string text = Planeten_Namen_Regel(std::string(fuzz::Text(daten, groesse)));
     Objekt_Type objekt;
-    fuzz::Versuchen([&] { Objekt_Suchen(text, kontext, objekt); });
+    fuzz::Versuchen([&] {
+        if (Objekt_Suchen(text, kontext, objekt)) fuzz::Gefunden(objekt);
+    });
     return 0;
 }

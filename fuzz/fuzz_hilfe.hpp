@@ -9,6 +9,7 @@
 // (std::logic_error), an allocation without bound, a crash or a sanitizer report.
 #include <unistd.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "shared/objekt_type.hpp"
 
 namespace fuzz {
 
@@ -59,6 +62,17 @@ template <class Schritt> void Versuchen(Schritt schritt) {
         schritt();
     } catch (const std::runtime_error&) {
     }
+}
+
+// A found object goes to the screen: every number it carries must be finite.
+inline void Gefunden(const Objekt_Type& o) {
+    for (double w : {o.RA2000, o.DE2000, o.RAapp, o.DEapp, o.BMag, o.VMag, o.Distanz, o.Groesse_A,
+                     o.Groesse_B})
+        if (!std::isfinite(w)) {
+            std::fprintf(stderr, "%s%s: Zahl nicht endlich\n", o.Katalog.c_str(),
+                         o.Bezeichnung.c_str());
+            std::abort();
+        }
 }
 
 } // namespace fuzz

@@ -79,7 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     });
     if (!bezeichnung.empty()) {
         Objekt_Type objekt;
-        fuzz::Versuchen([&] { Objekt_Suchen(bezeichnung, kontext, objekt); });
+        fuzz::Versuchen([&] {
+            if (Objekt_Suchen(bezeichnung, kontext, objekt)) fuzz::Gefunden(objekt);
+        });
     }
     return 0;
 }
