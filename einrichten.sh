@@ -19,7 +19,8 @@ esac
 pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
         liberfa-dev libbenchmark-dev fonts-liberation xvfb xauth locales xdg-user-dirs
         python3 python3-ephem python3-astropy python3-erfa python3-numpy zlib1g-dev curl
-        kstars-data stellarium-data gpredict iraf-noao)
+        kstars-data stellarium-data gpredict iraf-noao
+        clang libclang-rt-14-dev)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || fehlend+=("$p")
@@ -56,6 +57,17 @@ case "$aktion" in
   testen)
     STELUX_NUR_KATALOG=1 "$quelle/tools/desktop/stelux-starten"
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+    # --- Sanitizer build -------------------------------------------------------
+    # A separate clang build with AddressSanitizer and UndefinedBehaviorSanitizer
+    # holding only the core: its unit tests, and every fuzz target replaying its
+    # committed corpus (fuzz/korpus). Any sanitizer report fails the test run.
+    san=${STELUX_SAN_BUILD:-$quelle/build-san}
+    cmake -S "$quelle" -B "$san" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_CXX_COMPILER=clang++ -DSTELUX_FUZZ=ON >/dev/null
+    cmake --build "$san" -j "$(nproc)"
+    ctest --test-dir "$san" --output-on-failure -j "$(nproc)"
+    # --- end of the sanitizer build --------------------------------------------
     ;;
   starten)
     exec "$quelle/tools/desktop/stelux-starten"

@@ -1,0 +1,40 @@
+// The asteroid element file: the input is loaded as the program loads
+// Asteroiden.txt, every line is cut into its fields and its place and
+// brightness computed (the Kepler solver), the list is made, and the first
+// body is looked up by its name at three instants.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "catalog/kleinkoerper_suche.hpp"
+#include "catalog/listen.hpp"
+#include "fuzz_hilfe.hpp"
+#include "orbits/element_tabellen.hpp"
+#include "shared/text.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    static Asteroiden_Tabelle tabelle; // kept: the loader clears each entry it fills
+    const std::string pfad = fuzz::Schreiben("Asteroiden.txt", fuzz::Text(daten, groesse));
+    std::int32_t anzahl = 0;
+    fuzz::Versuchen([&] { Asteroiden_Zeilen_Laden(pfad, tabelle, anzahl); });
+    fuzz::Versuchen([&] { Asteroiden_Auswerten(tabelle, anzahl, 2460000.5); });
+
+    Such_Kontext kontext;
+    kontext.Daten_Ordner = fuzz::Ordner();
+    kontext.Katalog_Ordner = fuzz::Ordner();
+    kontext.Asteroiden = &tabelle;
+    kontext.Anzahl_Asteroiden = anzahl;
+    Asteroid_Type aktuell;
+    kontext.Asteroid_Aktuell = &aktuell;
+    fuzz::Versuchen([&] { Listen_Eintraege('A', kontext); });
+    if (anzahl < 1) return 0;
+    const std::string name = Gross(Trimmen(Spalten(tabelle[1].Zeile, 167, 194)));
+    for (double jd : {2451545.0, 2460000.5, 2470000.5}) {
+        kontext.JD_UT = jd;
+        Objekt_Type objekt;
+        fuzz::Versuchen([&] {
+            if (Asteroid_Suchen(name, kontext, objekt)) fuzz::Gefunden(objekt);
+        });
+    }
+    return 0;
+}
