@@ -126,7 +126,9 @@ std::vector<Ephemeriden_Stuetze> Ephemeriden_Stuetzen_Lesen(const std::string& p
             st.resize(i + 1);
             break;
         }
-    for (long i = von; i > 0; --i) {
+    // After the last row the instant has no node of its own (von = st.size()).
+    const long letzte = static_cast<long>(st.size()) - 1;
+    for (long i = von < letzte ? von : letzte; i > 0; --i) {
         const auto a = static_cast<std::size_t>(i);
         if (st[a].JD - st[a - 1].JD > Groesste_Luecke) {
             st.erase(st.begin(), st.begin() + i);

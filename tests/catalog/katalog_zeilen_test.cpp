@@ -7,6 +7,7 @@
 
 #include "catalog/katalog_ordner.hpp"
 #include "catalog/katalog_zeilen.hpp"
+#include "eigener_ordner.hpp"
 #include "shared/fehler.hpp"
 
 namespace fs = std::filesystem;
@@ -91,7 +92,7 @@ TEST(KatalogZeilen, GanzeDateienPruefen) {
 }
 
 TEST(KatalogZeilen, EphemeridenOhneLuecke) {
-    const fs::path datei = fs::temp_directory_path() / "stelux_ephemeride_test.txt";
+    const fs::path datei = Eigener_Temp_Pfad("stelux_ephemeride_test.txt");
     const std::string rest = "  10 01 30.00 -00 30 00.0  1.20  4.6 1.53 Sex\r\n";
     std::ofstream(datei, std::ios::binary) << "2461001.000" << rest << "2461001.500" << rest;
     EXPECT_EQ(Katalog_Datei_Pruefen(Katalog_Format::Ephemeriden, datei.string()), 2);
@@ -156,7 +157,7 @@ TEST(KatalogZeilen, BeschaedigteZeilen) {
         }
     }
     // CR-only line ends, and the error of a damaged line found by the lookup.
-    const fs::path ordner = fs::temp_directory_path() / "stelux_beschaedigt";
+    const fs::path ordner = Eigener_Temp_Pfad("stelux_beschaedigt");
     fs::create_directories(ordner);
     z = m31;
     z.replace(28, 4, "99.9");
@@ -173,7 +174,7 @@ TEST(KatalogZeilen, BeschaedigteZeilen) {
 }
 
 TEST(KatalogOrdner, FehlendeDateienMitOrdnerUndAbhilfe) {
-    const fs::path ordner = fs::temp_directory_path() / "stelux_katalogordner";
+    const fs::path ordner = Eigener_Temp_Pfad("stelux_katalogordner");
     fs::remove_all(ordner);
     fs::create_directories(ordner);
     const auto leer = Fehlende_Katalogdateien(ordner.string());

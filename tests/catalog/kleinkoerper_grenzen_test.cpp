@@ -7,6 +7,7 @@
 
 #include "catalog/kleinkoerper_suche.hpp"
 #include "catalog/objekt_suche.hpp"
+#include "eigener_ordner.hpp"
 #include "shared/fehler.hpp"
 
 namespace fs = std::filesystem;
@@ -22,7 +23,7 @@ const std::string Encke = "0002P         2023 10 21.9963  0.337456  0.847971  18
 struct Ordner {
     fs::path pfad;
     explicit Ordner(const std::string& inhalt) {
-        pfad = fs::temp_directory_path() / "stelux_katalog_kleinkoerper";
+        pfad = Eigener_Temp_Pfad("stelux_katalog_kleinkoerper");
         fs::remove_all(pfad);
         fs::create_directories(pfad);
         std::ofstream(pfad / "Kometen.txt", std::ios::binary) << inhalt;

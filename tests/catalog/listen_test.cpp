@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "catalog/listen.hpp"
+#include "eigener_ordner.hpp"
 #include "shared/fehler.hpp"
 
 namespace fs = std::filesystem;
@@ -51,7 +52,7 @@ TEST(Listen, AusDenKatalogdateien) {
 }
 
 TEST(Listen, StrichdateienOhneObjekte) {
-    const fs::path ordner = fs::temp_directory_path() / "stelux_listen_test";
+    const fs::path ordner = Eigener_Temp_Pfad("stelux_listen_test");
     fs::create_directories(ordner);
     Such_Kontext k;
     k.Katalog_Ordner = ordner.string();

@@ -14,6 +14,7 @@
 #include "catalog/eingabe.hpp"
 #include "catalog/namen_suche.hpp"
 #include "catalog/objekt_suche.hpp"
+#include "eigener_ordner.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zeilen_leser.hpp"
@@ -58,7 +59,7 @@ struct Umgebung {
         std::make_unique<Kometen_Tabelle>(Tabellen_Kapazitaet + 1);
     Such_Kontext k;
     explicit Umgebung(const std::string& katalog) {
-        daten = fs::temp_directory_path() / "stelux_namen_gebaut";
+        daten = Eigener_Temp_Pfad("stelux_namen_gebaut");
         fs::remove_all(daten);
         fs::create_directories(daten);
         fs::copy_file(fs::path(katalog) / "Kometen.txt", daten / "Kometen.txt");

@@ -8,6 +8,7 @@
 #include "catalog/namen_suche.hpp"
 #include "catalog/namen_vorschlaege.hpp"
 #include "catalog/objekt_suche.hpp"
+#include "eigener_ordner.hpp"
 #include "shared/fehler.hpp"
 
 namespace fs = std::filesystem;
@@ -17,7 +18,7 @@ const std::string Daten = std::string(STELUX_TEST_DATEN) + "/catalog";
 
 // A copy of the test catalogues whose names file a test may change or remove.
 struct Kopie {
-    fs::path pfad = fs::temp_directory_path() / "stelux_namen_test";
+    fs::path pfad = Eigener_Temp_Pfad("stelux_namen_test");
     Kopie() {
         fs::remove_all(pfad);
         fs::create_directories(pfad);

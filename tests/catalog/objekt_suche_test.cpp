@@ -9,6 +9,7 @@
 
 #include "catalog/eingabe.hpp"
 #include "catalog/objekt_suche.hpp"
+#include "eigener_ordner.hpp"
 #include "shared/fehler.hpp"
 
 namespace fs = std::filesystem;
@@ -36,7 +37,7 @@ bool Suchen(const std::string& text, Objekt_Type& o, const Such_Kontext& k = Kon
 struct Temp_Ordner {
     fs::path pfad;
     explicit Temp_Ordner(const std::string& name) {
-        pfad = fs::temp_directory_path() / ("stelux_katalog_" + name);
+        pfad = Eigener_Temp_Pfad("stelux_katalog_" + name);
         fs::remove_all(pfad);
         fs::create_directories(pfad);
         for (const auto& d : fs::directory_iterator(Daten))

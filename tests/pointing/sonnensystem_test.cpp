@@ -16,6 +16,7 @@
 #include "catalog/eingabe.hpp"
 #include "catalog/ephemeriden.hpp"
 #include "catalog/objekt_suche.hpp"
+#include "eigener_ordner.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/positions_tick.hpp"
 #include "pointing/refraktion.hpp"
@@ -117,7 +118,7 @@ TEST(Sonnensystem, SonneUndPlanetenTopozentrischZwischenDenZeilen) {
 TEST(Sonnensystem, MondTopozentrischOhneTabelle) {
     // An empty catalogue folder: the Moon needs no file.
     Such_Kontext k;
-    k.Katalog_Ordner = fs::temp_directory_path() / "stelux_ohne_katalog";
+    k.Katalog_Ordner = Eigener_Temp_Pfad("stelux_ohne_katalog");
     std::vector<double> fehler, phase;
     double parallaxe = 0;
     for (const Zeile& r : Referenz('M')) {
@@ -227,7 +228,7 @@ TEST(Refraktion, HoeheLuftmasseUndKreiseVomScheinbarenOrt) {
 
 // Tables the observer may have damaged, and short ones.
 TEST(Ephemeriden, KaputteUndKurzeTabellen) {
-    const fs::path ordner = fs::temp_directory_path() / "stelux_ephemeriden_test";
+    const fs::path ordner = Eigener_Temp_Pfad("stelux_ephemeriden_test");
     fs::create_directories(ordner);
     const auto zeile = [](const char* jd, const char* ra) {
         return std::string(jd) + "  " + ra + " +10 00 00.0  1.10  4.5 1.52 Leo\r\n";
