@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "catalog/eingabe.hpp"
 #include "catalog/listen.hpp"
@@ -18,9 +19,7 @@
 
 namespace {
 void Schriftfarbe(QLabel* label, const Farbe& farbe) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor(farbe.r, farbe.g, farbe.b));
-    label->setPalette(p);
+    Schriftfarbe_Setzen(label, QColor(farbe.r, farbe.g, farbe.b));
 }
 
 void Text(QLabel* label, const std::string& text) {
@@ -54,6 +53,7 @@ void TForm_Main::Timer2Timer() {
         for (QLabel* l : {Label_Height, Label_Azimuth, Label_AirMass, Label_Hoehe, Label_Azimut,
                           Label_Luftmasse})
             Schriftfarbe(l, a.Hoehen_Farbe);
+    Text(Label_Hoehenmarke, a.Hoehen_Marke);
     StatusBar1->showMessage(QString::fromStdString(a.StatusBar1));
     if (!Objekt_Gueltig && !nicht_gefunden_.empty()) {
         Schriftfarbe(Label_Objekt, Farbe_Weiss);
@@ -140,9 +140,7 @@ void TForm_Main::Button_EnterClick() {
     }
     if (gefunden) {
         // Hidden until the position tick writes the display form in white.
-        QPalette p = Label_Objekt->palette();
-        p.setColor(QPalette::WindowText, p.color(QPalette::Window));
-        Label_Objekt->setPalette(p);
+        Schrift_Verbergen(Label_Objekt);
         Label_Objekt->setText(Edit_Objekt->text());
         Edit_Objekt->clear();
         Edit_Objekt->setFocus();

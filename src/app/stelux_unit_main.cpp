@@ -19,6 +19,7 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_info.hpp"
+#include "app/fenster_nachtmodus.hpp"
 #include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
 #include "pointing/instrument.hpp"
@@ -235,6 +236,7 @@ void TForm_Main::Aufsuchkarte1Click() {
     if (!Form_Karte)
         Form_Karte = new TForm_Karte([this] { return Kontext(); },
                                      [this] { return Label_Objekt->text().toStdString(); }, this);
+    Nachtmodus_Anwenden(Form_Karte);
     Form_Karte->show();
     Form_Karte->raise();
     Form_Karte->activateWindow();

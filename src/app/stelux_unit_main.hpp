@@ -61,6 +61,8 @@ public:
     void RefraktionClick();
     void Optionen_Laden();
     void Refraktion_Anzeigen();
+    void NachtmodusClick();
+    void Nachtmodus_Anzeigen();
     void Timer1Timer();
     void Timer2Timer();
     void Instrument2Click();
@@ -133,6 +135,9 @@ public:
     QLabel *Label6, *Label_StdRadhrs, *Label16, *Label_StdRadmin;
     QLabel *Label_Hoehe, *Label_Height, *Label17, *Label_Azimut, *Label_Azimuth, *Label19;
     QLabel *Label_Luftmasse, *Label_AirMass, *Label20;
+    // The black band above the object line: the under-20° marker and the
+    // visibility of the selected object.
+    QLabel *Label_Hoehenmarke, *Label_Sichtbarkeit;
     QLabel *Label_RA2000, *Label_DE2000, *Label_Con, *Label_RAapp, *Label_DEapp, *Label_Typ,
         *Label_Info;
     // Selection area.
@@ -161,6 +166,7 @@ public:
     QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
         *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
     QAction* Aufsuchkarte1;
+    QAction* Nachtmodus1 = nullptr; // F9, also while typing
     TForm_Karte* Form_Karte = nullptr;
 
     // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then

@@ -635,7 +635,8 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->Option1->actions()),
               QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
                            "Kometen nach Helligkeit sortieren",
-                           QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte"}));
+                           QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
+                           "&Nachtmodus"}));
     for (QAction* a : {f->Zehntelsekunden, f->AsteroidenSort, f->KometenSort, f->Refraktion1}) {
         EXPECT_TRUE(a->isCheckable());
         EXPECT_FALSE(a->isChecked());
