@@ -14,8 +14,10 @@
 #include "orbits/element_tabellen.hpp"
 #include "orbits/sortierung.hpp"
 #include "pointing/positions_tick.hpp"
+#include "pointing/sichtbarkeit.hpp"
 #include "shared/stelux_unit_variables.hpp"
 #include "shared/zeilen_leser.hpp"
+#include "time/uhr_tick.hpp"
 
 namespace {
 void Schriftfarbe(QLabel* label, const Farbe& farbe) {
@@ -54,6 +56,18 @@ void TForm_Main::Timer2Timer() {
                           Label_Luftmasse})
             Schriftfarbe(l, a.Hoehen_Farbe);
     Text(Label_Hoehenmarke, a.Hoehen_Marke);
+    // Visibility: once a minute and for each new object.
+    const std::string fuer =
+        Objekt_Gueltig ? a.Label_Objekt + "|" + std::to_string(static_cast<long long>(JD_UT * 1440))
+                       : std::string();
+    if (fuer != sichtbarkeit_fuer_) {
+        sichtbarkeit_fuer_ = fuer;
+        Text(Label_Sichtbarkeit, Objekt_Gueltig
+                                     ? Sichtbarkeit_Berechnen(Objekt, JD_UT, JD_PC, Parameter,
+                                                              Zeitzone_Versatz_Minuten(Zeitzone))
+                                           .Text
+                                     : std::string());
+    }
     StatusBar1->showMessage(QString::fromStdString(a.StatusBar1));
     if (!Objekt_Gueltig && !nicht_gefunden_.empty()) {
         Schriftfarbe(Label_Objekt, Farbe_Weiss);

@@ -202,6 +202,7 @@ private:
     mutable Namen_Meldung namen_meldung_; // filled by the lookup once
 
     QWidget* flaeche_ = nullptr;
+    std::string sichtbarkeit_fuer_;         // object and minute of the visibility shown
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
     bool aktiviert_ = false;                // FormActivate has run
