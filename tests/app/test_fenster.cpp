@@ -369,6 +369,7 @@ TEST(Fenster, Bildschirmfoto) {
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
     if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_REFRAKTION")) f->Refraktion1->trigger();
+    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_NACHT")) f->Nachtmodus1->trigger();
     f->Edit_Objekt->setText(qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_OBJEKT"));
     f->Button_EnterClick();
     QDir::setCurrent(alt);
@@ -385,6 +386,7 @@ TEST(Fenster, Bildschirmfoto) {
     }
     QTest::qWait(300);
     EXPECT_TRUE(f->grab().save(ziel));
+    if (f->Nachtmodus1->isChecked()) f->Nachtmodus1->trigger();
     f->close();
 }
 
