@@ -390,6 +390,11 @@ void TForm_Main::Menue_Aufbauen() {
     Nachtmodus1->setObjectName("Nachtmodus1");
     Nachtmodus1->setCheckable(true);
     Nachtmodus1->setShortcut(QKeySequence(Qt::Key_F9));
+    Zeitpunkt1 = Option1->addAction(QString::fromUtf8("Zeitpunkt wählen…"));
+    Zeitpunkt1->setObjectName("Zeitpunkt1");
+    Zeitpunkt_Jetzt1 = Option1->addAction("Zeitpunkt: jetzt");
+    Zeitpunkt_Jetzt1->setObjectName("Zeitpunkt_Jetzt1");
+    Zeitpunkt_Jetzt1->setEnabled(false);
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
     Eigene1 = leiste->addAction("&Edit Eigene");
@@ -429,6 +434,8 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Refraktion1, &TForm_Main::RefraktionClick);
     bei(Aufsuchkarte1, &TForm_Main::Aufsuchkarte1Click);
     bei(Nachtmodus1, &TForm_Main::NachtmodusClick);
+    bei(Zeitpunkt1, &TForm_Main::ZeitpunktClick);
+    bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_JetztClick);
     bei(Eigene1, &TForm_Main::Eigene1Click);
     bei(Handbuch1, &TForm_Main::Handbuch1Click);
     bei(SystemInformation1, &TForm_Main::SystemInformation1Click);

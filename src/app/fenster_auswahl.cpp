@@ -68,7 +68,7 @@ void TForm_Main::Timer2Timer() {
                                            .Text
                                      : std::string());
     }
-    StatusBar1->showMessage(QString::fromStdString(a.StatusBar1));
+    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + a.StatusBar1));
     if (!Objekt_Gueltig && !nicht_gefunden_.empty()) {
         Schriftfarbe(Label_Objekt, Farbe_Weiss);
         Text(Label_Objekt, nicht_gefunden_);

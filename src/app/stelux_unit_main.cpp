@@ -147,7 +147,7 @@ void TForm_Main::ZehntelsekundenClick() {
 
 void TForm_Main::Timer1Timer() {
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    const QDateTime jetzt = Jetzt();
+    const QDateTime jetzt = planung_ ? Jetzt().addMSecs(planung_ms_) : Jetzt();
     Zeitzone = Zeitzone_Von(zone, jetzt);
     const Uhr_Anzeige a =
         Uhr_Tick(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone, Parameter, Zehntel);
@@ -161,7 +161,7 @@ void TForm_Main::Timer1Timer() {
     Label_JD->setText(QString::fromStdString(a.Label_JD));
     Label_GMST->setText(QString::fromStdString(a.Label_GMST));
     Label_LMST->setText(QString::fromStdString(a.Label_LMST));
-    StatusBar1->showMessage(QString::fromStdString(Status_Text));
+    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + Status_Text));
 }
 
 void TForm_Main::Instrument2Click() {

@@ -62,6 +62,12 @@ public:
     void Optionen_Laden();
     void Refraktion_Anzeigen();
     void NachtmodusClick();
+    // Planning instant: the window runs on from a chosen local date and time
+    // (1900-2100) as if it were now. False, with a message, when refused.
+    bool Zeitpunkt_Setzen(const QDateTime& lokal);
+    void ZeitpunktClick();       // asks for the date and time
+    void Zeitpunkt_JetztClick(); // back to the present
+    bool Planung() const { return planung_; }
     void Nachtmodus_Anzeigen();
     void Timer1Timer();
     void Timer2Timer();
@@ -167,6 +173,7 @@ public:
         *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
     QAction* Aufsuchkarte1;
     QAction* Nachtmodus1 = nullptr; // F9, also while typing
+    QAction *Zeitpunkt1 = nullptr, *Zeitpunkt_Jetzt1 = nullptr;
     TForm_Karte* Form_Karte = nullptr;
 
     // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then
@@ -202,6 +209,10 @@ private:
     mutable Namen_Meldung namen_meldung_; // filled by the lookup once
 
     QWidget* flaeche_ = nullptr;
+    bool planung_ = false;
+    qint64 planung_ms_ = 0;     // chosen instant minus the clock's instant at the choice
+    std::string planung_marke_; // "PLANUNG 2026-12-24 22:00  " before the status line
+    void Uhrfarbe_Setzen();
     std::string sichtbarkeit_fuer_;         // object and minute of the visibility shown
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 #include <memory>
 
@@ -146,4 +148,36 @@ TEST(Nachtmodus, BeschaedigteEinstellungenGebenVorgabenUndEineMeldung) {
         EXPECT_EQ(hinweise, fall.meldung ? 1 : 0) << fall.inhalt;
         f.close();
     }
+}
+
+TEST(Planung, MarkeUhrenUndZurueckZuJetzt) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    TForm_Main f;
+    const QDateTime jetzt(QDate(2026, 12, 7), QTime(12, 0));
+    f.Jetzt = [&] { return jetzt; };
+    const QColor grau = f.Label_PC_Zeit->palette().color(QPalette::WindowText);
+    const struct {
+        QDateTime lokal;
+        bool angenommen;
+    } faelle[] = {
+        {QDateTime(QDate(1899, 12, 31), QTime(23, 0)), false},
+        {QDateTime(QDate(2101, 1, 1), QTime(0, 0)), false},
+        {QDateTime(), false},
+        {QDateTime(QDate(2026, 12, 24), QTime(22, 0)), true},
+    };
+    for (const auto& fall : faelle) {
+        const auto vorher = r.meldungen.size();
+        EXPECT_EQ(f.Zeitpunkt_Setzen(fall.lokal), fall.angenommen);
+        EXPECT_EQ(r.meldungen.size(), vorher + (fall.angenommen ? 0 : 1));
+        EXPECT_EQ(f.Planung(), fall.angenommen);
+    }
+    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith("PLANUNG 2026-12-24 22:00"));
+    EXPECT_EQ(f.Label_PC_Zeit->text().left(16), "2026-12-24 22:00");
+    EXPECT_NE(f.Label_PC_Zeit->palette().color(QPalette::WindowText), grau);
+    f.Zeitpunkt_Jetzt1->trigger();
+    EXPECT_FALSE(f.StatusBar1->currentMessage().contains("PLANUNG"));
+    EXPECT_EQ(f.Label_PC_Zeit->text().left(16), "2026-12-07 12:00");
+    EXPECT_EQ(f.Label_PC_Zeit->palette().color(QPalette::WindowText), grau);
+    f.close();
 }
