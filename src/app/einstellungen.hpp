@@ -14,6 +14,7 @@ inline constexpr const char* Einstellung_Zehntelsekunden = "Optionen/Zehntelseku
 inline constexpr const char* Einstellung_Asteroiden_Sort = "Optionen/Asteroiden_Helligkeit";
 inline constexpr const char* Einstellung_Kometen_Sort = "Optionen/Kometen_Helligkeit";
 inline constexpr const char* Einstellung_Nachtmodus = "Optionen/Nachtmodus";
+inline constexpr const char* Einstellung_Verlauf = "Eingabe/Verlauf";
 
 // True when the settings file exists but cannot be read as INI (its values
 // then read as their defaults).

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -132,6 +133,8 @@ void TForm_Main::Button_EnterClick() {
     nicht_gefunden_.clear();
     Vorschlaege_Schliessen();
     if (Edit_Objekt->text().length() < 2) return;
+    verlauf_.Merken(Edit_Objekt->text().toStdString());
+    Einstellung_Text_Schreiben(Einstellung_Verlauf, verlauf_.Text());
     Combo->hide();
     Edit_Objekt->setText(
         QString::fromStdString(Planeten_Namen_Regel(Edit_Objekt->text().toStdString())));

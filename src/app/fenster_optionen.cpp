@@ -28,6 +28,7 @@ void TForm_Main::Optionen_Laden() {
     if (AsteroidenSort->isChecked()) AsteroidenSortClick();
     KometenSort->setChecked(Einstellung_Lesen(Einstellung_Kometen_Sort, false));
     if (KometenSort->isChecked()) KometenSortClick();
+    verlauf_.Von_Text(Einstellung_Text_Lesen(Einstellung_Verlauf, ""));
     Nachtmodus1->setChecked(Einstellung_Lesen(Einstellung_Nachtmodus, false));
     Nachtmodus_Anzeigen();
 }

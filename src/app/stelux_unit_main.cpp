@@ -222,6 +222,19 @@ void TForm_Main::Edit_ObjektKeyUp(int taste) {
 }
 
 bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
+    // Up and Down step through the confirmed entries (the open suggestion list
+    // takes them first).
+    if (objekt == Edit_Objekt && e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (taste == Qt::Key_Up || taste == Qt::Key_Down) {
+            const std::string t = taste == Qt::Key_Up
+                                      ? verlauf_.Zurueck(Edit_Objekt->text().toStdString())
+                                      : verlauf_.Vor();
+            Edit_Objekt->setText(QString::fromStdString(t));
+            Eingabe_Ende();
+            return true;
+        }
+    }
     // Only the release of the key itself: holding Return down must not repeat
     // the lookup with every auto-repeat.
     if (objekt == Edit_Objekt && e->type() == QEvent::KeyRelease &&

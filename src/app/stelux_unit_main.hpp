@@ -10,6 +10,7 @@
 #include "catalog/namen_suche.hpp"
 #include "catalog/namen_vorschlaege.hpp"
 #include "catalog/such_kontext.hpp"
+#include "catalog/verlauf.hpp"
 
 class QAction;
 class QComboBox;
@@ -209,6 +210,7 @@ private:
     mutable Namen_Meldung namen_meldung_; // filled by the lookup once
 
     QWidget* flaeche_ = nullptr;
+    Verlauf verlauf_; // the confirmed entries, Up/Down in the entry box
     bool planung_ = false;
     qint64 planung_ms_ = 0;     // chosen instant minus the clock's instant at the choice
     std::string planung_marke_; // "PLANUNG 2026-12-24 22:00  " before the status line

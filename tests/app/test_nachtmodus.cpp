@@ -181,3 +181,30 @@ TEST(Planung, MarkeUhrenUndZurueckZuJetzt) {
     EXPECT_EQ(f.Label_PC_Zeit->palette().color(QPalette::WindowText), grau);
     f.close();
 }
+
+TEST(Verlauf, AufUndAbImEingabefeldUeberNeustart) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    const QString alt = QDir::currentPath();
+    QDir::setCurrent(STELUX_TEST_DATEN "/app");
+    {
+        TForm_Main f;
+        for (const char* e : {"M31", "M42"}) {
+            f.Edit_Objekt->setText(e);
+            f.Button_EnterClick();
+        }
+        f.close();
+    }
+    TForm_Main f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.Edit_Objekt->setFocus();
+    QTest::keyClick(f.Edit_Objekt, Qt::Key_Up);
+    EXPECT_EQ(f.Edit_Objekt->text(), "M42");
+    QTest::keyClick(f.Edit_Objekt, Qt::Key_Up);
+    EXPECT_EQ(f.Edit_Objekt->text(), "M31");
+    QTest::keyClick(f.Edit_Objekt, Qt::Key_Down);
+    EXPECT_EQ(f.Edit_Objekt->text(), "M42");
+    f.close();
+    QDir::setCurrent(alt);
+}
