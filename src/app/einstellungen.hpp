@@ -10,6 +10,15 @@ extern std::string Einstellungen_Datei;
 
 // Keys of the options.
 inline constexpr const char* Einstellung_Refraktion = "Optionen/Refraktion";
+inline constexpr const char* Einstellung_Zehntelsekunden = "Optionen/Zehntelsekunden";
+inline constexpr const char* Einstellung_Asteroiden_Sort = "Optionen/Asteroiden_Helligkeit";
+inline constexpr const char* Einstellung_Kometen_Sort = "Optionen/Kometen_Helligkeit";
+inline constexpr const char* Einstellung_Nachtmodus = "Optionen/Nachtmodus";
+inline constexpr const char* Einstellung_Verlauf = "Eingabe/Verlauf";
+
+// True when the settings file exists but cannot be read as INI (its values
+// then read as their defaults).
+bool Einstellungen_Beschaedigt();
 
 // A switch; `vorgabe` when it was never stored or cannot be read.
 bool Einstellung_Lesen(const char* schluessel, bool vorgabe);

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -172,6 +173,10 @@ void TForm_Main::Aufbauen() {
                         Fenstertext, zeile);
     Label_Typ = Label(f, "Label_Typ", "Typ: OCL", 641, 515, 178, 21, Oliv, Fenstertext, zeile);
     Label_Info = Label(f, "Label_Info", "", 181, 537, 638, 21, Oliv, Fenstertext, zeile);
+    Label_Sichtbarkeit = Label(f, "Label_Sichtbarkeit", "", 1, 268, 1016, 30, Schwarz, Grau,
+                               Schrift("Arial", 18, true), Qt::AlignCenter);
+    Label_Hoehenmarke = Label(f, "Label_Hoehenmarke", "", 1, 304, 1016, 36, Schwarz,
+                              QColor(255, 96, 96), Schrift("Arial", 24, true), Qt::AlignCenter);
     // The "+"/"-" buttons lie over the reading labels.
     for (QPushButton* k : {Button_DE_plus, Button_DE_minus, Button1, Button2}) k->raise();
 
@@ -381,6 +386,15 @@ void TForm_Main::Menue_Aufbauen() {
     Aufsuchkarte1 = Option1->addAction("&Aufsuchkarte");
     Aufsuchkarte1->setObjectName("Aufsuchkarte1");
     Aufsuchkarte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    Nachtmodus1 = Option1->addAction("&Nachtmodus");
+    Nachtmodus1->setObjectName("Nachtmodus1");
+    Nachtmodus1->setCheckable(true);
+    Nachtmodus1->setShortcut(QKeySequence(Qt::Key_F9));
+    Zeitpunkt1 = Option1->addAction(QString::fromUtf8("Zeitpunkt wählen…"));
+    Zeitpunkt1->setObjectName("Zeitpunkt1");
+    Zeitpunkt_Jetzt1 = Option1->addAction("Zeitpunkt: jetzt");
+    Zeitpunkt_Jetzt1->setObjectName("Zeitpunkt_Jetzt1");
+    Zeitpunkt_Jetzt1->setEnabled(false);
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
     Eigene1 = leiste->addAction("&Edit Eigene");
@@ -405,11 +419,23 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Exit1, &TForm_Main::Exit1Click);
     bei(Bahnelemente1, &TForm_Main::Bahnelemente1Click);
     bei(Instrument2, &TForm_Main::Instrument2Click);
+    // Each option is remembered as the observer sets it.
+    const auto merken = [this](QAction* a, const char* schluessel) {
+        connect(a, &QAction::triggered, this, [a, schluessel] {
+            Fehler_Waechter([&] { Einstellung_Schreiben(schluessel, a->isChecked()); });
+        });
+    };
+    merken(Zehntelsekunden, Einstellung_Zehntelsekunden);
+    merken(AsteroidenSort, Einstellung_Asteroiden_Sort);
+    merken(KometenSort, Einstellung_Kometen_Sort);
     bei(Zehntelsekunden, &TForm_Main::ZehntelsekundenClick);
     bei(AsteroidenSort, &TForm_Main::AsteroidenSortClick);
     bei(KometenSort, &TForm_Main::KometenSortClick);
     bei(Refraktion1, &TForm_Main::RefraktionClick);
     bei(Aufsuchkarte1, &TForm_Main::Aufsuchkarte1Click);
+    bei(Nachtmodus1, &TForm_Main::NachtmodusClick);
+    bei(Zeitpunkt1, &TForm_Main::ZeitpunktClick);
+    bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_JetztClick);
     bei(Eigene1, &TForm_Main::Eigene1Click);
     bei(Handbuch1, &TForm_Main::Handbuch1Click);
     bei(SystemInformation1, &TForm_Main::SystemInformation1Click);

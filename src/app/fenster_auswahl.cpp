@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "catalog/eingabe.hpp"
 #include "catalog/listen.hpp"
@@ -13,14 +15,14 @@
 #include "orbits/element_tabellen.hpp"
 #include "orbits/sortierung.hpp"
 #include "pointing/positions_tick.hpp"
+#include "pointing/sichtbarkeit.hpp"
 #include "shared/stelux_unit_variables.hpp"
 #include "shared/zeilen_leser.hpp"
+#include "time/uhr_tick.hpp"
 
 namespace {
 void Schriftfarbe(QLabel* label, const Farbe& farbe) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor(farbe.r, farbe.g, farbe.b));
-    label->setPalette(p);
+    Schriftfarbe_Setzen(label, QColor(farbe.r, farbe.g, farbe.b));
 }
 
 void Text(QLabel* label, const std::string& text) {
@@ -54,7 +56,20 @@ void TForm_Main::Timer2Timer() {
         for (QLabel* l : {Label_Height, Label_Azimuth, Label_AirMass, Label_Hoehe, Label_Azimut,
                           Label_Luftmasse})
             Schriftfarbe(l, a.Hoehen_Farbe);
-    StatusBar1->showMessage(QString::fromStdString(a.StatusBar1));
+    Text(Label_Hoehenmarke, a.Hoehen_Marke);
+    // Visibility: once a minute and for each new object.
+    const std::string fuer =
+        Objekt_Gueltig ? a.Label_Objekt + "|" + std::to_string(static_cast<long long>(JD_UT * 1440))
+                       : std::string();
+    if (fuer != sichtbarkeit_fuer_) {
+        sichtbarkeit_fuer_ = fuer;
+        Text(Label_Sichtbarkeit, Objekt_Gueltig
+                                     ? Sichtbarkeit_Berechnen(Objekt, JD_UT, JD_PC, Parameter,
+                                                              Zeitzone_Versatz_Minuten(Zeitzone))
+                                           .Text
+                                     : std::string());
+    }
+    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + a.StatusBar1));
     if (!Objekt_Gueltig && !nicht_gefunden_.empty()) {
         Schriftfarbe(Label_Objekt, Farbe_Weiss);
         Text(Label_Objekt, nicht_gefunden_);
@@ -118,6 +133,8 @@ void TForm_Main::Button_EnterClick() {
     nicht_gefunden_.clear();
     Vorschlaege_Schliessen();
     if (Edit_Objekt->text().length() < 2) return;
+    verlauf_.Merken(Edit_Objekt->text().toStdString());
+    Einstellung_Text_Schreiben(Einstellung_Verlauf, verlauf_.Text());
     Combo->hide();
     Edit_Objekt->setText(
         QString::fromStdString(Planeten_Namen_Regel(Edit_Objekt->text().toStdString())));
@@ -140,9 +157,7 @@ void TForm_Main::Button_EnterClick() {
     }
     if (gefunden) {
         // Hidden until the position tick writes the display form in white.
-        QPalette p = Label_Objekt->palette();
-        p.setColor(QPalette::WindowText, p.color(QPalette::Window));
-        Label_Objekt->setPalette(p);
+        Schrift_Verbergen(Label_Objekt);
         Label_Objekt->setText(Edit_Objekt->text());
         Edit_Objekt->clear();
         Edit_Objekt->setFocus();

@@ -1,4 +1,5 @@
 #include "app/fenster_karte.hpp"
+#include "app/fenster_nachtmodus.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,12 +30,14 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const Karten_Inhalt& k = karte_->inhalt_;
+        // The window's night mode draws the night colours whatever scheme is chosen.
+        const Karten_Schema schema = Nachtmodus_Aktiv() ? Karten_Schema::Nacht : karte_->schema_;
         if (k.Breite == width() && k.Hoehe == height() && karte_->fehler_.empty()) {
-            Karte_Zeichnen(p, k, karte_->schema_);
+            Karte_Zeichnen(p, k, schema);
             return;
         }
-        const bool nacht = karte_->schema_ == Karten_Schema::Nacht;
-        const bool druck = karte_->schema_ == Karten_Schema::Druck;
+        const bool nacht = schema == Karten_Schema::Nacht;
+        const bool druck = schema == Karten_Schema::Druck;
         p.fillRect(rect(), druck ? Qt::white : Qt::black);
         p.setPen(nacht ? QColor(170, 0, 0) : (druck ? Qt::black : Qt::white));
         p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,

@@ -1,14 +1,36 @@
 // The remembered options of the "Optionen" menu.
 #include <QAction>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include "app/einstellungen.hpp"
+#include "app/fenster_fehler.hpp"
+#include "app/fenster_karte.hpp"
+#include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
 
 void TForm_Main::Optionen_Laden() {
+    if (Einstellungen_Beschaedigt())
+        Melden(
+            Meldungsart::Hinweis,
+            QString::fromUtf8("Die Einstellungsdatei ist beschädigt; Stelux beginnt mit den "
+                              "Vorgaben und schreibt sie neu, sobald eine Option geändert wird."));
     // Off at a first start: the readings are then those without refraction.
     Refraktion1->setChecked(Einstellung_Lesen(Einstellung_Refraktion, false));
     Refraktion_Anzeigen();
+    Zehntelsekunden->setChecked(Einstellung_Lesen(Einstellung_Zehntelsekunden, false));
+    ZehntelsekundenClick();
+    // The element tables are loaded before: sorting now gives the lists' order.
+    AsteroidenSort->setChecked(Einstellung_Lesen(Einstellung_Asteroiden_Sort, false));
+    if (AsteroidenSort->isChecked()) AsteroidenSortClick();
+    KometenSort->setChecked(Einstellung_Lesen(Einstellung_Kometen_Sort, false));
+    if (KometenSort->isChecked()) KometenSortClick();
+    verlauf_.Von_Text(Einstellung_Text_Lesen(Einstellung_Verlauf, ""));
+    Nachtmodus1->setChecked(Einstellung_Lesen(Einstellung_Nachtmodus, false));
+    Nachtmodus_Anzeigen();
 }
 
 void TForm_Main::Refraktion_Anzeigen() {
@@ -19,4 +41,71 @@ void TForm_Main::Refraktion_Anzeigen() {
 void TForm_Main::RefraktionClick() {
     Einstellung_Schreiben(Einstellung_Refraktion, Refraktion1->isChecked());
     Refraktion_Anzeigen();
+}
+
+void TForm_Main::NachtmodusClick() {
+    Einstellung_Schreiben(Einstellung_Nachtmodus, Nachtmodus1->isChecked());
+    Nachtmodus_Anzeigen();
+}
+
+void TForm_Main::Nachtmodus_Anzeigen() {
+    Nachtmodus_Setzen(Nachtmodus1->isChecked());
+    Nachtmodus_Anwenden(this);
+    if (Form_Karte) {
+        Nachtmodus_Anwenden(Form_Karte);
+        Form_Karte->update();
+    }
+}
+
+bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
+    const int jahr = lokal.date().year();
+    if (!lokal.isValid() || jahr < 1900 || jahr > 2100) {
+        Melden(Meldungsart::Fehler,
+               QString::fromUtf8("Der Zeitpunkt muss zwischen 1900 und 2100 liegen; die "
+                                 "Anzeige bleibt, wie sie ist."));
+        return false;
+    }
+    planung_ms_ = Jetzt().msecsTo(lokal);
+    planung_ = true;
+    planung_marke_ = "PLANUNG " + lokal.toString("yyyy-MM-dd HH:mm").toStdString() + "   ";
+    Zeitpunkt_Jetzt1->setEnabled(true);
+    Uhrfarbe_Setzen();
+    Timer1Timer();
+    Timer2Timer();
+    return true;
+}
+
+void TForm_Main::Zeitpunkt_JetztClick() {
+    planung_ = false;
+    planung_ms_ = 0;
+    planung_marke_.clear();
+    Zeitpunkt_Jetzt1->setEnabled(false);
+    Uhrfarbe_Setzen();
+    Timer1Timer();
+    Timer2Timer();
+}
+
+// The clock labels in amber while the window shows a planned instant.
+void TForm_Main::Uhrfarbe_Setzen() {
+    const QColor farbe = planung_ ? QColor(255, 176, 0) : QColor(128, 128, 128);
+    for (QLabel* l : {Label12, Label_PC_Zeit, Label5, Label_UT_Zeit, Label3, Label_GMST, Label2,
+                      Label_ZeitZone, Label4, Label_JD, Label1, Label_LMST})
+        Schriftfarbe_Setzen(l, farbe);
+}
+
+void TForm_Main::ZeitpunktClick() {
+    QDialog d(this);
+    d.setWindowTitle(QString::fromUtf8("Zeitpunkt wählen"));
+    auto* feld = new QDateTimeEdit(planung_ ? Jetzt().addMSecs(planung_ms_) : Jetzt(), &d);
+    feld->setObjectName("Zeitpunkt_Feld");
+    feld->setDisplayFormat("yyyy-MM-dd HH:mm");
+    feld->setCalendarPopup(true);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* l = new QVBoxLayout(&d);
+    l->addWidget(new QLabel(QString::fromUtf8("Datum und Uhrzeit (Zeitzone des PC):"), &d));
+    l->addWidget(feld);
+    l->addWidget(knoepfe);
+    if (d.exec() == QDialog::Accepted) Zeitpunkt_Setzen(feld->dateTime());
 }

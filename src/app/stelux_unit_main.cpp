@@ -19,6 +19,7 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_info.hpp"
+#include "app/fenster_nachtmodus.hpp"
 #include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
 #include "pointing/instrument.hpp"
@@ -146,7 +147,7 @@ void TForm_Main::ZehntelsekundenClick() {
 
 void TForm_Main::Timer1Timer() {
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    const QDateTime jetzt = Jetzt();
+    const QDateTime jetzt = planung_ ? Jetzt().addMSecs(planung_ms_) : Jetzt();
     Zeitzone = Zeitzone_Von(zone, jetzt);
     const Uhr_Anzeige a =
         Uhr_Tick(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone, Parameter, Zehntel);
@@ -160,7 +161,7 @@ void TForm_Main::Timer1Timer() {
     Label_JD->setText(QString::fromStdString(a.Label_JD));
     Label_GMST->setText(QString::fromStdString(a.Label_GMST));
     Label_LMST->setText(QString::fromStdString(a.Label_LMST));
-    StatusBar1->showMessage(QString::fromStdString(Status_Text));
+    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + Status_Text));
 }
 
 void TForm_Main::Instrument2Click() {
@@ -221,6 +222,19 @@ void TForm_Main::Edit_ObjektKeyUp(int taste) {
 }
 
 bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
+    // Up and Down step through the confirmed entries (the open suggestion list
+    // takes them first).
+    if (objekt == Edit_Objekt && e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (taste == Qt::Key_Up || taste == Qt::Key_Down) {
+            const std::string t = taste == Qt::Key_Up
+                                      ? verlauf_.Zurueck(Edit_Objekt->text().toStdString())
+                                      : verlauf_.Vor();
+            Edit_Objekt->setText(QString::fromStdString(t));
+            Eingabe_Ende();
+            return true;
+        }
+    }
     // Only the release of the key itself: holding Return down must not repeat
     // the lookup with every auto-repeat.
     if (objekt == Edit_Objekt && e->type() == QEvent::KeyRelease &&
@@ -235,6 +249,7 @@ void TForm_Main::Aufsuchkarte1Click() {
     if (!Form_Karte)
         Form_Karte = new TForm_Karte([this] { return Kontext(); },
                                      [this] { return Label_Objekt->text().toStdString(); }, this);
+    Nachtmodus_Anwenden(Form_Karte);
     Form_Karte->show();
     Form_Karte->raise();
     Form_Karte->activateWindow();

@@ -10,6 +10,7 @@
 #include "catalog/namen_suche.hpp"
 #include "catalog/namen_vorschlaege.hpp"
 #include "catalog/such_kontext.hpp"
+#include "catalog/verlauf.hpp"
 
 class QAction;
 class QComboBox;
@@ -61,6 +62,14 @@ public:
     void RefraktionClick();
     void Optionen_Laden();
     void Refraktion_Anzeigen();
+    void NachtmodusClick();
+    // Planning instant: the window runs on from a chosen local date and time
+    // (1900-2100) as if it were now. False, with a message, when refused.
+    bool Zeitpunkt_Setzen(const QDateTime& lokal);
+    void ZeitpunktClick();       // asks for the date and time
+    void Zeitpunkt_JetztClick(); // back to the present
+    bool Planung() const { return planung_; }
+    void Nachtmodus_Anzeigen();
     void Timer1Timer();
     void Timer2Timer();
     void Instrument2Click();
@@ -133,6 +142,9 @@ public:
     QLabel *Label6, *Label_StdRadhrs, *Label16, *Label_StdRadmin;
     QLabel *Label_Hoehe, *Label_Height, *Label17, *Label_Azimut, *Label_Azimuth, *Label19;
     QLabel *Label_Luftmasse, *Label_AirMass, *Label20;
+    // The black band above the object line: the under-20° marker and the
+    // visibility of the selected object.
+    QLabel *Label_Hoehenmarke, *Label_Sichtbarkeit;
     QLabel *Label_RA2000, *Label_DE2000, *Label_Con, *Label_RAapp, *Label_DEapp, *Label_Typ,
         *Label_Info;
     // Selection area.
@@ -161,6 +173,8 @@ public:
     QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
         *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
     QAction* Aufsuchkarte1;
+    QAction* Nachtmodus1 = nullptr; // F9, also while typing
+    QAction *Zeitpunkt1 = nullptr, *Zeitpunkt_Jetzt1 = nullptr;
     TForm_Karte* Form_Karte = nullptr;
 
     // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then
@@ -196,6 +210,12 @@ private:
     mutable Namen_Meldung namen_meldung_; // filled by the lookup once
 
     QWidget* flaeche_ = nullptr;
+    Verlauf verlauf_; // the confirmed entries, Up/Down in the entry box
+    bool planung_ = false;
+    qint64 planung_ms_ = 0;     // chosen instant minus the clock's instant at the choice
+    std::string planung_marke_; // "PLANUNG 2026-12-24 22:00  " before the status line
+    void Uhrfarbe_Setzen();
+    std::string sichtbarkeit_fuer_;         // object and minute of the visibility shown
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
     bool aktiviert_ = false;                // FormActivate has run

@@ -15,6 +15,7 @@
 #include "cli/cli_karte.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/positions_tick.hpp"
+#include "pointing/sichtbarkeit.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
 
@@ -140,6 +141,12 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             {"Hoehe", pos.Hoehe},         {"Azimut", pos.Azimut},
             {"Luftmasse", pos.Luftmasse}};
         for (const auto& [name, wert] : zahlen) aus << name << '\t' << Voll(wert) << '\n';
+        aus << "Sichtbarkeit\t"
+            << (gefunden ? Sichtbarkeit_Berechnen(objekt, uhr.JD_UT, uhr.JD_PC, parameter,
+                                                  Zeitzone_Versatz_Minuten(zone))
+                               .Text
+                         : std::string())
+            << '\n';
 
         if (!arg.Bezeichnung.empty() && !gefunden) {
             fehler << "Nicht gefunden: " << arg.Bezeichnung << "\n";

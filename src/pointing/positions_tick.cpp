@@ -236,6 +236,9 @@ Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc
     if (!Darstellbar(a.Hoehe) || !Darstellbar(a.Azimut)) return a;
     a.Hoehen_Farbe_Setzen = true;
     a.Hoehen_Farbe = Hoehen_Warnfarbe(a.Hoehe);
+    // Said in words too: the colours alone are lost in night mode and to a
+    // red-green blind observer.
+    if (a.Hoehen_Farbe == Farbe_Rot) a.Hoehen_Marke = "▼ unter 20°";
     a.Label_Height = Fest(a.Hoehe, 1) + "°";
     a.Label_Azimuth = Fest(a.Azimut, 1) + "°";
     a.Luftmasse = Luftmasse(a.Hoehe);

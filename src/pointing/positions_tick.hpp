@@ -28,6 +28,7 @@ struct Positions_Anzeige {
     bool Hoehen_Farbe_Setzen =
         false; // Label_Height, _Azimuth, _AirMass, _Hoehe, _Azimut, _Luftmasse
     Farbe Hoehen_Farbe;
+    std::string Hoehen_Marke; // "▼ unter 20°" beside the colour, empty above 20°
     std::string StatusBar1;
     // Full-precision values (only meaningful with an object selected).
     double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp in [0, 24)

@@ -369,6 +369,7 @@ TEST(Fenster, Bildschirmfoto) {
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
     if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_REFRAKTION")) f->Refraktion1->trigger();
+    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_NACHT")) f->Nachtmodus1->trigger();
     f->Edit_Objekt->setText(qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_OBJEKT"));
     f->Button_EnterClick();
     QDir::setCurrent(alt);
@@ -385,6 +386,7 @@ TEST(Fenster, Bildschirmfoto) {
     }
     QTest::qWait(300);
     EXPECT_TRUE(f->grab().save(ziel));
+    if (f->Nachtmodus1->isChecked()) f->Nachtmodus1->trigger();
     f->close();
 }
 
@@ -632,10 +634,12 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->File1->actions()),
               QStringList({QString::fromUtf8("Bahnelemente aktualisieren…"), "&Schliessen"}));
     EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
-    EXPECT_EQ(texte(f->Option1->actions()),
-              QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
-                           "Kometen nach Helligkeit sortieren",
-                           QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte"}));
+    EXPECT_EQ(
+        texte(f->Option1->actions()),
+        QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
+                     "Kometen nach Helligkeit sortieren",
+                     QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
+                     "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"), "Zeitpunkt: jetzt"}));
     for (QAction* a : {f->Zehntelsekunden, f->AsteroidenSort, f->KometenSort, f->Refraktion1}) {
         EXPECT_TRUE(a->isCheckable());
         EXPECT_FALSE(a->isChecked());
