@@ -77,7 +77,9 @@ TEST(ZeitzoneWindows, AntwortenWieUnterLinux) {
         EXPECT_EQ(z.StandardDate.Jahr, f.winter_jahr);
         EXPECT_EQ(z.StandardDate.Monat, f.winter_monat);
         EXPECT_EQ(z.StandardDate.Tag, f.winter_tag);
-        if (f.sommer_jahr != 0) EXPECT_EQ(z.DaylightDate.Wochentag, 0); // a Sunday
+        if (f.sommer_jahr != 0) {
+            EXPECT_EQ(z.DaylightDate.Wochentag, 0); // a Sunday
+        }
     }
     EXPECT_EQ(Zeitzone_Aus_Windows(TIME_ZONE_ID_INVALID, mez, Tag(2024, 1, 15)).Zustand, -1);
 }
