@@ -19,8 +19,9 @@ esac
 pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
         liberfa-dev libbenchmark-dev fonts-liberation xvfb xauth locales xdg-user-dirs
         python3 python3-ephem python3-astropy python3-erfa python3-numpy zlib1g-dev curl
-        kstars-data stellarium-data gpredict iraf-noao
-        clang libclang-rt-14-dev)
+        kstars-data stellarium-data gpredict iraf-noao dpkg-dev
+        clang libclang-rt-14-dev
+        g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || fehlend+=("$p")
@@ -42,7 +43,28 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
 fi
 
 build=${STELUX_BUILD:-$quelle/build}
-cmake -S "$quelle" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+# --- Windows (testen only): the core and its unit tests are also cross-built
+# with mingw-w64 into $build/windows and run under wine. ERFA's C source comes
+# from Debian's source package erfa, fetched once into $build/erfa with apt's
+# own client on private lists (the machine's apt set-up stays untouched).
+windows=(-DSTELUX_WINDOWS=OFF)
+if [ "$aktion" = testen ]; then
+  erfa=$build/erfa
+  if ! ls "$erfa"/erfa-*/src/erfa.h >/dev/null 2>&1; then
+    rm -rf "$erfa" && mkdir -p "$erfa"/{listen/partial,ablage/archives/partial}
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
+      "http://deb.debian.org/debian bookworm main" >"$erfa/quellen.list"
+    apt_privat=(-o Dir::Etc::SourceList="$erfa/quellen.list" -o Dir::Etc::SourceParts=/nonexistent
+      -o Dir::State::Lists="$erfa/listen" -o Dir::Cache="$erfa/ablage")
+    apt-get -q "${apt_privat[@]}" update >/dev/null
+    (cd "$erfa" && apt-get -q "${apt_privat[@]}" source erfa >/dev/null 2>&1)
+  fi
+  windows=(-DSTELUX_WINDOWS=ON "-DSTELUX_ERFA_QUELLE=$(ls -d "$erfa"/erfa-*/ | head -n 1)")
+fi
+# --- end Windows
+
+cmake -S "$quelle" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${windows[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 # The launcher builds the catalogues when they are missing or the builder has

@@ -1,5 +1,7 @@
 #include "app/plattform.hpp"
 
+#include "app/plattform_windows.hpp"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -75,6 +77,9 @@ Zeitzone_Info Zeitzone_Von(const QTimeZone& zone, const QDateTime& jetzt) {
 }
 
 Zeitzone_Info Zeitzone_Abfragen() {
+#ifdef _WIN32
+    return Zeitzone_Windows();
+#endif
     return Zeitzone_Von(QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc());
 }
 
@@ -103,6 +108,10 @@ std::string Daten_Ordner_Aus(const std::string& dokumente) {
 }
 
 std::string Daten_Ordner_Ermitteln() {
+#ifdef _WIN32
+    if (const std::string dok = Dokumente_Ordner_Windows(); !dok.empty())
+        return Daten_Ordner_Aus(dok);
+#endif
     QString dok = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dok.isEmpty()) dok = QDir::homePath(); // no documents folder known: the home folder
     if (dok.isEmpty()) return {};
@@ -119,11 +128,17 @@ void Oeffner_Setzen(Oeffner oeffner) {
 
 bool Dokument_Oeffnen(const std::string& pfad) {
     if (Ersatz_Oeffner()) return Ersatz_Oeffner()(pfad, false);
+#ifdef _WIN32
+    return Oeffnen_Windows(pfad, false);
+#endif
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pfad)));
 }
 
 bool Text_Bearbeiten(const std::string& pfad) {
     if (Ersatz_Oeffner()) return Ersatz_Oeffner()(pfad, true);
+#ifdef _WIN32
+    return Oeffnen_Windows(pfad, true);
+#endif
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pfad)));
 }
 

@@ -114,6 +114,8 @@ std::vector<Ephemeriden_Stuetze> Ephemeriden_Stuetzen_Lesen(const std::string& p
     Knoten_Waehlen(static_cast<long>(st.size()), links, von, bis);
     if (von < 0) von = 0;
     if (bis >= static_cast<long>(st.size())) bis = static_cast<long>(st.size()) - 1;
+    // The instant at or after the last row: that row alone (no read past the end).
+    if (von > bis) von = bis < 0 ? 0 : bis;
     for (long i = von; i < bis; ++i) {
         const auto a = static_cast<std::size_t>(i);
         if (st[a + 1].JD - st[a].JD > Groesste_Luecke)
@@ -126,9 +128,7 @@ std::vector<Ephemeriden_Stuetze> Ephemeriden_Stuetzen_Lesen(const std::string& p
             st.resize(i + 1);
             break;
         }
-    // After the last row the instant has no node of its own (von = st.size()).
-    const long letzte = static_cast<long>(st.size()) - 1;
-    for (long i = von < letzte ? von : letzte; i > 0; --i) {
+    for (long i = von; i > 0; --i) {
         const auto a = static_cast<std::size_t>(i);
         if (st[a].JD - st[a - 1].JD > Groesste_Luecke) {
             st.erase(st.begin(), st.begin() + i);

@@ -19,7 +19,7 @@ std::vector<std::string> Fehlende_Katalogdateien(const std::string& ordner) {
     std::vector<std::string> fehlende;
     for (const std::string& name : Katalogdateien()) {
         std::error_code fehler;
-        if (!std::filesystem::is_regular_file(Pfad_In(ordner, name), fehler))
+        if (!std::filesystem::is_regular_file(Pfad_Aus_Utf8(Pfad_In(ordner, name)), fehler))
             fehlende.push_back(name);
     }
     return fehlende;

@@ -20,7 +20,7 @@ namespace {
 
 bool Datei_Da(const std::string& pfad) {
     std::error_code f;
-    return std::filesystem::is_regular_file(pfad, f);
+    return std::filesystem::is_regular_file(Pfad_Aus_Utf8(pfad), f);
 }
 
 // Constellation of the final J2000 place.

@@ -11,10 +11,19 @@ constexpr std::size_t Block = 1 << 18;
 static_assert(Block > Max_Zeilenlaenge + 2, "a whole line with its end fits into one block");
 } // namespace
 
+std::filesystem::path Pfad_Aus_Utf8(const std::string& pfad) {
+    return std::filesystem::path(std::u8string(pfad.begin(), pfad.end()));
+}
+
+std::string Utf8_Aus_Pfad(const std::filesystem::path& pfad) {
+    const std::u8string s = pfad.u8string();
+    return std::string(s.begin(), s.end());
+}
+
 std::string Voller_Pfad(const std::string& pfad) {
     std::error_code fehler;
-    const auto voll = std::filesystem::absolute(pfad, fehler);
-    return fehler ? pfad : voll.lexically_normal().string();
+    const auto voll = std::filesystem::absolute(Pfad_Aus_Utf8(pfad), fehler);
+    return fehler ? pfad : Utf8_Aus_Pfad(voll.lexically_normal());
 }
 
 Ein_Ausgabe_Fehler Oeffnungs_Fehler(const std::string& pfad, int fehlernummer) {
@@ -28,9 +37,14 @@ Ein_Ausgabe_Fehler Oeffnungs_Fehler(const std::string& pfad, int fehlernummer) {
 
 Zeilen_Leser::Zeilen_Leser(const std::string& pfad) : name_(Voller_Pfad(pfad)) {
     std::error_code fehler;
-    if (std::filesystem::is_directory(pfad, fehler))
+    const std::filesystem::path p = Pfad_Aus_Utf8(pfad);
+    if (std::filesystem::is_directory(p, fehler))
         throw Ein_Ausgabe_Fehler("Ein Ordner, keine Datei: " + name_);
-    datei_ = std::fopen(pfad.c_str(), "rb");
+#ifdef _WIN32
+    datei_ = _wfopen(p.c_str(), L"rb");
+#else
+    datei_ = std::fopen(p.c_str(), "rb");
+#endif
     if (!datei_) throw Oeffnungs_Fehler(pfad, errno);
     puffer_.resize(Block);
 }

@@ -6,11 +6,17 @@
 // an error, so no file (a link to /dev/zero, a file without line ends) is ever
 // read into memory without bound.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline constexpr std::size_t Max_Zeilenlaenge = 64 * 1024;
+
+// A file-system path from the program's UTF-8 text (on Windows the narrow
+// calls would read it in the ANSI code page and miss umlauts), and back.
+std::filesystem::path Pfad_Aus_Utf8(const std::string& pfad);
+std::string Utf8_Aus_Pfad(const std::filesystem::path& pfad);
 
 class Zeilen_Leser {
 public:

@@ -52,6 +52,15 @@ struct Temp_Ordner {
 
 constexpr double Eng = 1e-12;
 
+// The full path in the system's form (on Windows with the drive and '\\').
+std::string System_Pfad(const char* pfad) {
+#ifdef _WIN32
+    return fs::absolute(pfad).lexically_normal().string();
+#else
+    return pfad;
+#endif
+}
+
 // The text of the error a lookup ends with; empty when it ends without one.
 template <class Fehler>
 std::string Fehlertext(const std::string& text, const Such_Kontext& k = Kontext()) {
@@ -361,13 +370,15 @@ TEST(ObjektSuche, KurzeEingabeOeffnetKeineDatei) {
 TEST(ObjektSuche, FehlendeDateiNenntIhrenPfad) {
     const Such_Kontext nirgends = Kontext("/nicht/vorhanden");
     EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("S 2", nirgends),
-              "File not found: /nicht/vorhanden/SAO_J2000.txt");
+              "File not found: " + System_Pfad("/nicht/vorhanden/SAO_J2000.txt"));
     EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("Capella", nirgends),
-              "File not found: /nicht/vorhanden/Bright_Stars_Proper_Names_SAO.txt");
+              "File not found: " +
+                  System_Pfad("/nicht/vorhanden/Bright_Stars_Proper_Names_SAO.txt"));
     // A missing own-objects file lets the fallbacks run first.
     EXPECT_EQ(Fehlertext<Ein_Ausgabe_Fehler>("ETestfeld A", nirgends),
-              "File not found: /nicht/vorhanden/Bright_Stars_Proper_Names_SAO.txt");
-    EXPECT_NE(Fehlertext<Ein_Ausgabe_Fehler>("PVenus").find("File not found: /"),
+              "File not found: " +
+                  System_Pfad("/nicht/vorhanden/Bright_Stars_Proper_Names_SAO.txt"));
+    EXPECT_NE(Fehlertext<Ein_Ausgabe_Fehler>("PVenus").find("File not found: " + System_Pfad("/")),
               std::string::npos);
     // The SAO file is there but the bright-star file is not: a miss reports it.
     Temp_Ordner t("fehlend");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "orbits/kepler.hpp"
@@ -9,8 +10,9 @@
 namespace {
 // Residual of Kepler's equation for E, M in degrees.
 double Kepler_Rest(double E, double M, double e) {
-    const double r = E * M_PI / 180 - e * std::sin(E * M_PI / 180) - M * M_PI / 180;
-    return std::remainder(r, 2 * M_PI);
+    const double r = E * std::numbers::pi / 180 - e * std::sin(E * std::numbers::pi / 180) -
+                     M * std::numbers::pi / 180;
+    return std::remainder(r, 2 * std::numbers::pi);
 }
 } // namespace
 
@@ -118,7 +120,7 @@ TEST(Kepler, SerieUndKegelschnitteStimmenUeberein) {
             double x, y, vx, vy, x2, y2, vx2, vy2;
             PARAB(0, T, q, e, x, y, vx, vy);
             if (e < 1) {
-                const double M = Gauss_K / std::pow(a, 1.5) * tage * 180 / M_PI;
+                const double M = Gauss_K / std::pow(a, 1.5) * tage * 180 / std::numbers::pi;
                 ELLBAHN(M, a, e, x2, y2, vx2, vy2);
             } else {
                 HYPBAHN(0, T, a, e, x2, y2, vx2, vy2);
@@ -169,7 +171,7 @@ TEST(Kepler, BAHNORT_WaehltDenLoeser) {
     double X2, Y2, Z2, V2x, V2y, V2z;
     BAHNORT(m, 0.95, 1.0, -0.01, 0.0, X, Y, Z, VX, VY, VZ);
     const double a = 1.0 / 0.05;
-    const double M = Gauss_K / std::pow(a, 1.5) * (-0.01 * 36525) * 180 / M_PI;
+    const double M = Gauss_K / std::pow(a, 1.5) * (-0.01 * 36525) * 180 / std::numbers::pi;
     double x, y, vx, vy;
     ELLBAHN(M, a, 0.95, x, y, vx, vy);
     BAHNEKL(m, x, y, X2, Y2, Z2);

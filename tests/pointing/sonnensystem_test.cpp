@@ -118,7 +118,7 @@ TEST(Sonnensystem, SonneUndPlanetenTopozentrischZwischenDenZeilen) {
 TEST(Sonnensystem, MondTopozentrischOhneTabelle) {
     // An empty catalogue folder: the Moon needs no file.
     Such_Kontext k;
-    k.Katalog_Ordner = Eigener_Temp_Pfad("stelux_ohne_katalog");
+    k.Katalog_Ordner = Eigener_Temp_Pfad("stelux_ohne_katalog").string();
     std::vector<double> fehler, phase;
     double parallaxe = 0;
     for (const Zeile& r : Referenz('M')) {
@@ -262,7 +262,7 @@ TEST(Ephemeriden, KaputteUndKurzeTabellen) {
         std::ofstream(ordner / datei, std::ios::binary) << f.inhalt;
         std::string naechste;
         try {
-            const auto st = Ephemeriden_Stuetzen_Lesen(ordner / datei, f.jd, naechste);
+            const auto st = Ephemeriden_Stuetzen_Lesen((ordner / datei).string(), f.jd, naechste);
             EXPECT_EQ(f.fehler, nullptr) << f.fehler;
             Ephemeriden_Stuetze e;
             const bool gefunden = Ephemeride_Interpolieren(st, f.jd, e);
@@ -272,7 +272,10 @@ TEST(Ephemeriden, KaputteUndKurzeTabellen) {
             }
         } catch (const Bereichs_Fehler& e) {
             ASSERT_NE(f.fehler, nullptr) << e.what();
-            EXPECT_NE(std::string(e.what()).find(std::string("/") + f.fehler), std::string::npos)
+            EXPECT_NE(
+                std::string(e.what()).find(
+                    std::string(1, static_cast<char>(fs::path::preferred_separator)) + f.fehler),
+                std::string::npos)
                 << e.what();
         }
     }

@@ -71,9 +71,10 @@ TEST(Zahlen, FelderStrengGelesen) {
 
 namespace {
 std::filesystem::path Testdatei(const std::string& inhalt) {
-    // One name per process: test programs of several builds run at once.
-    const auto ordner =
-        std::filesystem::temp_directory_path() / ("stelux_test_" + std::to_string(::getpid()));
+    // One name per process: test programs of several builds run at once. The
+    // blank and the umlauts: a user's folder name, given to the reader in UTF-8.
+    const auto ordner = std::filesystem::temp_directory_path() /
+                        Pfad_Aus_Utf8("stelux test Ümläute " + std::to_string(::getpid()));
     std::filesystem::create_directories(ordner);
     const auto pfad = ordner / "stelux_zeilen_test.txt";
     std::ofstream(pfad, std::ios::binary) << inhalt;
@@ -81,7 +82,7 @@ std::filesystem::path Testdatei(const std::string& inhalt) {
 }
 
 std::vector<std::string> Alle_Zeilen(const std::string& inhalt) {
-    Zeilen_Leser l(Testdatei(inhalt).string());
+    Zeilen_Leser l(Utf8_Aus_Pfad(Testdatei(inhalt)));
     std::vector<std::string> zeilen;
     std::string_view z;
     while (l.Naechste(z)) zeilen.emplace_back(z);
@@ -133,16 +134,25 @@ TEST(ZeilenLeser, UeberlangeZeileNenntDateiUndZeile) {
     }
 }
 
+// The full path in the system's form (on Windows with the drive and '\\').
+std::string System_Pfad(const char* pfad) {
+#ifdef _WIN32
+    return std::filesystem::absolute(pfad).lexically_normal().string();
+#else
+    return pfad;
+#endif
+}
+
 TEST(ZeilenLeser, FehlendeDateiNenntDenVollenPfad) {
     try {
         Zeilen_Leser l("/nonexistent/Hipparcos_J2000.txt");
         FAIL();
     } catch (const Ein_Ausgabe_Fehler& f) {
-        EXPECT_STREQ(f.what(), "File not found: /nonexistent/Hipparcos_J2000.txt");
+        EXPECT_EQ(f.what(), "File not found: " + System_Pfad("/nonexistent/Hipparcos_J2000.txt"));
     }
     EXPECT_THROW(Zeilen_Leser(std::filesystem::temp_directory_path().string()), Ein_Ausgabe_Fehler);
     // A file the account may not read is no missing file (root reads every file,
     // so the system's answer is given here directly).
-    EXPECT_STREQ(Oeffnungs_Fehler("/daten/SAO_J2000.txt", EACCES).what(),
-                 "Keine Leseberechtigung: /daten/SAO_J2000.txt");
+    EXPECT_EQ(Oeffnungs_Fehler("/daten/SAO_J2000.txt", EACCES).what(),
+              "Keine Leseberechtigung: " + System_Pfad("/daten/SAO_J2000.txt"));
 }

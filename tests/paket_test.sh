@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The Debian package: made with cpack, unpacked into a scratch root (dpkg -x,
+# nothing installed on the machine), its stelux-cli run against the built
+# catalogues and compared with the build tree's, its stelux-kataloge run on a
+# copy of the catalogue folder. Skipped (77) without STELUX_KATALOG.
+#   $1 build folder   $2 the build tree's stelux-cli
+set -euo pipefail
+build=$1
+cli_baum=$2
+katalog=${STELUX_KATALOG:-}
+if [ -z "$katalog" ] || [ ! -d "$katalog" ]; then
+  echo "STELUX_KATALOG nicht gesetzt: übersprungen"
+  exit 77
+fi
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/paket" >"$tmp/cpack.log" 2>&1 ||
+  { cat "$tmp/cpack.log"; fehler "cpack"; }
+deb=$(ls "$tmp"/paket/*.deb)
+abh=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 libqt6network6 liberfa1 zlib1g python3-ephem kstars-data; do
+  [[ ",$abh," == *"$p"* ]] || fehler "Abhängigkeit $p fehlt: $abh"
+done
+
+wurzel=$tmp/wurzel
+dpkg -x "$deb" "$wurzel"
+for f in bin/stelux bin/stelux-cli bin/stelux-starten bin/stelux-kataloge \
+  share/applications/stelux.desktop share/icons/hicolor/scalable/apps/stelux.svg \
+  share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py; do
+  [ -e "$wurzel/usr/$f" ] || fehler "$f fehlt im Paket"
+done
+
+# The installed stelux-cli answers exactly as the build tree's.
+mkdir -p "$tmp/daten"
+lauf() {
+  (cd "$katalog" && TZ=UTC "$1" --zeit 2026-03-20T21:00:00 --daten "$tmp/daten" "$2") >"$3" ||
+    fehler "$1 $2: Exit $?"
+}
+for name in M31 Jupiter "HIP 32349"; do
+  lauf "$wurzel/usr/bin/stelux-cli" "$name" "$tmp/paket.txt"
+  lauf "$cli_baum" "$name" "$tmp/baum.txt"
+  grep -q $'^Label_Objekt\t.' "$tmp/paket.txt" || fehler "$name nicht gefunden"
+  cmp "$tmp/paket.txt" "$tmp/baum.txt" || fehler "$name: installiertes stelux-cli weicht ab"
+done
+
+# stelux-kataloge finds its installed builder (and rebuilds the copy when the
+# folder was made by another builder version).
+cp -r "$katalog" "$tmp/katalog"
+STELUX_KATALOG=$tmp/katalog "$wurzel/usr/bin/stelux-kataloge" 2>"$tmp/kataloge.log" ||
+  { cat "$tmp/kataloge.log"; fehler "stelux-kataloge"; }
+if grep -q "nicht gefunden" "$tmp/kataloge.log"; then
+  cat "$tmp/kataloge.log"
+  fehler "stelux-kataloge ohne Erzeuger"
+fi
+echo "Paket $(basename "$deb") geprüft"
