@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 
 #include "catalog/ephemeriden.hpp"
@@ -68,7 +68,8 @@ void Vergleichen(const Zeile& r, const Sichtbarkeit& s, double minuten, const st
     // Near the pole the mean place of date (no nutation, no aberration: up to
     // 30") shifts the meridian passage by 30" / cos(de) of hour angle.
     const double de = r.art == 'F' ? r.de : 0.0;
-    EXPECT_NEAR(s.Kulmination, r.kulm, tol + 2.0 / std::cos(de * std::numbers::pi / 180) / 86400) << was;
+    EXPECT_NEAR(s.Kulmination, r.kulm, tol + 2.0 / std::cos(de * std::numbers::pi / 180) / 86400)
+        << was;
     EXPECT_NEAR(s.Kulminationshoehe, r.kulm_hoehe, 0.05) << was;
 }
 } // namespace
