@@ -1,0 +1,114 @@
+// The main window against its control table: what only the shown window can
+// tell (places after layout, fonts found on this system, overlaps, clipped
+// captions).
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QTest>
+#include <cstring>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "app/fenster_tabelle.hpp"
+#include "app/plattform.hpp"
+#include "app/stelux_unit_main.hpp"
+#include "hilfen.hpp"
+
+namespace {
+
+bool Gleich(const char* a, const char* b) {
+    return a && b && std::strcmp(a, b) == 0;
+}
+
+// Two rows may overlap when one is drawn over the other by design.
+bool Darf_Ueberlappen(const Steuerelement& a, const Steuerelement& b) {
+    return Gleich(a.liegt_ueber, "*") || Gleich(b.liegt_ueber, "*") ||
+           Gleich(a.liegt_ueber, b.name) || Gleich(b.liegt_ueber, a.name);
+}
+
+} // namespace
+
+TEST(Fenster_Tabelle, NamenUndVerweise) {
+    std::set<std::string> gesehen;
+    for (const Steuerelement& s : Fenster_Tabelle()) {
+        EXPECT_TRUE(gesehen.insert(s.name).second) << "twice: " << s.name;
+        // A parent comes before its children; a control lies over one that exists.
+        if (s.eltern) {
+            EXPECT_TRUE(gesehen.count(s.eltern)) << s.name;
+        }
+        if (s.liegt_ueber && !Gleich(s.liegt_ueber, "*")) {
+            EXPECT_NE(Fenster_Element(s.liegt_ueber), nullptr) << s.name;
+        }
+        EXPECT_GT(s.b, 0) << s.name;
+        EXPECT_GT(s.h, 0) << s.name;
+    }
+    EXPECT_EQ(Fenster_Element("Label_Objekt")->art, Steuer_Art::Label);
+    EXPECT_EQ(Fenster_Element("Label_Unbekannt"), nullptr);
+}
+
+TEST(Fenster_Tabelle, GezeigtesFensterFolgtDerTabelle) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    auto f = std::make_unique<TForm_Main>();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    QWidget* flaeche = f->centralWidget();
+    EXPECT_EQ(flaeche->size(), QSize(Flaeche_Breite, Flaeche_Hoehe));
+
+    const auto tabelle = Fenster_Tabelle();
+    for (const Steuerelement& s : tabelle) {
+        QWidget* w = flaeche->findChild<QWidget*>(s.name);
+        ASSERT_NE(w, nullptr) << s.name;
+        const QRect soll(s.x, s.y, s.b, s.h);
+        // A panel is placed when it is shown; the rest stays where the table puts it,
+        // inside its parent.
+        if (s.art == Steuer_Art::Tafel) {
+            EXPECT_EQ(w->size(), soll.size()) << s.name;
+        } else {
+            EXPECT_EQ(w->geometry(), soll) << s.name;
+            EXPECT_TRUE(w->parentWidget()->rect().contains(soll)) << s.name;
+        }
+
+        // The font found on this system: the design's family as mapped (a family
+        // the mapping knows), else one of the same pitch; always the design's
+        // pixel size and weight.
+        if (s.font.familie) {
+            const QFontInfo info(w->font());
+            const QString familie = Schrift_Familie(s.font.familie);
+            EXPECT_NE(familie.toStdString(), s.font.familie)
+                << s.name << ": no family for this design font";
+            if (QFontDatabase::hasFamily(familie)) {
+                EXPECT_EQ(info.family(), familie) << s.name;
+            } else {
+                EXPECT_EQ(info.fixedPitch(), familie == "Liberation Mono")
+                    << s.name << ": " << info.family().toStdString();
+            }
+            EXPECT_EQ(info.pixelSize(), s.font.pixel) << s.name;
+            EXPECT_EQ(info.bold(), s.font.fett) << s.name;
+        }
+
+        // The design text, in the font shown, fits the width of the control.
+        const bool beschriftet = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w);
+        if (beschriftet && s.text && *s.text) {
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(QString::fromUtf8(s.text)),
+                      w->contentsRect().width())
+                << s.name;
+        }
+    }
+
+    // No two controls of one parent overlap unless the table says so; the
+    // hidden ones too (the list and the suffix keys show at times).
+    for (std::size_t i = 0; i < tabelle.size(); ++i)
+        for (std::size_t j = i + 1; j < tabelle.size(); ++j) {
+            const Steuerelement &a = tabelle[i], &b = tabelle[j];
+            QWidget* wa = flaeche->findChild<QWidget*>(a.name);
+            QWidget* wb = flaeche->findChild<QWidget*>(b.name);
+            if (wa->parentWidget() != wb->parentWidget() || Darf_Ueberlappen(a, b)) continue;
+            EXPECT_FALSE(wa->geometry().intersects(wb->geometry())) << a.name << " / " << b.name;
+        }
+    f->close();
+}
