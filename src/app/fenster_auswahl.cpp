@@ -25,8 +25,8 @@ void Text(QLabel* label, const std::string& text) {
 } // namespace
 
 void TForm_Main::Timer2Timer() {
-    const Sitzung& z = Zustand;
     const Positions_Anzeige a = Zustand.Positions_Schritt(Refraktion1->isChecked());
+    const Sitzung& z = Zustand;
     if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Label_Objekt_Farbe);
     Text(Label_Objekt, a.Label_Objekt);
     Text(Label_RA2000, a.Label_RA2000);
