@@ -8,17 +8,27 @@
 
 #include "shared/zahlen.hpp"
 
-std::string Einstellungen_Datei;
-
 namespace {
+std::string& Datei() {
+    static std::string datei;
+    return datei;
+}
+
 std::unique_ptr<QSettings> Oeffnen() {
-    if (!Einstellungen_Datei.empty())
-        return std::make_unique<QSettings>(QString::fromStdString(Einstellungen_Datei),
-                                           QSettings::IniFormat);
+    if (!Datei().empty())
+        return std::make_unique<QSettings>(QString::fromStdString(Datei()), QSettings::IniFormat);
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Stelux",
                                        "stelux");
 }
 } // namespace
+
+const std::string& Einstellungen_Datei() {
+    return Datei();
+}
+
+void Einstellungen_Datei_Setzen(const std::string& datei) {
+    Datei() = datei;
+}
 
 bool Einstellungen_Beschaedigt() {
     auto s = Oeffnen();

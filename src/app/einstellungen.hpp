@@ -6,7 +6,8 @@
 
 // The settings file; empty: the user's (~/.config/Stelux/stelux.ini). Tests
 // set a file in their own folder.
-extern std::string Einstellungen_Datei;
+const std::string& Einstellungen_Datei();
+void Einstellungen_Datei_Setzen(const std::string& datei);
 
 // Keys of the options.
 inline constexpr const char* Einstellung_Refraktion = "Optionen/Refraktion";

@@ -9,15 +9,9 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
-#include "catalog/eingabe.hpp"
 #include "catalog/listen.hpp"
-#include "catalog/objekt_suche.hpp"
-#include "orbits/element_tabellen.hpp"
 #include "orbits/sortierung.hpp"
-#include "pointing/positions_tick.hpp"
 #include "pointing/sichtbarkeit.hpp"
-#include "shared/stelux_unit_variables.hpp"
-#include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
 
 namespace {
@@ -31,11 +25,8 @@ void Text(QLabel* label, const std::string& text) {
 } // namespace
 
 void TForm_Main::Timer2Timer() {
-    Tick_Optionen optionen;
-    optionen.JD_UT = JD_UT;
-    optionen.Refraktion = Refraktion1->isChecked();
-    const Positions_Anzeige a = Positions_Tick(Objekt, Objekt_Gueltig, JD_PC, Sternzeit, Parameter,
-                                               Schmidt_Aktuell(), optionen);
+    const Positions_Anzeige a = Zustand.Positions_Schritt(Refraktion1->isChecked());
+    const Sitzung& z = Zustand;
     if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Label_Objekt_Farbe);
     Text(Label_Objekt, a.Label_Objekt);
     Text(Label_RA2000, a.Label_RA2000);
@@ -59,103 +50,73 @@ void TForm_Main::Timer2Timer() {
     Text(Label_Hoehenmarke, a.Hoehen_Marke);
     // Visibility: once a minute and for each new object.
     const std::string fuer =
-        Objekt_Gueltig ? a.Label_Objekt + "|" + std::to_string(static_cast<long long>(JD_UT * 1440))
-                       : std::string();
+        z.Objekt_Gueltig
+            ? a.Label_Objekt + "|" + std::to_string(static_cast<long long>(z.JD_UT * 1440))
+            : std::string();
     if (fuer != sichtbarkeit_fuer_) {
         sichtbarkeit_fuer_ = fuer;
-        Text(Label_Sichtbarkeit, Objekt_Gueltig
-                                     ? Sichtbarkeit_Berechnen(Objekt, JD_UT, JD_PC, Parameter,
-                                                              Zeitzone_Versatz_Minuten(Zeitzone))
-                                           .Text
-                                     : std::string());
+        Text(Label_Sichtbarkeit,
+             z.Objekt_Gueltig ? Sichtbarkeit_Berechnen(z.Objekt, z.JD_UT, z.JD_PC, z.Parameter,
+                                                       Zeitzone_Versatz_Minuten(z.Zeitzone))
+                                    .Text
+                              : std::string());
     }
     StatusBar1->showMessage(QString::fromStdString(planung_marke_ + a.StatusBar1));
-    if (!Objekt_Gueltig && !nicht_gefunden_.empty()) {
+    if (!z.Objekt_Gueltig && !nicht_gefunden_.empty()) {
         Schriftfarbe(Label_Objekt, Farbe_Weiss);
         Text(Label_Objekt, nicht_gefunden_);
     }
 }
 
-// What the lookup and the lists read besides the typed text. Catalogue files
-// are opened in the working directory.
-Such_Kontext TForm_Main::Kontext() const {
-    Such_Kontext k;
-    k.JD_UT = JD_UT;
-    k.Daten_Ordner = Daten_Ordner;
-    k.Asteroiden = &Asteroiden;
-    k.Anzahl_Asteroiden = Anzahl_Asteroiden;
-    k.Kometen = &Kometen;
-    k.Anzahl_Kometen = Anzahl_Kometen;
-    k.Asteroid_Aktuell = &Asteroid_Aktuell;
-    k.Komet_Aktuell = &Komet_Aktuell;
-    k.Meldung = &namen_meldung_;
-    return k;
-}
-
 void TForm_Main::Elemente_Laden() {
     // Each element file on its own: a missing or damaged one costs only itself.
-    const auto laden = [](const char* datei, auto zeilen_laden, auto& tabelle,
-                          std::int32_t& anzahl) {
-        try {
-            const int weg = zeilen_laden(Pfad_In(Daten_Ordner, datei), tabelle, anzahl);
-            if (weg > 0)
-                Melden(Meldungsart::Hinweis,
-                       QString::fromUtf8("%1 enthält mehr als %2 Bahnelemente; die letzten %3 "
-                                         "Zeilen wurden nicht geladen.")
-                           .arg(datei)
-                           .arg(Tabellen_Kapazitaet)
-                           .arg(weg));
-        } catch (const std::exception& f) {
-            anzahl = 0;
-            Melden(Meldungsart::Fehler, QString::fromStdString(f.what()));
-        }
-    };
-    laden("Asteroiden.txt", Asteroiden_Zeilen_Laden, Asteroiden, Anzahl_Asteroiden);
-    laden("Kometen.txt", Kometen_Zeilen_Laden, Kometen, Anzahl_Kometen);
+    for (const Element_Ladung& l : Zustand.Elemente_Zeilen_Laden()) {
+        if (!l.Fehler.empty())
+            Melden(Meldungsart::Fehler, QString::fromStdString(l.Fehler));
+        else if (l.Weg > 0)
+            Melden(Meldungsart::Hinweis,
+                   QString::fromUtf8("%1 enthält mehr als %2 Bahnelemente; die letzten %3 "
+                                     "Zeilen wurden nicht geladen.")
+                       .arg(l.Datei)
+                       .arg(Tabellen_Kapazitaet)
+                       .arg(l.Weg));
+    }
     // One clock tick first: the brightness is that of the current instant.
     Timer1Timer();
-    const auto melden = [](const char* datei, const Auslassungen& weg) {
-        if (weg.Anzahl > 0)
+    const std::array<Auslassungen, 2> weg = Zustand.Elemente_Auswerten();
+    const char* dateien[] = {"Asteroiden.txt", "Kometen.txt"};
+    for (int i = 0; i < 2; ++i)
+        if (weg[i].Anzahl > 0)
             Melden(Meldungsart::Fehler,
                    QString::fromUtf8("%1: %2 Zeile(n) mit Fehlern wurden nicht geladen, die "
                                      "übrigen schon. Die erste:\n%3")
-                       .arg(datei)
-                       .arg(weg.Anzahl)
-                       .arg(QString::fromStdString(weg.Erste_Meldung)));
-    };
-    melden("Asteroiden.txt", Asteroiden_Auswerten_Auslassend(Asteroiden, Anzahl_Asteroiden, JD_UT));
-    melden("Kometen.txt", Kometen_Auswerten_Auslassend(Kometen, Anzahl_Kometen, JD_UT));
+                       .arg(dateien[i])
+                       .arg(weg[i].Anzahl)
+                       .arg(QString::fromStdString(weg[i].Erste_Meldung)));
     Vorschlaege_Laden();
 }
 
 void TForm_Main::Button_EnterClick() {
-    Objekt_Gueltig = false;
+    Zustand.Objekt_Gueltig = false;
     nicht_gefunden_.clear();
     Vorschlaege_Schliessen();
     if (Edit_Objekt->text().length() < 2) return;
     verlauf_.Merken(Edit_Objekt->text().toStdString());
     Einstellung_Text_Schreiben(Einstellung_Verlauf, verlauf_.Text());
     Combo->hide();
-    Edit_Objekt->setText(
-        QString::fromStdString(Planeten_Namen_Regel(Edit_Objekt->text().toStdString())));
+    const Auswahl_Ergebnis r = Zustand.Auswaehlen(Edit_Objekt->text().toStdString());
+    Edit_Objekt->setText(QString::fromStdString(r.Eingabe));
     // The kind letter stays selected: after a miss the next key replaces it.
     Edit_Objekt->setSelection(0, 1);
-    bool gefunden = false;
-    try {
-        gefunden = Objekt_Suchen(Edit_Objekt->text().toStdString(), Kontext(), Objekt);
-    } catch (...) {
-        Namen_Meldung_Zeigen();
-        throw;
-    }
-    Namen_Meldung_Zeigen();
-    Objekt_Gueltig = gefunden;
-    if (!gefunden) {
+    if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
+    if (r.Fehler) std::rethrow_exception(r.Fehler);
+    if (!r.Gefunden) {
         // Said in the object line until the next entry.
-        nicht_gefunden_ = Nicht_Gefunden_Text(Edit_Objekt->text().toStdString());
+        nicht_gefunden_ = r.Nicht_Gefunden;
         Schriftfarbe(Label_Objekt, Farbe_Weiss);
         Text(Label_Objekt, nicht_gefunden_);
     }
-    if (gefunden) {
+    if (r.Gefunden) {
         // Hidden until the position tick writes the display form in white.
         Schrift_Verbergen(Label_Objekt);
         Label_Objekt->setText(Edit_Objekt->text());
@@ -165,11 +126,11 @@ void TForm_Main::Button_EnterClick() {
 }
 
 void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
-    Objekt_Gueltig = false;
+    Zustand.Objekt_Gueltig = false;
     nicht_gefunden_.clear();
     Vorschlaege_Schliessen();
     Label_Objekt->clear();
-    Katalog_Buchstabe = buchstabe;
+    Zustand.Katalog_Buchstabe = buchstabe;
     Suffix_Tasten(false);
     Edit_Objekt->setText(QString(QChar(buchstabe)));
     Edit_Objekt->setCursorPosition(1);
@@ -189,12 +150,12 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
 }
 
 void TForm_Main::Nummern_Katalog(char buchstabe) {
-    Objekt_Gueltig = false;
+    Zustand.Objekt_Gueltig = false;
     nicht_gefunden_.clear();
     Vorschlaege_Schliessen();
     Combo->hide();
     Label_Objekt->clear();
-    Katalog_Buchstabe = buchstabe;
+    Zustand.Katalog_Buchstabe = buchstabe;
     Edit_Objekt->setText(QString(QChar(buchstabe)));
     Suffix_Tasten(buchstabe == 'N' || buchstabe == 'I');
     Eingabe_Ende();
@@ -202,7 +163,7 @@ void TForm_Main::Nummern_Katalog(char buchstabe) {
 
 void TForm_Main::ComboChange() {
     // An empty list has no entry to append: the letter stays alone.
-    QString text = QChar(Katalog_Buchstabe);
+    QString text = QChar(Zustand.Katalog_Buchstabe);
     if (Combo->currentIndex() >= 0) text += Combo->currentText();
     Edit_Objekt->setText(text);
     Edit_Objekt->repaint();
@@ -212,15 +173,15 @@ void TForm_Main::ComboChange() {
 void TForm_Main::AsteroidenSortClick() {
     Combo->hide();
     if (AsteroidenSort->isChecked())
-        Asteroiden_Nach_Helligkeit(Asteroiden, Anzahl_Asteroiden);
+        Asteroiden_Nach_Helligkeit(Zustand.Asteroiden, Zustand.Anzahl_Asteroiden);
     else
-        Asteroiden_Nach_Nummer(Asteroiden, Anzahl_Asteroiden);
+        Asteroiden_Nach_Nummer(Zustand.Asteroiden, Zustand.Anzahl_Asteroiden);
 }
 
 void TForm_Main::KometenSortClick() {
     Combo->hide();
     if (KometenSort->isChecked())
-        Kometen_Nach_Helligkeit(Kometen, Anzahl_Kometen);
+        Kometen_Nach_Helligkeit(Zustand.Kometen, Zustand.Anzahl_Kometen);
     else
-        Kometen_Nach_Nummer(Kometen, Anzahl_Kometen);
+        Kometen_Nach_Nummer(Zustand.Kometen, Zustand.Anzahl_Kometen);
 }

@@ -15,8 +15,6 @@
 #include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/stelux_unit_main.hpp"
-#include "catalog/objekt_suche.hpp"
-#include "shared/stelux_unit_variables.hpp"
 #include "shared/text.hpp"
 
 void TForm_Main::Bahnelemente1Click() {
@@ -53,7 +51,7 @@ void TForm_Main::Bahnelemente1Click() {
             throw Aktualisierungs_Fehler(grund);
     Einstellung_Text_Schreiben(Einstellung_Asteroiden_Url, auftrag.Asteroiden_Url);
     Einstellung_Text_Schreiben(Einstellung_Kometen_Url, auftrag.Kometen_Url);
-    auftrag.Ordner = Daten_Ordner;
+    auftrag.Ordner = Zustand.Daten_Ordner;
     Datenordner_Pruefen(auftrag.Ordner);
     Bahnelemente_Laden_Starten(auftrag);
 }
@@ -108,7 +106,8 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         return;
     }
     Fehler_Waechter([&] {
-        Bahnelemente_Installieren(Daten_Ordner, Element_Datei_Text(laden->Asteroiden.Zeilen),
+        Bahnelemente_Installieren(Zustand.Daten_Ordner,
+                                  Element_Datei_Text(laden->Asteroiden.Zeilen),
                                   Element_Datei_Text(laden->Kometen.Zeilen));
         // The new tables in the running program: lists, brightness order and
         // the selected body come from the new elements.
@@ -116,15 +115,12 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         Elemente_Laden();
         AsteroidenSortClick();
         KometenSortClick();
-        if (Objekt_Gueltig && (Objekt.Katalog == "Asteroid " || Objekt.Katalog == "Komet ")) {
-            const std::string bezeichnung(Trimmen(Objekt.Bezeichnung));
+        const Objekt_Type& o = Zustand.Objekt;
+        if (Zustand.Objekt_Gueltig && (o.Katalog == "Asteroid " || o.Katalog == "Komet ")) {
             // A body missing from the new elements, or without a place, is no longer selected.
-            try {
-                Objekt_Gueltig = Objekt_Suchen(bezeichnung, Kontext(), Objekt);
-            } catch (const std::exception&) {
-                Objekt_Gueltig = false;
-            }
-            if (!Objekt_Gueltig) Label_Objekt->clear();
+            const Auswahl_Ergebnis r = Zustand.Auswaehlen(std::string(Trimmen(o.Bezeichnung)));
+            if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
+            if (!r.Gefunden) Label_Objekt->clear();
         }
         Timer2Timer();
         Melden(Meldungsart::Hinweis, QString::fromUtf8("Bahnelemente aktualisiert.\n") +

@@ -16,7 +16,6 @@
 
 #include "app/einstellungen.hpp"
 #include "catalog/objekt_suche.hpp"
-#include "shared/stelux_unit_variables.hpp"
 #include "shared/zahlen.hpp"
 
 class TForm_Karte::Flaeche : public QWidget {
@@ -50,9 +49,8 @@ private:
     TForm_Karte* karte_;
 };
 
-TForm_Karte::TForm_Karte(std::function<Such_Kontext()> kontext, std::function<std::string()> titel,
-                         QWidget* eltern)
-    : QWidget(eltern, Qt::Window), kontext_(std::move(kontext)), titel_(std::move(titel)) {
+TForm_Karte::TForm_Karte(Sitzung& zustand, std::function<std::string()> titel, QWidget* eltern)
+    : QWidget(eltern, Qt::Window), zustand_(zustand), titel_(std::move(titel)) {
     setObjectName("Form_Karte");
     setWindowTitle("Aufsuchkarte");
     optionen_ = Karten_Optionen_Lesen();
@@ -190,25 +188,27 @@ void TForm_Karte::Aktualisieren() {
         }
     }
     if (!index_) return flaeche_->update();
-    if (!Objekt_Gueltig) {
+    const Objekt_Type& objekt = zustand_.Objekt;
+    const double jd_ut = zustand_.JD_UT;
+    if (!zustand_.Objekt_Gueltig) {
         fehler_ = "Kein Objekt gewählt.";
         schluessel_.clear();
         return flaeche_->update();
     }
-    const bool bewegt = Bewegter_Koerper(Objekt);
+    const bool bewegt = Bewegter_Koerper(objekt);
     // A moving body's track is looked up again each minute.
     const std::string bahn_schluessel =
-        Objekt.Bezeichnung + (bewegt ? "@" + std::to_string(std::floor(JD_UT * 1440.0)) : "");
+        objekt.Bezeichnung + (bewegt ? "@" + std::to_string(std::floor(jd_ut * 1440.0)) : "");
     const std::string schluessel = bahn_schluessel + "|" + std::to_string(flaeche_->width()) + "x" +
                                    std::to_string(flaeche_->height());
     if (schluessel == schluessel_) return;
     if (bahn_schluessel != bahn_schluessel_) {
         bahn_.clear();
         if (bewegt) {
-            Such_Kontext k = kontext_();
-            const std::string name = Objekt.Bezeichnung;
+            Such_Kontext k = zustand_.Kontext();
+            const std::string name = objekt.Bezeichnung;
             try {
-                bahn_ = Bahn_Abtasten(JD_UT, [&](double jd, Objekt_Type& o) {
+                bahn_ = Bahn_Abtasten(jd_ut, [&](double jd, Objekt_Type& o) {
                     k.JD_UT = jd;
                     // Elements of a hit go to a copy, not to the selection.
                     Asteroid_Type a;
@@ -232,11 +232,13 @@ void TForm_Karte::Neu_Berechnen() {
     o.Breite = flaeche_->width();
     o.Hoehe = flaeche_->height();
     double ra = 0, de = 0;
-    Ort_Des_Datums(Objekt.RA2000, Objekt.DE2000, JD_UT, ra, de);
+    const Objekt_Type& objekt = zustand_.Objekt;
+    const double jd_ut = zustand_.JD_UT;
+    Ort_Des_Datums(objekt.RA2000, objekt.DE2000, jd_ut, ra, de);
     for (const Bahn_Punkt& b : bahn_)
         if (b.Stunden == 0) ra = b.RA, de = b.DE; // the body now
     try {
-        inhalt_ = Karte_Berechnen(*index_, o, ra, de, JD_UT, bahn_, titel_());
+        inhalt_ = Karte_Berechnen(*index_, o, ra, de, jd_ut, bahn_, titel_());
         fehler_.clear();
     } catch (const std::exception& f) {
         fehler_ = f.what();

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/karte_zeichnen.hpp"
-#include "catalog/such_kontext.hpp"
+#include "pointing/sitzung.hpp"
 
 class QCheckBox;
 class QComboBox;
@@ -19,11 +19,10 @@ class QTimer;
 class TForm_Karte : public QWidget {
     Q_OBJECT
 public:
-    // `kontext` gives the lookup's context for the track of a moving body,
-    // `titel` the object as the main window names it. The window reads the
-    // selected object (Objekt, Objekt_Gueltig) and the instant (JD_UT).
-    TForm_Karte(std::function<Such_Kontext()> kontext, std::function<std::string()> titel,
-                QWidget* eltern = nullptr);
+    // `zustand` is the main window's observing state: the selected object, the
+    // instant and the lookup's context for the track of a moving body; `titel`
+    // gives the object as the main window names it.
+    TForm_Karte(Sitzung& zustand, std::function<std::string()> titel, QWidget* eltern = nullptr);
     ~TForm_Karte() override;
 
     // Colours: screen, print or night (the night mode passes its flag here).
@@ -47,7 +46,7 @@ private:
     void Optionen_Geaendert();
     void Neu_Berechnen();
 
-    std::function<Such_Kontext()> kontext_;
+    Sitzung& zustand_;
     std::function<std::string()> titel_;
     Karten_Optionen optionen_;
     Karten_Schema schema_ = Karten_Schema::Bildschirm;

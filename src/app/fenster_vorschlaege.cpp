@@ -139,10 +139,3 @@ void TForm_Main::Vorschlaege_Schliessen() {
     Liste_Vorschlaege->clear();
     angezeigt_.clear();
 }
-
-void TForm_Main::Namen_Meldung_Zeigen() {
-    if (namen_meldung_.Text.empty()) return;
-    const QString text = QString::fromStdString(namen_meldung_.Text);
-    namen_meldung_.Text.clear();
-    Melden(Meldungsart::Hinweis, text);
-}

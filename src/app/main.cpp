@@ -8,7 +8,6 @@
 #include "app/versions_block.hpp"
 #include "app/versionsinfo.hpp"
 #include "catalog/katalog_ordner.hpp"
-#include "shared/stelux_unit_variables.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
 
@@ -19,15 +18,16 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
-    Temp_Ordner = Temp_Ordner_Ermitteln();
-    Programm_Ordner =
-        Programm_Ordner_Ermitteln(QCoreApplication::applicationFilePath().toStdString());
-    Daten_Ordner = Daten_Ordner_Ermitteln();
-    Ordner_Anlegen(Daten_Ordner);
-    Versions_Info = Versionsinfo_Lesen(QCoreApplication::applicationFilePath().toStdString());
+    const std::string programm = QCoreApplication::applicationFilePath().toStdString();
+    Fenster_Start start;
+    start.Temp_Ordner = Temp_Ordner_Ermitteln();
+    start.Programm_Ordner = Programm_Ordner_Ermitteln(programm);
+    start.Daten_Ordner = Daten_Ordner_Ermitteln();
+    Ordner_Anlegen(start.Daten_Ordner);
+    start.Versions_Info = Versionsinfo_Lesen(programm);
 
     QApplication::setApplicationName("STELUX");
-    TForm_Main Form_Main;
+    TForm_Main Form_Main(start);
     Form_Main.show();
     // Once at start rather than at the first lookup: the catalogues lie in the
     // working directory, and a start elsewhere finds none of them.

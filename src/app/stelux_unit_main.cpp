@@ -23,11 +23,13 @@
 #include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
 #include "pointing/instrument.hpp"
-#include "shared/stelux_unit_variables.hpp"
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
-TForm_Main::TForm_Main() {
+TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Versions_Info) {
+    Zustand.Temp_Ordner = start.Temp_Ordner;
+    Zustand.Programm_Ordner = start.Programm_Ordner;
+    Zustand.Daten_Ordner = start.Daten_Ordner;
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);
@@ -38,7 +40,14 @@ TForm_Main::TForm_Main() {
 }
 
 bool TForm_Main::Schmidt_Aktuell() const {
-    return Ist_Schmidt_Kamera(Instrument1->title().toStdString());
+    return Zustand.Schmidt();
+}
+
+void TForm_Main::Instrument_Menue() {
+    std::string oben, unten;
+    Instrument_Captions(Instrument_Wert(Zustand.Instrument), oben, unten);
+    Instrument1->setTitle(QString::fromStdString(oben));
+    Instrument2->setText(QString::fromStdString(unten));
 }
 
 void TForm_Main::FormCreate() {
@@ -55,23 +64,22 @@ void TForm_Main::FormCreate() {
     // start-up goes on, and the stop leaves the file as it is.
     parameter_unvollstaendig_ = true;
     try {
-        Parameter_Lesen(Daten_Ordner, Parameter);
+        Parameter_Lesen(Zustand.Daten_Ordner, Zustand.Parameter);
         parameter_unvollstaendig_ = false;
     } catch (const std::exception& f) {
-        Parameter = Parameter_Vorgabe();
+        Zustand.Parameter = Parameter_Vorgabe();
+        const Parameter_Type& p = Zustand.Parameter;
         Melden(Meldungsart::Fehler,
                QString::fromStdString(f.what()) +
                    QString::fromUtf8("\n\nStelux rechnet bis zum Beenden mit den "
                                      "Vorgabewerten (Standort %1°, %2°, %3 m) und lässt die "
                                      "Datei unverändert. Bitte die genannte Zeile berichtigen.")
-                       .arg(QString::fromStdString(Fest(Parameter.Laenge, 5)),
-                            QString::fromStdString(Fest(Parameter.Breite, 5)),
-                            QString::fromStdString(Fest(Parameter.Hoehe, 0))));
+                       .arg(QString::fromStdString(Fest(p.Laenge, 5)),
+                            QString::fromStdString(Fest(p.Breite, 5)),
+                            QString::fromStdString(Fest(p.Hoehe, 0))));
     }
-    std::string oben, unten;
-    Instrument_Captions(Parameter.Instrument, oben, unten);
-    Instrument1->setTitle(QString::fromStdString(oben));
-    Instrument2->setText(QString::fromStdString(unten));
+    Zustand.Instrument = Instrument_Aus_Wert(Zustand.Parameter.Instrument);
+    Instrument_Menue();
 
     Versionsinfo_Anzeigen(StringGrid_VersionsInfo);
     setWindowTitle(QString::fromStdString("Stelux " + Versions_Info.FileVersion) +
@@ -103,18 +111,18 @@ void TForm_Main::changeEvent(QEvent* e) {
 }
 
 void TForm_Main::Stop_Schreiben() {
-    Parameter.Instrument = Instrument_Aus_Caption(Instrument1->title().toStdString());
+    Zustand.Parameter.Instrument = Instrument_Wert(Zustand.Instrument);
     if (parameter_unvollstaendig_) {
         // Writing now would replace the observer's file by the half-read values.
         Melden(Meldungsart::Hinweis,
                QString::fromUtf8("Die Parameterdatei %1 konnte beim Start nicht gelesen werden "
                                  "und bleibt unverändert; die Einstellungen dieser Sitzung "
                                  "werden nicht gespeichert.")
-                   .arg(QString::fromStdString(Daten_Ordner + Parameter_Datei_Name)));
+                   .arg(QString::fromStdString(Zustand.Daten_Ordner + Parameter_Datei_Name)));
         return;
     }
     ++Parameter_Schreibvorgaenge;
-    Parameter_Schreiben(Daten_Ordner, Parameter);
+    Parameter_Schreiben(Zustand.Daten_Ordner, Zustand.Parameter);
 }
 
 void TForm_Main::FormClose() {
@@ -141,56 +149,48 @@ void TForm_Main::Exit1Click() {
 void TForm_Main::ZehntelsekundenClick() {
     // The menu has already toggled the check mark.
     const bool an = Zehntelsekunden->isChecked();
-    Zehntel = an ? 1 : 0;
+    Zustand.Zehntel = an ? 1 : 0;
     Timer1->setInterval(an ? 100 : 200);
 }
 
 void TForm_Main::Timer1Timer() {
     const QTimeZone zone = QTimeZone::systemTimeZone();
     const QDateTime jetzt = planung_ ? Jetzt().addMSecs(planung_ms_) : Jetzt();
-    Zeitzone = Zeitzone_Von(zone, jetzt);
     const Uhr_Anzeige a =
-        Uhr_Tick(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone, Parameter, Zehntel);
-    JD_PC = a.JD_PC;
-    JD_UT = a.JD_UT;
-    Sternzeit = a.Sternzeit;
-    Status_Text = a.StatusBar1;
+        Zustand.Uhr_Schritt(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone_Von(zone, jetzt));
     Label_ZeitZone->setText(QString::fromStdString(a.Label_ZeitZone));
     Label_PC_Zeit->setText(QString::fromStdString(a.Label_PC_Zeit));
     Label_UT_Zeit->setText(QString::fromStdString(a.Label_UT_Zeit));
     Label_JD->setText(QString::fromStdString(a.Label_JD));
     Label_GMST->setText(QString::fromStdString(a.Label_GMST));
     Label_LMST->setText(QString::fromStdString(a.Label_LMST));
-    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + Status_Text));
+    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + a.StatusBar1));
 }
 
 void TForm_Main::Instrument2Click() {
-    std::string oben = Instrument1->title().toStdString();
-    std::string unten = Instrument2->text().toStdString();
-    Instrumente_Tauschen(oben, unten);
-    Instrument1->setTitle(QString::fromStdString(oben));
-    Instrument2->setText(QString::fromStdString(unten));
+    Zustand.Instrument_Wechseln();
+    Instrument_Menue();
 }
 
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
 void TForm_Main::Button_DE_plusClick() {
-    Korrektur_DE_Plus(Parameter, Schmidt_Aktuell());
+    Korrektur_DE_Plus(Zustand.Parameter, Zustand.Schmidt());
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button_DE_minusClick() {
-    Korrektur_DE_Minus(Parameter, Schmidt_Aktuell());
+    Korrektur_DE_Minus(Zustand.Parameter, Zustand.Schmidt());
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button1Click() {
-    Korrektur_SW_Plus(Parameter, Schmidt_Aktuell());
+    Korrektur_SW_Plus(Zustand.Parameter, Zustand.Schmidt());
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button2Click() {
-    Korrektur_SW_Minus(Parameter, Schmidt_Aktuell());
+    Korrektur_SW_Minus(Zustand.Parameter, Zustand.Schmidt());
     Edit_Objekt->setFocus();
 }
 
@@ -247,8 +247,8 @@ bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
 
 void TForm_Main::Aufsuchkarte1Click() {
     if (!Form_Karte)
-        Form_Karte = new TForm_Karte([this] { return Kontext(); },
-                                     [this] { return Label_Objekt->text().toStdString(); }, this);
+        Form_Karte = new TForm_Karte(
+            Zustand, [this] { return Label_Objekt->text().toStdString(); }, this);
     Nachtmodus_Anwenden(Form_Karte);
     Form_Karte->show();
     Form_Karte->raise();

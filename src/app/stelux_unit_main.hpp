@@ -1,7 +1,8 @@
 #pragma once
 // The main window: every display and control of the program, the menus, the
-// two timers and the handlers. The handlers read the globals, call the core,
-// and write the globals and the widgets back.
+// two timers and the handlers. The observing state is the window's Sitzung;
+// the handlers pass the entry and the clock to it and copy its result texts
+// into the widgets.
 #include <QDateTime>
 #include <QLabel>
 #include <QMainWindow>
@@ -11,6 +12,8 @@
 #include "catalog/namen_vorschlaege.hpp"
 #include "catalog/such_kontext.hpp"
 #include "catalog/verlauf.hpp"
+#include "pointing/sitzung.hpp"
+#include "shared/versions_info.hpp"
 
 class QAction;
 class QComboBox;
@@ -39,12 +42,24 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
+// What the window is started with: its folders, each ending with '/', and the
+// version information of the program file.
+struct Fenster_Start {
+    std::string Temp_Ordner;
+    std::string Programm_Ordner;
+    std::string Daten_Ordner;
+    TFileVersionInfo Versions_Info;
+};
+
 class TForm_Main : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window from its layout and runs FormCreate. The folders
-    // (Daten_Ordner and the others) and Versions_Info must be set before.
-    TForm_Main();
+    // Builds the window from its layout and runs FormCreate.
+    explicit TForm_Main(const Fenster_Start& start);
+
+    // The observing state; the window shows it.
+    Sitzung Zustand;
+    const TFileVersionInfo Versions_Info;
 
     // The clock the ticks read (tests set a fixed instant).
     std::function<QDateTime()> Jetzt = [] { return QDateTime::currentDateTime(); };
@@ -198,16 +213,15 @@ private:
     void Eingabe_Ende();
     void Elemente_Laden(); // start-up: element tables and their brightness
     void Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const QString& meldung);
-    Such_Kontext Kontext() const;
+    Such_Kontext Kontext() { return Zustand.Kontext(); }
+    void Instrument_Menue();       // the two captions from the current instrument
     void Vorschlaege_Einrichten(); // the list and its keys, at window build-up
     void Vorschlaege_Laden();      // the names index, after the element tables
-    void Namen_Meldung_Zeigen();   // the one message about the names file
 
     Vorschlags_Index vorschlaege_;
     bool vorschlaege_geladen_ = false;
-    std::vector<Vorschlag> angezeigt_;    // the suggestions in the list
-    std::string nicht_gefunden_;          // object line after a miss, until the next entry
-    mutable Namen_Meldung namen_meldung_; // filled by the lookup once
+    std::vector<Vorschlag> angezeigt_; // the suggestions in the list
+    std::string nicht_gefunden_;       // object line after a miss, until the next entry
 
     QWidget* flaeche_ = nullptr;
     Verlauf verlauf_; // the confirmed entries, Up/Down in the entry box

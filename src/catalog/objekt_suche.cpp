@@ -171,6 +171,16 @@ bool Helle_Sterne_Zuerst(const std::string& T, const Such_Kontext& k, Objekt_Typ
                         o);
 }
 
+// The context with its element tables, read now if they wait for a need.
+Such_Kontext Mit_Elementen(const Such_Kontext& k) {
+    Such_Kontext m = k;
+    if (m.Elemente_Laden) {
+        m.Elemente_Laden(m);
+        m.Elemente_Laden = nullptr;
+    }
+    return m;
+}
+
 } // namespace
 
 bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objekt_Type& objekt) {
@@ -196,7 +206,7 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
     bool eigene_fehlen = false;
     switch (L) {
     case 'A':
-        if (Asteroid_Suchen(K, kontext, o)) return true;
+        if (Asteroid_Suchen(K, Mit_Elementen(kontext), o)) return true;
         break;
     case 'K':
         if (Komet_Suchen(K, kontext, o)) return true;
@@ -270,7 +280,7 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
         return true;
     // Asteroid and comet names typed without their letter.
     o = Objekt_Type{};
-    if (Kleinkoerper_Name_Suchen(T, kontext, o)) return true;
+    if (Kleinkoerper_Name_Suchen(T, Mit_Elementen(kontext), o)) return true;
     if (eigene_fehlen) throw Datei_Nicht_Gefunden(Datei_Eigene);
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // What a lookup or a list reads besides the typed text.
+#include <functional>
 #include <string>
 
 #include "shared/element_typen.hpp"
@@ -17,4 +18,7 @@ struct Such_Kontext {
     Asteroid_Type* Asteroid_Aktuell = nullptr; // receives the elements of an asteroid hit
     Komet_Type* Komet_Aktuell = nullptr;       // receives the elements of a comet hit
     Namen_Meldung* Meldung = nullptr;          // receives the one message about the names file
+    // Set when the element tables are read only once a lookup needs them: fills
+    // Asteroiden/Kometen and their counts of the context it is given.
+    std::function<void(Such_Kontext&)> Elemente_Laden;
 };

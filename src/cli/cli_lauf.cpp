@@ -3,21 +3,15 @@
 #include <QDateTime>
 #include <QTimeZone>
 #include <charconv>
-#include <filesystem>
 
 #include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
-#include "catalog/eingabe.hpp"
-#include "catalog/namen_suche.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "cli/cli_aktualisieren.hpp"
 #include "cli/cli_karte.hpp"
-#include "orbits/element_tabellen.hpp"
-#include "pointing/positions_tick.hpp"
 #include "pointing/sichtbarkeit.hpp"
-#include "shared/zeilen_leser.hpp"
-#include "time/uhr_tick.hpp"
+#include "pointing/sitzung.hpp"
 
 namespace {
 constexpr double JD_Unix_Epoche = 2440587.5; // 1970-01-01 00:00 UT
@@ -29,20 +23,6 @@ std::string Voll(double x) {
     return fehler == std::errc() ? std::string(puffer, ende) : std::string("nan");
 }
 
-// Number of characters (code points) of a UTF-8 text, as the entry box counts them.
-std::size_t Zeichen(const std::string& text) {
-    std::size_t n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-struct Tabellen {
-    Asteroiden_Tabelle Asteroiden = Asteroiden_Tabelle(Tabellen_Kapazitaet + 1);
-    std::int32_t Anzahl_Asteroiden = 0;
-    Kometen_Tabelle Kometen = Kometen_Tabelle(Tabellen_Kapazitaet + 1);
-    std::int32_t Anzahl_Kometen = 0;
-};
 } // namespace
 
 int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
@@ -70,43 +50,24 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         const Zeitzone_Info zone = Zeitzone_Von(QTimeZone::systemTimeZone(), utc);
         const double jd_pc = jd_ut - Zeitzone_Versatz_Minuten(zone) / 1440.0;
 
-        std::string daten = arg.Daten.empty() ? Daten_Ordner_Ermitteln() : arg.Daten;
+        Sitzung sitzung;
+        sitzung.Elemente_Bei_Bedarf = true;
+        std::string& daten = sitzung.Daten_Ordner;
+        daten = arg.Daten.empty() ? Daten_Ordner_Ermitteln() : arg.Daten;
         if (!daten.empty() && daten.back() != '/') daten += '/';
-        Parameter_Type parameter;
-        Parameter_Lesen(daten, parameter); // read only; stelux-cli never writes it
+        // Read only; stelux-cli never writes it.
+        Parameter_Lesen(daten, sitzung.Parameter);
+        sitzung.Instrument = Instrument_Aus_Wert(sitzung.Parameter.Instrument);
+        sitzung.Zehntel = arg.Zehntel ? 1 : 0;
 
-        auto tabellen = std::make_unique<Tabellen>();
-        if (std::filesystem::exists(Pfad_In(daten, "Asteroiden.txt")))
-            Asteroiden_Zeilen_Laden(Pfad_In(daten, "Asteroiden.txt"), tabellen->Asteroiden,
-                                    tabellen->Anzahl_Asteroiden);
-        if (std::filesystem::exists(Pfad_In(daten, "Kometen.txt")))
-            Kometen_Zeilen_Laden(Pfad_In(daten, "Kometen.txt"), tabellen->Kometen,
-                                 tabellen->Anzahl_Kometen);
-
-        const Uhr_Anzeige uhr = Uhr_Tick(jd_pc, zone, parameter, arg.Zehntel ? 1 : 0);
-
-        Objekt_Type objekt;
-        bool gefunden = false;
-        const std::string text = Planeten_Namen_Regel(arg.Bezeichnung);
-        if (Zeichen(text) >= 2) {
-            Such_Kontext k;
-            k.JD_UT = uhr.JD_UT;
-            k.Daten_Ordner = daten;
-            k.Asteroiden = &tabellen->Asteroiden;
-            k.Anzahl_Asteroiden = tabellen->Anzahl_Asteroiden;
-            k.Kometen = &tabellen->Kometen;
-            k.Anzahl_Kometen = tabellen->Anzahl_Kometen;
-            Namen_Meldung meldung;
-            k.Meldung = &meldung;
-            gefunden = Objekt_Suchen(text, k, objekt);
-            if (!meldung.Text.empty()) fehler << meldung.Text << "\n";
-        }
-        Tick_Optionen optionen;
-        optionen.JD_UT = uhr.JD_UT;
-        optionen.Refraktion = arg.Refraktion;
-        const Positions_Anzeige pos =
-            Positions_Tick(objekt, gefunden, uhr.JD_PC, uhr.Sternzeit, parameter,
-                           parameter.Instrument == 40, optionen);
+        // The clock first: the lookup is made at its instant.
+        const Uhr_Anzeige uhr = sitzung.Uhr_Schritt(jd_pc, zone);
+        const Auswahl_Ergebnis auswahl = sitzung.Auswaehlen(arg.Bezeichnung);
+        if (auswahl.Fehler) std::rethrow_exception(auswahl.Fehler);
+        if (!auswahl.Meldung.empty()) fehler << auswahl.Meldung << "\n";
+        const bool gefunden = auswahl.Gefunden;
+        const Positions_Anzeige pos = sitzung.Positions_Schritt(arg.Refraktion);
+        const Objekt_Type& objekt = sitzung.Objekt;
 
         const std::pair<const char*, const std::string*> labels[] = {
             {"Label_ZeitZone", &uhr.Label_ZeitZone},
@@ -142,7 +103,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             {"Luftmasse", pos.Luftmasse}};
         for (const auto& [name, wert] : zahlen) aus << name << '\t' << Voll(wert) << '\n';
         aus << "Sichtbarkeit\t"
-            << (gefunden ? Sichtbarkeit_Berechnen(objekt, uhr.JD_UT, uhr.JD_PC, parameter,
+            << (gefunden ? Sichtbarkeit_Berechnen(objekt, uhr.JD_UT, uhr.JD_PC, sitzung.Parameter,
                                                   Zeitzone_Versatz_Minuten(zone))
                                .Text
                          : std::string())
@@ -155,14 +116,14 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         if (!arg.Karte.empty())
             Karte_Ausgeben(arg, objekt, uhr.JD_UT, pos.Label_Objekt,
                            [&](double jd, Objekt_Type& o) {
-                               Such_Kontext k;
-                               k.JD_UT = jd;
-                               k.Daten_Ordner = daten;
-                               k.Asteroiden = &tabellen->Asteroiden;
-                               k.Anzahl_Asteroiden = tabellen->Anzahl_Asteroiden;
-                               k.Kometen = &tabellen->Kometen;
-                               k.Anzahl_Kometen = tabellen->Anzahl_Kometen;
-                               return Objekt_Suchen(text, k, o);
+                               // Elements of a hit go to a copy, not to the selection.
+                               Such_Kontext k = sitzung.Kontext(jd);
+                               Asteroid_Type a;
+                               Komet_Type c;
+                               k.Asteroid_Aktuell = &a;
+                               k.Komet_Aktuell = &c;
+                               k.Meldung = nullptr;
+                               return Objekt_Suchen(auswahl.Eingabe, k, o);
                            });
         return 0;
     } catch (const std::exception& f) {

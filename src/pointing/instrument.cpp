@@ -11,6 +11,14 @@ void Schritt(double& feld, long double schritt, double grenze) {
 }
 } // namespace
 
+Instrument_Art Instrument_Aus_Wert(std::int32_t wert) {
+    return wert == 40 ? Instrument_Art::Schmidt_Kamera_40 : Instrument_Art::Cassegrain_60;
+}
+
+std::int32_t Instrument_Wert(Instrument_Art instrument) {
+    return instrument == Instrument_Art::Schmidt_Kamera_40 ? 40 : 60;
+}
+
 bool Ist_Schmidt_Kamera(std::string_view caption_instrument1) {
     return caption_instrument1 == Caption_Schmidt_Kamera;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The two instruments and their setting-circle corrections. The current
-// instrument is the caption of the instrument menu's top item; these functions
-// are what the window's menu and correction buttons do with it.
+// instrument is kept by the observing state (Sitzung); the window's instrument
+// menu shows it in its captions.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +10,14 @@
 
 inline constexpr std::string_view Caption_Schmidt_Kamera = "&40cm Schmidt-Kamera";
 inline constexpr std::string_view Caption_Cassegrain = "&60cm Cassegrain";
+
+enum class Instrument_Art { Schmidt_Kamera_40, Cassegrain_60 };
+
+// From the parameter file's value: 40 the Schmidt camera, any other value the Cassegrain.
+Instrument_Art Instrument_Aus_Wert(std::int32_t wert);
+
+// The parameter file's value of an instrument: 40 or 60.
+std::int32_t Instrument_Wert(Instrument_Art instrument);
 
 // True when the top menu caption names the 40 cm Schmidt camera (exact
 // comparison); any other caption means the 60 cm Cassegrain.

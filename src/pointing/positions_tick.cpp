@@ -166,20 +166,36 @@ double Luftmasse(double hoehe) {
     return 1.0 / std::sin((hoehe + 244.0 / (165.0 + 47.0 * Potenz(hoehe, 1.1))) * Grad_Zu_Rad);
 }
 
-Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc, double sternzeit,
-                                 const Parameter_Type& parameter, bool schmidt,
+void Ort_Uebernehmen(Objekt_Type& o, const Tick_Ort& ort) {
+    o.RA2000 = ort.RA2000;
+    o.DE2000 = ort.DE2000;
+    o.RAapp = ort.RAapp;
+    o.DEapp = ort.DEapp;
+    o.Con = ort.Con;
+    o.VMag = ort.VMag;
+    o.Distanz = ort.Distanz;
+    o.Bahn.RA_Geo = ort.RA_Geo;
+    o.Bahn.DE_Geo = ort.DE_Geo;
+    o.Bahn.Distanz_AE = ort.Distanz_AE;
+    o.Bahn.Beleuchtet = ort.Beleuchtet;
+}
+
+Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, double jd_pc,
+                                 double sternzeit, const Parameter_Type& parameter, bool schmidt,
                                  const Tick_Optionen& optionen) {
     Positions_Anzeige a;
     a.StatusBar1 = Korrektur_Status_Text(parameter);
 
     // A satellite whose designation carries no readable longitude, or a place
     // no text can show, is treated as no selection rather than failing twice a second.
-    const bool geostat = objekt.Katalog == Katalog_Geostat;
-    if (!gueltig || (geostat && !Geostat_Laenge_Gueltig(objekt.Bezeichnung)) ||
-        (!geostat && !(Darstellbar(objekt.RA2000) && Darstellbar(objekt.DE2000)))) {
+    const bool geostat = gewaehlt.Katalog == Katalog_Geostat;
+    if (!gueltig || (geostat && !Geostat_Laenge_Gueltig(gewaehlt.Bezeichnung)) ||
+        (!geostat && !(Darstellbar(gewaehlt.RA2000) && Darstellbar(gewaehlt.DE2000)))) {
         Leerer_Zustand(a);
         return a;
     }
+    // The place at the tick is worked out on a copy and returned in a.Ort.
+    Objekt_Type objekt = gewaehlt;
 
     if (objekt.Bahn.Art != Bahn_Art::Keine)
         Sonnensystem_Ort(objekt, jd_pc, sternzeit, parameter, optionen.JD_UT);
@@ -196,6 +212,18 @@ Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc
     Praezession(JD2000, jd_pc, objekt.RA2000 * Std_Zu_Rad, objekt.DE2000 * Grad_Zu_Rad, ra, de);
     objekt.RAapp = Mod_Positiv(ra * Rad_Zu_Std, 24.0);
     objekt.DEapp = de * Rad_Zu_Grad;
+    a.Ort_Neu = true;
+    a.Ort = {objekt.RA2000,
+             objekt.DE2000,
+             objekt.RAapp,
+             objekt.DEapp,
+             objekt.Con,
+             objekt.VMag,
+             objekt.Distanz,
+             objekt.Bahn.RA_Geo,
+             objekt.Bahn.DE_Geo,
+             objekt.Bahn.Distanz_AE,
+             objekt.Bahn.Beleuchtet};
 
     a.Label_RA2000 = "RA(J2000) " + Rektaszension_Text(objekt.RA2000);
     a.Label_RAapp = "RA(appar) " + Rektaszension_Text(objekt.RAapp);

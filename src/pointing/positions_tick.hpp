@@ -15,6 +15,20 @@ inline constexpr Farbe Farbe_Weiss{255, 255, 255};
 inline constexpr Farbe Farbe_Gruen{0, 192, 0};
 inline constexpr Farbe Farbe_Rot{192, 0, 0};
 
+// What a tick computes about the object itself: a body of the solar system
+// moved to the tick's instant and reduced to the observatory, a satellite's
+// place over it, and the place of date.
+struct Tick_Ort {
+    double RA2000 = 0, DE2000 = 0; // hours, degrees; topocentric for a body of the solar system
+    double RAapp = 0, DEapp = 0;   // place of date: hours, degrees
+    std::string Con;
+    double VMag = 0, Distanz = 0;
+    double RA_Geo = 0, DE_Geo = 0, Distanz_AE = 0, Beleuchtet = -1; // of objekt.Bahn
+};
+
+// Writes a tick's place into the object it was computed for.
+void Ort_Uebernehmen(Objekt_Type& objekt, const Tick_Ort& ort);
+
 // Every text and colour one position tick writes. A colour is only applied
 // when its flag is set (the empty state leaves colours as they are).
 struct Positions_Anzeige {
@@ -35,6 +49,8 @@ struct Positions_Anzeige {
     double Hoehe = 0;         // degrees
     double Azimut = 0;        // degrees from south, positive west, (-180, 180]
     double Luftmasse = 0;
+    bool Ort_Neu = false; // Ort holds the object's place at the tick
+    Tick_Ort Ort;
 };
 
 // What a tick needs beyond the place: the instant to follow the Sun, Moon and
@@ -45,16 +61,17 @@ struct Tick_Optionen {
     bool Refraktion = false;
 };
 
-// One position tick. With `gueltig`, writes objekt.RAapp/DEapp (and for a
-// geostationary satellite RA2000, DE2000, Con) and returns the readings.
+// One position tick: the readings and, with `gueltig` and a place the texts
+// can show, the object's place at the tick (Ort_Neu, Ort); the object itself
+// is left as it is.
 //   jd_pc       epoch of the place of date (Julian Date of the PC clock)
 //   sternzeit   local mean sidereal time, hours
 //   schmidt     true when the 40 cm Schmidt camera is the current instrument
 // A body of the solar system (objekt.Bahn) is moved to the tick's instant and
 // reduced to the observatory (diurnal parallax); RA2000/DE2000 then hold that
 // topocentric place.
-Positions_Anzeige Positions_Tick(Objekt_Type& objekt, bool gueltig, double jd_pc, double sternzeit,
-                                 const Parameter_Type& parameter, bool schmidt,
+Positions_Anzeige Positions_Tick(const Objekt_Type& objekt, bool gueltig, double jd_pc,
+                                 double sternzeit, const Parameter_Type& parameter, bool schmidt,
                                  const Tick_Optionen& optionen = {});
 
 // The pieces of one tick, each also used on its own.

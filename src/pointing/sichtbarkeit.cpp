@@ -27,16 +27,16 @@ struct Rechner {
     double de_kulmination = Sichtbarkeit::NaN; // a moving body's declination at culmination
 
     Ort Bei(double t) const {
-        Objekt_Type o = objekt;
         const double lmst =
             Mod_Positiv(Sternzeit_Greenwich(t) * Rad_Zu_Std + p.Laenge / 15.0, 24.0);
         Tick_Optionen opt;
         opt.JD_UT = t;
         const Positions_Anzeige a =
-            Positions_Tick(o, true, jd_pc + (t - jd_ut), lmst, p, false, opt);
+            Positions_Tick(objekt, true, jd_pc + (t - jd_ut), lmst, p, false, opt);
         double h = a.Stundenwinkel;
         if (h > 12) h -= 24;
-        return {h, o.DEapp, a.Hoehe, std::isfinite(a.Hoehe) && std::isfinite(h)};
+        const double de = a.Ort_Neu ? a.Ort.DEapp : objekt.DEapp;
+        return {h, de, a.Hoehe, std::isfinite(a.Hoehe) && std::isfinite(h)};
     }
 
     // Hour angle (hours) at which the place of declination de (degrees) stands at

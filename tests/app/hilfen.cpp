@@ -8,7 +8,6 @@
 #include <iterator>
 
 #include "app/einstellungen.hpp"
-#include "shared/stelux_unit_variables.hpp"
 
 QApplication& Anwendung() {
     static int argc = 1;
@@ -47,16 +46,7 @@ int Meldungs_Rekorder::Anzahl(Meldungsart art) const {
 Test_Ordner::Test_Ordner() {
     Anwendung();
     pfad = dir.path().toStdString() + "/";
-    Daten_Ordner = pfad;
-    Temp_Ordner = pfad;
-    Programm_Ordner = pfad;
-    Einstellungen_Datei = pfad + "einstellungen.ini";
-    Zehntel = 0;
-    Objekt_Gueltig = false;
-    Anzahl_Asteroiden = 0;
-    Anzahl_Kometen = 0;
-    Asteroiden.assign(Tabellen_Kapazitaet + 1, {});
-    Kometen.assign(Tabellen_Kapazitaet + 1, {});
+    Einstellungen_Datei_Setzen(pfad + "einstellungen.ini");
     // A few element lines, so that start-up runs through.
     for (const char* name : {"Asteroiden.txt", "Kometen.txt"})
         Datei_Schreiben(Datei(name), Datei_Lesen(std::string(STELUX_TEST_DATEN "/app/") + name));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/fenster_fehler.hpp"
+#include "app/stelux_unit_main.hpp"
 
 QApplication& Anwendung();
 
@@ -27,13 +28,14 @@ struct Meldungs_Rekorder {
     int Anzahl(Meldungsart art) const;
 };
 
-// A temporary data folder set as Daten_Ordner (ending with '/'), holding
-// small element files, with the globals a run starts with.
+// A temporary data folder (ending with '/') holding small element files;
+// Start() gives it to a window as its three folders.
 struct Test_Ordner {
     QTemporaryDir dir;
     std::string pfad;
     Test_Ordner();
     std::string Datei(const std::string& name) const { return pfad + name; }
+    Fenster_Start Start() const { return {pfad, pfad, pfad, {}}; }
 };
 
 // While it lives, the system refuses every byte of a file past the first

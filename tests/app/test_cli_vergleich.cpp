@@ -14,7 +14,6 @@
 
 #include "app/stelux_unit_main.hpp"
 #include "hilfen.hpp"
-#include "shared/stelux_unit_variables.hpp"
 
 namespace {
 std::map<QString, QString> Cli_Zeilen(const QStringList& argumente, const QString& tz, int& code,
@@ -45,12 +44,12 @@ TEST(CliVergleich, GleicheTexteWieDasFenster) {
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
     {
-        auto f = std::make_unique<TForm_Main>();
+        auto f = std::make_unique<TForm_Main>(o.Start());
         f->Jetzt = [] { return QDateTime(QDate(2026, 3, 20), QTime(21, 0), QTimeZone::utc()); };
         f->Timer1Timer();
         f->Edit_Objekt->setText("M31");
         f->Button_EnterClick();
-        ASSERT_TRUE(Objekt_Gueltig);
+        ASSERT_TRUE(f->Zustand.Objekt_Gueltig);
         f->Timer2Timer();
 
         int code = -1;

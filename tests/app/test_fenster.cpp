@@ -23,12 +23,11 @@
 #include "app/stelux_unit_main.hpp"
 #include "app/versionsinfo.hpp"
 #include "hilfen.hpp"
-#include "shared/stelux_unit_variables.hpp"
 
 namespace {
 
-std::unique_ptr<TForm_Main> Fenster() {
-    return std::make_unique<TForm_Main>();
+std::unique_ptr<TForm_Main> Fenster(const Fenster_Start& start) {
+    return std::make_unique<TForm_Main>(start);
 }
 
 QString Text(QWidget* w) {
@@ -56,7 +55,7 @@ struct Zone_Setzen {
 TEST(Fenster, ErsterStartOhneParameterdateiUndSchliessen) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     EXPECT_EQ(f->Instrument1->title(), "&40cm Schmidt-Kamera");
     EXPECT_EQ(f->Instrument2->text(), "&60cm Cassegrain");
     EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
@@ -88,7 +87,7 @@ TEST(Fenster, Instrument60BleibtUndWechselWirdGespeichert) {
     p.SW_Korr_60 = -1.5;
     Parameter_Schreiben(o.pfad, p);
     {
-        auto f = Fenster();
+        auto f = Fenster(o.Start());
         EXPECT_EQ(f->Instrument1->title(), "&60cm Cassegrain");
         EXPECT_EQ(f->Instrument2->text(), "&40cm Schmidt-Kamera");
         EXPECT_FALSE(f->Schmidt_Aktuell());
@@ -98,7 +97,7 @@ TEST(Fenster, Instrument60BleibtUndWechselWirdGespeichert) {
 
     // Switching with the menu, then the close box, stores the new instrument;
     // two switches restore the captions.
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     f->Instrument2->trigger();
     EXPECT_EQ(f->Instrument1->title(), "&40cm Schmidt-Kamera");
     f->Instrument2->trigger();
@@ -111,7 +110,7 @@ TEST(Fenster, Instrument60BleibtUndWechselWirdGespeichert) {
 TEST(Fenster, SchliessenImMenueSchreibtEinmalOhneFormClose) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     f->Exit1->trigger();
     EXPECT_EQ(f->Parameter_Schreibvorgaenge, 1);
     EXPECT_EQ(f->FormClose_Aufrufe, 0);
@@ -126,16 +125,16 @@ TEST(Fenster, FehlerhafteParameterdateiKostetNurDieParameter) {
     Meldungs_Rekorder r;
     const std::string kaputt = "60 !I\r\n7,5 !L\r\n47.5 !B\r\n";
     Datei_Schreiben(o.Datei(Parameter_Datei_Name), kaputt);
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.startsWith(QString::fromStdString(
         "Invalid numeric input: '7,5' in " + o.Datei(Parameter_Datei_Name) + ", Zeile 2")))
         << r.meldungen[0].text.toStdString();
     // The defaults in memory, and the rest of start-up as usual.
-    EXPECT_EQ(Parameter_Text(Parameter), Parameter_Text(Parameter_Vorgabe()));
+    EXPECT_EQ(Parameter_Text(f->Zustand.Parameter), Parameter_Text(Parameter_Vorgabe()));
     EXPECT_EQ(f->Instrument1->title(), "&40cm Schmidt-Kamera");
-    EXPECT_EQ(Anzahl_Asteroiden, 3);
-    EXPECT_EQ(Anzahl_Kometen, 3);
+    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, 3);
+    EXPECT_EQ(f->Zustand.Anzahl_Kometen, 3);
     EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
     EXPECT_TRUE(f->Timer1->isActive());
     f->close();
@@ -153,7 +152,7 @@ TEST(Fenster, VollePlatteBeimBeendenLaesstDieAlteDatei) {
     p.Instrument = 60;
     const std::string alt = Parameter_Text(p);
     Datei_Schreiben(o.Datei(Parameter_Datei_Name), alt);
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     f->Instrument2->trigger();
     {
         const Dateigroesse_Begrenzt knapp(100);
@@ -167,8 +166,8 @@ TEST(Fenster, VollePlatteBeimBeendenLaesstDieAlteDatei) {
 TEST(Fenster, FehlgeschlagenesSchreibenWirdAngezeigt) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
-    Daten_Ordner = o.pfad + "weg/"; // the folder vanished while the program ran
+    auto f = Fenster(o.Start());
+    f->Zustand.Daten_Ordner = o.pfad + "weg/"; // the folder vanished while the program ran
     f->Exit1->trigger();
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.contains(Parameter_Datei_Name));
@@ -178,7 +177,7 @@ TEST(Fenster, ZehntelsekundenUndUhrMitZeitzone) {
     Test_Ordner o;
     Meldungs_Rekorder r;
     Zone_Setzen zone("Europe/Zurich");
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     f->Jetzt = [] {
         return QDateTime(QDate(2024, 1, 15), QTime(21, 15, 7, 400), QTimeZone("Europe/Zurich"));
     };
@@ -186,20 +185,20 @@ TEST(Fenster, ZehntelsekundenUndUhrMitZeitzone) {
     EXPECT_EQ(Text(f->Label_ZeitZone), "UT + 60 min");
     EXPECT_EQ(Text(f->Label_PC_Zeit), "2024-01-15 21:15:07");
     EXPECT_EQ(Text(f->Label_UT_Zeit), "2024-01-15 20:15:07");
-    EXPECT_NEAR(JD_UT, JD_PC - 1.0 / 24, 1e-9);
-    EXPECT_EQ(Text(f->Label_JD), QString::number(JD_UT, 'f', 5));
-    EXPECT_EQ(f->StatusBar1->currentMessage(), QString::fromStdString(Status_Text));
+    EXPECT_NEAR(f->Zustand.JD_UT, f->Zustand.JD_PC - 1.0 / 24, 1e-9);
+    EXPECT_EQ(Text(f->Label_JD), QString::number(f->Zustand.JD_UT, 'f', 5));
+    EXPECT_EQ(f->StatusBar1->currentMessage(), QString::fromStdString(f->Zustand.Status_Text));
 
     f->Zehntelsekunden->trigger();
     EXPECT_TRUE(f->Zehntelsekunden->isChecked());
-    EXPECT_EQ(Zehntel, 1);
+    EXPECT_EQ(f->Zustand.Zehntel, 1);
     EXPECT_EQ(f->Timer1->interval(), 100);
     f->Timer1Timer();
     EXPECT_EQ(Text(f->Label_PC_Zeit), "2024-01-15 21:15:07.4");
     EXPECT_EQ(Text(f->Label_GMST).count(':'), 2);
     EXPECT_TRUE(Text(f->Label_GMST).contains('.'));
     f->Zehntelsekunden->trigger();
-    EXPECT_EQ(Zehntel, 0);
+    EXPECT_EQ(f->Zustand.Zehntel, 0);
     EXPECT_EQ(f->Timer1->interval(), 200);
 
     f->Jetzt = [] {
@@ -207,14 +206,14 @@ TEST(Fenster, ZehntelsekundenUndUhrMitZeitzone) {
     };
     f->Timer1Timer();
     EXPECT_EQ(Text(f->Label_ZeitZone), "UT + 120 min");
-    EXPECT_NEAR(JD_UT, JD_PC - 2.0 / 24, 1e-9);
+    EXPECT_NEAR(f->Zustand.JD_UT, f->Zustand.JD_PC - 2.0 / 24, 1e-9);
     f->close();
 }
 
 TEST(Fenster, SystemZeitzoneAusTZ) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     const QDateTime januar(QDate(2024, 1, 15), QTime(12, 0), QTimeZone::utc());
     f->Jetzt = [&] { return januar; };
     const std::pair<const char*, const char*> faelle[] = {
@@ -233,13 +232,13 @@ TEST(Fenster, DezimalpunktUnterDeutschenEinstellungen) {
     const QLocale alt;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const bool c_deutsch = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     if (c_deutsch) { // the C runtime's numbers are pinned to "." too
         char puffer[16];
         std::snprintf(puffer, sizeof puffer, "%.1f", 0.5);
         EXPECT_STREQ(puffer, "0.5");
     }
-    Parameter.DE_Korr_40 = -0.3;
+    f->Zustand.Parameter.DE_Korr_40 = -0.3;
     f->Timer1Timer();
     EXPECT_TRUE(Text(f->Label_JD).contains('.'));
     EXPECT_FALSE(Text(f->Label_JD).contains(','));
@@ -254,7 +253,7 @@ TEST(Fenster, DezimalpunktUnterDeutschenEinstellungen) {
 TEST(Fenster, KorrekturenFolgenDemInstrument) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
     for (int i = 0; i < 3; ++i) QTest::mouseClick(f->Button_DE_plus, Qt::LeftButton);
@@ -267,17 +266,17 @@ TEST(Fenster, KorrekturenFolgenDemInstrument) {
     QTest::mouseClick(f->Button2, Qt::LeftButton);
     QTest::mouseClick(f->Button2, Qt::LeftButton);
     QTest::mouseClick(f->Button_DE_minus, Qt::LeftButton);
-    EXPECT_NEAR(Parameter.SW_Korr_60, -0.1, 1e-12);
-    EXPECT_EQ(Parameter.SW_Korr_40, 0);
-    EXPECT_NEAR(Parameter.DE_Korr_60, -0.1, 1e-12);
-    EXPECT_NEAR(Parameter.DE_Korr_40, 0.3, 1e-12);
+    EXPECT_NEAR(f->Zustand.Parameter.SW_Korr_60, -0.1, 1e-12);
+    EXPECT_EQ(f->Zustand.Parameter.SW_Korr_40, 0);
+    EXPECT_NEAR(f->Zustand.Parameter.DE_Korr_60, -0.1, 1e-12);
+    EXPECT_NEAR(f->Zustand.Parameter.DE_Korr_40, 0.3, 1e-12);
     f->close();
 }
 
 TEST(Fenster, TastenfeldUndAktivierung) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
     QTest::mouseClick(f->Ziffern[7], Qt::LeftButton); // empty box: nothing appended
@@ -310,8 +309,9 @@ TEST(Fenster, InfoPanelsUndDokumente) {
         geoeffnet.emplace_back(pfad, bearbeiten);
         return oeffnet;
     });
-    Versions_Info.FileVersion = "9.8.7";
-    auto f = Fenster();
+    Fenster_Start start = o.Start();
+    start.Versions_Info.FileVersion = "9.8.7";
+    auto f = Fenster(start);
     f->Handbuch1->trigger();
     f->Eigene1->trigger();
     ASSERT_EQ(geoeffnet.size(), 2u);
@@ -354,7 +354,6 @@ TEST(Fenster, InfoPanelsUndDokumente) {
     EXPECT_FALSE(f->Panel_About->isVisibleTo(f.get()));
     EXPECT_EQ(f->windowTitle().left(12), "Stelux 9.8.7");
     f->close();
-    Versions_Info = {};
 }
 
 // Not a check: with STELUX_BILDSCHIRMFOTO=<file.png> the window is drawn into
@@ -364,7 +363,7 @@ TEST(Fenster, Bildschirmfoto) {
     if (ziel.isEmpty()) GTEST_SKIP() << "STELUX_BILDSCHIRMFOTO not set";
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     const QString alt = QDir::currentPath();
@@ -395,28 +394,29 @@ TEST(Fenster, ElementdateienBeimStart) {
     {
         Test_Ordner o;
         Meldungs_Rekorder r;
-        auto f = Fenster();
+        auto f = Fenster(o.Start());
         EXPECT_TRUE(r.meldungen.empty());
-        ASSERT_EQ(Anzahl_Asteroiden, 3);
-        ASSERT_EQ(Anzahl_Kometen, 3);
-        EXPECT_NE(Asteroiden[3].Helligkeit, 0); // evaluated at the start-up instant
-        EXPECT_NE(Kometen[1].Helligkeit, 0);
+        ASSERT_EQ(f->Zustand.Anzahl_Asteroiden, 3);
+        ASSERT_EQ(f->Zustand.Anzahl_Kometen, 3);
+        EXPECT_NE(f->Zustand.Asteroiden[3].Helligkeit, 0); // evaluated at the start-up instant
+        EXPECT_NE(f->Zustand.Kometen[1].Helligkeit, 0);
         EXPECT_NE(Text(f->Label_JD), "2451545.0000"); // one clock tick before the window shows
 
         // Sorted by brightness and back to file order.
         f->AsteroidenSort->trigger();
         for (int i = 1; i < 3; ++i)
-            EXPECT_LE(Asteroiden[i].Helligkeit, Asteroiden[i + 1].Helligkeit);
+            EXPECT_LE(f->Zustand.Asteroiden[i].Helligkeit, f->Zustand.Asteroiden[i + 1].Helligkeit);
         // The list shows the table in its present order, brightest first.
         f->Liste_Oeffnen('A', f->Label_Asteroid);
         ASSERT_EQ(f->Combo->count(), 3);
         for (int i = 1; i <= 3; ++i)
-            EXPECT_EQ(f->Combo->itemText(i - 1).toStdString(), Asteroiden[i].Name);
-        EXPECT_NE(Asteroiden[1].Nummer, 1); // Vesta (line 3) is the brightest of the three
+            EXPECT_EQ(f->Combo->itemText(i - 1).toStdString(), f->Zustand.Asteroiden[i].Name);
+        EXPECT_NE(f->Zustand.Asteroiden[1].Nummer,
+                  1); // Vesta (line 3) is the brightest of the three
         f->AsteroidenSort->trigger();
-        for (int i = 1; i <= 3; ++i) EXPECT_EQ(Asteroiden[i].Nummer, i);
+        for (int i = 1; i <= 3; ++i) EXPECT_EQ(f->Zustand.Asteroiden[i].Nummer, i);
         f->KometenSort->trigger();
-        EXPECT_LE(Kometen[1].Helligkeit, Kometen[2].Helligkeit);
+        EXPECT_LE(f->Zustand.Kometen[1].Helligkeit, f->Zustand.Kometen[2].Helligkeit);
         f->close();
     }
     {
@@ -426,14 +426,16 @@ TEST(Fenster, ElementdateienBeimStart) {
             Test_Ordner o;
             Meldungs_Rekorder r;
             std::filesystem::remove(o.Datei(fehlt));
-            auto f = Fenster();
+            auto f = Fenster(o.Start());
             ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
             EXPECT_EQ(r.meldungen[0].text,
                       QString::fromStdString("File not found: " + o.Datei(fehlt)));
             const bool asteroiden_fehlen = std::string(fehlt) == "Asteroiden.txt";
-            EXPECT_EQ(Anzahl_Asteroiden, asteroiden_fehlen ? 0 : 3);
-            EXPECT_EQ(Anzahl_Kometen, asteroiden_fehlen ? 3 : 0);
-            EXPECT_NE(asteroiden_fehlen ? Kometen[1].Helligkeit : Asteroiden[1].Helligkeit, 0);
+            EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, asteroiden_fehlen ? 0 : 3);
+            EXPECT_EQ(f->Zustand.Anzahl_Kometen, asteroiden_fehlen ? 3 : 0);
+            EXPECT_NE(asteroiden_fehlen ? f->Zustand.Kometen[1].Helligkeit
+                                        : f->Zustand.Asteroiden[1].Helligkeit,
+                      0);
             EXPECT_NE(Text(f->Label_JD), "2451545.0000");
             EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
             f->close();
@@ -445,7 +447,7 @@ TEST(Fenster, ElementdateienBeimStart) {
         Meldungs_Rekorder r;
         std::filesystem::remove(o.Datei("Asteroiden.txt"));
         std::filesystem::remove(o.Datei("Kometen.txt"));
-        auto f = Fenster();
+        auto f = Fenster(o.Start());
         EXPECT_EQ(r.Anzahl(Meldungsart::Fehler), 2);
         f->close();
     }
@@ -459,13 +461,13 @@ TEST(Fenster, ZuVieleElementzeilenWerdenEinmalGemeldet) {
     std::string viele;
     for (int i = 0; i < Tabellen_Kapazitaet + 2; ++i) viele += erste;
     Datei_Schreiben(o.Datei("Asteroiden.txt"), viele);
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     ASSERT_EQ(r.meldungen.size(), 1u);
     EXPECT_EQ(r.meldungen[0].art, Meldungsart::Hinweis);
     EXPECT_TRUE(r.meldungen[0].text.contains("Asteroiden.txt"));
     EXPECT_TRUE(r.meldungen[0].text.contains(" 2 "));
-    EXPECT_EQ(Anzahl_Asteroiden, Tabellen_Kapazitaet);
-    EXPECT_EQ(Anzahl_Kometen, 3);
+    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, Tabellen_Kapazitaet);
+    EXPECT_EQ(f->Zustand.Anzahl_Kometen, 3);
     f->close();
 }
 
@@ -473,7 +475,7 @@ TEST(Fenster, ZuVieleElementzeilenWerdenEinmalGemeldet) {
 TEST(Fenster, AufbauNamenTexteUndPlaetze) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     // The first clock tick at start has written the clock labels and the status bar.
     const QStringList getickt = {"Label_PC_Zeit", "Label_UT_Zeit", "Label_GMST", "Label_ZeitZone",
                                  "Label_JD",      "Label_LMST",    "StatusBar1"};
@@ -545,7 +547,7 @@ TEST(Fenster, AufbauNamenTexteUndPlaetze) {
 TEST(Fenster, MenueBaum) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     const auto texte = [](const QList<QAction*>& aktionen) {
         QStringList t;
         for (QAction* a : aktionen) t << (a->isSeparator() ? "-" : a->text());
@@ -578,7 +580,7 @@ TEST(Fenster, RefraktionBleibtUeberNeustartAusserhalbDerParameterdatei) {
     Test_Ordner o;
     Meldungs_Rekorder r;
     {
-        auto f = Fenster();
+        auto f = Fenster(o.Start());
         EXPECT_FALSE(f->Refraktion1->isChecked());
         EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe"));
         f->Refraktion1->trigger();
@@ -586,13 +588,13 @@ TEST(Fenster, RefraktionBleibtUeberNeustartAusserhalbDerParameterdatei) {
         f->close();
     }
     {
-        auto f = Fenster();
+        auto f = Fenster(o.Start());
         EXPECT_TRUE(f->Refraktion1->isChecked());
         EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe refr."));
         f->Refraktion1->trigger();
         f->close();
     }
-    auto f = Fenster();
+    auto f = Fenster(o.Start());
     EXPECT_FALSE(f->Refraktion1->isChecked());
     for (const auto& datei : std::filesystem::directory_iterator(o.pfad))
         if (datei.path().extension() != ".ini") {

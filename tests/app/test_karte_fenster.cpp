@@ -18,10 +18,10 @@
 TEST(KarteFenster, FolgtDerAuswahlZoomtUndMerktSich) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    Einstellungen_Datei = o.Datei("stelux.ini");
+    Einstellungen_Datei_Setzen(o.Datei("stelux.ini"));
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/catalog");
-    auto f = std::make_unique<TForm_Main>();
+    auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
     f->Edit_Objekt->setText("H11767");
     f->Button_EnterClick();
@@ -78,5 +78,5 @@ TEST(KarteFenster, FolgtDerAuswahlZoomtUndMerktSich) {
     EXPECT_EQ(k->Inhalt().Bahn.size(), 13u);
     EXPECT_EQ(k->Inhalt().Titel, f->Label_Objekt->text().toStdString());
     f->close();
-    Einstellungen_Datei.clear();
+    Einstellungen_Datei_Setzen("");
 }

@@ -60,7 +60,7 @@ TEST(Nachtmodus, JedesWidgetRotAufSchwarzUndZurueck) {
     Meldungs_Rekorder r;
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
-    auto f = std::make_unique<TForm_Main>();
+    auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
     const QPalette edit_normal = f->Edit_Objekt->palette();
@@ -109,7 +109,7 @@ TEST(Nachtmodus, OptionenUeberNeustart) {
                                      f.Refraktion1, f.Nachtmodus1};
     };
     {
-        TForm_Main f;
+        TForm_Main f(o.Start());
         for (QAction* a : optionen(f)) {
             EXPECT_FALSE(a->isChecked()) << a->objectName().toStdString();
             a->trigger();
@@ -117,7 +117,7 @@ TEST(Nachtmodus, OptionenUeberNeustart) {
         f.close();
     }
     {
-        TForm_Main f;
+        TForm_Main f(o.Start());
         for (QAction* a : optionen(f)) EXPECT_TRUE(a->isChecked()) << a->objectName().toStdString();
         EXPECT_TRUE(Nachtmodus_Aktiv());
         f.Nachtmodus1->trigger();
@@ -137,9 +137,9 @@ TEST(Nachtmodus, BeschaedigteEinstellungenGebenVorgabenUndEineMeldung) {
     for (const auto& fall : faelle) {
         Test_Ordner o;
         Meldungs_Rekorder r;
-        Datei_Schreiben(Einstellungen_Datei, fall.inhalt);
+        Datei_Schreiben(Einstellungen_Datei(), fall.inhalt);
         r.meldungen.clear();
-        TForm_Main f;
+        TForm_Main f(o.Start());
         for (QAction* a : {f.Zehntelsekunden, f.Nachtmodus1, f.Refraktion1})
             EXPECT_FALSE(a->isChecked()) << a->objectName().toStdString() << " in " << fall.inhalt;
         int hinweise = 0;
@@ -153,7 +153,7 @@ TEST(Nachtmodus, BeschaedigteEinstellungenGebenVorgabenUndEineMeldung) {
 TEST(Planung, MarkeUhrenUndZurueckZuJetzt) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    TForm_Main f;
+    TForm_Main f(o.Start());
     const QDateTime jetzt(QDate(2026, 12, 7), QTime(12, 0));
     f.Jetzt = [&] { return jetzt; };
     const QColor grau = f.Label_PC_Zeit->palette().color(QPalette::WindowText);
@@ -188,14 +188,14 @@ TEST(Verlauf, AufUndAbImEingabefeldUeberNeustart) {
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
     {
-        TForm_Main f;
+        TForm_Main f(o.Start());
         for (const char* e : {"M31", "M42"}) {
             f.Edit_Objekt->setText(e);
             f.Button_EnterClick();
         }
         f.close();
     }
-    TForm_Main f;
+    TForm_Main f(o.Start());
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.Edit_Objekt->setFocus();

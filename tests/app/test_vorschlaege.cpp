@@ -13,7 +13,6 @@
 
 #include "app/stelux_unit_main.hpp"
 #include "hilfen.hpp"
-#include "shared/stelux_unit_variables.hpp"
 
 namespace {
 struct Vorschlaege : ::testing::Test {
@@ -23,7 +22,7 @@ struct Vorschlaege : ::testing::Test {
     std::unique_ptr<TForm_Main> f;
     void SetUp() override {
         QDir::setCurrent(STELUX_TEST_DATEN "/app");
-        f = std::make_unique<TForm_Main>();
+        f = std::make_unique<TForm_Main>(o.Start());
         r.meldungen.clear();
         f->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
@@ -58,8 +57,8 @@ TEST_F(Vorschlaege, SirWirdZuSirius) {
     EXPECT_EQ(f->focusWidget(), f->Edit_Objekt); // typing goes on in the entry box
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Down);
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(Objekt_Gueltig);
-    EXPECT_EQ(Objekt.Bezeichnung, "Sirius");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Sirius");
     EXPECT_FALSE(Liste()->isVisible());
     f->Timer2Timer();
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Sirius"));
@@ -83,8 +82,8 @@ TEST_F(Vorschlaege, EscapeSchliesstUndNummernOeffnenNichts) {
     // Return without a picked suggestion looks up the text as typed.
     Tippen("Vega");
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(Objekt_Gueltig);
-    EXPECT_EQ(Objekt.Bezeichnung, "Vega");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Vega");
 }
 
 TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
@@ -93,7 +92,7 @@ TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
         Tippen(t);
         EXPECT_FALSE(Liste()->isVisible());
         QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-        EXPECT_FALSE(Objekt_Gueltig);
+        EXPECT_FALSE(f->Zustand.Objekt_Gueltig);
         f->Timer2Timer();
         const QString gezeigt = t.trimmed().size() > 40 ? t.left(40) + "…" : t.trimmed();
         EXPECT_EQ(f->Label_Objekt->text(), "Nicht gefunden: " + gezeigt);
@@ -111,8 +110,8 @@ TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
     emit f->Combo->activated(f->Combo->currentIndex());
     ASSERT_EQ(f->Edit_Objekt->text(), "M13");
     QTest::keyClick(f->Combo, Qt::Key_Return);
-    EXPECT_TRUE(Objekt_Gueltig);
-    EXPECT_EQ(Objekt.Bezeichnung, "M13");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "M13");
     EXPECT_FALSE(f->Combo->isVisible());
     f->Timer2Timer();
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Messier 13"));
@@ -126,6 +125,6 @@ TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
     QTest::keyPress(f->Combo->view(), Qt::Key_Return);
     EXPECT_EQ(f->Edit_Objekt->text(), "M13");
     QTest::keyRelease(f->Combo, Qt::Key_Return);
-    EXPECT_TRUE(Objekt_Gueltig);
-    EXPECT_EQ(Objekt.Bezeichnung, "M13");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "M13");
 }

@@ -80,7 +80,7 @@ TEST(Geostat, Position) {
 
     // The J2000 place precesses back onto the place of date.
     Objekt_Type o = ost;
-    Positions_Tick(o, true, JD_2026, Sternzeit, p, true);
+    Ort_Uebernehmen(o, Positions_Tick(o, true, JD_2026, Sternzeit, p, true).Ort);
     EXPECT_NEAR(o.RAapp, Mod_Positiv(ost.RAapp, 24.0), 1e-9);
     EXPECT_NEAR(o.DEapp, ost.DEapp, 1e-9);
 }
@@ -112,6 +112,7 @@ TEST(Geostat, Tick) {
     const Parameter_Type p = Standort();
     Objekt_Type o = Satellit("  8.0", 'E');
     const Positions_Anzeige a = Positions_Tick(o, true, JD_2026, Sternzeit, p, true);
+    Ort_Uebernehmen(o, a.Ort);
     EXPECT_EQ(a.Label_Objekt, "Geostat. ASTRA 1KR          8.0E   ");
     EXPECT_EQ(a.Label_StdRadhrs + " " + a.Label_StdRadmin, "00 00.0");
     EXPECT_EQ(a.Label_Typ, "Typ: Geostat. Sat.");

@@ -57,7 +57,7 @@ TEST(Instrument, KorrekturenInDenAblesungen) {
     o.VMag = o.BMag = o.Distanz = UNBEKANNT;
 
     const double jd = 2461382.25;
-    Positions_Tick(o, true, jd, 0.0, p, true);
+    Ort_Uebernehmen(o, Positions_Tick(o, true, jd, 0.0, p, true).Ort);
     const double sternzeit = o.RAapp + 1.0; // one hour west of the meridian
     const Positions_Anzeige vorher = Positions_Tick(o, true, jd, sternzeit, p, true);
 

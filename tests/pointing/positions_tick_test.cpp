@@ -36,7 +36,7 @@ constexpr double JD_2026 = 2461382.25; // 2026-12-07 18:00
 
 // The tick with the object placed at hour angle 0 (sternzeit = its RA of date).
 Positions_Anzeige Im_Meridian(Objekt_Type& o, const Parameter_Type& p) {
-    Positions_Tick(o, true, JD_2026, 0.0, p, true);
+    Ort_Uebernehmen(o, Positions_Tick(o, true, JD_2026, 0.0, p, true).Ort);
     return Positions_Tick(o, true, JD_2026, o.RAapp, p, true);
 }
 
@@ -52,7 +52,7 @@ TEST(Positions_Tick, OrtDesDatumsWieErfaPmat76) {
         for (int d = -88; d <= 88; d += 11)
             for (int h = 0; h < 24; h += 2) {
                 Objekt_Type o = Stern(h + 0.37, d + 0.5);
-                Positions_Tick(o, true, jd, 3.0, p, true);
+                Ort_Uebernehmen(o, Positions_Tick(o, true, jd, 3.0, p, true).Ort);
                 double v[3], w[3], ra, de;
                 eraS2c(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, v);
                 eraRxp(rp, v, w);

@@ -83,6 +83,7 @@ Objekt_Type Tick_Bei(const std::string& text, const Such_Kontext& k, double jd,
     t.JD_UT = jd;
     t.Refraktion = refraktion;
     const Positions_Anzeige a = Positions_Tick(o, true, jd, Lokale_Sternzeit(jd, p), p, false, t);
+    Ort_Uebernehmen(o, a.Ort);
     if (anzeige) *anzeige = a;
     return o;
 }
@@ -205,6 +206,7 @@ TEST(Refraktion, HoeheLuftmasseUndKreiseVomScheinbarenOrt) {
     Objekt_Type o1 = stern, o2 = stern;
     const Positions_Anzeige ohne = Positions_Tick(o1, true, jd, lmst, p, false);
     const Positions_Anzeige mit = Positions_Tick(o2, true, jd, lmst, p, false, an);
+    Ort_Uebernehmen(o2, mit.Ort);
     ASSERT_GT(ohne.Hoehe, 5.0);
     ASSERT_LT(ohne.Hoehe, 10.0);
     EXPECT_NEAR(mit.Hoehe - ohne.Hoehe, Refraktion(ohne.Hoehe, p.Hoehe), 1e-12);
