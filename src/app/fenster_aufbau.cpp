@@ -31,7 +31,7 @@ void TKlick_Label::mouseReleaseEvent(QMouseEvent* e) {
 
 namespace {
 
-QColor Qt_Farbe(Farbe f) {
+QColor Qt_Farbe(Design_Farbe f) {
     return QColor(f.r, f.g, f.b);
 }
 

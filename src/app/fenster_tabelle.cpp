@@ -8,20 +8,20 @@ using enum Steuer_Art;
 using enum Ausrichtung;
 
 // Colours of the window's scheme.
-constexpr Farbe Keine{};
-constexpr Farbe Schwarz{0, 0, 0};
-constexpr Farbe Uhr_Grund{48, 48, 48};
-constexpr Farbe Grau{128, 128, 128};
-constexpr Farbe Dunkler_Schatten{64, 64, 64}; // 3-D dark shadow
-constexpr Farbe Weiss{255, 255, 255};
-constexpr Farbe Oliv{128, 128, 0};
-constexpr Farbe Fenstertext{0, 0, 0};
-constexpr Farbe Kastanie{128, 0, 0};
-constexpr Farbe Inaktiver_Titel{128, 128, 128};
-constexpr Farbe Aktiver_Titel{10, 36, 106};
-constexpr Farbe Geldgruen{192, 220, 192};
-constexpr Farbe Knopfflaeche{240, 240, 240};
-constexpr Farbe Warnrot{255, 96, 96};
+constexpr Design_Farbe Keine{};
+constexpr Design_Farbe Schwarz{0, 0, 0};
+constexpr Design_Farbe Uhr_Grund{48, 48, 48};
+constexpr Design_Farbe Grau{128, 128, 128};
+constexpr Design_Farbe Dunkler_Schatten{64, 64, 64}; // 3-D dark shadow
+constexpr Design_Farbe Weiss{255, 255, 255};
+constexpr Design_Farbe Oliv{128, 128, 0};
+constexpr Design_Farbe Fenstertext{0, 0, 0};
+constexpr Design_Farbe Kastanie{128, 0, 0};
+constexpr Design_Farbe Inaktiver_Titel{128, 128, 128};
+constexpr Design_Farbe Aktiver_Titel{10, 36, 106};
+constexpr Design_Farbe Geldgruen{192, 220, 192};
+constexpr Design_Farbe Knopfflaeche{240, 240, 240};
+constexpr Design_Farbe Warnrot{255, 96, 96};
 
 // Fonts of the design.
 constexpr Schrift_Def Geerbt{};

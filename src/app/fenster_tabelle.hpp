@@ -26,7 +26,7 @@ enum class Steuer_Art : std::uint8_t {
 enum class Ausrichtung : std::uint8_t { Links_Oben, Rechts_Oben, Mitte_Oben, Links_Mitte, Mitte };
 
 // An RGB colour; r < 0: not set (the parent's palette shows through).
-struct Farbe {
+struct Design_Farbe {
     int r = -1, g = -1, b = -1;
     constexpr bool gesetzt() const { return r >= 0; }
 };
@@ -44,7 +44,7 @@ struct Steuerelement {
     Steuer_Art art;
     const char* text; // design text, UTF-8; nullptr: the control has none
     int x, y, b, h;   // pixels, relative to the parent
-    Farbe grund, schrift;
+    Design_Farbe grund, schrift;
     Schrift_Def font;
     Ausrichtung ausrichtung;      // of a label's text
     const char* eltern = nullptr; // object name of the parent; nullptr: the client area

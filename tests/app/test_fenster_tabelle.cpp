@@ -53,7 +53,7 @@ TEST(Fenster_Tabelle, NamenUndVerweise) {
 TEST(Fenster_Tabelle, GezeigtesFensterFolgtDerTabelle) {
     Test_Ordner o;
     Meldungs_Rekorder r;
-    auto f = std::make_unique<TForm_Main>();
+    auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     QWidget* flaeche = f->centralWidget();
