@@ -61,6 +61,18 @@ TEST(Plattform_Basis, ZoneWieQt) {
     }
 }
 
+// TZ may name the zone file by its path; that is the zone, not an unknown one.
+TEST(Plattform_Basis, ZoneAlsDateipfad) {
+    Umgebung_Setzen tz("TZ", "/usr/share/zoneinfo/Europe/Berlin");
+    for (std::int64_t t : {1705320000, 1721044800}) {
+        const Zeitzone_Info qt = Zeitzone_Von(QTimeZone("Europe/Berlin"),
+                                              QDateTime::fromSecsSinceEpoch(t, QTimeZone::utc()));
+        const Zeitzone_Info c = Zeitzone_Um(t);
+        EXPECT_EQ(c.Zustand, qt.Zustand);
+        EXPECT_EQ(Zeitzone_Versatz_Minuten(c), Zeitzone_Versatz_Minuten(qt));
+    }
+}
+
 TEST(Plattform_Basis, DokumenteWieQt) {
     const std::string heim = Eigener_Temp_Pfad("plattform_basis").string();
     const std::string konfig = heim + "/.config";
