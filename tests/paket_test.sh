@@ -26,7 +26,7 @@ done
 
 wurzel=$tmp/wurzel
 dpkg -x "$deb" "$wurzel"
-for f in bin/stelux bin/stelux-cli bin/stelux-starten bin/stelux-kataloge \
+for f in bin/stelux bin/stelux-cli bin/stelux-cli-voll bin/stelux-starten bin/stelux-kataloge \
   share/applications/stelux.desktop share/icons/hicolor/scalable/apps/stelux.svg \
   share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py; do
   [ -e "$wurzel/usr/$f" ] || fehler "$f fehlt im Paket"
@@ -44,6 +44,12 @@ for name in M31 Jupiter "HIP 32349"; do
   grep -q $'^Label_Objekt\t.' "$tmp/paket.txt" || fehler "$name nicht gefunden"
   cmp "$tmp/paket.txt" "$tmp/baum.txt" || fehler "$name: installiertes stelux-cli weicht ab"
 done
+
+# The installed stelux-cli hands a chart to its installed sibling.
+(cd "$katalog" && env -u DISPLAY -u WAYLAND_DISPLAY TZ=UTC "$wurzel/usr/bin/stelux-cli" \
+  --zeit 2026-03-20T21:00:00 --daten "$tmp/daten" --karte "$tmp/karte.png" M31 >/dev/null) ||
+  fehler "stelux-cli --karte: Exit $?"
+[ -s "$tmp/karte.png" ] || fehler "stelux-cli --karte schrieb keine Karte"
 
 # stelux-kataloge finds its installed builder (and rebuilds the copy when the
 # folder was made by another builder version).

@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -99,23 +98,6 @@ std::string Temp_Ordner_Ermitteln() {
 
 std::string Programm_Ordner_Ermitteln(const std::string& programm_pfad) {
     return Ordner_Mit_Strich(QFileInfo(QString::fromStdString(programm_pfad)).absolutePath());
-}
-
-std::string Daten_Ordner_Aus(const std::string& dokumente) {
-    std::string d = dokumente;
-    if (d.empty() || d.back() != '/') d += '/';
-    return d + "Stelux/";
-}
-
-std::string Daten_Ordner_Ermitteln() {
-#ifdef _WIN32
-    if (const std::string dok = Dokumente_Ordner_Windows(); !dok.empty())
-        return Daten_Ordner_Aus(dok);
-#endif
-    QString dok = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dok.isEmpty()) dok = QDir::homePath(); // no documents folder known: the home folder
-    if (dok.isEmpty()) return {};
-    return Daten_Ordner_Aus(dok.toStdString());
 }
 
 bool Ordner_Anlegen(const std::string& ordner) {

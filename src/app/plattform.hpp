@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "app/plattform_basis.hpp"
 #include "shared/zeitzone_type.hpp"
 
 // Time-zone state of `zone` at the instant `jetzt`. A zone whose offset is 0
@@ -31,11 +32,6 @@ std::string Temp_Ordner_Ermitteln();
 // Folder of the executable whose path is `programm_pfad` (argv[0] or the
 // application's file path).
 std::string Programm_Ordner_Ermitteln(const std::string& programm_pfad);
-// The user's documents folder (else the home folder) + "Stelux/"; empty when
-// neither is known.
-std::string Daten_Ordner_Ermitteln();
-// `dokumente` with a '/' appended when missing, + "Stelux/".
-std::string Daten_Ordner_Aus(const std::string& dokumente);
 // Creates the folder with its parents; false when that fails (not reported here).
 bool Ordner_Anlegen(const std::string& ordner);
 

@@ -1,11 +1,9 @@
 #include "cli/cli_lauf.hpp"
 
-#include <QDateTime>
-#include <QTimeZone>
 #include <charconv>
 
 #include "app/parameter_datei.hpp"
-#include "app/plattform.hpp"
+#include "app/plattform_basis.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "cli/cli_aktualisieren.hpp"
@@ -14,8 +12,6 @@
 #include "pointing/sitzung.hpp"
 
 namespace {
-constexpr double JD_Unix_Epoche = 2440587.5; // 1970-01-01 00:00 UT
-
 std::string Voll(double x) {
     char puffer[64];
     auto [ende, fehler] =
@@ -41,13 +37,8 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
     if (arg.Aktualisieren) return Cli_Aktualisieren(arg, fehler);
     try {
         // The PC clock is the instant in the local zone (TZ decides).
-        const double jd_ut =
-            arg.JD_UT ? *arg.JD_UT
-                      : JD_Unix_Epoche + QDateTime::currentMSecsSinceEpoch() / 86400000.0;
-        const QDateTime utc = QDateTime::fromMSecsSinceEpoch(
-            static_cast<qint64>(std::llround((jd_ut - JD_Unix_Epoche) * 86400000.0)),
-            QTimeZone::utc());
-        const Zeitzone_Info zone = Zeitzone_Von(QTimeZone::systemTimeZone(), utc);
+        const double jd_ut = arg.JD_UT ? *arg.JD_UT : Jetzt_JD_UT();
+        const Zeitzone_Info zone = Zeitzone_Zum_JD(jd_ut);
         const double jd_pc = jd_ut - Zeitzone_Versatz_Minuten(zone) / 1440.0;
 
         Sitzung sitzung;

@@ -46,7 +46,9 @@ Zeilen_Leser::Zeilen_Leser(const std::string& pfad) : name_(Voller_Pfad(pfad)) {
     datei_ = std::fopen(p.c_str(), "rb");
 #endif
     if (!datei_) throw Oeffnungs_Fehler(pfad, errno);
-    puffer_.resize(Block);
+    // Not zero-filled: only the bytes read are looked at, and a small file
+    // then touches only the pages it fills.
+    puffer_ = std::make_unique_for_overwrite<char[]>(Block);
 }
 
 Zeilen_Leser::~Zeilen_Leser() {
@@ -61,12 +63,11 @@ bool Zeilen_Leser::Nachladen() {
     if (eof_) return false;
     // Keep the unfinished line at the front of the buffer.
     if (anfang_ > 0) {
-        std::memmove(puffer_.data(), puffer_.data() + anfang_, ende_ - anfang_);
+        std::memmove(puffer_.get(), puffer_.get() + anfang_, ende_ - anfang_);
         ende_ -= anfang_;
         anfang_ = 0;
     }
-    const std::size_t gelesen =
-        std::fread(puffer_.data() + ende_, 1, puffer_.size() - ende_, datei_);
+    const std::size_t gelesen = std::fread(puffer_.get() + ende_, 1, Block - ende_, datei_);
     if (gelesen == 0) {
         if (std::ferror(datei_))
             throw Ein_Ausgabe_Fehler("Read error: " + name_ + " (" + std::strerror(errno) + ")");
@@ -80,7 +81,7 @@ bool Zeilen_Leser::Nachladen() {
 bool Zeilen_Leser::Naechste(std::string_view& zeile) {
     std::size_t suche_ab = anfang_;
     for (;;) {
-        const char* p = puffer_.data();
+        const char* p = puffer_.get();
         const char* lf =
             static_cast<const char*>(std::memchr(p + suche_ab, '\n', ende_ - suche_ab));
         const std::size_t bis = lf ? static_cast<std::size_t>(lf - p) : ende_;
@@ -108,7 +109,7 @@ bool Zeilen_Leser::Naechste(std::string_view& zeile) {
             if (ende_ > anfang_) {
                 std::size_t laenge = ende_ - anfang_;
                 if (puffer_[ende_ - 1] == '\r') --laenge;
-                zeile = std::string_view(puffer_.data() + anfang_, laenge);
+                zeile = std::string_view(puffer_.get() + anfang_, laenge);
                 anfang_ = ende_;
                 ++nummer_;
                 return true;

@@ -7,6 +7,7 @@
 // read into memory without bound.
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,7 +50,7 @@ private:
     bool Nachladen();
     std::FILE* datei_ = nullptr;
     std::string name_;
-    std::vector<char> puffer_;
+    std::unique_ptr<char[]> puffer_;
     std::size_t anfang_ = 0;
     std::size_t ende_ = 0;
     bool eof_ = false;
