@@ -115,7 +115,10 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
 
     Timer_Beobachtbar = new QTimer(this);
     Timer_Beobachtbar->setObjectName("Timer_Beobachtbar");
-    connect(Timer_Beobachtbar, &QTimer::timeout, this, [this] { Aktualisieren(); });
+    // Nothing is built while the window is closed.
+    connect(Timer_Beobachtbar, &QTimer::timeout, this, [this] {
+        if (isVisible()) Aktualisieren();
+    });
     Timer_Beobachtbar->start(1000);
     Aktualisieren();
 }
