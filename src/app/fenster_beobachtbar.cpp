@@ -218,8 +218,12 @@ void TForm_Beobachtbar::Zeigen() {
         if (Tabelle->item(r, Sp_Objekt)->data(Qt::UserRole + 1).toString() == gewaehlt)
             Tabelle->setCurrentCell(r, Sp_Objekt);
     Tabelle->resizeColumnsToContents();
-    Label_Stand->setText(QString::fromStdString(stand_) + "  ·  " +
-                         QString::number(Tabelle->rowCount()) + " Objekte");
+    QString stand = QString::fromStdString(stand_) + QString::fromUtf8("  ·  ") +
+                    QString::number(Tabelle->rowCount()) + " Objekte";
+    // A missing or damaged catalogue file is said, not silently left out.
+    if (katalog_ && !katalog_->Hinweise.empty())
+        stand += QString::fromUtf8("  ·  ") + QString::fromStdString(katalog_->Hinweise.front());
+    Label_Stand->setText(stand);
 }
 
 void TForm_Beobachtbar::Waehlen(int zeile) {
