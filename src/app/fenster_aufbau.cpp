@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/einstellungen.hpp"
+#include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_tabelle.hpp"
 #include "app/plattform.hpp"
@@ -347,6 +348,7 @@ void TForm_Main::Menue_Aufbauen() {
     Zeitpunkt_Jetzt1 = Option1->addAction("Zeitpunkt: jetzt");
     Zeitpunkt_Jetzt1->setObjectName("Zeitpunkt_Jetzt1");
     Zeitpunkt_Jetzt1->setEnabled(false);
+    Beobachtbar_Menue(this, Option1);
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
     Eigene1 = leiste->addAction("&Edit Eigene");

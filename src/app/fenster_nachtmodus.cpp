@@ -1,6 +1,9 @@
 #include "app/fenster_nachtmodus.hpp"
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QTextCharFormat>
+#include <QToolButton>
 #include <QWidget>
 #include <cmath>
 
@@ -37,7 +40,29 @@ const char* Nacht_Blatt =
     "selection-color: rgb(170,0,0); }"
     "QAbstractItemView::item:selected, QListWidget::item:selected { background: rgb(60,0,0); }"
     "QPushButton { border: 1px solid rgb(90,0,0); }"
-    "QPushButton:pressed { background: rgb(40,0,0); }";
+    "QPushButton:pressed { background: rgb(40,0,0); }"
+    // The style's own bevel of these has a white contrast line.
+    "QAbstractSpinBox { border: 1px solid rgb(90,0,0); }"
+    "QAbstractSpinBox::up-button, QAbstractSpinBox::down-button, QDateTimeEdit::drop-down "
+    "{ background: black; border: 1px solid rgb(90,0,0); }"
+    "QAbstractSpinBox::up-arrow, QAbstractSpinBox::down-arrow, QDateTimeEdit::down-arrow "
+    "{ width: 0px; height: 0px; }"
+    "QHeaderView::section { background: black; color: rgb(150,0,0); border: none; "
+    "border-right: 1px solid rgb(60,0,0); border-bottom: 1px solid rgb(60,0,0); }";
+
+// A calendar paints its weekend days in its own red, outside the palette.
+void Kalender_Farben(QCalendarWidget* k) {
+    for (const Qt::DayOfWeek tag : {Qt::Saturday, Qt::Sunday}) {
+        QTextCharFormat f = k->weekdayTextFormat(tag);
+        f.setForeground(aktiv ? Nacht_Farbe(Qt::red, true) : QColor(Qt::red));
+        k->setWeekdayTextFormat(tag, f);
+    }
+    // The month arrows are coloured pictures: drawn arrows in the text colour instead.
+    for (const auto& [name, pfeil] : {std::pair{"qt_calendar_prevmonth", Qt::LeftArrow},
+                                      std::pair{"qt_calendar_nextmonth", Qt::RightArrow}})
+        if (auto* b = k->findChild<QToolButton*>(name))
+            b->setArrowType(aktiv ? pfeil : Qt::NoArrow);
+}
 } // namespace
 
 bool Nachtmodus_Aktiv() {
@@ -81,6 +106,7 @@ void Nachtmodus_Anwenden(QWidget* wurzel) {
     QList<QWidget*> alle = wurzel->findChildren<QWidget*>();
     alle.prepend(wurzel);
     for (QWidget* w : alle) {
+        if (auto* k = qobject_cast<QCalendarWidget*>(w)) Kalender_Farben(k);
         const QVariant eigen = w->property(Eigene_Palette);
         if (aktiv && !eigen.isValid()) {
             // Set on every widget: a window does not always follow the
@@ -92,7 +118,9 @@ void Nachtmodus_Anwenden(QWidget* wurzel) {
             w->setPalette(Nacht_Palette(w->palette()));
             // The style draws button edges in its own light tones: a sheet of
             // plain red edges instead.
-            if (!w->styleSheet().isEmpty() || w->inherits("QAbstractButton")) {
+            if (!w->styleSheet().isEmpty() || w->inherits("QAbstractButton") ||
+                w->inherits("QAbstractSpinBox") || w->inherits("QCalendarWidget") ||
+                w->inherits("QHeaderView")) {
                 w->setProperty(Eigenes_Blatt, w->styleSheet());
                 w->setStyleSheet(w->styleSheet() + Nacht_Blatt);
             }

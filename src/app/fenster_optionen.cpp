@@ -11,6 +11,7 @@
 #include "app/fenster_karte.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "time/planung.hpp"
 
 void TForm_Main::Optionen_Laden() {
     if (Einstellungen_Beschaedigt())
@@ -58,16 +59,18 @@ void TForm_Main::Nachtmodus_Anzeigen() {
 }
 
 bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
-    const int jahr = lokal.date().year();
-    if (!lokal.isValid() || jahr < 1900 || jahr > 2100) {
-        Melden(Meldungsart::Fehler,
-               QString::fromUtf8("Der Zeitpunkt muss zwischen 1900 und 2100 liegen; die "
-                                 "Anzeige bleibt, wie sie ist."));
+    const QDate d = lokal.date();
+    const QTime t = lokal.time();
+    const Planungs_Zeitpunkt p =
+        Planung_Berechnen(lokal.isValid(), d.year(), d.month(), d.day(), t.hour(), t.minute(),
+                          lokal.toMSecsSinceEpoch(), Jetzt().toMSecsSinceEpoch());
+    if (!p.Angenommen) {
+        Melden(Meldungsart::Fehler, QString::fromStdString(p.Meldung));
         return false;
     }
-    planung_ms_ = Jetzt().msecsTo(lokal);
+    planung_ms_ = p.Versatz_ms;
     planung_ = true;
-    planung_marke_ = "PLANUNG " + lokal.toString("yyyy-MM-dd HH:mm").toStdString() + "   ";
+    planung_marke_ = p.Marke;
     Zeitpunkt_Jetzt1->setEnabled(true);
     Uhrfarbe_Setzen();
     Timer1Timer();
@@ -107,5 +110,7 @@ void TForm_Main::ZeitpunktClick() {
     l->addWidget(new QLabel(QString::fromUtf8("Datum und Uhrzeit (Zeitzone des PC):"), &d));
     l->addWidget(feld);
     l->addWidget(knoepfe);
+    feld->calendarWidget(); // the popup made now, so that the night colours reach it
+    Nachtmodus_Anwenden(&d);
     if (d.exec() == QDialog::Accepted) Zeitpunkt_Setzen(feld->dateTime());
 }

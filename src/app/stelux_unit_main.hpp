@@ -29,6 +29,7 @@ class QTimer;
 class Bahnelemente_Laden;
 struct Aktualisierungs_Auftrag;
 class TForm_Karte;
+class TForm_Beobachtbar;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -191,6 +192,7 @@ public:
     QAction* Nachtmodus1 = nullptr; // F9, also while typing
     QAction *Zeitpunkt1 = nullptr, *Zeitpunkt_Jetzt1 = nullptr;
     TForm_Karte* Form_Karte = nullptr;
+    TForm_Beobachtbar* Form_Beobachtbar = nullptr; // "Jetzt beobachtbar" (F8)
 
     // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then
     // downloads with a progress dialog; the download alone starts with

@@ -10,9 +10,6 @@
 #include "time/sternzeit.hpp"
 
 namespace {
-// Sidereal hours per solar hour.
-constexpr double Sternzeit_Rate = 1.00273790935;
-
 struct Ort {
     double stundenwinkel; // hours, (-12, 12]
     double de;            // degrees, place of date
@@ -39,19 +36,7 @@ struct Rechner {
         return {h, de, a.Hoehe, std::isfinite(a.Hoehe) && std::isfinite(h)};
     }
 
-    // Hour angle (hours) at which the place of declination de (degrees) stands at
-    // the limit: 0 < result < 12; -1 never reaches above it, 13 never sinks below.
-    double Grenz_Stundenwinkel(double de) const {
-        const double phi = p.Breite * Grad_Zu_Rad, d = de * Grad_Zu_Rad;
-        const double c =
-            (std::sin(Sichtbarkeits_Grenze * Grad_Zu_Rad) - std::sin(phi) * std::sin(d)) /
-            (std::cos(phi) * std::cos(d));
-        // Culminating at the limit itself (above it for less than about two
-        // minutes, a fraction of an arcsecond) counts as not above it.
-        if (!(c < 1.0 - 1e-5)) return -1; // also the pole of the sky seen from below 20°
-        if (c <= -1.0) return 13;
-        return std::acos(c) * Rad_Zu_Std;
-    }
+    double Grenz_Stundenwinkel(double de) const { return ::Grenz_Stundenwinkel(p.Breite, de); }
 
     // Next instant after jd_ut when the hour angle is `ziel(de)` (hours);
     // NaN when the target does not exist at the place found.
@@ -83,7 +68,20 @@ struct Rechner {
     }
 };
 
-std::string Uhrzeit(double jd_ut, int versatz_minuten) {
+} // namespace
+
+double Grenz_Stundenwinkel(double breite, double de) {
+    const double phi = breite * Grad_Zu_Rad, d = de * Grad_Zu_Rad;
+    const double c = (std::sin(Sichtbarkeits_Grenze * Grad_Zu_Rad) - std::sin(phi) * std::sin(d)) /
+                     (std::cos(phi) * std::cos(d));
+    // Culminating at the limit itself (above it for less than about two
+    // minutes, a fraction of an arcsecond) counts as not above it.
+    if (!(c < 1.0 - 1e-5)) return -1; // also the pole of the sky seen from below 20°
+    if (c <= -1.0) return 13;
+    return std::acos(c) * Rad_Zu_Std;
+}
+
+std::string Zonen_Uhrzeit(double jd_ut, int versatz_minuten) {
     // Julian Dates begin at noon: the zone's clock minute of the day.
     const double tag = jd_ut + 0.5 - versatz_minuten / 1440.0;
     long minute = std::lround((tag - std::floor(tag)) * 1440.0) % 1440;
@@ -91,7 +89,6 @@ std::string Uhrzeit(double jd_ut, int versatz_minuten) {
     std::snprintf(t, sizeof t, "%02ld:%02ld", minute / 60, minute % 60);
     return t;
 }
-} // namespace
 
 Sichtbarkeit Sichtbarkeit_Berechnen(const Objekt_Type& objekt, double jd_ut, double jd_pc,
                                     const Parameter_Type& parameter, int versatz_minuten) {
@@ -143,7 +140,7 @@ Sichtbarkeit Sichtbarkeit_Berechnen(const Objekt_Type& objekt, double jd_ut, dou
         break;
     default: {
         const auto zeit = [&](double jd) {
-            return std::isfinite(jd) ? Uhrzeit(jd, versatz_minuten) : std::string("–");
+            return std::isfinite(jd) ? Zonen_Uhrzeit(jd, versatz_minuten) : std::string("–");
         };
         // Above the limit now: until when, then from when again.
         if (std::isfinite(s.Untergang) && (!std::isfinite(s.Aufgang) || s.Untergang < s.Aufgang))
@@ -153,7 +150,7 @@ Sichtbarkeit Sichtbarkeit_Berechnen(const Objekt_Type& objekt, double jd_ut, dou
     }
     }
     if (std::isfinite(s.Kulmination) && std::isfinite(s.Kulminationshoehe))
-        t += " · Kulmination " + Uhrzeit(s.Kulmination, versatz_minuten) + " in " +
+        t += " · Kulmination " + Zonen_Uhrzeit(s.Kulmination, versatz_minuten) + " in " +
              Fest(s.Kulminationshoehe, 1) + "°";
     s.Text = t;
     return s;

@@ -559,12 +559,12 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->File1->actions()),
               QStringList({QString::fromUtf8("Bahnelemente aktualisieren…"), "&Schliessen"}));
     EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
-    EXPECT_EQ(
-        texte(f->Option1->actions()),
-        QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
-                     "Kometen nach Helligkeit sortieren",
-                     QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
-                     "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"), "Zeitpunkt: jetzt"}));
+    EXPECT_EQ(texte(f->Option1->actions()),
+              QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
+                           "Kometen nach Helligkeit sortieren",
+                           QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
+                           "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"),
+                           "Zeitpunkt: jetzt", "Jetzt &beobachtbar"}));
     for (QAction* a : {f->Zehntelsekunden, f->AsteroidenSort, f->KometenSort, f->Refraktion1}) {
         EXPECT_TRUE(a->isCheckable());
         EXPECT_FALSE(a->isChecked());

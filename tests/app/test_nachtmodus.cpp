@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/einstellungen.hpp"
+#include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_karte.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -80,6 +85,24 @@ TEST(Nachtmodus, JedesWidgetRotAufSchwarzUndZurueck) {
     Melden(Meldungsart::Hinweis, "x"); // recorded, but the box would take the application's
     EXPECT_EQ(Helle_Farbe(f.get()).toStdString(), "");
     EXPECT_EQ(Helle_Farbe(f->Form_Karte).toStdString(), "");
+    // The list of what is up now and the date dialog of the planning instant.
+    f->findChild<QAction*>("Beobachtbar1")->trigger();
+    ASSERT_NE(f->Form_Beobachtbar, nullptr);
+    f->Form_Beobachtbar->Abwarten();
+    EXPECT_EQ(Helle_Farbe(f->Form_Beobachtbar).toStdString(), "");
+    EXPECT_EQ(Helle_Pixel(f->Form_Beobachtbar), 0);
+    if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_NACHT_BILD"))
+        f->Form_Beobachtbar->grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_NACHT_BILD"));
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(Helle_Farbe(d).toStdString(), "");
+        EXPECT_EQ(Helle_Pixel(d), 0);
+        EXPECT_EQ(Helle_Pixel(d->findChild<QDateTimeEdit*>()->calendarWidget()), 0);
+        d->reject();
+    });
+    f->Zeitpunkt1->trigger();
+    EXPECT_FALSE(f->Planung());
     QTest::qWait(50);
     EXPECT_EQ(Helle_Pixel(f.get()), 0);
     if (qEnvironmentVariableIsSet("STELUX_NACHT_BILD"))

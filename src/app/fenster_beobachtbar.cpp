@@ -1,0 +1,256 @@
+#include "app/fenster_beobachtbar.hpp"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/fenster_fehler.hpp"
+#include "app/fenster_nachtmodus.hpp"
+#include "app/stelux_unit_main.hpp"
+#include "pointing/sichtbarkeit.hpp"
+#include "shared/konstanten.hpp"
+#include "shared/stelux_unit_variables.hpp"
+#include "shared/zahlen.hpp"
+#include "time/uhr_tick.hpp"
+
+namespace {
+// The main window's instant, site and tables as its clock tick left them.
+Beobachtbar_Eingabe Fenster_Eingabe() {
+    Beobachtbar_Eingabe e;
+    e.JD_UT = JD_UT;
+    e.JD_PC = JD_PC;
+    e.Parameter = Parameter;
+    e.Versatz_Minuten = Zeitzone_Versatz_Minuten(Zeitzone);
+    e.Kontext.Daten_Ordner = Daten_Ordner;
+    e.Kontext.Asteroiden = &Asteroiden;
+    e.Kontext.Anzahl_Asteroiden = Anzahl_Asteroiden;
+    e.Kontext.Kometen = &Kometen;
+    e.Kontext.Anzahl_Kometen = Anzahl_Kometen;
+    return e;
+}
+
+// Sorted by the number in Qt::UserRole where there is one.
+class Zahl_Item : public QTableWidgetItem {
+public:
+    Zahl_Item(const QString& text, double wert) : QTableWidgetItem(text) {
+        setData(Qt::UserRole, wert);
+    }
+    bool operator<(const QTableWidgetItem& b) const override {
+        return data(Qt::UserRole).toDouble() < b.data(Qt::UserRole).toDouble();
+    }
+};
+
+// Entries 1..n of an element table, copied for the build thread.
+template <class Tabelle> std::shared_ptr<const Tabelle> Kopie(const Tabelle* t, int& n) {
+    if (!t || t->empty()) {
+        n = 0;
+        return nullptr;
+    }
+    n = std::clamp(n, 0, static_cast<int>(t->size()) - 1);
+    return std::make_shared<const Tabelle>(t->begin(), t->begin() + n + 1);
+}
+
+enum Spalte { Sp_Objekt, Sp_Art, Sp_Mag, Sp_Hoehe, Sp_Azimut, Sp_Zeit, Spalten };
+} // namespace
+
+TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingabe,
+                                     std::function<void(const QString&)> waehlen, QWidget* eltern)
+    : QWidget(eltern, Qt::Window), eingabe_(std::move(eingabe)), waehlen_(std::move(waehlen)) {
+    setObjectName("Form_Beobachtbar");
+    setWindowTitle("Jetzt beobachtbar");
+
+    auto* leiste = new QHBoxLayout;
+    for (int i = 0; i < 6; ++i) {
+        Arten[i] = new QCheckBox(Beobachtbar_Art_Text(static_cast<Beobachtbar_Art>(i)), this);
+        Arten[i]->setObjectName(QString("CheckBox_Art_") + Arten[i]->text());
+        Arten[i]->setChecked(true);
+        leiste->addWidget(Arten[i]);
+        connect(Arten[i], &QCheckBox::toggled, this, [this] { Zeigen(); });
+    }
+    leiste->addSpacing(8);
+    SpinBox_Mag = new QDoubleSpinBox(this);
+    SpinBox_Mag->setObjectName("SpinBox_Beobachtbar_Mag");
+    SpinBox_Mag->setRange(-30, 20);
+    SpinBox_Mag->setDecimals(1);
+    SpinBox_Mag->setSingleStep(0.5);
+    SpinBox_Mag->setPrefix("bis ");
+    SpinBox_Mag->setSuffix(" mag");
+    SpinBox_Mag->setValue(10.0);
+    leiste->addWidget(SpinBox_Mag);
+    leiste->addStretch();
+    connect(SpinBox_Mag, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
+
+    Tabelle = new QTableWidget(0, Spalten, this);
+    Tabelle->setObjectName("Tabelle_Beobachtbar");
+    Tabelle->setHorizontalHeaderLabels({"Objekt", "Art", "mag", QString::fromUtf8("Höhe"), "Azimut",
+                                        QString::fromUtf8("über 20°")});
+    Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
+    Tabelle->verticalHeader()->hide();
+    Tabelle->horizontalHeader()->setStretchLastSection(true);
+    Tabelle->setSortingEnabled(true);
+    Tabelle->sortByColumn(Sp_Hoehe, Qt::DescendingOrder);
+    // Return and a double-click both activate.
+    connect(Tabelle, &QTableWidget::activated, this,
+            [this](const QModelIndex& i) { Waehlen(i.row()); });
+
+    Label_Stand = new QLabel(this);
+    Label_Stand->setObjectName("Label_Beobachtbar_Stand");
+    auto* aufbau = new QVBoxLayout(this);
+    aufbau->setContentsMargins(4, 4, 4, 4);
+    aufbau->addLayout(leiste);
+    aufbau->addWidget(Tabelle, 1);
+    aufbau->addWidget(Label_Stand);
+    resize(720, 560);
+
+    Timer_Beobachtbar = new QTimer(this);
+    Timer_Beobachtbar->setObjectName("Timer_Beobachtbar");
+    // Nothing is built while the window is closed.
+    connect(Timer_Beobachtbar, &QTimer::timeout, this, [this] {
+        if (isVisible()) Aktualisieren();
+    });
+    Timer_Beobachtbar->start(1000);
+    Aktualisieren();
+}
+
+TForm_Beobachtbar::~TForm_Beobachtbar() = default; // the future waits for a build in progress
+
+void TForm_Beobachtbar::Aktualisieren() {
+    if (laufend_.valid()) {
+        if (laufend_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+        try {
+            Ergebnis r = laufend_.get();
+            katalog_ = r.katalog;
+            vorrat_ = r.vorrat;
+            zeilen_ = std::move(r.zeilen);
+            stand_ = stand_laufend_;
+        } catch (const std::exception& f) {
+            zeilen_.clear();
+            stand_ = f.what();
+        }
+        Zeigen();
+    }
+    Beobachtbar_Eingabe e = eingabe_();
+    e.Grenz_Mag = SpinBox_Mag->value();
+    const std::string schluessel =
+        std::to_string(std::floor(e.JD_UT * 1440.0)) + "|" + std::to_string(e.Grenz_Mag);
+    if (schluessel == schluessel_) return;
+    schluessel_ = schluessel;
+    stand_laufend_ = "Stand " + Zonen_Uhrzeit(e.JD_UT, e.Versatz_Minuten) +
+                     " (Zeitzone des PC), Höhe über " + Fest(Sichtbarkeits_Grenze, 0) +
+                     "° oder in den nächsten " + Fest(Beobachtbar_Vorlauf, 0) + " Stunden darüber";
+    // The build reads only its own copies: the tables may be reloaded meanwhile.
+    auto asteroiden = Kopie(e.Kontext.Asteroiden, e.Kontext.Anzahl_Asteroiden);
+    auto kometen = Kopie(e.Kontext.Kometen, e.Kontext.Anzahl_Kometen);
+    e.Kontext.Asteroiden = asteroiden.get();
+    e.Kontext.Kometen = kometen.get();
+    laufend_ = std::async(
+        std::launch::async, [e, asteroiden, kometen, k = katalog_, v = vorrat_]() mutable {
+            Ergebnis r;
+            r.katalog = k ? k
+                          : std::make_shared<const Beobachtbar_Katalog>(
+                                Beobachtbar_Katalog_Bauen(e.Kontext.Katalog_Ordner));
+            r.vorrat = v && Vorrat_Passt(*v, e.JD_UT)
+                           ? v
+                           : std::make_shared<const Sonnensystem_Vorrat>(
+                                 Sonnensystem_Vorrat_Laden(e.Kontext, e.JD_UT));
+            e.Vorrat = r.vorrat.get();
+            r.zeilen = Jetzt_Beobachtbar(*r.katalog, e);
+            return r;
+        });
+}
+
+void TForm_Beobachtbar::Abwarten() {
+    Aktualisieren();
+    if (laufend_.valid()) laufend_.wait();
+    Aktualisieren();
+}
+
+void TForm_Beobachtbar::Zeigen() {
+    // The selected entry stays selected across a refresh.
+    const int alt = Tabelle->currentRow();
+    const QString gewaehlt = alt >= 0 && Tabelle->item(alt, Sp_Objekt)
+                                 ? Tabelle->item(alt, Sp_Objekt)->data(Qt::UserRole + 1).toString()
+                                 : QString();
+    const double grenze = SpinBox_Mag->value();
+    Tabelle->setSortingEnabled(false);
+    Tabelle->setRowCount(0);
+    for (const Beobachtbar_Zeile& z : zeilen_) {
+        if (!Arten[static_cast<int>(z.Art)]->isChecked()) continue;
+        const bool bekannt = z.VMag < UNBEKANNT;
+        if (bekannt && z.VMag > grenze) continue;
+        const int r = Tabelle->rowCount();
+        Tabelle->insertRow(r);
+        auto* objekt = new QTableWidgetItem(QString::fromStdString(z.Bezeichnung));
+        objekt->setData(Qt::UserRole + 1, QString::fromStdString(z.Eingabe));
+        Tabelle->setItem(r, Sp_Objekt, objekt);
+        Tabelle->setItem(r, Sp_Art, new QTableWidgetItem(Beobachtbar_Art_Text(z.Art)));
+        Tabelle->setItem(r, Sp_Mag,
+                         new Zahl_Item(bekannt ? QString::fromStdString(Fest(z.VMag, 1))
+                                               : QString::fromUtf8("–"),
+                                       bekannt ? z.VMag : 99.0));
+        Tabelle->setItem(r, Sp_Hoehe,
+                         new Zahl_Item(QString::fromStdString(Fest(z.Hoehe, 1) + "°"), z.Hoehe));
+        Tabelle->setItem(r, Sp_Azimut,
+                         new Zahl_Item(QString::fromStdString(Fest(z.Azimut, 1) + "°"), z.Azimut));
+        Tabelle->setItem(r, Sp_Zeit, new Zahl_Item(QString::fromStdString(z.Zeit), z.Zeit_Rang()));
+        if (z.Lage == Beobachtbar_Lage::Steigt)
+            for (int s = 0; s < Spalten; ++s) {
+                QFont f = Tabelle->item(r, s)->font();
+                f.setItalic(true); // not yet above the limit: said without colour
+                Tabelle->item(r, s)->setFont(f);
+            }
+        for (int s = Sp_Mag; s <= Sp_Azimut; ++s)
+            Tabelle->item(r, s)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    Tabelle->setSortingEnabled(true);
+    for (int r = 0; r < Tabelle->rowCount(); ++r)
+        if (Tabelle->item(r, Sp_Objekt)->data(Qt::UserRole + 1).toString() == gewaehlt)
+            Tabelle->setCurrentCell(r, Sp_Objekt);
+    Tabelle->resizeColumnsToContents();
+    QString stand = QString::fromStdString(stand_) + QString::fromUtf8("  ·  ") +
+                    QString::number(Tabelle->rowCount()) + " Objekte";
+    // A missing or damaged catalogue file is said, not silently left out.
+    if (katalog_ && !katalog_->Hinweise.empty())
+        stand += QString::fromUtf8("  ·  ") + QString::fromStdString(katalog_->Hinweise.front());
+    Label_Stand->setText(stand);
+}
+
+void TForm_Beobachtbar::Waehlen(int zeile) {
+    const QTableWidgetItem* i = Tabelle->item(zeile, Sp_Objekt);
+    if (i && waehlen_) waehlen_(i->data(Qt::UserRole + 1).toString());
+}
+
+QAction* Beobachtbar_Menue(TForm_Main* f, QMenu* menue) {
+    QAction* a = menue->addAction("Jetzt &beobachtbar");
+    a->setObjectName("Beobachtbar1");
+    a->setShortcut(QKeySequence(Qt::Key_F8));
+    QObject::connect(a, &QAction::triggered, f, [f] {
+        Fehler_Waechter([f] {
+            if (!f->Form_Beobachtbar)
+                f->Form_Beobachtbar = new TForm_Beobachtbar(
+                    Fenster_Eingabe,
+                    [f](const QString& eingabe) {
+                        // As if typed and confirmed.
+                        f->Edit_Objekt->setText(eingabe);
+                        Fehler_Waechter([f] { f->Button_EnterClick(); });
+                    },
+                    f);
+            Nachtmodus_Anwenden(f->Form_Beobachtbar);
+            f->Form_Beobachtbar->show();
+            f->Form_Beobachtbar->raise();
+            f->Form_Beobachtbar->activateWindow();
+        });
+    });
+    return a;
+}

@@ -1,0 +1,91 @@
+#pragma once
+// What is worth observing now: the Moon and planets, the Messier objects, the
+// brightest named stars, and the asteroids and comets brighter than a limit,
+// each above the 20° limit now or rising above it within two hours.
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalog/such_kontext.hpp"
+#include "shared/objekt_type.hpp"
+#include "shared/parameter_type.hpp"
+
+enum class Beobachtbar_Art : std::uint8_t { Mond, Planet, Messier, Stern, Asteroid, Komet };
+// Above the limit now, rising above it within the lead time, or never below it.
+enum class Beobachtbar_Lage : std::uint8_t { Oben, Steigt, Zirkumpolar };
+
+// "Mond", "Planet", "Messier", "Stern", "Asteroid", "Komet".
+const char* Beobachtbar_Art_Text(Beobachtbar_Art art);
+
+inline constexpr double Beobachtbar_Vorlauf = 2.0;   // hours ahead a rising is listed
+inline constexpr double Beobachtbar_Stern_Mag = 2.5; // named stars brighter than this
+
+// A fixed object of the list with its catalogue place.
+struct Beobachtbar_Fest {
+    std::string Eingabe; // the text that selects it when typed ("M31", "Vega")
+    std::string Name;    // common name shown beside it, UTF-8, may be empty
+    Beobachtbar_Art Art;
+    double VMag;           // visual magnitude or UNBEKANNT
+    double RA2000, DE2000; // hours, degrees; equator and equinox J2000.0
+};
+
+// The fixed objects, read once from the catalogue files.
+struct Beobachtbar_Katalog {
+    std::vector<Beobachtbar_Fest> Objekte;
+    std::vector<std::string> Hinweise; // missing or damaged files
+};
+
+// Reads the Messier objects (with their common names) and the named stars
+// brighter than Beobachtbar_Stern_Mag from `katalog_ordner` (empty: working
+// directory). A missing or damaged file costs only its part, named in Hinweise.
+Beobachtbar_Katalog Beobachtbar_Katalog_Bauen(const std::string& katalog_ordner);
+
+struct Beobachtbar_Zeile {
+    std::string Eingabe;     // the text that selects it when typed
+    std::string Bezeichnung; // designation and name as shown
+    Beobachtbar_Art Art;
+    double VMag = 0;   // visual magnitude or UNBEKANNT
+    double Hoehe = 0;  // degrees, geometric, now
+    double Azimut = 0; // degrees from the south point, positive west, (-180, 180]
+    Beobachtbar_Lage Lage = Beobachtbar_Lage::Oben;
+    // Oben: hours left above the limit; Steigt: hours until it rises above it;
+    // Zirkumpolar: infinity.
+    double Stunden = std::numeric_limits<double>::infinity();
+    std::string Zeit; // "noch 2 h 05 min", "ab 23:40 (in 0 h 45 min)", "zirkumpolar"
+    // Ascending with the time the object stays observable: rising ones first
+    // (latest first), then those above by time left, circumpolar ones last.
+    double Zeit_Rang() const { return Lage == Beobachtbar_Lage::Steigt ? -Stunden : Stunden; }
+};
+
+// The Moon and planets as the lookup gives them at one instant; their table
+// rows serve the instants from half a day before to a day after it.
+struct Sonnensystem_Vorrat {
+    double JD_UT = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::pair<std::string, Objekt_Type>> Koerper; // name, looked-up object
+};
+// Looks up "PMond", "PMerkur" .. "PNeptun" in the context's catalogue folder;
+// a body whose table is missing or damaged is left out.
+Sonnensystem_Vorrat Sonnensystem_Vorrat_Laden(const Such_Kontext& kontext, double jd_ut);
+bool Vorrat_Passt(const Sonnensystem_Vorrat& vorrat, double jd_ut);
+
+struct Beobachtbar_Eingabe {
+    double JD_UT = 0; // the instant, UT Julian Date
+    double JD_PC = 0; // the PC clock's Julian Date at it (epoch of the place of date)
+    Parameter_Type Parameter;
+    int Versatz_Minuten = 0;  // minutes to add to the zone's clock to get UT
+    double Grenz_Mag = 10.0;  // asteroids and comets up to this magnitude
+    Such_Kontext Kontext;     // element tables, catalogue folder for the planets
+    bool Kleinkoerper = true; // asteroids and comets at all
+    bool Sonnensystem = true; // Moon and planets at all
+    // A previous lookup of the Moon and planets, used when it fits the instant.
+    const Sonnensystem_Vorrat* Vorrat = nullptr;
+};
+
+// The list at the instant, unsorted. Fixed objects and minor bodies keep
+// their place over the hours ahead; the Moon and planets are followed
+// (their place iterated) and reduced to the observatory. A body whose place
+// cannot be computed is left out.
+std::vector<Beobachtbar_Zeile> Jetzt_Beobachtbar(const Beobachtbar_Katalog& katalog,
+                                                 const Beobachtbar_Eingabe& eingabe);

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "app/fenster_beobachtbar.hpp"
+#include "app/stelux_unit_main.hpp"
+#include "hilfen.hpp"
+
+namespace {
+// The entries of the list, as the observer would type them.
+QStringList Eingaben(const TForm_Beobachtbar& b) {
+    QStringList e;
+    for (int r = 0; r < b.Tabelle->rowCount(); ++r)
+        e << b.Tabelle->item(r, 0)->data(Qt::UserRole + 1).toString();
+    return e;
+}
+
+// Answers the next modal dialog from the event loop.
+void Dialog_Beantworten(std::function<void(QDialog*)> antwort) {
+    QTimer::singleShot(0, [antwort] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        antwort(d);
+    });
+}
+} // namespace
+
+TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    // The test catalogues and M7, which never reaches 20° from the observatory.
+    for (const char* name : {"Bright_Stars_Proper_Names_SAO.txt", "Deepsky_Namen.txt",
+                             "NGC_IC_Messier_Catalogue_Revised.txt"})
+        Datei_Schreiben(o.Datei(name),
+                        Datei_Lesen(std::string(STELUX_TEST_DATEN "/app/") + name) +
+                            (std::string(name).rfind("NGC", 0) == 0
+                                 ? "M7    Sco175351.2-344734 3.5 3.3 22.2  0.0Off.Hauf0.00030\r\n"
+                                 : ""));
+    const QString alt = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(o.pfad));
+    TForm_Main f;
+    f.Jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); };
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+
+    // Through the menu: the date dialog.
+    Dialog_Beantworten([](QDialog* d) {
+        d->findChild<QDateTimeEdit*>("Zeitpunkt_Feld")
+            ->setDateTime(QDateTime(QDate(2026, 10, 1), QTime(22, 0)));
+        d->accept();
+    });
+    f.Zeitpunkt1->trigger();
+    const QString marke = "PLANUNG 2026-10-01 22:00";
+    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith(marke));
+    // A refused date leaves the planned instant as it was.
+    EXPECT_FALSE(f.Zeitpunkt_Setzen(QDateTime(QDate(2101, 1, 1), QTime(0, 0))));
+    EXPECT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
+    f.Timer1Timer();
+    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith(marke));
+
+    f.activateWindow(); // back from the dialog
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.Edit_Objekt->setFocus();
+    QTest::keyClicks(f.Edit_Objekt, "M4"); // F8 while typing
+    QTest::keyClick(f.Edit_Objekt, Qt::Key_F8);
+    ASSERT_NE(f.Form_Beobachtbar, nullptr);
+    TForm_Beobachtbar& b = *f.Form_Beobachtbar;
+    b.Abwarten();
+    const struct {
+        const char* eingabe;
+        bool gelistet;
+    } faelle[] = {{"M31", true}, {"Vega", true}, {"M7", false}};
+    for (const auto& fall : faelle)
+        EXPECT_EQ(Eingaben(b).contains(fall.eingabe), fall.gelistet) << fall.eingabe;
+    EXPECT_TRUE(b.Label_Stand->text().startsWith("Stand 22:00"));
+    if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_BILD"))
+        b.grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_BILD"));
+
+    // Return on a row selects it as typed and confirmed.
+    b.Tabelle->setCurrentCell(static_cast<int>(Eingaben(b).indexOf("M31")), 2);
+    QTest::keyClick(b.Tabelle, Qt::Key_Return);
+    f.Timer2Timer();
+    EXPECT_TRUE(f.Label_Objekt->text().startsWith("Messier 31"))
+        << f.Label_Objekt->text().toStdString();
+    EXPECT_EQ(f.Edit_Objekt->text(), "");
+
+    // Back to the present: the marker goes, the list follows.
+    f.Zeitpunkt_Jetzt1->trigger();
+    EXPECT_FALSE(f.StatusBar1->currentMessage().contains("PLANUNG"));
+    b.Abwarten();
+    EXPECT_TRUE(b.Label_Stand->text().startsWith("Stand 12:00"));
+    b.close();
+    f.close();
+    QDir::setCurrent(alt);
+}
