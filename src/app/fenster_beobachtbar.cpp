@@ -17,24 +17,26 @@
 #include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "pointing/sichtbarkeit.hpp"
+#include "pointing/sitzung.hpp"
 #include "shared/konstanten.hpp"
-#include "shared/stelux_unit_variables.hpp"
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
 namespace {
 // The main window's instant, site and tables as its clock tick left them.
-Beobachtbar_Eingabe Fenster_Eingabe() {
+Beobachtbar_Eingabe Fenster_Eingabe(Sitzung& s) {
     Beobachtbar_Eingabe e;
-    e.JD_UT = JD_UT;
-    e.JD_PC = JD_PC;
-    e.Parameter = Parameter;
-    e.Versatz_Minuten = Zeitzone_Versatz_Minuten(Zeitzone);
-    e.Kontext.Daten_Ordner = Daten_Ordner;
-    e.Kontext.Asteroiden = &Asteroiden;
-    e.Kontext.Anzahl_Asteroiden = Anzahl_Asteroiden;
-    e.Kontext.Kometen = &Kometen;
-    e.Kontext.Anzahl_Kometen = Anzahl_Kometen;
+    e.JD_UT = s.JD_UT;
+    e.JD_PC = s.JD_PC;
+    e.Parameter = s.Parameter;
+    e.Versatz_Minuten = Zeitzone_Versatz_Minuten(s.Zeitzone);
+    // Only the tables and the folder: the list is built on another thread and
+    // must not write into the window's selection.
+    e.Kontext.Daten_Ordner = s.Daten_Ordner;
+    e.Kontext.Asteroiden = &s.Asteroiden;
+    e.Kontext.Anzahl_Asteroiden = s.Anzahl_Asteroiden;
+    e.Kontext.Kometen = &s.Kometen;
+    e.Kontext.Anzahl_Kometen = s.Anzahl_Kometen;
     return e;
 }
 
@@ -238,14 +240,14 @@ QAction* Beobachtbar_Menue(TForm_Main* f, QMenu* menue) {
     QObject::connect(a, &QAction::triggered, f, [f] {
         Fehler_Waechter([f] {
             if (!f->Form_Beobachtbar)
-                f->Form_Beobachtbar = new TForm_Beobachtbar(
-                    Fenster_Eingabe,
-                    [f](const QString& eingabe) {
-                        // As if typed and confirmed.
-                        f->Edit_Objekt->setText(eingabe);
-                        Fehler_Waechter([f] { f->Button_EnterClick(); });
-                    },
-                    f);
+                f->Form_Beobachtbar =
+                    new TForm_Beobachtbar([f] { return Fenster_Eingabe(f->Zustand); },
+                                          [f](const QString& eingabe) {
+                                              // As if typed and confirmed.
+                                              f->Edit_Objekt->setText(eingabe);
+                                              Fehler_Waechter([f] { f->Button_EnterClick(); });
+                                          },
+                                          f);
             Nachtmodus_Anwenden(f->Form_Beobachtbar);
             f->Form_Beobachtbar->show();
             f->Form_Beobachtbar->raise();

@@ -47,7 +47,7 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
                                  : ""));
     const QString alt = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(o.pfad));
-    TForm_Main f;
+    TForm_Main f(o.Start());
     f.Jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); };
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
