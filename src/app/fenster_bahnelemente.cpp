@@ -116,7 +116,8 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         Elemente_Laden();
         AsteroidenSortClick();
         KometenSortClick();
-        if (Objekt_Gueltig && (Objekt.Katalog == "Asteroid " || Objekt.Katalog == "Komet ")) {
+        if (Objekt_Gueltig &&
+            (Objekt.Art == Objekt_Art::Asteroid || Objekt.Art == Objekt_Art::Komet)) {
             const std::string bezeichnung(Trimmen(Objekt.Bezeichnung));
             // A body missing from the new elements, or without a place, is no longer selected.
             try {
