@@ -31,7 +31,7 @@ void Tick(benchmark::State& state, Objekt_Type objekt) {
 
 Objekt_Type Stern() {
     Objekt_Type o;
-    o.Katalog = "HIP ";
+    o.Art = Objekt_Art::HIP;
     o.Bezeichnung = "H32349";
     o.RA2000 = 6.752;
     o.DE2000 = -16.716;
@@ -44,7 +44,7 @@ Objekt_Type Stern() {
 
 Objekt_Type Planet() {
     Objekt_Type o;
-    o.Katalog = "Planet ";
+    o.Art = Objekt_Art::Planet;
     o.Bezeichnung = "PMars";
     o.Typ = "Planet";
     o.Distanz_Einheit = "AU";

@@ -69,8 +69,8 @@ inline void Gefunden(const Objekt_Type& o) {
     for (double w : {o.RA2000, o.DE2000, o.RAapp, o.DEapp, o.BMag, o.VMag, o.Distanz, o.Groesse_A,
                      o.Groesse_B})
         if (!std::isfinite(w)) {
-            std::fprintf(stderr, "%s%s: Zahl nicht endlich\n", o.Katalog.c_str(),
-                         o.Bezeichnung.c_str());
+            std::fprintf(stderr, "%s%s: Zahl nicht endlich\n",
+                         std::string(Art_Label(o.Art)).c_str(), o.Bezeichnung.c_str());
             std::abort();
         }
 }

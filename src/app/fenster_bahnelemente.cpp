@@ -116,7 +116,8 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         AsteroidenSortClick();
         KometenSortClick();
         const Objekt_Type& o = Zustand.Objekt;
-        if (Zustand.Objekt_Gueltig && (o.Katalog == "Asteroid " || o.Katalog == "Komet ")) {
+        if (Zustand.Objekt_Gueltig &&
+            (o.Art == Objekt_Art::Asteroid || o.Art == Objekt_Art::Komet)) {
             // A body missing from the new elements, or without a place, is no longer selected.
             const Auswahl_Ergebnis r = Zustand.Auswaehlen(std::string(Trimmen(o.Bezeichnung)));
             if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));

@@ -5,10 +5,6 @@
 #include "shared/konstanten.hpp"
 #include "time/numerik.hpp"
 
-namespace {
-constexpr double Tage_Je_Jahrhundert = 36525.0;
-} // namespace
-
 void Praezessionswinkel(double jdFrom, double jdTo, double& zeta, double& z, double& theta) {
     // T: starting epoch in Julian centuries from J2000; t: the interval in Julian centuries.
     const double T = (jdFrom - JD2000) / Tage_Je_Jahrhundert;

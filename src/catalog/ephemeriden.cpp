@@ -173,7 +173,7 @@ bool Ephemeride_Interpolieren(const std::vector<Ephemeriden_Stuetze>& st, double
 bool Mond_Fuellen(double jd_ut, Objekt_Type& o) {
     Mond_Ort m;
     if (!Mond_Berechnen(jd_ut, m)) return false;
-    o.Katalog = "Planet ";
+    o.Art = Objekt_Art::Planet;
     o.Bezeichnung = "PMond";
     o.RA2000 = m.RA;
     o.DE2000 = m.DE;

@@ -104,7 +104,7 @@ void NGC_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
 }
 
 void SAO_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
-    o.Katalog = "SAO ";
+    o.Art = Objekt_Art::SAO;
     o.Bezeichnung = "S" + Text_Feld(z, 1, 6);
     o.RA2000 = RA_Sexagesimal(Spalten(z, 7, 8), Spalten(z, 9, 10), Spalten(z, 11, 15));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 16, 16), Spalten(z, 17, 18), Spalten(z, 19, 20),
@@ -113,12 +113,12 @@ void SAO_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.BMag = UNBEKANNT;
     o.Klasse = Text_Feld_Roh(z, 42, 43);
     o.Alias = Text_Feld(z, 44, 59);
-    o.Typ = "Stern";
+    o.Typ = Art_Typ(o.Art);
     Ohne_Groesse_Und_Distanz(o);
 }
 
 void HIP_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
-    o.Katalog = "HIP ";
+    o.Art = Objekt_Art::HIP;
     o.Bezeichnung = "H" + Text_Feld(z, 1, 6);
     o.RA2000 = RA_Sexagesimal(Spalten(z, 7, 8), Spalten(z, 9, 10), Spalten(z, 11, 16));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 17, 17), Spalten(z, 18, 19), Spalten(z, 20, 21),
@@ -133,12 +133,12 @@ void HIP_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
         if (!hd.empty()) o.Alias = "HD" + hd;
     }
     o.Klasse = Text_Feld_Roh(z, 67, 78);
-    o.Typ = "Stern";
+    o.Typ = Art_Typ(o.Art);
     Ohne_Groesse_Und_Distanz(o);
 }
 
 void Veraenderlicher_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
-    o.Katalog = "Veränderlicher ";
+    o.Art = Objekt_Art::Veraenderlicher;
     o.Bezeichnung = "V" + Text_Feld(z, 1, 10);
     o.RA2000 = Rektaszension_Pruefen(Reell_Lesen(Spalten(z, 16, 22)) / 15.0); // degrees to hours
     o.DE2000 = Deklination_Pruefen(Reell_Lesen(Spalten(z, 23, 28)));
@@ -147,12 +147,12 @@ void Veraenderlicher_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.Klasse.clear();
     o.Alias.clear();
     o.Zusatz.clear();
-    o.Typ = "Veränder.";
+    o.Typ = Art_Typ(o.Art);
     Ohne_Groesse_Und_Distanz(o);
 }
 
 void Fotometrie_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
-    o.Katalog = "Fotometrie-Standard ";
+    o.Art = Objekt_Art::Fotometrie;
     o.Bezeichnung = "F" + Text_Feld(z, 106, 125);
     o.RA2000 = RA_Sexagesimal(Spalten(z, 1, 2), Spalten(z, 4, 5), Spalten(z, 7, 10));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 12, 12), Spalten(z, 13, 14), Spalten(z, 16, 17),
@@ -161,12 +161,12 @@ void Fotometrie_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.BMag = Helligkeit_Pruefen(Reell_Lesen(Spalten(z, 50, 55)));
     o.Klasse.clear();
     o.Alias.clear();
-    o.Typ = "Foto-Std.";
+    o.Typ = Art_Typ(o.Art);
     Ohne_Groesse_Und_Distanz(o);
 }
 
 void Geostat_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
-    o.Katalog = "Geostat. ";
+    o.Art = Objekt_Art::Geostat;
     o.Bezeichnung = "G" + Text_Feld(z, 1, 28);
     o.RA2000 = 0;
     o.DE2000 = 0;
@@ -175,7 +175,7 @@ void Geostat_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.BMag = UNBEKANNT;
     o.Klasse.clear();
     o.Alias.clear();
-    o.Typ = "Geostat. Sat.";
+    o.Typ = Art_Typ(o.Art);
     Ohne_Groesse_Und_Distanz(o);
     // The place comes from the longitude inside the label; without one the
     // position tick could show nothing, so the observer is told here, once.
@@ -185,7 +185,7 @@ void Geostat_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
 }
 
 void Helle_Sterne_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
-    o.Katalog.clear();
+    o.Art = Objekt_Art::Keine;
     o.Bezeichnung = Text_Feld(z, 89, 108);
     o.RA2000 = RA_Sexagesimal(Spalten(z, 1, 2), Spalten(z, 4, 5), Spalten(z, 7, 12));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 22, 22), Spalten(z, 23, 24), Spalten(z, 26, 27),
@@ -199,7 +199,7 @@ void Helle_Sterne_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
 }
 
 void Flamsteed_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
-    o.Katalog.clear();
+    o.Art = Objekt_Art::Keine;
     o.Bezeichnung = Text_Feld(z, 70, 79);
     o.RA2000 = RA_Sexagesimal(Spalten(z, 39, 40), Spalten(z, 42, 43), Spalten(z, 45, 49));
     o.DE2000 = DE_Sexagesimal(Spalten(z, 51, 51), Spalten(z, 52, 53), Spalten(z, 55, 56),
@@ -245,7 +245,7 @@ double Ephemeriden_JD(std::string_view zeile) {
 }
 
 void Ephemeriden_Zeile_Lesen(std::string_view z, std::string_view name, Objekt_Type& o) {
-    o.Katalog = "Planet ";
+    o.Art = Objekt_Art::Planet;
     o.Bezeichnung = "P" + std::string(name);
     const std::size_t n = z.size() < 3 ? z.size() : 3;
     o.Con = Cp1252_Zu_Utf8(z.substr(z.size() - n));

@@ -82,11 +82,11 @@ double DE_Sexagesimal(std::string_view vorzeichen, std::string_view d, std::stri
 void Ohne_Groesse_Und_Distanz(Objekt_Type& objekt);
 
 // The line readers below fill `objekt` with everything the line gives and
-// with the constants of the kind (Katalog, Bezeichnung with its letter, Typ,
+// with the constants of the kind (Art, Bezeichnung with its letter, Typ,
 // UNBEKANNT for what the kind does not know). They do not touch Con unless the
 // file carries it; the lookup computes it from the place.
 
-// Messier/NGC/IC line: B 0, V 0 and distance 0 mean unknown. Katalog is left to the
+// Messier/NGC/IC line: B 0, V 0 and distance 0 mean unknown. Art is left to the
 // caller, since one line serves the letters M, N and I.
 void NGC_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);
 void SAO_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);

@@ -17,15 +17,15 @@ namespace {
 double Element_Alter(double jd_epoche, double jd_ut);
 
 // The fields every minor body shares once its place is known.
-void Kleinkoerper_Fuellen(Objekt_Type& objekt, const char* art, const std::string& name, double ra,
+void Kleinkoerper_Fuellen(Objekt_Type& objekt, Objekt_Art art, const std::string& name, double ra,
                           double de, double mag, double delta, double jd_epoche, double jd_ut) {
-    objekt.Katalog = std::string(art) + " ";
-    objekt.Bezeichnung = art[0] + name;
-    objekt.Typ = art;
+    objekt.Art = art;
+    objekt.Bezeichnung = Art_Buchstabe(art) + name;
+    objekt.Typ = Art_Typ(art);
     objekt.RA2000 = ra;
     objekt.DE2000 = de;
     objekt.VMag = mag;
-    objekt.Con = Sternbild(ra * Pi / 12.0, de * Pi / 180.0, JD2000);
+    objekt.Con = Sternbild(ra * Std_Zu_Rad, de * Grad_Zu_Rad, JD2000);
     objekt.BMag = UNBEKANNT;
     Ohne_Groesse_Und_Distanz(objekt);
     objekt.Klasse.clear();
@@ -50,17 +50,18 @@ double Komet_Epoche(const Komet_Type& rec) {
     if (datum && *datum > 10000101 && *datum < 99991231) {
         const int j = static_cast<int>(*datum / 10000), m = static_cast<int>(*datum / 100 % 100),
                   t = static_cast<int>(*datum % 100);
-        if (m >= 1 && m <= 12 && t >= 1 && t <= 31) return KALENDERMJD(t, m, j, 0.0) + 2400000.5;
+        if (m >= 1 && m <= 12 && t >= 1 && t <= 31)
+            return KALENDERMJD(t, m, j, 0.0) + MJD_Nullpunkt;
     }
     const double tag = std::trunc(rec.Peri_Tag);
     return KALENDERMJD(static_cast<int>(tag), rec.Peri_Monat, rec.Peri_Jahr,
                        (rec.Peri_Tag - tag) * 24.0) +
-           2400000.5;
+           MJD_Nullpunkt;
 }
 
 // A body whose elements give no place: the observer is told which one.
-[[noreturn]] void Keine_Bahn(const std::string& art, const std::string& name) {
-    throw Bereichs_Fehler(art + " " + name +
+[[noreturn]] void Keine_Bahn(Objekt_Art art, const std::string& name) {
+    throw Bereichs_Fehler(std::string(Art_Label(art)) + name +
                           ": aus den Bahnelementen ist keine Position berechenbar");
 }
 } // namespace
@@ -81,14 +82,14 @@ bool Asteroid_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_T
         double ra = 0, de = 0, mag = UNBEKANNT, delta = 0;
         const bool perihel = Asteroid_Zerlegen(rec);
         if (!perihel || !ASTEROIDENORT(rec, kontext.JD_UT, ra, de, mag, &delta))
-            Keine_Bahn("Asteroid", rec.Name);
+            Keine_Bahn(Objekt_Art::Asteroid, rec.Name);
         rec.Helligkeit = mag;
         if (kontext.Asteroid_Aktuell) *kontext.Asteroid_Aktuell = rec;
         const double tag = std::trunc(rec.Epoche_Tag);
         const double epoche = KALENDERMJD(static_cast<int>(tag), rec.Epoche_Monat, rec.Epoche_Jahr,
                                           (rec.Epoche_Tag - tag) * 24.0) +
-                              2400000.5;
-        Kleinkoerper_Fuellen(objekt, "Asteroid", rec.Name, ra, de, mag, delta, epoche,
+                              MJD_Nullpunkt;
+        Kleinkoerper_Fuellen(objekt, Objekt_Art::Asteroid, rec.Name, ra, de, mag, delta, epoche,
                              kontext.JD_UT);
         return true;
     }
@@ -107,11 +108,11 @@ bool Komet_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_Type
         Komet_Zerlegen(rec);
         double ra = 0, de = 0, mag = UNBEKANNT, delta = 0;
         if (!KOMETENORT(rec, kontext.JD_UT, ra, de, mag, &delta))
-            Keine_Bahn("Komet", std::string(Trimmen(rec.Name)));
+            Keine_Bahn(Objekt_Art::Komet, std::string(Trimmen(rec.Name)));
         rec.Helligkeit = mag;
         if (kontext.Komet_Aktuell) *kontext.Komet_Aktuell = rec;
-        Kleinkoerper_Fuellen(objekt, "Komet", rec.Name, ra, de, mag, delta, Komet_Epoche(rec),
-                             kontext.JD_UT);
+        Kleinkoerper_Fuellen(objekt, Objekt_Art::Komet, rec.Name, ra, de, mag, delta,
+                             Komet_Epoche(rec), kontext.JD_UT);
         return true;
     }
     return false;

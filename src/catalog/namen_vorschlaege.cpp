@@ -147,10 +147,9 @@ Vorschlags_Index Vorschlags_Index_Bauen(const Such_Kontext& k) {
     try {
         for (const Deepsky_Name& n :
              Deepsky_Namen_Lesen(Pfad_In(k.Katalog_Ordner, Datei_Deepsky_Namen))) {
-            const char* art =
-                n.Bezeichnung[0] == 'M' ? "Messier " : (n.Bezeichnung[0] == 'N' ? "NGC " : "IC ");
-            index.Hinzufuegen(
-                {Cp1252_Zu_Utf8(n.Name), n.Bezeichnung, art + n.Bezeichnung.substr(1), n.Mag});
+            const std::string_view art = Art_Label(Art_Von_Buchstabe(n.Bezeichnung[0]));
+            index.Hinzufuegen({Cp1252_Zu_Utf8(n.Name), n.Bezeichnung,
+                               std::string(art) + n.Bezeichnung.substr(1), n.Mag});
         }
     } catch (const std::exception&) {
         // The lookup reports the names file once; suggestions go without it.

@@ -47,7 +47,7 @@ bool Datei_Suchen(const std::string& ordner, const char* datei, Katalog_Format f
 }
 
 bool NGC_Suchen(char L, const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
-    o.Katalog = L == 'M' ? "Messier " : (L == 'N' ? "NGC " : "IC ");
+    o.Art = Art_Von_Buchstabe(L);
     const std::string schluessel = L + K;
     return Datei_Suchen(k.Katalog_Ordner, Datei_NGC, Katalog_Format::NGC, Schluessel_NGC,
                         schluessel, true, [&](std::string_view z) { NGC_Zeile_Lesen(z, o); });
@@ -61,7 +61,7 @@ bool Planet_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) 
             break;
         }
     if (!gefunden) return false;
-    o.Katalog = "Planet ";
+    o.Art = Objekt_Art::Planet;
     if (std::string_view(gefunden) == "Mond") return Mond_Fuellen(k.JD_UT, o);
     const std::string datei = Ephemeriden_Datei(gefunden);
     std::string zeile;
@@ -107,11 +107,11 @@ void Eigenes_Objekt_Fuellen(const Eigenes_Objekt_Zeile& e, double jd_ut, Objekt_
     Ohne_Groesse_Und_Distanz(o);
     o.Klasse.clear();
     o.Alias.clear();
-    o.Typ = "Eigenes Obj.";
+    o.Typ = Art_Typ(Objekt_Art::Eigenes);
 }
 
 bool Eigenes_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
-    o.Katalog = "Eigenes Objekt ";
+    o.Art = Objekt_Art::Eigenes;
     return Datei_Suchen(
         k.Daten_Ordner, Datei_Eigene, Katalog_Format::Eigene, Schluessel_Eigene, K, true,
         [&](std::string_view z) { Eigenes_Objekt_Fuellen(Eigenes_Objekt_Lesen(z), k.JD_UT, o); });
@@ -122,7 +122,7 @@ enum class Ergebnis { Treffer, Fehlt, Datei_Leer };
 // A geostationary file with no line after its description block ends the
 // whole lookup; otherwise a miss falls back like every kind.
 Ergebnis Geostat_Suchen(const std::string& K, const Such_Kontext& k, Objekt_Type& o) {
-    o.Katalog = "Geostat. ";
+    o.Art = Objekt_Art::Geostat;
     Zeilen_Leser leser(Pfad_In(k.Katalog_Ordner, Datei_Geostat));
     if (!Kopf_Ueberspringen(Katalog_Format::Geostat, leser)) return Ergebnis::Datei_Leer;
     std::string_view zeile;
@@ -142,7 +142,7 @@ bool SAO_Suchen(std::string_view T, const std::string& K, const Such_Kontext& k,
     // Sirius goes on to the bright stars.
     const auto nummer = Ganzzahl_Versuchen(Trimmen(T.substr(1)));
     if (!nummer || *nummer == 999999) return false;
-    o.Katalog = "SAO ";
+    o.Art = Objekt_Art::SAO;
     return Datei_Suchen(k.Katalog_Ordner, Datei_SAO, Katalog_Format::SAO, Schluessel_SAO, K, true,
                         [&](std::string_view z) {
                             SAO_Zeile_Lesen(z, o);
@@ -223,7 +223,7 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
         }
         break;
     case 'F':
-        o.Katalog = "Fotometrie-Standard ";
+        o.Art = Objekt_Art::Fotometrie;
         if (Stern_Suchen(kontext, Datei_Fotometrie, Katalog_Format::Fotometrie,
                          Schluessel_Fotometrie, K, true, Fotometrie_Zeile_Lesen, o))
             return true;
@@ -239,7 +239,7 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
         }
         break;
     case 'H':
-        o.Katalog = "HIP ";
+        o.Art = Objekt_Art::HIP;
         if (Stern_Suchen(kontext, Datei_HIP, Katalog_Format::HIP, Schluessel_HIP, K, true,
                          HIP_Zeile_Lesen, o))
             return true;
@@ -257,7 +257,7 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
         break;
     case 'V': {
         // Variable-star names are compared as typed, letter case included.
-        o.Katalog = "Veränderlicher ";
+        o.Art = Objekt_Art::Veraenderlicher;
         const std::string_view name = Trimmen(std::string_view(T).substr(1, 11));
         if (Stern_Suchen(kontext, Datei_Veraenderliche, Katalog_Format::Veraenderliche,
                          Schluessel_Veraenderliche, name, false, Veraenderlicher_Zeile_Lesen, o))
@@ -269,12 +269,12 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
     }
 
     // The whole text as a proper name, then as a Flamsteed/Bayer designation.
-    o.Katalog.clear();
+    o.Art = Objekt_Art::Keine;
     const std::string name = Gross(Trimmen(T));
     if (Stern_Suchen(kontext, Datei_Helle_Sterne, Katalog_Format::Helle_Sterne,
                      Schluessel_Helle_Sterne, name, true, Helle_Sterne_Zeile_Lesen, o))
         return true;
-    o.Katalog.clear();
+    o.Art = Objekt_Art::Keine;
     if (Stern_Suchen(kontext, Datei_Flamsteed, Katalog_Format::Flamsteed, Schluessel_Flamsteed,
                      Trimmen(T), false, Flamsteed_Zeile_Lesen, o))
         return true;

@@ -4,19 +4,19 @@
 #include <cstdio>
 #include <limits>
 
-namespace {
-constexpr double Rad = 0.0174532925199433; // degrees to radians
+#include "shared/konstanten.hpp"
 
+namespace {
 void Konvergenzproblem(const char* routine) {
     std::fprintf(stderr, " Konvergenzprobleme in %s\n", routine);
 }
 } // namespace
 
 double COSG(double x) {
-    return std::cos(x * Rad);
+    return std::cos(x * Grad_Zu_Rad_Bahn);
 }
 double SING(double x) {
-    return std::sin(x * Rad);
+    return std::sin(x * Grad_Zu_Rad_Bahn);
 }
 
 double ECCANOM(double M, double e) {
@@ -35,7 +35,7 @@ double ECCANOM(double M, double e) {
         ++i;
     }
     if (i == 15) Konvergenzproblem("ECCANOM");
-    return E / Rad;
+    return E / Grad_Zu_Rad_Bahn;
 }
 
 double HYPANOM(double MH, double e) {
@@ -75,7 +75,7 @@ void HYPBAHN(double T0, double T, double a, double e, double& x, double& y, doub
              double& vy) {
     a = std::fabs(a);
     const double k = Gauss_K / std::sqrt(a);
-    const double MH = (T - T0) * (k * 36525.0) / a;
+    const double MH = (T - T0) * (k * Tage_Je_Jahrhundert) / a;
     const double H = HYPANOM(MH, e);
     const double ex = std::exp(H);
     const double ch = (ex + 1.0 / ex) * 0.5;
@@ -166,7 +166,7 @@ void BAHNORT(const Matrix3& m, double e, double q, double T, double T0, double& 
     const double d = std::fabs(1.0 - e);
     const double ia = d / q; // 1/a, positive for ellipse and hyperbola
     // Mean anomaly in degrees, signed: negative before perihelion.
-    const double M = std::sqrt(ia * ia * ia) * 57.29577951 * Gauss_K_Jahrhundert * (T - T0);
+    const double M = std::sqrt(ia * ia * ia) * Rad_Zu_Grad_Bahn * Gauss_K_Jahrhundert * (T - T0);
     double x, y, vx, vy;
     if (M < 5.0 && d < 0.1)
         PARAB(T0, T, q, e, x, y, vx, vy);

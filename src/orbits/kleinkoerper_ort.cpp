@@ -7,7 +7,6 @@
 #include "time/numerik.hpp"
 
 namespace {
-constexpr double Rad = 0.0174532925199433;
 constexpr double Lichtzeit_AE = 0.00578;                 // days per AU
 constexpr double Lichtzeit_Sonne = 1.581869343676325e-7; // centuries, one AU
 constexpr double Epsilon2000 = 23.43929111;              // degrees
@@ -63,7 +62,8 @@ Ort Kette(double q, double e, double Peri, double Knoten, double Inkl, double T0
 double Perihel_T0(int Jahr, int Monat, double Tag) {
     const double d = std::trunc(Tag);
     const double Stunde = (Tag - d) * 24.0;
-    return (KALENDERMJD(static_cast<int>(d), Monat, Jahr, Stunde) - 51544.5) / 36525.0;
+    return (KALENDERMJD(static_cast<int>(d), Monat, Jahr, Stunde) - (JD2000 - MJD_Nullpunkt)) /
+           Tage_Je_Jahrhundert;
 }
 
 bool Ungueltig(double& RA, double& DE, double& Mag) {
@@ -84,7 +84,8 @@ double WINKEL2(double y, double x) {
     if (x == 0.0 && y == 0.0) return 0.0;
     const double ax = std::fabs(x);
     const double ay = std::fabs(y);
-    double phi = ax > ay ? std::atan(ay / ax) / Rad : 90.0 - std::atan(ax / ay) / Rad;
+    double phi = ax > ay ? std::atan(ay / ax) / Grad_Zu_Rad_Bahn
+                         : 90.0 - std::atan(ax / ay) / Grad_Zu_Rad_Bahn;
     if (x < 0) phi = 180.0 - phi;
     if (y < 0) phi = -phi;
     return phi;
@@ -175,7 +176,7 @@ double KALENDERMJD(int Tag, int Monat, int Jahr, double Stunde) {
 
 Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD) {
     Sonnen_Ort s;
-    s.T = (JD - JD2000) / 36525.0;
+    s.T = (JD - JD2000) / Tage_Je_Jahrhundert;
     double L, B, R;
     SONNEREIHE(s.T, L, B, R);
     // The distance one AU's light time earlier, with the direction of the instant.

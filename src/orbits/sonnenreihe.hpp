@@ -3,16 +3,25 @@
 // Earth's mean anomaly, perturbations by Venus, Mars, Jupiter and Saturn, by
 // the Moon, and four long-period terms. Good to about 2.5" against a modern
 // ephemeris from 1950 to 2050 (most of it a slow drift of the older precession).
+//
+// References: Newcomb, S., Tables of the Sun, Astron. Papers Amer. Ephemeris 6,
+// part 1 (1895): the theory whose larger terms the series keeps.
 
-// Geocentric ecliptic place of the Sun, mean ecliptic and equinox of date.
-//   T  Julian centuries from J2000.0
-//   L  longitude, degrees, 0 <= L < 360; B  latitude, degrees; R  distance, AU
+// Geocentric place of the Sun.
+//   Given:    T  Julian centuries from J2000.0 (dynamical time in the
+//             theory; the minor-body code passes UT)
+//   Returned: L  longitude, degrees, 0 <= L < 360; B  latitude, degrees;
+//             R  distance, AU; geometric, mean ecliptic and equinox of date
 void SONNEREIHE(double T, double& L, double& B, double& R);
 
-// x minus its integer part (truncated), plus 1 if negative: in [0, 1).
+// Fractional part.
+//   Given:    x
+//   Returned: x minus its integer part (truncated), plus 1 if negative: in [0, 1)
 double BRUCHTEIL1(double x);
 
-// Cosine and sine of the sum of two angles, from their cosines and sines.
+// Cosine and sine of the sum of two angles.
+//   Given:    c1, s1, c2, s2  cosines and sines of the two angles
+//   Returned: c, s  of their sum (addition theorem)
 void WINKELSUMME(double c1, double s1, double c2, double s2, double& c, double& s);
 
 // Working state of one evaluation of the series.

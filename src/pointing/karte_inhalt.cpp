@@ -12,8 +12,8 @@ double Grenz_Helligkeit(double feld) {
 }
 
 bool Bewegter_Koerper(const Objekt_Type& o) {
-    return o.Katalog == "Planet " || o.Katalog == "Asteroid " || o.Katalog == "Komet " ||
-           o.Bezeichnung == "PMond";
+    return o.Art == Objekt_Art::Planet || o.Art == Objekt_Art::Asteroid ||
+           o.Art == Objekt_Art::Komet || o.Bezeichnung == "PMond";
 }
 
 void Ort_Des_Datums(double ra2000, double de2000, double jd, double& ra, double& de) {

@@ -2,6 +2,7 @@
 // Gnomonic projection of the sky onto a finder chart: the tangent plane at the
 // chart centre, north up and east left as seen on the sky, optionally mirrored
 // (instrument with a diagonal) and turned like the view in the eyepiece.
+#include "shared/konstanten.hpp"
 
 // The field of a chart.
 struct Karten_Ansicht {
@@ -41,7 +42,7 @@ public:
     }
 
     // Pixels per degree at the centre.
-    double Pixel_Pro_Grad() const { return skala_ * 0.017453292519943295; }
+    double Pixel_Pro_Grad() const { return skala_ * Grad_Zu_Rad; }
     // Angular distance (degrees) from the centre to the farthest corner.
     double Eckradius_Grad() const { return eckradius_; }
     // Screen direction (unit vector, y down) of north and east at the centre.

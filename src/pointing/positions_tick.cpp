@@ -19,17 +19,10 @@
 
 namespace {
 
-constexpr const char* Katalog_Geostat = "Geostat. ";
 constexpr double AE_km = 149597870.7;
 
 // Altitude above which the observer is not warned (degrees).
 constexpr double Warnhoehe = 20.0;
-
-bool Ist_Katalog_Label(const std::string& katalog) {
-    for (const char* label : Katalog_Labels)
-        if (katalog == label) return true;
-    return false;
-}
 
 // The idle texts of a tick with no object selected; colours stay as they are.
 void Leerer_Zustand(Positions_Anzeige& a) {
@@ -49,14 +42,13 @@ bool Darstellbar(double x) {
 
 // Name line: kind label in place of the kind letter, then alias and distance.
 std::string Objekt_Zeile(const Objekt_Type& o) {
-    std::string text(Trimmen(o.Bezeichnung));
-    if (Ist_Katalog_Label(o.Katalog)) {
-        if (!text.empty()) text.erase(0, 1);
-        text = o.Katalog + text;
-    }
+    std::string schluessel(Trimmen(o.Bezeichnung));
+    if (o.Art != Objekt_Art::Keine && !schluessel.empty()) schluessel.erase(0, 1);
+    std::string text = std::string(Art_Label(o.Art)) + schluessel;
     if (!o.Alias.empty() || o.Distanz > 0) {
-        if (text == "Planet Sonne") text = "Sonne";
-        if (text == "Planet Mond") text = "Mond";
+        // The Sun and the Moon go by their names alone.
+        if (o.Art == Objekt_Art::Planet && (schluessel == "Sonne" || schluessel == "Mond"))
+            text = schluessel;
         text += "   " + o.Alias;
         if (!o.Alias.empty() && o.Distanz != UNBEKANNT) text += "; ";
         if (o.Distanz != UNBEKANNT)
@@ -188,7 +180,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
 
     // A satellite whose designation carries no readable longitude, or a place
     // no text can show, is treated as no selection rather than failing twice a second.
-    const bool geostat = gewaehlt.Katalog == Katalog_Geostat;
+    const bool geostat = gewaehlt.Art == Objekt_Art::Geostat;
     if (!gueltig || (geostat && !Geostat_Laenge_Gueltig(gewaehlt.Bezeichnung)) ||
         (!geostat && !(Darstellbar(gewaehlt.RA2000) && Darstellbar(gewaehlt.DE2000)))) {
         Leerer_Zustand(a);

@@ -97,7 +97,7 @@ Sichtbarkeit Sichtbarkeit_Berechnen(const Objekt_Type& objekt, double jd_ut, dou
     const Ort jetzt = r.Bei(jd_ut);
     if (!jetzt.gueltig || !std::isfinite(jd_ut)) return s;
     const std::string grenze = Fest(Sichtbarkeits_Grenze, 0) + "°";
-    if (objekt.Katalog == "Geostat. " /* the geostationary satellites */) {
+    if (objekt.Art == Objekt_Art::Geostat) {
         // Fixed in the sky of the observatory.
         s.Art = jetzt.hoehe > Sichtbarkeits_Grenze ? Sichtbarkeit::Art::Zirkumpolar
                                                    : Sichtbarkeit::Art::Nie;

@@ -159,7 +159,7 @@ Stern_Index Stern_Index_Bauen(const std::string& ordner) {
                         messier_schluessel.insert(Schluessel_Aus_Alias(o.Alias));
                     } else if (art == 'N' || art == 'I') {
                         if (Ist_Messier_Alias(o.Alias)) return;
-                        e.Name = (art == 'N' ? "NGC " : "IC ") + nummer;
+                        e.Name = std::string(Art_Label(Art_Von_Buchstabe(art))) + nummer;
                     } else {
                         return;
                     }

@@ -1,6 +1,7 @@
 #pragma once
 // The selected object: everything the lookup found and the position tick shows.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shared/konstanten.hpp"
@@ -26,8 +27,87 @@ struct Bahn_Info {
     double Element_Alter = 0;                  // years from the element epoch to the instant
 };
 
+// The kind of a selected object, from the file or rule that found it. Keine:
+// a star found by its proper name or Flamsteed/Bayer designation.
+enum class Objekt_Art {
+    Keine,
+    Asteroid,
+    Eigenes,
+    Fotometrie,
+    Geostat,
+    HIP,
+    IC,
+    Komet,
+    Messier,
+    NGC,
+    Planet,
+    SAO,
+    Veraenderlicher
+};
+
+// Per kind: the label shown in place of the designation's letter (with its
+// trailing blank), the designation's letter, and the type text the kind always
+// carries (nullptr where the catalogue line or the body gives it).
+struct Objekt_Art_Eintrag {
+    Objekt_Art Art;
+    const char* Label;
+    char Buchstabe;
+    const char* Typ;
+};
+inline constexpr Objekt_Art_Eintrag Objekt_Arten[12] = {
+    {Objekt_Art::Asteroid, "Asteroid ", 'A', "Asteroid"},
+    {Objekt_Art::Eigenes, "Eigenes Objekt ", 'E', "Eigenes Obj."},
+    {Objekt_Art::Fotometrie, "Fotometrie-Standard ", 'F', "Foto-Std."},
+    {Objekt_Art::Geostat, "Geostat. ", 'G', "Geostat. Sat."},
+    {Objekt_Art::HIP, "HIP ", 'H', "Stern"},
+    {Objekt_Art::IC, "IC ", 'I', nullptr},
+    {Objekt_Art::Komet, "Komet ", 'K', "Komet"},
+    {Objekt_Art::Messier, "Messier ", 'M', nullptr},
+    {Objekt_Art::NGC, "NGC ", 'N', nullptr},
+    {Objekt_Art::Planet, "Planet ", 'P', nullptr},
+    {Objekt_Art::SAO, "SAO ", 'S', "Stern"},
+    {Objekt_Art::Veraenderlicher, "Veränderlicher ", 'V', "Veränder."},
+};
+
+// The row of a kind; nullptr for Keine.
+constexpr const Objekt_Art_Eintrag* Art_Eintrag(Objekt_Art art) {
+    for (const Objekt_Art_Eintrag& e : Objekt_Arten)
+        if (e.Art == art) return &e;
+    return nullptr;
+}
+// Label with its trailing blank ("Messier "); empty for Keine.
+constexpr std::string_view Art_Label(Objekt_Art art) {
+    const Objekt_Art_Eintrag* e = Art_Eintrag(art);
+    return e ? e->Label : "";
+}
+// The type text of the kind; empty where the kind has none of its own.
+constexpr std::string_view Art_Typ(Objekt_Art art) {
+    const Objekt_Art_Eintrag* e = Art_Eintrag(art);
+    return e && e->Typ ? e->Typ : "";
+}
+// The letter of the kind's designations; 0 for Keine.
+constexpr char Art_Buchstabe(Objekt_Art art) {
+    const Objekt_Art_Eintrag* e = Art_Eintrag(art);
+    return e ? e->Buchstabe : '\0';
+}
+// The kind whose designations begin with `buchstabe`; Keine for any other letter.
+constexpr Objekt_Art Art_Von_Buchstabe(char buchstabe) {
+    for (const Objekt_Art_Eintrag& e : Objekt_Arten)
+        if (e.Buchstabe == buchstabe) return e.Art;
+    return Objekt_Art::Keine;
+}
+
+// Every kind has exactly one row, and a letter leads back to its kind only.
+constexpr bool Art_Tafel_Eindeutig() {
+    for (const Objekt_Art_Eintrag& e : Objekt_Arten)
+        if (Art_Von_Buchstabe(e.Buchstabe) != e.Art || Art_Eintrag(e.Art) != &e) return false;
+    return Art_Eintrag(Objekt_Art::Keine) == nullptr;
+}
+static_assert(Art_Tafel_Eindeutig());
+static_assert(static_cast<int>(Objekt_Art::Veraenderlicher) == 12); // twelve rows, one per kind
+
 struct Objekt_Type {
-    std::string Katalog;     // kind label with one trailing blank ("Messier ", "HIP "), or empty
+    Objekt_Art Art = Objekt_Art::Keine; // shown as its label (Art_Label) before the key
     std::string Bezeichnung; // kind letter + key (H7, PSonne), or the bare name of a fallback hit
     double RA2000 = 0;       // right ascension, equinox J2000.0, hours
     double DE2000 = 0;       // declination, equinox J2000.0, degrees
@@ -46,17 +126,3 @@ struct Objekt_Type {
     std::string Alias;  // alias or common name
     Bahn_Info Bahn;     // Sun, Moon, planets, minor bodies: geocentric place and motion
 };
-
-// The twelve kind labels, each with its trailing blank.
-inline constexpr const char* Katalog_Labels[12] = {"Asteroid ",
-                                                   "Eigenes Objekt ",
-                                                   "Fotometrie-Standard ",
-                                                   "Geostat. ",
-                                                   "HIP ",
-                                                   "IC ",
-                                                   "Komet ",
-                                                   "Messier ",
-                                                   "NGC ",
-                                                   "Planet ",
-                                                   "SAO ",
-                                                   "Veränderlicher "};

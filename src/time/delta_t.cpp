@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "shared/konstanten.hpp"
+
 double Delta_T(double jd_ut) {
     // Decimal year of the instant (mean Gregorian year).
-    const double y = 2000.0 + (jd_ut - 2451544.5) / 365.2425;
+    const double y = 2000.0 + (jd_ut - (JD2000 - 0.5)) / 365.2425;
     const double u = (y - 1820.0) / 100.0;
     const double lang = -20.0 + 32.0 * u * u;
     if (!std::isfinite(y)) return 0.0;

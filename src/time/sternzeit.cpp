@@ -4,8 +4,8 @@
 #include "time/numerik.hpp"
 
 double Sternzeit_Greenwich(double jd_ut) {
-    const double d = jd_ut - 2451545.0;
-    const double T = d / 36525.0;
+    const double d = jd_ut - JD2000;
+    const double T = d / Tage_Je_Jahrhundert;
     // Summed in extended precision: d * 360.98... reaches 10^7 degrees within a century.
     const long double theta = static_cast<long double>(d) * 360.98564736629L + 280.46061837L +
                               0.000387933L * T * T -

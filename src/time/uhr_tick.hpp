@@ -21,18 +21,28 @@ struct Uhr_Anzeige {
 };
 
 // One clock tick.
-//   jd_pc      the PC's local clock reading as a Julian Date (date-time number + 2415018.5)
-//   zone       time-zone state; UT = local + Bias (+ DaylightBias in daylight time)
-//   parameter  longitude (degrees east) and the four circle corrections
-//   zehntel    1: seconds with tenths
+//   Given:    jd_pc  the PC's local clock reading as a Julian Date (date-time
+//                    number + 2415018.5)
+//             zone   time-zone state; UT = local + Bias (+ DaylightBias in
+//                    daylight time)
+//             parameter  longitude (degrees east) and the four circle corrections
+//             zehntel    1: seconds with tenths
+//   Returned: the texts of the clock fields and JD_PC, JD_UT (days), GMST and
+//             local mean sidereal time (hours, GMST + longitude / 15)
+//   References: Sternzeit_Greenwich for GMST.
 Uhr_Anzeige Uhr_Tick(double jd_pc, const Zeitzone_Info& zone, const Parameter_Type& parameter,
                      int zehntel);
 
-// "UT", "UT + 60 min", "UT - 300 min": the zone label of a time-zone state.
+// The zone label of a time-zone state.
+//   Returned: "UT", "UT + 60 min", "UT - 300 min"; "UT ?" when the query failed
 std::string Zeitzone_Text(const Zeitzone_Info& zone);
 
-// Minutes to add to the PC clock to get UT (0 in state 0 and when the query failed).
+// Offset of the PC clock.
+//   Returned: minutes to add to the PC clock to get UT (0 in state 0 and when
+//             the query failed)
 int Zeitzone_Versatz_Minuten(const Zeitzone_Info& zone);
 
-// The status bar line with the corrections of both instruments.
+// The status bar line.
+//   Returned: the text with the corrections of both instruments (degrees of
+//             declination, minutes of hour angle)
 std::string Korrektur_Status_Text(const Parameter_Type& parameter);

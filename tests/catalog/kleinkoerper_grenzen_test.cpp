@@ -49,7 +49,7 @@ TEST(KleinkoerperSuche, UeberDieKennbuchstaben) {
     // Typed in lower case: key and element line meet upper-cased.
     ASSERT_TRUE(Objekt_Suchen("aeros", k, o));
     EXPECT_EQ(o.Bezeichnung, "A(433) Eros");
-    EXPECT_EQ(o.Katalog, "Asteroid ");
+    EXPECT_EQ(Art_Label(o.Art), "Asteroid ");
     EXPECT_EQ(o.Con.size(), 3u);
     ASSERT_TRUE(Objekt_Suchen("k2p/encke", k, o));
     EXPECT_EQ(o.Bezeichnung.substr(0, 9), "K2P/Encke");

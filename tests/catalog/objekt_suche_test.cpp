@@ -77,7 +77,7 @@ std::string Fehlertext(const std::string& text, const Such_Kontext& k = Kontext(
 TEST(ObjektSuche, MessierNgcIcAusDerZeile) {
     Objekt_Type o;
     ASSERT_TRUE(Suchen("m31", o));
-    EXPECT_EQ(o.Katalog, "Messier ");
+    EXPECT_EQ(Art_Label(o.Art), "Messier ");
     EXPECT_EQ(o.Bezeichnung, "M31");
     EXPECT_EQ(o.Con, "And"); // from the file, not computed
     EXPECT_NEAR(o.RA2000, 0 + 42 / 60.0 + 44.3 / 3600, Eng);
@@ -94,7 +94,7 @@ TEST(ObjektSuche, MessierNgcIcAusDerZeile) {
 
     // Found behind a line with a malformed number: only the hit is converted.
     ASSERT_TRUE(Suchen("N7000", o));
-    EXPECT_EQ(o.Katalog, "NGC ");
+    EXPECT_EQ(Art_Label(o.Art), "NGC ");
     EXPECT_EQ(o.BMag, UNBEKANNT); // B 0 means unknown
     EXPECT_EQ(o.Distanz, UNBEKANNT);
     EXPECT_EQ(o.Distanz_Einheit, "");
@@ -106,7 +106,7 @@ TEST(ObjektSuche, MessierNgcIcAusDerZeile) {
 
     // The line ends after the distance; the missing alias columns read empty.
     ASSERT_TRUE(Suchen("i1396", o));
-    EXPECT_EQ(o.Katalog, "IC ");
+    EXPECT_EQ(Art_Label(o.Art), "IC ");
     EXPECT_EQ(o.Typ, "Cl+N");
     EXPECT_EQ(o.Distanz, 0.001);
     EXPECT_EQ(o.Alias, "");
@@ -118,7 +118,7 @@ TEST(ObjektSuche, PlanetenAusDerEphemeride) {
     EXPECT_FALSE(Suchen("Mars", o));
 
     ASSERT_TRUE(Suchen("PMars", o));
-    EXPECT_EQ(o.Katalog, "Planet ");
+    EXPECT_EQ(Art_Label(o.Art), "Planet ");
     EXPECT_EQ(o.Bezeichnung, "PMars");
     EXPECT_EQ(o.Typ, "Planet");
     // One row after the instant: linear between the rows 0.1 and 0.4 day
@@ -166,7 +166,7 @@ TEST(ObjektSuche, NichtPlanetFaelltZurueck) {
     Objekt_Type o;
     // No body of that name: the fallbacks get the whole text "PPolaris".
     EXPECT_FALSE(Suchen("PPolaris", o));
-    EXPECT_EQ(o.Katalog, "");
+    EXPECT_EQ(Art_Label(o.Art), "");
     ASSERT_TRUE(Suchen("Polaris", o));
     EXPECT_EQ(o.Bezeichnung, "Polaris");
     EXPECT_EQ(o.Typ, "Bright Star");
@@ -175,7 +175,7 @@ TEST(ObjektSuche, NichtPlanetFaelltZurueck) {
 TEST(ObjektSuche, SaoNummerUndEigennamen) {
     Objekt_Type o;
     ASSERT_TRUE(Suchen("S 2", o));
-    EXPECT_EQ(o.Katalog, "SAO ");
+    EXPECT_EQ(Art_Label(o.Art), "SAO ");
     EXPECT_EQ(o.Bezeichnung, "S2");
     EXPECT_NEAR(o.RA2000, 5 / 60.0 + 24 / 3600.0, Eng);
     EXPECT_NEAR(o.DE2000, -0.5, Eng);
@@ -192,7 +192,7 @@ TEST(ObjektSuche, SaoNummerUndEigennamen) {
 
     // Not a number: no SAO search at all; the bright-star file has the name.
     ASSERT_TRUE(Suchen("Sirius", o));
-    EXPECT_EQ(o.Katalog, "");
+    EXPECT_EQ(Art_Label(o.Art), "");
     EXPECT_EQ(o.Bezeichnung, "Sirius");
     EXPECT_EQ(o.Typ, "Bright Star");
     EXPECT_NEAR(o.RA2000, 6 + 45 / 60.0 + 8.917 / 3600, Eng);
@@ -208,7 +208,7 @@ TEST(ObjektSuche, FallbacksHelleSterneUndFlamsteed) {
     // The variable-star search for "ega" misses, the bright-star file has it.
     ASSERT_TRUE(Suchen("Vega", o));
     EXPECT_EQ(o.Bezeichnung, "Vega");
-    EXPECT_EQ(o.Katalog, "");
+    EXPECT_EQ(Art_Label(o.Art), "");
     ASSERT_TRUE(Suchen("capella", o)); // proper names ignore letter case
     EXPECT_EQ(o.Bezeichnung, "Capella");
     EXPECT_EQ(o.Alias, "");
@@ -221,7 +221,7 @@ TEST(ObjektSuche, FallbacksHelleSterneUndFlamsteed) {
     EXPECT_EQ(o.Bezeichnung, "Gienah");
 
     ASSERT_TRUE(Suchen("omi Cet", o));
-    EXPECT_EQ(o.Katalog, "");
+    EXPECT_EQ(Art_Label(o.Art), "");
     EXPECT_EQ(o.Bezeichnung, "omi Cet");
     EXPECT_EQ(o.Typ, "Stern");
     EXPECT_EQ(o.Alias, "Mira");
@@ -237,7 +237,7 @@ TEST(ObjektSuche, FallbacksHelleSterneUndFlamsteed) {
 TEST(ObjektSuche, VeraenderlicheMitGrossKleinschreibung) {
     Objekt_Type o;
     ASSERT_TRUE(Suchen("VR CrB", o));
-    EXPECT_EQ(o.Katalog, "Veränderlicher ");
+    EXPECT_EQ(Art_Label(o.Art), "Veränderlicher ");
     EXPECT_EQ(o.Bezeichnung, "VR CrB");
     EXPECT_EQ(o.Typ, "Veränder.");
     EXPECT_NEAR(o.RA2000, 237.141 / 15, Eng);
@@ -254,7 +254,7 @@ TEST(ObjektSuche, VeraenderlicheMitGrossKleinschreibung) {
 TEST(ObjektSuche, HipparcosFarbindexUndAlias) {
     Objekt_Type o;
     ASSERT_TRUE(Suchen("h7", o));
-    EXPECT_EQ(o.Katalog, "HIP ");
+    EXPECT_EQ(Art_Label(o.Art), "HIP ");
     EXPECT_EQ(o.Bezeichnung, "H7");
     EXPECT_NEAR(o.DE2000, -0.5, Eng);
     EXPECT_EQ(o.VMag, 5.0);
@@ -278,7 +278,7 @@ TEST(ObjektSuche, HipparcosFarbindexUndAlias) {
 TEST(ObjektSuche, FotometrieUndGeostationaer) {
     Objekt_Type o;
     ASSERT_TRUE(Suchen("Fsa 92 245", o));
-    EXPECT_EQ(o.Katalog, "Fotometrie-Standard ");
+    EXPECT_EQ(Art_Label(o.Art), "Fotometrie-Standard ");
     EXPECT_EQ(o.Bezeichnung, "FSA 92 245");
     EXPECT_EQ(o.Typ, "Foto-Std.");
     EXPECT_EQ(o.VMag, 13.818);
@@ -288,7 +288,7 @@ TEST(ObjektSuche, FotometrieUndGeostationaer) {
     EXPECT_NEAR(o.DE2000, -0.5, Eng);
 
     ASSERT_TRUE(Suchen("gastra 1kr         19.2e", o)); // the whole label, as listed
-    EXPECT_EQ(o.Katalog, "Geostat. ");
+    EXPECT_EQ(Art_Label(o.Art), "Geostat. ");
     EXPECT_EQ(o.Bezeichnung, "GASTRA 1KR         19.2E");
     EXPECT_EQ(o.Typ, "Geostat. Sat.");
     EXPECT_EQ(o.RA2000, 0);
@@ -301,7 +301,7 @@ TEST(ObjektSuche, FotometrieUndGeostationaer) {
 TEST(ObjektSuche, EigeneObjekteNotationen) {
     Objekt_Type o;
     ASSERT_TRUE(Suchen("eTestfeld a", o));
-    EXPECT_EQ(o.Katalog, "Eigenes Objekt ");
+    EXPECT_EQ(Art_Label(o.Art), "Eigenes Objekt ");
     EXPECT_EQ(o.Bezeichnung, "ETestfeld A");
     EXPECT_EQ(o.Typ, "Eigenes Obj.");
     EXPECT_DOUBLE_EQ(o.RA2000, 5.5); // equinox 2000: kept
@@ -399,12 +399,12 @@ TEST(ObjektSuche, DateienOhneStrichzeile) {
     Objekt_Type o;
     // Own objects: nothing to compare, the fallbacks follow.
     ASSERT_TRUE(Suchen("Enif", o, t.Kontext()));
-    EXPECT_EQ(o.Katalog, "");
+    EXPECT_EQ(Art_Label(o.Art), "");
     EXPECT_FALSE(Suchen("Ex", o, t.Kontext()));
     // Geostationary: no satellite line ends the lookup before the fallbacks
     // (a star's proper name is found before the kind letter counts).
     EXPECT_FALSE(Suchen("Galf CMa", o, t.Kontext()));
-    EXPECT_EQ(o.Katalog, "Geostat. ");
+    EXPECT_EQ(Art_Label(o.Art), "Geostat. ");
     t.Schreiben("Geosynchrone_Satelliten.txt", "Beschreibung\r\n--\r\n");
     EXPECT_FALSE(Suchen("Galf CMa", o, t.Kontext()));
     t.Schreiben("Geosynchrone_Satelliten.txt", "--\r\nASTRA 1KR         19.2E\r\n");

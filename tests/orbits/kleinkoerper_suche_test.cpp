@@ -52,7 +52,7 @@ protected:
 
 TEST_F(Suche, AsteroidNachTeilDerBezeichnung) {
     ASSERT_TRUE(Asteroid_Suchen("EROS", kontext_, objekt_));
-    EXPECT_EQ(objekt_.Katalog, "Asteroid ");
+    EXPECT_EQ(Art_Label(objekt_.Art), "Asteroid ");
     EXPECT_EQ(objekt_.Bezeichnung, "A(433) Eros");
     EXPECT_EQ(objekt_.Typ, "Asteroid");
     EXPECT_EQ(asteroid_.Name, "(433) Eros");
@@ -90,7 +90,7 @@ TEST_F(Suche, ErsterTrefferFolgtDerTabellenordnung) {
 
 TEST_F(Suche, KometAusDerDateiMitUngekuerztemNamen) {
     ASSERT_TRUE(Komet_Suchen("ENCKE", kontext_, objekt_));
-    EXPECT_EQ(objekt_.Katalog, "Komet ");
+    EXPECT_EQ(Art_Label(objekt_.Art), "Komet ");
     EXPECT_EQ(objekt_.Typ, "Komet");
     EXPECT_EQ(objekt_.Bezeichnung.substr(0, 9), "K2P/Encke");
     EXPECT_EQ(objekt_.Bezeichnung.size(), 57u); // columns 103-158 with their blanks

@@ -15,7 +15,7 @@ namespace {
 // "G" + a catalogue label with the longitude in characters 18..22 and E/W in 23.
 Objekt_Type Satellit(const std::string& laenge, char richtung) {
     Objekt_Type o;
-    o.Katalog = "Geostat. ";
+    o.Art = Objekt_Art::Geostat;
     std::string label = "ASTRA 1KR        ";
     label += laenge;
     label += richtung;

@@ -20,7 +20,7 @@ Parameter_Type Standort() {
 
 Objekt_Type Stern(double ra_std, double de_grad) {
     Objekt_Type o;
-    o.Katalog = "HIP ";
+    o.Art = Objekt_Art::HIP;
     o.Bezeichnung = "H1";
     o.RA2000 = ra_std;
     o.DE2000 = de_grad;
@@ -194,7 +194,7 @@ TEST(Positions_Tick, Texte) {
 TEST(Positions_Tick, Objektzeile) {
     const Parameter_Type p = Standort();
     Objekt_Type o = Stern(0.7, 41.3);
-    o.Katalog = "Messier ";
+    o.Art = Objekt_Art::Messier;
     o.Bezeichnung = "M31";
     o.Alias = "Andromeda-Galaxie";
     o.Distanz = 0.78;
@@ -208,14 +208,14 @@ TEST(Positions_Tick, Objektzeile) {
     EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt,
               "Messier 31   Andromeda-Galaxie; 10 Mpc");
 
-    o.Katalog = "Planet ";
+    o.Art = Objekt_Art::Planet;
     o.Bezeichnung = "PSonne";
     o.Alias = "";
     o.Distanz = 0.9851;
     o.Distanz_Einheit = "AU";
     EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt, "Sonne   1.0 AU");
 
-    o.Katalog = "Veränderlicher ";
+    o.Art = Objekt_Art::Veraenderlicher;
     o.Bezeichnung = "VR Leo";
     o.Distanz = UNBEKANNT;
     o.Alias = "Mira-Typ";
@@ -223,7 +223,7 @@ TEST(Positions_Tick, Objektzeile) {
               "Veränderlicher R Leo   Mira-Typ");
 
     // A bright-star hit has no kind label: the name stands as it is.
-    o.Katalog = "";
+    o.Art = Objekt_Art::Keine;
     o.Bezeichnung = " Vega ";
     o.Alias = "";
     o.Distanz = 7.68;

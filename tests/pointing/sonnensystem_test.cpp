@@ -193,7 +193,7 @@ TEST(Refraktion, GegenFormelUndAstropy) {
 TEST(Refraktion, HoeheLuftmasseUndKreiseVomScheinbarenOrt) {
     const Parameter_Type p = Parameter_Vorgabe();
     Objekt_Type stern;
-    stern.Katalog = "HIP ";
+    stern.Art = Objekt_Art::HIP;
     stern.Bezeichnung = "H1";
     stern.VMag = stern.BMag = stern.Distanz = UNBEKANNT;
     // West of the meridian, about 8 deg high.
