@@ -19,24 +19,10 @@ std::int32_t Instrument_Wert(Instrument_Art instrument) {
     return instrument == Instrument_Art::Schmidt_Kamera_40 ? 40 : 60;
 }
 
-bool Ist_Schmidt_Kamera(std::string_view caption_instrument1) {
-    return caption_instrument1 == Caption_Schmidt_Kamera;
-}
-
 void Instrument_Captions(std::int32_t instrument, std::string& caption1, std::string& caption2) {
     const bool schmidt = instrument == 40;
     caption1 = schmidt ? Caption_Schmidt_Kamera : Caption_Cassegrain;
     caption2 = schmidt ? Caption_Cassegrain : Caption_Schmidt_Kamera;
-}
-
-std::int32_t Instrument_Aus_Caption(std::string_view caption_instrument1) {
-    return Ist_Schmidt_Kamera(caption_instrument1) ? 40 : 60;
-}
-
-void Instrumente_Tauschen(std::string& caption1, std::string& caption2) {
-    const bool war_schmidt = Ist_Schmidt_Kamera(caption1);
-    caption1 = caption2;
-    caption2 = war_schmidt ? Caption_Schmidt_Kamera : Caption_Cassegrain;
 }
 
 double DE_Korrektur(const Parameter_Type& p, bool schmidt) {

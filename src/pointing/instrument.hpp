@@ -19,20 +19,9 @@ Instrument_Art Instrument_Aus_Wert(std::int32_t wert);
 // The parameter file's value of an instrument: 40 or 60.
 std::int32_t Instrument_Wert(Instrument_Art instrument);
 
-// True when the top menu caption names the 40 cm Schmidt camera (exact
-// comparison); any other caption means the 60 cm Cassegrain.
-bool Ist_Schmidt_Kamera(std::string_view caption_instrument1);
-
 // The two menu captions at start-up from Parameter.Instrument: 40 puts the
 // Schmidt camera on top, any other value the Cassegrain.
 void Instrument_Captions(std::int32_t instrument, std::string& caption1, std::string& caption2);
-
-// Parameter.Instrument at stop from the top caption: 40 or 60.
-std::int32_t Instrument_Aus_Caption(std::string_view caption_instrument1);
-
-// The menu's switch: the sub-item's caption goes on top, and the sub-item
-// names the instrument that was current.
-void Instrumente_Tauschen(std::string& caption1, std::string& caption2);
 
 // Corrections of the current instrument: declination in degrees, hour angle in
 // minutes of time.
