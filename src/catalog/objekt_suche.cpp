@@ -1,5 +1,6 @@
 #include "catalog/objekt_suche.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -28,6 +29,21 @@ void Con_Berechnen(Objekt_Type& o) {
     o.Con = Sternbild(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, JD2000);
 }
 
+// Feld_Gleich on the key columns of `zeile`, with most lines of a catalogue
+// rejected first by the field's last non-blank byte, without a call or a trim.
+inline bool Schluessel_Gleich(std::string_view zeile, Spalten_Bereich spalten,
+                              std::string_view schluessel, bool gross) {
+    const auto von = static_cast<std::size_t>(spalten.von - 1);
+    if (von >= zeile.size() || schluessel.empty())
+        return Feld_Gleich(Spalten(zeile, spalten.von, spalten.bis), schluessel, gross);
+    std::size_t bis = std::min(zeile.size(), static_cast<std::size_t>(spalten.bis));
+    while (bis > von && static_cast<unsigned char>(zeile[bis - 1]) <= 32) --bis;
+    if (bis - von < schluessel.size()) return false;
+    char c = zeile[bis - 1];
+    if (gross && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return c == schluessel.back() && Feld_Gleich(zeile.substr(von, bis - von), schluessel, gross);
+}
+
 // Reads the file `datei` in `ordner` from the top, skips its header and stops
 // at the first line whose key columns equal `schluessel`; that line is handed
 // to `lesen`. Only the matching line is converted.
@@ -38,7 +54,7 @@ bool Datei_Suchen(const std::string& ordner, const char* datei, Katalog_Format f
     if (!Kopf_Ueberspringen(format, leser)) return false;
     std::string_view zeile;
     while (leser.Naechste(zeile)) {
-        if (Feld_Gleich(Spalten(zeile, spalten.von, spalten.bis), schluessel, gross)) {
+        if (Schluessel_Gleich(zeile, spalten, schluessel, gross)) {
             Mit_Vorsatz([&] { return leser.Ort(); }, [&] { lesen(zeile); });
             return true;
         }

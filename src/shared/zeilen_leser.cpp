@@ -1,14 +1,44 @@
 #include "shared/zeilen_leser.hpp"
 
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #include "shared/fehler.hpp"
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace {
 constexpr std::size_t Block = 1 << 18;
 static_assert(Block > Max_Zeilenlaenge + 2, "a whole line with its end fits into one block");
+
+// The first CR or LF in [a, e), or e: one pass over the bytes, where two
+// searches (LF, then CR before it) cost two calls per line of a CR LF file.
+const char* Zeilenende(const char* a, const char* e) {
+#if defined(__SSE2__) || defined(_M_X64)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; e - a >= 16; a += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
+        const int treffer =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
+        if (treffer != 0) return a + std::countr_zero(static_cast<unsigned>(treffer));
+    }
+    for (; a < e; ++a)
+        if (*a == '\n' || *a == '\r') return a;
+    return e;
+#else
+    const char* lf =
+        static_cast<const char*>(std::memchr(a, '\n', static_cast<std::size_t>(e - a)));
+    const char* bis = lf ? lf : e;
+    const char* cr =
+        static_cast<const char*>(std::memchr(a, '\r', static_cast<std::size_t>(bis - a)));
+    return cr ? cr : bis;
+#endif
+}
 } // namespace
 
 std::filesystem::path Pfad_Aus_Utf8(const std::string& pfad) {
@@ -82,14 +112,12 @@ bool Zeilen_Leser::Naechste(std::string_view& zeile) {
     std::size_t suche_ab = anfang_;
     for (;;) {
         const char* p = puffer_.get();
-        const char* lf =
-            static_cast<const char*>(std::memchr(p + suche_ab, '\n', ende_ - suche_ab));
-        const std::size_t bis = lf ? static_cast<std::size_t>(lf - p) : ende_;
-        const char* cr = static_cast<const char*>(std::memchr(p + suche_ab, '\r', bis - suche_ab));
-        std::size_t pos = cr ? static_cast<std::size_t>(cr - p) : bis;
+        std::size_t pos = static_cast<std::size_t>(Zeilenende(p + suche_ab, p + ende_) - p);
+        const bool gefunden = pos < ende_;
+        const bool cr = gefunden && p[pos] == '\r';
         // A CR as the last byte read may be the first half of a CR LF.
         const bool offen = cr && pos + 1 == ende_ && !eof_;
-        if ((lf || cr) && !offen) {
+        if (gefunden && !offen) {
             if (pos - anfang_ > Max_Zeilenlaenge) {
                 ++nummer_;
                 throw Ein_Ausgabe_Fehler(Ort() + "Zeile länger als 64 KiB");

@@ -100,6 +100,10 @@ TEST(ZeilenLeser, JedesZeilenende) {
         {"a\rb\rc\r", {"a", "b", "c"}},
         {"a\r\rb", {"a", "", "b"}},
         {"a\n", {"a"}},
+        // Line ends on either side of a 16-byte step of the search.
+        {std::string(15, 'a') + "\r" + std::string(16, 'b') + "\n" + std::string(17, 'c') + "\r\n" +
+             std::string(31, 'd') + "\r",
+         {std::string(15, 'a'), std::string(16, 'b'), std::string(17, 'c'), std::string(31, 'd')}},
         {"", {}},
         {std::string(262142, 'y') + "\r\nz", {}},
     };
