@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "shared/fehler.hpp"
 #include "shared/objekt_type.hpp"
-
-class Zeilen_Leser;
+#include "shared/zeilen_leser.hpp"
 
 // File names of the catalogues (opened in the catalogue folder, except the
 // own objects, which lie in the user's data folder).
@@ -64,6 +64,27 @@ inline constexpr Spalten_Bereich Ephemeriden_JD_Spalten{1, 12};
 // and including the first line beginning with "--"). False when the file ends
 // before the skip is complete; the "--" files then hold no object.
 bool Kopf_Ueberspringen(Katalog_Format format, Zeilen_Leser& leser);
+
+// Hands every data line of the file at `pfad` to lesen(zeile, objekt). A line
+// that lesen rejects (a conversion or range error) is counted in `beschaedigt`
+// and skipped; a file that cannot be read throws Ein_Ausgabe_Fehler.
+template <class Lesen>
+void Zeilen_Durchgehen(const std::string& pfad, Katalog_Format format, long& beschaedigt,
+                       Lesen&& lesen) {
+    Zeilen_Leser leser(pfad);
+    if (!Kopf_Ueberspringen(format, leser)) return;
+    std::string_view zeile;
+    Objekt_Type o;
+    while (leser.Naechste(zeile)) {
+        try {
+            lesen(zeile, o);
+        } catch (const Konvertierungs_Fehler&) {
+            ++beschaedigt;
+        } catch (const Bereichs_Fehler&) {
+            ++beschaedigt;
+        }
+    }
+}
 
 // True when `feld` trimmed equals `schluessel`; with `gross` the ASCII letters
 // of the field are upper-cased first. No copy is made.

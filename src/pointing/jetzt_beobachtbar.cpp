@@ -34,19 +34,7 @@ void Lesen_Zaehlend(const std::string& ordner, const char* datei, Katalog_Format
                     Beobachtbar_Katalog& k, Lesen lesen) {
     long beschaedigt = 0;
     try {
-        Zeilen_Leser leser(Pfad_In(ordner, datei));
-        if (!Kopf_Ueberspringen(format, leser)) return;
-        std::string_view zeile;
-        Objekt_Type o;
-        while (leser.Naechste(zeile)) {
-            try {
-                lesen(zeile, o);
-            } catch (const Konvertierungs_Fehler&) {
-                ++beschaedigt;
-            } catch (const Bereichs_Fehler&) {
-                ++beschaedigt;
-            }
-        }
+        Zeilen_Durchgehen(Pfad_In(ordner, datei), format, beschaedigt, lesen);
     } catch (const Ein_Ausgabe_Fehler& f) {
         k.Hinweise.push_back(f.what());
     }

@@ -24,19 +24,7 @@ bool Datei_Lesen(const std::string& ordner, const char* name, Katalog_Format for
     const std::string pfad = Pfad_In(ordner, name);
     long beschaedigt = 0;
     try {
-        Zeilen_Leser leser(pfad);
-        if (!Kopf_Ueberspringen(format, leser)) return true;
-        std::string_view zeile;
-        Objekt_Type o;
-        while (leser.Naechste(zeile)) {
-            try {
-                lesen(zeile, o);
-            } catch (const Konvertierungs_Fehler&) {
-                ++beschaedigt;
-            } catch (const Bereichs_Fehler&) {
-                ++beschaedigt;
-            }
-        }
+        Zeilen_Durchgehen(pfad, format, beschaedigt, lesen);
     } catch (const Ein_Ausgabe_Fehler& f) {
         index.Hinweise.push_back(f.what());
         index.Beschaedigte_Zeilen += beschaedigt;
