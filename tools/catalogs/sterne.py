@@ -272,6 +272,18 @@ def _mit_eigenbewegung(ra_h, de_g, pm_ra, pm_de, jahre):
     return math.degrees(math.atan2(q[1], q[0])) / 15.0 % 24.0, math.degrees(math.asin(q[2]))
 
 
+def kstars_ort(z):
+    """(RA hours, Dec degrees), J2000, of a line of the kstars-data star list
+    (HHMMSS.S in columns 1-9, sign and DDMMSS.S in 11-19), or None."""
+    try:
+        ra = int(z[0:2]) + int(z[2:4]) / 60 + float(z[4:9]) / 3600
+        vz = -1 if z[10] == "-" else 1
+        de = vz * (int(z[11:13]) + int(z[13:15]) / 60 + float(z[15:19]) / 3600)
+    except (ValueError, IndexError):
+        return None
+    return ra, de
+
+
 def _kstars_orte(pfad):
     """J2000 places of the Hipparcos/Tycho star list of kstars-data, in a
     grid of 1-degree cells: {(ra cell, dec cell): [unit vectors]}."""
@@ -280,12 +292,10 @@ def _kstars_orte(pfad):
         for z in f:
             if z.startswith("#") or len(z) < 19:
                 continue
-            try:
-                ra = int(z[0:2]) + int(z[2:4]) / 60 + float(z[4:9]) / 3600
-                vz = -1 if z[10] == "-" else 1
-                de = vz * (int(z[11:13]) + int(z[13:15]) / 60 + float(z[15:19]) / 3600)
-            except ValueError:
+            ort = kstars_ort(z)
+            if ort is None:
                 continue
+            ra, de = ort
             gitter.setdefault((int(ra * 15), int(math.floor(de))), []).append(
                 _einheitsvektor(ra, de))
     return gitter

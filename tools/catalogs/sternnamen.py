@@ -14,6 +14,8 @@ import re
 
 import numpy as np
 
+from sterne import kstars_ort
+
 IAU_REFERENZEN = {6, 12}
 KSTARS_STERNE = "/usr/share/kstars/stars.dat"
 
@@ -65,13 +67,10 @@ def kstars_namen(pfad=KSTARS_STERNE):
             teile = zeile.rstrip("\n").split(",")
             if len(teile) < 3 or not teile[2].strip():
                 continue
-            try:
-                ra = int(zeile[0:2]) + int(zeile[2:4]) / 60 + float(zeile[4:9]) / 3600
-                vz = -1 if zeile[10] == "-" else 1
-                de = vz * (int(zeile[11:13]) + int(zeile[13:15]) / 60 + float(zeile[15:19]) / 3600)
-            except ValueError:
+            ort = kstars_ort(zeile)
+            if ort is None:
                 continue
-            aus.append((ra, de, teile[2].strip()))
+            aus.append((ort[0], ort[1], teile[2].strip()))
     return aus
 
 
