@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <QTest>
 #include <csignal>
 
 #include <fstream>
@@ -67,4 +68,17 @@ Dateigroesse_Begrenzt::~Dateigroesse_Begrenzt() {
     grenze.rlim_cur = vorher_cur_;
     setrlimit(RLIMIT_FSIZE, &grenze);
     std::signal(SIGXFSZ, signal_vorher_);
+}
+
+void Fenster_Test::SetUp() {
+    QDir::setCurrent(STELUX_TEST_DATEN "/app");
+    f = std::make_unique<TForm_Main>(o.Start());
+    r.meldungen.clear(); // the element files are missing in the data folder
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+}
+
+void Fenster_Test::TearDown() {
+    f->close();
+    QDir::setCurrent(alt);
 }

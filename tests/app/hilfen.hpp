@@ -1,9 +1,13 @@
 #pragma once
 // Shared pieces of the window tests: one application object, a temporary
 // data folder, and a recorder in place of the message boxes.
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +40,17 @@ struct Test_Ordner {
     Test_Ordner();
     std::string Datei(const std::string& name) const { return pfad + name; }
     Fenster_Start Start() const { return {pfad, pfad, pfad, {}}; }
+};
+
+// The window shown and active, with the small catalogues of the tests as
+// working directory and an empty data folder (start-up messages cleared).
+struct Fenster_Test : ::testing::Test {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    QString alt = QDir::currentPath();
+    std::unique_ptr<TForm_Main> f;
+    void SetUp() override;
+    void TearDown() override;
 };
 
 // While it lives, the system refuses every byte of a file past the first

@@ -16,22 +16,7 @@
 namespace {
 
 // The window with the small catalogues of the tests as working directory.
-struct Auswahl : ::testing::Test {
-    Test_Ordner o;
-    Meldungs_Rekorder r;
-    QString alt = QDir::currentPath();
-    std::unique_ptr<TForm_Main> f;
-    void SetUp() override {
-        QDir::setCurrent(STELUX_TEST_DATEN "/app");
-        f = std::make_unique<TForm_Main>(o.Start());
-        r.meldungen.clear(); // the element files are missing in the data folder
-        f->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    }
-    void TearDown() override {
-        f->close();
-        QDir::setCurrent(alt);
-    }
+struct Auswahl : Fenster_Test {
     QString Edit() const { return f->Edit_Objekt->text(); }
     QColor Farbe(QWidget* w) const { return w->palette().color(QPalette::WindowText); }
     void Enter() { QTest::mouseClick(f->Button_Enter, Qt::LeftButton); }

@@ -15,22 +15,10 @@
 #include "hilfen.hpp"
 
 namespace {
-struct Vorschlaege : ::testing::Test {
-    Test_Ordner o;
-    Meldungs_Rekorder r;
-    QString alt = QDir::currentPath();
-    std::unique_ptr<TForm_Main> f;
+struct Vorschlaege : Fenster_Test {
     void SetUp() override {
-        QDir::setCurrent(STELUX_TEST_DATEN "/app");
-        f = std::make_unique<TForm_Main>(o.Start());
-        r.meldungen.clear();
-        f->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-        f->Edit_Objekt->setFocus();
-    }
-    void TearDown() override {
-        f->close();
-        QDir::setCurrent(alt);
+        Fenster_Test::SetUp();
+        if (!HasFatalFailure()) f->Edit_Objekt->setFocus();
     }
     QListWidget* Liste() const { return f->Liste_Vorschlaege; }
     // Typed key by key; text that no key gives arrives as if pasted.
