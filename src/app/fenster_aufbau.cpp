@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -251,7 +252,14 @@ void TForm_Main::Aufbauen() {
     Combo->setStyleSheet("QComboBox { combobox-popup: 0; }");
     Combo->view()->setStyleSheet("QAbstractItemView { background: black; color: white; }"
                                  "QAbstractItemView::item { height: 24px; }");
+    // The keys of the entry box, the catalogue list and the two panels.
     Edit_Objekt->installEventFilter(this);
+    Combo->installEventFilter(this);
+    Combo->view()->installEventFilter(this);
+    for (QFrame* panel : {Panel_About, Panel_SysInfo}) {
+        panel->installEventFilter(this);
+        for (QWidget* w : panel->findChildren<QWidget*>()) w->installEventFilter(this);
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -359,6 +367,7 @@ void TForm_Main::Menue_Aufbauen() {
     Hilfe1->setObjectName("Hilfe1");
     Handbuch1 = Hilfe1->addAction("Stelux Handbuch");
     Handbuch1->setObjectName("Handbuch1");
+    Handbuch1->setShortcut(QKeySequence(Qt::Key_F1));
     SystemInformation1 = Hilfe1->addAction("System-Infos");
     SystemInformation1->setObjectName("SystemInformation1");
     N3 = Hilfe1->addSeparator();
@@ -366,9 +375,13 @@ void TForm_Main::Menue_Aufbauen() {
     Version2 = Hilfe1->addAction("Versions-Infos");
     Version2->setObjectName("Version2");
 
+    // After a menu command typing goes on in the entry box, unless a panel
+    // has taken the focus for its OK button.
     const auto bei = [this](QAction* a, void (TForm_Main::*handler)()) {
-        connect(a, &QAction::triggered, this,
-                [this, handler] { Fehler_Waechter([&] { (this->*handler)(); }); });
+        connect(a, &QAction::triggered, this, [this, handler] {
+            Fehler_Waechter([&] { (this->*handler)(); });
+            if (!Panel_About->isVisible() && !Panel_SysInfo->isVisible()) Eingabe_Fokus();
+        });
     };
     bei(Exit1, &TForm_Main::Exit1Click);
     bei(Bahnelemente1, &TForm_Main::Bahnelemente1Click);
@@ -394,4 +407,28 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Handbuch1, &TForm_Main::Handbuch1Click);
     bei(SystemInformation1, &TForm_Main::SystemInformation1Click);
     bei(Version2, &TForm_Main::Version2Click);
+    Tipps_Setzen();
+}
+
+void TForm_Main::Tipps_Setzen() {
+    const auto tipp = [](QWidget* w, const char* text) { w->setToolTip(QString::fromUtf8(text)); };
+    for (int i = 0; i < 10; ++i)
+        Ziffern[i]->setToolTip(QString::fromUtf8("Ziffer %1 an die Eingabe anhängen").arg(i));
+    for (int i = 0; i < 6; ++i)
+        Buchstaben[i]->setToolTip(
+            QString::fromUtf8("Zusatzbuchstaben %1 anhängen (NGC, IC)").arg(QChar('A' + i)));
+    tipp(Button_Clear, "Eingabe löschen");
+    tipp(Button_Enter, "Objekt der Eingabe suchen und anzeigen (Eingabetaste)");
+    tipp(Button_DE_plus, "Deklinationskorrektur des Instruments um 0.1° erhöhen");
+    tipp(Button_DE_minus, "Deklinationskorrektur des Instruments um 0.1° verringern");
+    tipp(Button1, "Stundenwinkelkorrektur des Instruments um 0.1 min erhöhen");
+    tipp(Button2, "Stundenwinkelkorrektur des Instruments um 0.1 min verringern");
+    tipp(Button_About_OK, "Schließen (Eingabetaste oder Esc)");
+    tipp(Button3, "Schließen (Eingabetaste oder Esc)");
+    // A command with a key says its key.
+    for (QAction* a : menuBar()->findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            a->setToolTip(a->text().remove('&') + " (" +
+                          a->shortcut().toString(QKeySequence::NativeText) + ")");
+    for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setToolTipsVisible(true);
 }

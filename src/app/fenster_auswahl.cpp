@@ -97,32 +97,41 @@ void TForm_Main::Elemente_Laden() {
 }
 
 void TForm_Main::Button_EnterClick() {
-    Zustand.Objekt_Gueltig = false;
+    Vorschlaege_Schliessen();
+    // Nothing to look up: a stray Return leaves the shown object alone.
+    if (Edit_Objekt->text().trimmed().size() < 2) return;
+    Objekt_Waehlen(Edit_Objekt->text().toStdString());
+}
+
+bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz) {
     nicht_gefunden_.clear();
     Vorschlaege_Schliessen();
-    if (Edit_Objekt->text().length() < 2) return;
-    verlauf_.Merken(Edit_Objekt->text().toStdString());
-    Einstellung_Text_Schreiben(Einstellung_Verlauf, verlauf_.Text());
     Combo->hide();
-    const Auswahl_Ergebnis r = Zustand.Auswaehlen(Edit_Objekt->text().toStdString());
-    Edit_Objekt->setText(QString::fromStdString(r.Eingabe));
-    // The kind letter stays selected: after a miss the next key replaces it.
-    Edit_Objekt->setSelection(0, 1);
+    Auswahl_Ergebnis r = Zustand.Auswaehlen(eingabe);
+    const std::string* gewaehlt = &eingabe;
+    if (!r.Gefunden && !ersatz.empty()) {
+        const std::string meldung = r.Meldung;
+        r = Zustand.Auswaehlen(ersatz);
+        if (r.Meldung.empty()) r.Meldung = meldung;
+        gewaehlt = &ersatz;
+    }
+    verlauf_.Merken(*gewaehlt);
+    Einstellung_Text_Schreiben(Einstellung_Verlauf, verlauf_.Text());
+    if (r.Gefunden) {
+        Edit_Objekt->clear();
+        Eingabe_Fokus();
+    } else {
+        Edit_Objekt->setText(QString::fromStdString(r.Eingabe));
+        Eingabe_Fokus();
+        // The kind letter stays selected: after a miss the next key replaces it.
+        Edit_Objekt->setSelection(0, 1);
+        nicht_gefunden_ = r.Nicht_Gefunden;
+    }
+    // The readings of the new selection now, not at the next tick.
+    Timer2Timer();
     if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
     if (r.Fehler) std::rethrow_exception(r.Fehler);
-    if (!r.Gefunden) {
-        // Said in the object line until the next entry.
-        nicht_gefunden_ = r.Nicht_Gefunden;
-        Schriftfarbe(Label_Objekt, Farbe_Weiss);
-        Text(Label_Objekt, nicht_gefunden_);
-    }
-    if (r.Gefunden) {
-        // Hidden until the position tick writes the display form in white.
-        Schrift_Verbergen(Label_Objekt);
-        Label_Objekt->setText(Edit_Objekt->text());
-        Edit_Objekt->clear();
-        Edit_Objekt->setFocus();
-    }
+    return r.Gefunden;
 }
 
 void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {

@@ -219,6 +219,8 @@ void TForm_Beobachtbar::Zeigen() {
     for (int r = 0; r < Tabelle->rowCount(); ++r)
         if (Tabelle->item(r, Sp_Objekt)->data(Qt::UserRole + 1).toString() == gewaehlt)
             Tabelle->setCurrentCell(r, Sp_Objekt);
+    // Return picks the top row when none was chosen.
+    if (Tabelle->currentRow() < 0 && Tabelle->rowCount() > 0) Tabelle->setCurrentCell(0, Sp_Objekt);
     Tabelle->resizeColumnsToContents();
     QString stand = QString::fromStdString(stand_) + QString::fromUtf8("  ·  ") +
                     QString::number(Tabelle->rowCount()) + " Objekte";
@@ -243,15 +245,17 @@ QAction* Beobachtbar_Menue(TForm_Main* f, QMenu* menue) {
                 f->Form_Beobachtbar =
                     new TForm_Beobachtbar([f] { return Fenster_Eingabe(f->Zustand); },
                                           [f](const QString& eingabe) {
-                                              // As if typed and confirmed.
-                                              f->Edit_Objekt->setText(eingabe);
-                                              Fehler_Waechter([f] { f->Button_EnterClick(); });
+                                              Fehler_Waechter([&] {
+                                                  f->Objekt_Waehlen(eingabe.toStdString());
+                                              });
                                           },
                                           f);
             Nachtmodus_Anwenden(f->Form_Beobachtbar);
             f->Form_Beobachtbar->show();
             f->Form_Beobachtbar->raise();
             f->Form_Beobachtbar->activateWindow();
+            // Arrows and Return work in the list at once.
+            f->Form_Beobachtbar->Tabelle->setFocus(Qt::OtherFocusReason);
         });
     });
     return a;

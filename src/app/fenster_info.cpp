@@ -5,9 +5,13 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QUrl>
 #include <QTableWidget>
 #include <filesystem>
 
+#include "app/fenster_nachtmodus.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/system_info.hpp"
@@ -23,24 +27,22 @@ void Versionsinfo_Anzeigen(QTableWidget* grid) {
     }
 }
 
+// Each panel takes the focus into its OK button; Return and Escape close it.
 void TForm_Main::Version2Click() {
-    Panel_About->raise();
-    Panel_About->show();
+    Panel_Zeigen(Panel_About, Button_About_OK);
 }
 
 void TForm_Main::Button_About_OKClick() {
-    Panel_About->hide();
+    Panel_Schliessen(Panel_About);
 }
 
 void TForm_Main::Button3Click() {
-    Panel_SysInfo->hide();
+    Panel_Schliessen(Panel_SysInfo);
 }
 
 void TForm_Main::SystemInformation1Click() {
     Panel_SysInfo->move(0, 0);
-    Panel_SysInfo->raise();
-    Panel_SysInfo->show();
-    Button3->setFocus();
+    Panel_Zeigen(Panel_SysInfo, Button3);
     Memo_SysInfo->clear();
     Memo_SysInfo->setFont(Schrift("Courier", 13));
 
@@ -68,8 +70,29 @@ namespace {
 } // namespace
 
 void TForm_Main::Handbuch1Click() {
-    const std::string pfad = Zustand.Daten_Ordner + "Stelux_Anleitung.pdf";
-    if (!Dokument_Oeffnen(pfad)) Nicht_Geoeffnet(pfad, "PDF-Anzeige");
+    // The manual is built into the program; the PDF in the data folder is the
+    // copy for printing.
+    if (!Form_Handbuch) {
+        auto* text = new QTextBrowser(this);
+        text->setWindowFlag(Qt::Window);
+        text->setObjectName("Form_Handbuch");
+        text->setWindowTitle(QString::fromUtf8("Stelux – Handbuch"));
+        text->setOpenExternalLinks(false);
+        text->setSource(QUrl("qrc:/handbuch/anleitung.html"));
+        if (text->toPlainText().isEmpty())
+            throw Datei_Nicht_Gefunden("qrc:/handbuch/anleitung.html");
+        text->resize(760, 820);
+        auto* schliessen = new QShortcut(QKeySequence(Qt::Key_Escape), text);
+        connect(schliessen, &QShortcut::activated, text, [this, text] {
+            text->close();
+            activateWindow();
+        });
+        Form_Handbuch = text;
+    }
+    Nachtmodus_Anwenden(Form_Handbuch);
+    Form_Handbuch->show();
+    Form_Handbuch->raise();
+    Form_Handbuch->activateWindow();
 }
 
 void TForm_Main::Eigene1Click() {

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLocale>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/einstellungen.hpp"
@@ -103,7 +105,10 @@ void TForm_Main::ZeitpunktClick() {
     feld->setObjectName("Zeitpunkt_Feld");
     feld->setDisplayFormat("yyyy-MM-dd HH:mm");
     feld->setCalendarPopup(true);
+    // German month and day names in the calendar; the numbers stay as typed.
+    feld->setLocale(QLocale(QLocale::German, QLocale::Germany));
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Abbrechen"));
     connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     auto* l = new QVBoxLayout(&d);

@@ -4,6 +4,7 @@
 
 #include "app/fenster_karte.hpp"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -176,22 +177,22 @@ void TForm_Main::Instrument2Click() {
 // goes on in the edit box.
 void TForm_Main::Button_DE_plusClick() {
     Korrektur_DE_Plus(Zustand.Parameter, Zustand.Schmidt());
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
 void TForm_Main::Button_DE_minusClick() {
     Korrektur_DE_Minus(Zustand.Parameter, Zustand.Schmidt());
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
 void TForm_Main::Button1Click() {
     Korrektur_SW_Plus(Zustand.Parameter, Zustand.Schmidt());
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
 void TForm_Main::Button2Click() {
     Korrektur_SW_Minus(Zustand.Parameter, Zustand.Schmidt());
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
 void TForm_Main::Suffix_Tasten(bool sichtbar) {
@@ -217,30 +218,66 @@ void TForm_Main::Button_ClearClick() {
     Suffix_Tasten(false);
 }
 
-void TForm_Main::Edit_ObjektKeyUp(int taste) {
-    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) Button_EnterClick();
+void TForm_Main::Eingabe_Fokus() {
+    // The selection (the kind letter after a miss) stays as it is.
+    Edit_Objekt->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+bool Return_Taste(const QKeyEvent* k) {
+    return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+}
+} // namespace
+
+bool TForm_Main::Eingabe_Taste(QKeyEvent* k) {
+    if (Vorschlag_Taste(k)) return true;
+    // Up and Down step through the confirmed entries.
+    if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) {
+        const std::string t = k->key() == Qt::Key_Up
+                                  ? verlauf_.Zurueck(Edit_Objekt->text().toStdString())
+                                  : verlauf_.Vor();
+        Edit_Objekt->setText(QString::fromStdString(t));
+        Eingabe_Ende();
+        return true;
+    }
+    // On the press: a Return whose press closed a menu or a dialog releases
+    // here, and must not look up anything. Holding it down repeats nothing.
+    if (Return_Taste(k)) {
+        if (!k->isAutoRepeat()) Fehler_Waechter([this] { Button_EnterClick(); });
+        return true;
+    }
+    return false;
+}
+
+bool TForm_Main::Listen_Taste(QObject* objekt, QKeyEvent* k) {
+    if (!Return_Taste(k)) return false;
+    if (k->isAutoRepeat()) return true;
+    QString text = QChar(Zustand.Katalog_Buchstabe);
+    if (objekt == Combo->view()) {
+        // The dropped-down list: the highlighted entry is taken and selected.
+        const int zeile = Combo->view()->currentIndex().row();
+        Combo->hidePopup();
+        if (zeile >= 0) Combo->setCurrentIndex(zeile);
+        ComboChange();
+    }
+    if (Combo->currentIndex() >= 0) text += Combo->currentText();
+    Fehler_Waechter([&] { Objekt_Waehlen(text.toStdString()); });
+    return true;
 }
 
 bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
-    // Up and Down step through the confirmed entries (the open suggestion list
-    // takes them first).
-    if (objekt == Edit_Objekt && e->type() == QEvent::KeyPress) {
-        const int taste = static_cast<QKeyEvent*>(e)->key();
-        if (taste == Qt::Key_Up || taste == Qt::Key_Down) {
-            const std::string t = taste == Qt::Key_Up
-                                      ? verlauf_.Zurueck(Edit_Objekt->text().toStdString())
-                                      : verlauf_.Vor();
-            Edit_Objekt->setText(QString::fromStdString(t));
-            Eingabe_Ende();
-            return true;
-        }
-    }
-    // Only the release of the key itself: holding Return down must not repeat
-    // the lookup with every auto-repeat.
-    if (objekt == Edit_Objekt && e->type() == QEvent::KeyRelease &&
-        !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
-        const int taste = static_cast<QKeyEvent*>(e)->key();
-        Fehler_Waechter([&] { Edit_ObjektKeyUp(taste); });
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (objekt == Edit_Objekt && Eingabe_Taste(k)) return true;
+        if ((objekt == Combo || objekt == Combo->view()) && Listen_Taste(objekt, k)) return true;
+        for (QFrame* panel : {Panel_About, Panel_SysInfo})
+            if (panel->isVisible() && (objekt == panel || panel->isAncestorOf(
+                                                              qobject_cast<QWidget*>(objekt)))) {
+                if (Return_Taste(k) || k->key() == Qt::Key_Escape) {
+                    if (!k->isAutoRepeat()) Panel_Schliessen(panel);
+                    return true;
+                }
+            }
     }
     return QMainWindow::eventFilter(objekt, e);
 }
@@ -253,4 +290,15 @@ void TForm_Main::Aufsuchkarte1Click() {
     Form_Karte->show();
     Form_Karte->raise();
     Form_Karte->activateWindow();
+}
+
+void TForm_Main::Panel_Zeigen(QFrame* panel, QPushButton* ok) {
+    panel->raise();
+    panel->show();
+    ok->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm_Main::Panel_Schliessen(QFrame* panel) {
+    panel->hide();
+    Eingabe_Fokus();
 }

@@ -16,6 +16,7 @@
 #include "shared/versions_info.hpp"
 
 class QAction;
+class QKeyEvent;
 class QComboBox;
 class QFrame;
 class QLineEdit;
@@ -112,8 +113,14 @@ public:
     void Button_EClick() { Zeichen_Taste('E'); }
     void Button_FClick() { Zeichen_Taste('F'); }
     void Button_ClearClick();
+    // Enter: the entry's text, unless it is empty or a lone letter (the
+    // displayed object then stays).
     void Button_EnterClick();
-    void Edit_ObjektKeyUp(int taste);
+    // The one way an object is selected: Enter, a suggestion, Return in a
+    // catalogue list and "Jetzt beobachtbar" all come here. The readings of
+    // the new selection are on screen when it returns. False after a miss.
+    // `ersatz`, when given, is looked up if `eingabe` names nothing.
+    bool Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz = {});
     // The eight catalogue labels with a list, and the four of numbered catalogues.
     void Liste_Oeffnen(char buchstabe, QLabel* label);
     void Nummern_Katalog(char buchstabe);
@@ -134,15 +141,20 @@ public:
     void Vorschlaege_Zeigen();
     void Vorschlag_Waehlen(int zeile);
     void Vorschlaege_Schliessen();
+    // Return with the suggestions open: the typed text when it names an
+    // object, else the highlighted suggestion (the first when none is).
+    void Vorschlag_Bestaetigen();
     void AsteroidenSortClick();
     void KometenSortClick();
     void Aufsuchkarte1Click(); // opens the finder chart window
-    void Handbuch1Click();
+    void Handbuch1Click(); // the manual in a window of the program (F1)
     void Eigene1Click();
     void SystemInformation1Click();
     void Version2Click();
     void Button_About_OKClick();
     void Button3Click();
+    // Typing goes on in the entry box (after a menu, dialog, panel or F9).
+    void Eingabe_Fokus();
 
     // True when the 40 cm Schmidt camera is the current instrument.
     bool Schmidt_Aktuell() const;
@@ -193,6 +205,9 @@ public:
     QAction *Zeitpunkt1 = nullptr, *Zeitpunkt_Jetzt1 = nullptr;
     TForm_Karte* Form_Karte = nullptr;
     TForm_Beobachtbar* Form_Beobachtbar = nullptr; // "Jetzt beobachtbar" (F8)
+    QWidget* Form_Handbuch = nullptr;              // the manual (F1)
+    // The band over the clocks while a planned instant is shown.
+    QLabel* Label_Planung = nullptr;
 
     // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then
     // downloads with a progress dialog; the download alone starts with
@@ -213,6 +228,12 @@ private:
     void Stop_Schreiben();
     void Suffix_Tasten(bool sichtbar);
     void Eingabe_Ende();
+    bool Eingabe_Taste(QKeyEvent* k);    // a key pressed in the entry box; true: taken
+    bool Vorschlag_Taste(QKeyEvent* k);  // the same while the suggestions are open
+    bool Listen_Taste(QObject* objekt, QKeyEvent* k); // Return in a catalogue list
+    void Panel_Zeigen(QFrame* panel, QPushButton* ok);
+    void Panel_Schliessen(QFrame* panel);
+    void Tipps_Setzen(); // the tooltips
     void Elemente_Laden(); // start-up: element tables and their brightness
     void Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const QString& meldung);
     Such_Kontext Kontext() { return Zustand.Kontext(); }

@@ -36,16 +36,12 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
     emit f->Combo->activated(f->Combo->currentIndex());
     EXPECT_EQ(Edit(), "M31");
 
-    QTest::keyClick(f->Edit_Objekt, Qt::Key_Return); // released in the edit box
+    // The readings are complete in the same event as the Return.
+    QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
     EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
     EXPECT_FALSE(f->Combo->isVisible());
     EXPECT_TRUE(Edit().isEmpty());
-    EXPECT_EQ(f->Label_Objekt->text(), "M31");
-    EXPECT_EQ(Farbe(f->Label_Objekt), f->Label_Objekt->palette().color(QPalette::Window));
     EXPECT_NEAR(f->Zustand.Objekt.RA2000, 0 + 42 / 60.0 + 44.3 / 3600, 1e-9);
-
-    f->Timer1Timer();
-    f->Timer2Timer();
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Messier 31   Andromeda Galaxy; 0.8 Mpc"));
     EXPECT_EQ(Farbe(f->Label_Objekt), QColor(255, 255, 255));
     EXPECT_EQ(f->Label_RA2000->text(), "RA(J2000) 00:42:44.3h");
@@ -70,7 +66,7 @@ TEST_F(Auswahl, NummernKatalogeUndSuffixTasten) {
     EXPECT_EQ(Edit(), "N7000A");
     Enter();
     EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Label_Objekt->text(), "N7000A");
+    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung.substr(0, 6), "N7000A");
 
     QTest::mouseClick(f->Label_SAO, Qt::LeftButton);
     EXPECT_FALSE(f->Buchstaben[0]->isVisible());
@@ -183,17 +179,33 @@ TEST_F(Auswahl, FehlermeldungUndFensterwechselLassenKennbuchstabenMarkiert) {
     EXPECT_EQ(f->focusWidget(), f->Edit_Objekt);
 }
 
-TEST_F(Auswahl, NurDasLoslassenDerReturnTasteSucht) {
+// Return acts on its press in the entry box. A release alone is what is left
+// of a Return that closed a menu or a dialog, and an entry of one letter or
+// none names nothing: neither may take the shown object away.
+TEST_F(Auswahl, StrayReturnLaesstDasObjekt) {
     f->Edit_Objekt->setFocus();
+    QTest::keyClicks(f->Edit_Objekt, "M31");
+    QTest::keyPress(f->Edit_Objekt, Qt::Key_Return);
+    ASSERT_TRUE(f->Zustand.Objekt_Gueltig);
+    const QString objekt = f->Label_Objekt->text();
+    QTest::keyRelease(f->Edit_Objekt, Qt::Key_Return);
+    // Held down: the repeats look up nothing either.
     f->Edit_Objekt->setText("X31");
-    f->Zustand.Objekt_Gueltig = true;
-    // Holding Return down: the repeated releases are not the key's release.
-    QKeyEvent wiederholt(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QKeyEvent wiederholt(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
     QApplication::sendEvent(f->Edit_Objekt, &wiederholt);
     EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_FALSE(f->Edit_Objekt->hasSelectedText());
-    QKeyEvent los(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
-    QApplication::sendEvent(f->Edit_Objekt, &los);
-    EXPECT_FALSE(f->Zustand.Objekt_Gueltig); // X31 is in no catalogue
-    EXPECT_EQ(f->Edit_Objekt->selectedText(), "X");
+    for (const char* text : {"", "M", " \t "}) {
+        f->Edit_Objekt->setText(text);
+        QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
+        Enter();
+        EXPECT_TRUE(f->Zustand.Objekt_Gueltig) << text;
+        EXPECT_EQ(f->Label_Objekt->text(), objekt) << text;
+    }
+    // A Return that confirms a menu command: pressed in the menu, released in the entry.
+    f->Edit_Objekt->setText("X31");
+    f->Zehntelsekunden->trigger();
+    QTest::keyRelease(f->Edit_Objekt, Qt::Key_Return);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_EQ(f->focusWidget(), f->Edit_Objekt);
+    EXPECT_TRUE(r.meldungen.empty());
 }
