@@ -1,6 +1,7 @@
 // The main window built from its control table (fenster_tabelle.cpp), the
 // menu tree, and the wiring of the handlers.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -21,6 +22,7 @@
 #include "app/einstellungen.hpp"
 #include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_nachtmodus.hpp"
 #include "app/fenster_tabelle.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -154,6 +156,15 @@ void TForm_Main::Aufbauen() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(Schrift("MS Sans Serif", 13));
+    // Disabled texts of the style are too faint to read (under 2 : 1): a grey
+    // that keeps 3 : 1 on the light grounds and stays below the enabled black.
+    QPalette app = QApplication::palette();
+    for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        app.setColor(QPalette::Disabled, rolle, QColor(120, 120, 120));
+    // White on the style's light blue selection is 3.7 : 1: a deeper blue.
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive})
+        app.setColor(gruppe, QPalette::Highlight, QColor(0, 84, 160));
+    if (!Nachtmodus_Aktiv()) QApplication::setPalette(app);
     flaeche_ = new QWidget(this);
     flaeche_->setObjectName("Client");
     flaeche_->setFixedSize(Flaeche_Breite, Flaeche_Hoehe);
@@ -204,6 +215,7 @@ void TForm_Main::Aufbauen() {
     STELUX_BINDEN(Label_AirMass);
     STELUX_BINDEN(Label20);
     STELUX_BINDEN(Label_Hoehenmarke);
+    STELUX_BINDEN(Label_Planung);
     STELUX_BINDEN(Label_Sichtbarkeit);
     STELUX_BINDEN(Label_RA2000);
     STELUX_BINDEN(Label_DE2000);
@@ -267,6 +279,8 @@ void TForm_Main::Aufbauen() {
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(500);
+
+    Nacht_Invers(Label_Planung);
 
     Menue_Aufbauen();
     Vorschlaege_Einrichten();

@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QTableWidget>
@@ -82,11 +81,7 @@ void TForm_Main::Handbuch1Click() {
         if (text->toPlainText().isEmpty())
             throw Datei_Nicht_Gefunden("qrc:/handbuch/anleitung.html");
         text->resize(760, 820);
-        auto* schliessen = new QShortcut(QKeySequence(Qt::Key_Escape), text);
-        connect(schliessen, &QShortcut::activated, text, [this, text] {
-            text->close();
-            activateWindow();
-        });
+        text->installEventFilter(this); // Escape closes it
         Form_Handbuch = text;
     }
     Nachtmodus_Anwenden(Form_Handbuch);

@@ -12,6 +12,7 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_karte.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_tabelle.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "time/planung.hpp"
 
@@ -73,6 +74,8 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
     planung_ms_ = p.Versatz_ms;
     planung_ = true;
     planung_marke_ = p.Marke;
+    Label_Planung->setText(QString::fromStdString(p.Marke).trimmed());
+    Label_Planung->show();
     Zeitpunkt_Jetzt1->setEnabled(true);
     Uhrfarbe_Setzen();
     Timer1Timer();
@@ -84,6 +87,7 @@ void TForm_Main::Zeitpunkt_JetztClick() {
     planung_ = false;
     planung_ms_ = 0;
     planung_marke_.clear();
+    Label_Planung->hide();
     Zeitpunkt_Jetzt1->setEnabled(false);
     Uhrfarbe_Setzen();
     Timer1Timer();
@@ -92,7 +96,8 @@ void TForm_Main::Zeitpunkt_JetztClick() {
 
 // The clock labels in amber while the window shows a planned instant.
 void TForm_Main::Uhrfarbe_Setzen() {
-    const QColor farbe = planung_ ? QColor(255, 176, 0) : QColor(128, 128, 128);
+    const Design_Farbe normal = Fenster_Element("Label_PC_Zeit")->schrift;
+    const QColor farbe = planung_ ? QColor(255, 176, 0) : QColor(normal.r, normal.g, normal.b);
     for (QLabel* l : {Label12, Label_PC_Zeit, Label5, Label_UT_Zeit, Label3, Label_GMST, Label2,
                       Label_ZeitZone, Label4, Label_JD, Label1, Label_LMST})
         Schriftfarbe_Setzen(l, farbe);

@@ -56,6 +56,7 @@ void TForm_Main::FormCreate() {
     Panel_About->move((width() - Panel_About->width()) / 2, 45);
     Panel_About->hide();
     Panel_SysInfo->hide();
+    Label_Planung->hide();
     Combo->hide();
     Suffix_Tasten(false);
     Edit_Objekt->clear();
@@ -270,6 +271,11 @@ bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (objekt == Edit_Objekt && Eingabe_Taste(k)) return true;
         if ((objekt == Combo || objekt == Combo->view()) && Listen_Taste(objekt, k)) return true;
+        if (objekt == Form_Handbuch && k->key() == Qt::Key_Escape) {
+            Form_Handbuch->close();
+            activateWindow();
+            return true;
+        }
         for (QFrame* panel : {Panel_About, Panel_SysInfo})
             if (panel->isVisible() && (objekt == panel || panel->isAncestorOf(
                                                               qobject_cast<QWidget*>(objekt)))) {

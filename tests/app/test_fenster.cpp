@@ -510,21 +510,17 @@ TEST(Fenster, AufbauNamenTexteUndPlaetze) {
                       static_cast<QLabel*>(f->Label_SAO), static_cast<QLabel*>(f->Label_IC)})
         EXPECT_TRUE(l->alignment() & Qt::AlignHCenter) << l->objectName().toStdString();
 
-    // Colours: catalogue labels maroon with the inactive-caption colour, values
-    // white and captions grey on the dark shadow, the coordinate lines on olive,
-    // the entry in money green on the active-caption colour.
+    // Grounds: catalogue labels maroon, the coordinate lines olive, the entry's
+    // text money green (the contrast of every text is measured elsewhere).
     const auto grund = [](QWidget* w) { return w->palette().color(QPalette::Window); };
     const auto schrift = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
     for (QLabel* l : {static_cast<QLabel*>(f->Label_Messier), static_cast<QLabel*>(f->Label_NGC)}) {
         EXPECT_EQ(grund(l), QColor(128, 0, 0));
-        EXPECT_EQ(schrift(l), QColor(128, 128, 128));
         EXPECT_EQ(l->font().pixelSize(), 23);
         EXPECT_TRUE(l->font().bold());
     }
     EXPECT_EQ(grund(f->Label_PC_Zeit), QColor(48, 48, 48));
-    EXPECT_EQ(schrift(f->Label_PC_Zeit), QColor(128, 128, 128));
     EXPECT_EQ(schrift(f->Label_Height), QColor(255, 255, 255));
-    EXPECT_EQ(schrift(f->Label_Hoehe), QColor(128, 128, 128));
     EXPECT_EQ(schrift(f->Label_Objekt), grund(f->Label_Objekt)); // invisible until the first tick
     EXPECT_EQ(grund(f->Label_RA2000), QColor(128, 128, 0));
     EXPECT_EQ(f->Edit_Objekt->palette().color(QPalette::Text), QColor(192, 220, 192));
