@@ -35,6 +35,7 @@ void TForm_Main::Optionen_Laden() {
 }
 
 void TForm_Main::Refraktion_Anzeigen() {
+    Zustand.Refraktion_Setzen(Refraktion1->isChecked());
     Label_Hoehe->setText(QString::fromUtf8(Refraktion1->isChecked() ? "Höhe refr." : "Höhe"));
 }
 
@@ -62,15 +63,12 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
     const QDate d = lokal.date();
     const QTime t = lokal.time();
     const Planungs_Zeitpunkt p =
-        Planung_Berechnen(lokal.isValid(), d.year(), d.month(), d.day(), t.hour(), t.minute(),
-                          lokal.toMSecsSinceEpoch(), Jetzt().toMSecsSinceEpoch());
+        Zustand.Planung_Setzen(lokal.isValid(), d.year(), d.month(), d.day(), t.hour(), t.minute(),
+                               lokal.toMSecsSinceEpoch(), Jetzt().toMSecsSinceEpoch());
     if (!p.Angenommen) {
         Melden(Meldungsart::Fehler, QString::fromStdString(p.Meldung));
         return false;
     }
-    planung_ms_ = p.Versatz_ms;
-    planung_ = true;
-    planung_marke_ = p.Marke;
     Zeitpunkt_Jetzt1->setEnabled(true);
     Uhrfarbe_Setzen();
     Timer1Timer();
@@ -79,9 +77,7 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
 }
 
 void TForm_Main::Zeitpunkt_JetztClick() {
-    planung_ = false;
-    planung_ms_ = 0;
-    planung_marke_.clear();
+    Zustand.Planung_Aufheben();
     Zeitpunkt_Jetzt1->setEnabled(false);
     Uhrfarbe_Setzen();
     Timer1Timer();
@@ -90,7 +86,7 @@ void TForm_Main::Zeitpunkt_JetztClick() {
 
 // The clock labels in amber while the window shows a planned instant.
 void TForm_Main::Uhrfarbe_Setzen() {
-    const QColor farbe = planung_ ? QColor(255, 176, 0) : QColor(128, 128, 128);
+    const QColor farbe = Zustand.Planung() ? QColor(255, 176, 0) : QColor(128, 128, 128);
     for (QLabel* l : {Label12, Label_PC_Zeit, Label5, Label_UT_Zeit, Label3, Label_GMST, Label2,
                       Label_ZeitZone, Label4, Label_JD, Label1, Label_LMST})
         Schriftfarbe_Setzen(l, farbe);
@@ -99,7 +95,7 @@ void TForm_Main::Uhrfarbe_Setzen() {
 void TForm_Main::ZeitpunktClick() {
     QDialog d(this);
     d.setWindowTitle(QString::fromUtf8("Zeitpunkt wählen"));
-    auto* feld = new QDateTimeEdit(planung_ ? Jetzt().addMSecs(planung_ms_) : Jetzt(), &d);
+    auto* feld = new QDateTimeEdit(Jetzt().addMSecs(Zustand.Planung_Versatz_ms()), &d);
     feld->setObjectName("Zeitpunkt_Feld");
     feld->setDisplayFormat("yyyy-MM-dd HH:mm");
     feld->setCalendarPopup(true);

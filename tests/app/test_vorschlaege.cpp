@@ -45,8 +45,8 @@ TEST_F(Vorschlaege, SirWirdZuSirius) {
     EXPECT_EQ(f->focusWidget(), f->Edit_Objekt); // typing goes on in the entry box
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Down);
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Sirius");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "Sirius");
     EXPECT_FALSE(Liste()->isVisible());
     f->Timer2Timer();
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Sirius"));
@@ -70,8 +70,8 @@ TEST_F(Vorschlaege, EscapeSchliesstUndNummernOeffnenNichts) {
     // Return without a picked suggestion looks up the text as typed.
     Tippen("Vega");
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Vega");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "Vega");
 }
 
 TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
@@ -80,7 +80,7 @@ TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
         Tippen(t);
         EXPECT_FALSE(Liste()->isVisible());
         QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-        EXPECT_FALSE(f->Zustand.Objekt_Gueltig);
+        EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
         f->Timer2Timer();
         const QString gezeigt = t.trimmed().size() > 40 ? t.left(40) + "…" : t.trimmed();
         EXPECT_EQ(f->Label_Objekt->text(), "Nicht gefunden: " + gezeigt);
@@ -98,8 +98,8 @@ TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
     emit f->Combo->activated(f->Combo->currentIndex());
     ASSERT_EQ(f->Edit_Objekt->text(), "M13");
     QTest::keyClick(f->Combo, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "M13");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "M13");
     EXPECT_FALSE(f->Combo->isVisible());
     f->Timer2Timer();
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Messier 13"));
@@ -113,6 +113,6 @@ TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
     QTest::keyPress(f->Combo->view(), Qt::Key_Return);
     EXPECT_EQ(f->Edit_Objekt->text(), "M13");
     QTest::keyRelease(f->Combo, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "M13");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "M13");
 }
