@@ -52,7 +52,7 @@ void Return_Bis_Ablesung(benchmark::State& state) {
         f.Edit_Objekt->setText(eingaben[i++ % std::size(eingaben)]);
         QTest::keyPress(f.Edit_Objekt, Qt::Key_Return);
         f.repaint(); // painted, not only set
-        if (!f.Zustand.Objekt_Gueltig) state.SkipWithError("nicht gefunden");
+        if (!f.Zustand.Objekt_Gueltig()) state.SkipWithError("nicht gefunden");
         QTest::keyRelease(f.Edit_Objekt, Qt::Key_Return);
     }
 }

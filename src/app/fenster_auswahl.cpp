@@ -9,9 +9,6 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
-#include "catalog/listen.hpp"
-#include "orbits/sortierung.hpp"
-#include "pointing/sichtbarkeit.hpp"
 #include "time/uhr_tick.hpp"
 
 namespace {
@@ -25,46 +22,37 @@ void Text(QLabel* label, const std::string& text) {
 } // namespace
 
 void TForm_Main::Timer2Timer() {
-    const Positions_Anzeige a = Zustand.Positions_Schritt(Refraktion1->isChecked());
-    const Sitzung& z = Zustand;
-    if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Label_Objekt_Farbe);
-    Text(Label_Objekt, a.Label_Objekt);
-    Text(Label_RA2000, a.Label_RA2000);
-    Text(Label_DE2000, a.Label_DE2000);
-    Text(Label_Con, a.Label_Con);
-    Text(Label_RAapp, a.Label_RAapp);
-    Text(Label_DEapp, a.Label_DEapp);
-    Text(Label_Typ, a.Label_Typ);
-    Text(Label_Info, a.Label_Info);
-    Text(Label_DE_Raddeg, a.Label_DE_Raddeg);
-    Text(Label_DE_Raddez, a.Label_DE_Raddez);
-    Text(Label_StdRadhrs, a.Label_StdRadhrs);
-    Text(Label_StdRadmin, a.Label_StdRadmin);
-    Text(Label_Height, a.Label_Height);
-    Text(Label_Azimuth, a.Label_Azimuth);
-    Text(Label_AirMass, a.Label_AirMass);
+    Anzeige_Zeigen(Zustand.Positions_Schritt());
+}
+
+void TForm_Main::Anzeige_Zeigen(const Anzeige& anzeige) {
+    const Positions_Anzeige& a = anzeige.Position;
+    if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Objekt_Farbe);
+    Text(Label_Objekt, a.Objekt.Zeile);
+    Text(Label_RA2000, a.Objekt.RA2000);
+    Text(Label_DE2000, a.Objekt.DE2000);
+    Text(Label_Con, a.Objekt.Sternbild);
+    Text(Label_RAapp, a.Objekt.RAapp);
+    Text(Label_DEapp, a.Objekt.DEapp);
+    Text(Label_Typ, a.Objekt.Typ);
+    Text(Label_Info, a.Objekt.Info);
+    Text(Label_DE_Raddeg, a.Kreise.DE_Grad);
+    Text(Label_DE_Raddez, a.Kreise.DE_Zehntel);
+    Text(Label_StdRadhrs, a.Kreise.SW_Stunden);
+    Text(Label_StdRadmin, a.Kreise.SW_Minuten);
+    Text(Label_Height, a.Horizont.Hoehe);
+    Text(Label_Azimuth, a.Horizont.Azimut);
+    Text(Label_AirMass, a.Horizont.Luftmasse);
     if (a.Hoehen_Farbe_Setzen)
         for (QLabel* l : {Label_Height, Label_Azimuth, Label_AirMass, Label_Hoehe, Label_Azimut,
                           Label_Luftmasse})
             Schriftfarbe(l, a.Hoehen_Farbe);
-    Text(Label_Hoehenmarke, a.Hoehen_Marke);
-    // Visibility: once a minute and for each new object.
-    const std::string fuer =
-        z.Objekt_Gueltig
-            ? a.Label_Objekt + "|" + std::to_string(static_cast<long long>(z.JD_UT * 1440))
-            : std::string();
-    if (fuer != sichtbarkeit_fuer_) {
-        sichtbarkeit_fuer_ = fuer;
-        Text(Label_Sichtbarkeit,
-             z.Objekt_Gueltig ? Sichtbarkeit_Berechnen(z.Objekt, z.JD_UT, z.JD_PC, z.Parameter,
-                                                       Zeitzone_Versatz_Minuten(z.Zeitzone))
-                                    .Text
-                              : std::string());
-    }
-    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + a.StatusBar1));
-    if (!z.Objekt_Gueltig && !nicht_gefunden_.empty()) {
+    Text(Label_Hoehenmarke, a.Horizont.Marke);
+    Text(Label_Sichtbarkeit, anzeige.Sichtbarkeit);
+    StatusBar1->showMessage(QString::fromStdString(anzeige.Planung + a.Status));
+    if (!anzeige.Gueltig && !anzeige.Nicht_Gefunden.empty()) {
         Schriftfarbe(Label_Objekt, Farbe_Weiss);
-        Text(Label_Objekt, nicht_gefunden_);
+        Text(Label_Objekt, anzeige.Nicht_Gefunden);
     }
 }
 
@@ -104,7 +92,6 @@ void TForm_Main::Button_EnterClick() {
 }
 
 bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz) {
-    nicht_gefunden_.clear();
     Vorschlaege_Schliessen();
     Combo->hide();
     Auswahl_Ergebnis r = Zustand.Auswaehlen(eingabe);
@@ -125,21 +112,18 @@ bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& e
         Eingabe_Fokus();
         // The kind letter stays selected: after a miss the next key replaces it.
         Edit_Objekt->setSelection(0, 1);
-        nicht_gefunden_ = r.Nicht_Gefunden;
     }
-    // The readings of the new selection now, not at the next tick.
-    Timer2Timer();
+    // The complete readings of the new selection, in this same event.
+    Anzeige_Zeigen(r.Stand);
     if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
     if (r.Fehler) std::rethrow_exception(r.Fehler);
     return r.Gefunden;
 }
 
 void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
-    Zustand.Objekt_Gueltig = false;
-    nicht_gefunden_.clear();
+    Zustand.Katalog_Waehlen(buchstabe);
     Vorschlaege_Schliessen();
     Label_Objekt->clear();
-    Zustand.Katalog_Buchstabe = buchstabe;
     Suffix_Tasten(false);
     Edit_Objekt->setText(QString(QChar(buchstabe)));
     Edit_Objekt->setCursorPosition(1);
@@ -147,7 +131,7 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
     Combo->move(Combo->x(), label->y());
     Combo->clear();
     if (buchstabe == 'A' || buchstabe == 'K') Combo->show();
-    const std::vector<std::string> eintraege = Listen_Eintraege(buchstabe, Kontext());
+    const std::vector<std::string> eintraege = Zustand.Liste_Oeffnen(buchstabe);
     // The own objects and the satellites without object lines: no list.
     if (eintraege.empty() && (buchstabe == 'E' || buchstabe == 'G')) return;
     for (const std::string& e : eintraege) Combo->addItem(QString::fromStdString(e));
@@ -159,12 +143,10 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
 }
 
 void TForm_Main::Nummern_Katalog(char buchstabe) {
-    Zustand.Objekt_Gueltig = false;
-    nicht_gefunden_.clear();
+    Zustand.Katalog_Waehlen(buchstabe);
     Vorschlaege_Schliessen();
     Combo->hide();
     Label_Objekt->clear();
-    Zustand.Katalog_Buchstabe = buchstabe;
     Edit_Objekt->setText(QString(QChar(buchstabe)));
     Suffix_Tasten(buchstabe == 'N' || buchstabe == 'I');
     Eingabe_Ende();
@@ -172,7 +154,7 @@ void TForm_Main::Nummern_Katalog(char buchstabe) {
 
 void TForm_Main::ComboChange() {
     // An empty list has no entry to append: the letter stays alone.
-    QString text = QChar(Zustand.Katalog_Buchstabe);
+    QString text = QChar(Zustand.Katalog_Buchstabe());
     if (Combo->currentIndex() >= 0) text += Combo->currentText();
     Edit_Objekt->setText(text);
     Edit_Objekt->repaint();
@@ -181,16 +163,10 @@ void TForm_Main::ComboChange() {
 // The menu has already toggled the check mark.
 void TForm_Main::AsteroidenSortClick() {
     Combo->hide();
-    if (AsteroidenSort->isChecked())
-        Asteroiden_Nach_Helligkeit(Zustand.Asteroiden, Zustand.Anzahl_Asteroiden);
-    else
-        Asteroiden_Nach_Nummer(Zustand.Asteroiden, Zustand.Anzahl_Asteroiden);
+    Zustand.Asteroiden_Sortieren(AsteroidenSort->isChecked());
 }
 
 void TForm_Main::KometenSortClick() {
     Combo->hide();
-    if (KometenSort->isChecked())
-        Kometen_Nach_Helligkeit(Zustand.Kometen, Zustand.Anzahl_Kometen);
-    else
-        Kometen_Nach_Nummer(Zustand.Kometen, Zustand.Anzahl_Kometen);
+    Zustand.Kometen_Sortieren(KometenSort->isChecked());
 }

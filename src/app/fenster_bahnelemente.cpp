@@ -51,7 +51,7 @@ void TForm_Main::Bahnelemente1Click() {
             throw Aktualisierungs_Fehler(grund);
     Einstellung_Text_Schreiben(Einstellung_Asteroiden_Url, auftrag.Asteroiden_Url);
     Einstellung_Text_Schreiben(Einstellung_Kometen_Url, auftrag.Kometen_Url);
-    auftrag.Ordner = Zustand.Daten_Ordner;
+    auftrag.Ordner = Zustand.Daten_Ordner();
     Datenordner_Pruefen(auftrag.Ordner);
     Bahnelemente_Laden_Starten(auftrag);
 }
@@ -106,7 +106,7 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         return;
     }
     Fehler_Waechter([&] {
-        Bahnelemente_Installieren(Zustand.Daten_Ordner,
+        Bahnelemente_Installieren(Zustand.Daten_Ordner(),
                                   Element_Datei_Text(laden->Asteroiden.Zeilen),
                                   Element_Datei_Text(laden->Kometen.Zeilen));
         // The new tables in the running program: lists, brightness order and
@@ -115,8 +115,8 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         Elemente_Laden();
         AsteroidenSortClick();
         KometenSortClick();
-        const Objekt_Type& o = Zustand.Objekt;
-        if (Zustand.Objekt_Gueltig &&
+        const Objekt_Type& o = Zustand.Objekt();
+        if (Zustand.Objekt_Gueltig() &&
             (o.Art == Objekt_Art::Asteroid || o.Art == Objekt_Art::Komet)) {
             // A body missing from the new elements, or without a place, is no longer selected.
             const Auswahl_Ergebnis r = Zustand.Auswaehlen(std::string(Trimmen(o.Bezeichnung)));

@@ -16,8 +16,8 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "bedienung/sitzung.hpp"
 #include "pointing/sichtbarkeit.hpp"
-#include "pointing/sitzung.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
@@ -26,17 +26,17 @@ namespace {
 // The main window's instant, site and tables as its clock tick left them.
 Beobachtbar_Eingabe Fenster_Eingabe(Sitzung& s) {
     Beobachtbar_Eingabe e;
-    e.JD_UT = s.JD_UT;
-    e.JD_PC = s.JD_PC;
-    e.Parameter = s.Parameter;
-    e.Versatz_Minuten = Zeitzone_Versatz_Minuten(s.Zeitzone);
+    e.JD_UT = s.JD_UT();
+    e.JD_PC = s.JD_PC();
+    e.Parameter = s.Parameter();
+    e.Versatz_Minuten = Zeitzone_Versatz_Minuten(s.Zeitzone());
     // Only the tables and the folder: the list is built on another thread and
     // must not write into the window's selection.
-    e.Kontext.Daten_Ordner = s.Daten_Ordner;
-    e.Kontext.Asteroiden = &s.Asteroiden;
-    e.Kontext.Anzahl_Asteroiden = s.Anzahl_Asteroiden;
-    e.Kontext.Kometen = &s.Kometen;
-    e.Kontext.Anzahl_Kometen = s.Anzahl_Kometen;
+    e.Kontext.Daten_Ordner = s.Daten_Ordner();
+    e.Kontext.Asteroiden = &s.Asteroiden();
+    e.Kontext.Anzahl_Asteroiden = s.Anzahl_Asteroiden();
+    e.Kontext.Kometen = &s.Kometen();
+    e.Kontext.Anzahl_Kometen = s.Anzahl_Kometen();
     return e;
 }
 

@@ -49,11 +49,10 @@ void TForm_Main::SystemInformation1Click() {
     a.Dateiversion = Versions_Info.FileVersion;
     a.Computer_Name = Computer_Name();
     a.Benutzer_Name = Benutzer_Name();
-    a.Temp_Ordner = Zustand.Temp_Ordner;
-    a.Programm_Ordner = Zustand.Programm_Ordner;
-    a.Daten_Ordner = Zustand.Daten_Ordner;
-    Zustand.Zeitzone = Zeitzone_Abfragen();
-    a.Zone = Zustand.Zeitzone;
+    a.Temp_Ordner = Zustand.Temp_Ordner();
+    a.Programm_Ordner = Zustand.Programm_Ordner();
+    a.Daten_Ordner = Zustand.Daten_Ordner();
+    a.Zone = Zeitzone_Abfragen();
     for (const std::string& zeile : System_Log(a))
         Memo_SysInfo->appendPlainText(QString::fromStdString(zeile));
 }
@@ -91,6 +90,6 @@ void TForm_Main::Handbuch1Click() {
 }
 
 void TForm_Main::Eigene1Click() {
-    const std::string pfad = Zustand.Daten_Ordner + "Eigene_Objekte.txt";
+    const std::string pfad = Zustand.Daten_Ordner() + "Eigene_Objekte.txt";
     if (!Text_Bearbeiten(pfad)) Nicht_Geoeffnet(pfad, "Texteditor");
 }

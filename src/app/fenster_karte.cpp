@@ -194,9 +194,9 @@ void TForm_Karte::Aktualisieren() {
         }
     }
     if (!index_) return flaeche_->update();
-    const Objekt_Type& objekt = zustand_.Objekt;
-    const double jd_ut = zustand_.JD_UT;
-    if (!zustand_.Objekt_Gueltig) {
+    const Objekt_Type& objekt = zustand_.Objekt();
+    const double jd_ut = zustand_.JD_UT();
+    if (!zustand_.Objekt_Gueltig()) {
         fehler_ = "Kein Objekt gewählt.";
         schluessel_.clear();
         return flaeche_->update();
@@ -238,8 +238,8 @@ void TForm_Karte::Neu_Berechnen() {
     o.Breite = flaeche_->width();
     o.Hoehe = flaeche_->height();
     double ra = 0, de = 0;
-    const Objekt_Type& objekt = zustand_.Objekt;
-    const double jd_ut = zustand_.JD_UT;
+    const Objekt_Type& objekt = zustand_.Objekt();
+    const double jd_ut = zustand_.JD_UT();
     Ort_Des_Datums(objekt.RA2000, objekt.DE2000, jd_ut, ra, de);
     for (const Bahn_Punkt& b : bahn_)
         if (b.Stunden == 0) ra = b.RA, de = b.DE; // the body now

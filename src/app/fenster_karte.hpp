@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/karte_zeichnen.hpp"
-#include "pointing/sitzung.hpp"
+#include "bedienung/sitzung.hpp"
 
 class QCheckBox;
 class QComboBox;

@@ -38,6 +38,7 @@ void TForm_Main::Optionen_Laden() {
 }
 
 void TForm_Main::Refraktion_Anzeigen() {
+    Zustand.Refraktion_Setzen(Refraktion1->isChecked());
     Label_Hoehe->setText(QString::fromUtf8(Refraktion1->isChecked() ? "Höhe refr." : "Höhe"));
 }
 
@@ -65,15 +66,12 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
     const QDate d = lokal.date();
     const QTime t = lokal.time();
     const Planungs_Zeitpunkt p =
-        Planung_Berechnen(lokal.isValid(), d.year(), d.month(), d.day(), t.hour(), t.minute(),
-                          lokal.toMSecsSinceEpoch(), Jetzt().toMSecsSinceEpoch());
+        Zustand.Planung_Setzen(lokal.isValid(), d.year(), d.month(), d.day(), t.hour(), t.minute(),
+                               lokal.toMSecsSinceEpoch(), Jetzt().toMSecsSinceEpoch());
     if (!p.Angenommen) {
         Melden(Meldungsart::Fehler, QString::fromStdString(p.Meldung));
         return false;
     }
-    planung_ms_ = p.Versatz_ms;
-    planung_ = true;
-    planung_marke_ = p.Marke;
     Label_Planung->setText(QString::fromStdString(p.Marke).trimmed());
     Label_Planung->show();
     Zeitpunkt_Jetzt1->setEnabled(true);
@@ -84,9 +82,7 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
 }
 
 void TForm_Main::Zeitpunkt_JetztClick() {
-    planung_ = false;
-    planung_ms_ = 0;
-    planung_marke_.clear();
+    Zustand.Planung_Aufheben();
     Label_Planung->hide();
     Zeitpunkt_Jetzt1->setEnabled(false);
     Uhrfarbe_Setzen();
@@ -97,7 +93,8 @@ void TForm_Main::Zeitpunkt_JetztClick() {
 // The clock labels in amber while the window shows a planned instant.
 void TForm_Main::Uhrfarbe_Setzen() {
     const Design_Farbe normal = Fenster_Element("Label_PC_Zeit")->schrift;
-    const QColor farbe = planung_ ? QColor(255, 176, 0) : QColor(normal.r, normal.g, normal.b);
+    const QColor farbe =
+        Zustand.Planung() ? QColor(255, 176, 0) : QColor(normal.r, normal.g, normal.b);
     for (QLabel* l : {Label12, Label_PC_Zeit, Label5, Label_UT_Zeit, Label3, Label_GMST, Label2,
                       Label_ZeitZone, Label4, Label_JD, Label1, Label_LMST})
         Schriftfarbe_Setzen(l, farbe);
@@ -106,7 +103,7 @@ void TForm_Main::Uhrfarbe_Setzen() {
 void TForm_Main::ZeitpunktClick() {
     QDialog d(this);
     d.setWindowTitle(QString::fromUtf8("Zeitpunkt wählen"));
-    auto* feld = new QDateTimeEdit(planung_ ? Jetzt().addMSecs(planung_ms_) : Jetzt(), &d);
+    auto* feld = new QDateTimeEdit(Jetzt().addMSecs(Zustand.Planung_Versatz_ms()), &d);
     feld->setObjectName("Zeitpunkt_Feld");
     feld->setDisplayFormat("yyyy-MM-dd HH:mm");
     feld->setCalendarPopup(true);

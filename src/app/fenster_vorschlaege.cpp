@@ -76,7 +76,7 @@ void TForm_Main::Vorschlaege_Laden() {
 
 void TForm_Main::Vorschlaege_Zeigen() {
     // A new entry begins: the last miss is no longer reported.
-    nicht_gefunden_.clear();
+    Zustand.Nicht_Gefunden_Vergessen();
     // A start-up that stopped before the index was built: build it now.
     if (!vorschlaege_geladen_) Vorschlaege_Laden();
     angezeigt_ = vorschlaege_.Suchen(Edit_Objekt->text().toStdString(), Hoechstens);

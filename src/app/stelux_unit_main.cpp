@@ -28,9 +28,7 @@
 #include "time/uhr_tick.hpp"
 
 TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Versions_Info) {
-    Zustand.Temp_Ordner = start.Temp_Ordner;
-    Zustand.Programm_Ordner = start.Programm_Ordner;
-    Zustand.Daten_Ordner = start.Daten_Ordner;
+    Zustand.Ordner_Setzen(start.Temp_Ordner, start.Programm_Ordner, start.Daten_Ordner);
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);
@@ -46,7 +44,7 @@ bool TForm_Main::Schmidt_Aktuell() const {
 
 void TForm_Main::Instrument_Menue() {
     std::string oben, unten;
-    Instrument_Captions(Instrument_Wert(Zustand.Instrument), oben, unten);
+    Instrument_Captions(Instrument_Wert(Zustand.Instrument()), oben, unten);
     Instrument1->setTitle(QString::fromStdString(oben));
     Instrument2->setText(QString::fromStdString(unten));
 }
@@ -66,11 +64,13 @@ void TForm_Main::FormCreate() {
     // start-up goes on, and the stop leaves the file as it is.
     parameter_unvollstaendig_ = true;
     try {
-        Parameter_Lesen(Zustand.Daten_Ordner, Zustand.Parameter);
+        Parameter_Type gelesen;
+        Parameter_Lesen(Zustand.Daten_Ordner(), gelesen);
+        Zustand.Parameter_Uebernehmen(gelesen);
         parameter_unvollstaendig_ = false;
     } catch (const std::exception& f) {
-        Zustand.Parameter = Parameter_Vorgabe();
-        const Parameter_Type& p = Zustand.Parameter;
+        Zustand.Parameter_Uebernehmen(Parameter_Vorgabe());
+        const Parameter_Type& p = Zustand.Parameter();
         Melden(Meldungsart::Fehler,
                QString::fromStdString(f.what()) +
                    QString::fromUtf8("\n\nStelux rechnet bis zum Beenden mit den "
@@ -80,7 +80,6 @@ void TForm_Main::FormCreate() {
                             QString::fromStdString(Fest(p.Breite, 5)),
                             QString::fromStdString(Fest(p.Hoehe, 0))));
     }
-    Zustand.Instrument = Instrument_Aus_Wert(Zustand.Parameter.Instrument);
     Instrument_Menue();
 
     Versionsinfo_Anzeigen(StringGrid_VersionsInfo);
@@ -113,18 +112,17 @@ void TForm_Main::changeEvent(QEvent* e) {
 }
 
 void TForm_Main::Stop_Schreiben() {
-    Zustand.Parameter.Instrument = Instrument_Wert(Zustand.Instrument);
     if (parameter_unvollstaendig_) {
         // Writing now would replace the observer's file by the half-read values.
         Melden(Meldungsart::Hinweis,
                QString::fromUtf8("Die Parameterdatei %1 konnte beim Start nicht gelesen werden "
                                  "und bleibt unverändert; die Einstellungen dieser Sitzung "
                                  "werden nicht gespeichert.")
-                   .arg(QString::fromStdString(Zustand.Daten_Ordner + Parameter_Datei_Name)));
+                   .arg(QString::fromStdString(Zustand.Daten_Ordner() + Parameter_Datei_Name)));
         return;
     }
     ++Parameter_Schreibvorgaenge;
-    Parameter_Schreiben(Zustand.Daten_Ordner, Zustand.Parameter);
+    Parameter_Schreiben(Zustand.Daten_Ordner(), Zustand.Parameter_Zum_Speichern());
 }
 
 void TForm_Main::FormClose() {
@@ -151,22 +149,23 @@ void TForm_Main::Exit1Click() {
 void TForm_Main::ZehntelsekundenClick() {
     // The menu has already toggled the check mark.
     const bool an = Zehntelsekunden->isChecked();
-    Zustand.Zehntel = an ? 1 : 0;
+    Zustand.Zehntel_Setzen(an);
     Timer1->setInterval(an ? 100 : 200);
 }
 
 void TForm_Main::Timer1Timer() {
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    const QDateTime jetzt = planung_ ? Jetzt().addMSecs(planung_ms_) : Jetzt();
-    const Uhr_Anzeige a =
-        Zustand.Uhr_Schritt(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone_Von(zone, jetzt));
-    Label_ZeitZone->setText(QString::fromStdString(a.Label_ZeitZone));
-    Label_PC_Zeit->setText(QString::fromStdString(a.Label_PC_Zeit));
-    Label_UT_Zeit->setText(QString::fromStdString(a.Label_UT_Zeit));
-    Label_JD->setText(QString::fromStdString(a.Label_JD));
-    Label_GMST->setText(QString::fromStdString(a.Label_GMST));
-    Label_LMST->setText(QString::fromStdString(a.Label_LMST));
-    StatusBar1->showMessage(QString::fromStdString(planung_marke_ + a.StatusBar1));
+    const QDateTime jetzt = Jetzt().addMSecs(Zustand.Planung_Versatz_ms());
+    const Uhr_Anzeige& a =
+        Zustand.Uhr_Schritt(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone_Von(zone, jetzt))
+            .Uhr;
+    Label_ZeitZone->setText(QString::fromStdString(a.Zone));
+    Label_PC_Zeit->setText(QString::fromStdString(a.PC_Zeit));
+    Label_UT_Zeit->setText(QString::fromStdString(a.UT_Zeit));
+    Label_JD->setText(QString::fromStdString(a.JD_Text));
+    Label_GMST->setText(QString::fromStdString(a.GMST_Text));
+    Label_LMST->setText(QString::fromStdString(a.LMST_Text));
+    StatusBar1->showMessage(QString::fromStdString(Zustand.Stand().Planung + a.Status));
 }
 
 void TForm_Main::Instrument2Click() {
@@ -177,22 +176,22 @@ void TForm_Main::Instrument2Click() {
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
 void TForm_Main::Button_DE_plusClick() {
-    Korrektur_DE_Plus(Zustand.Parameter, Zustand.Schmidt());
+    Zustand.Korrigieren(Korrektur_Schritt::DE_Plus);
     Eingabe_Fokus();
 }
 
 void TForm_Main::Button_DE_minusClick() {
-    Korrektur_DE_Minus(Zustand.Parameter, Zustand.Schmidt());
+    Zustand.Korrigieren(Korrektur_Schritt::DE_Minus);
     Eingabe_Fokus();
 }
 
 void TForm_Main::Button1Click() {
-    Korrektur_SW_Plus(Zustand.Parameter, Zustand.Schmidt());
+    Zustand.Korrigieren(Korrektur_Schritt::SW_Plus);
     Eingabe_Fokus();
 }
 
 void TForm_Main::Button2Click() {
-    Korrektur_SW_Minus(Zustand.Parameter, Zustand.Schmidt());
+    Zustand.Korrigieren(Korrektur_Schritt::SW_Minus);
     Eingabe_Fokus();
 }
 
@@ -253,7 +252,7 @@ bool TForm_Main::Eingabe_Taste(QKeyEvent* k) {
 bool TForm_Main::Listen_Taste(QObject* objekt, QKeyEvent* k) {
     if (!Return_Taste(k)) return false;
     if (k->isAutoRepeat()) return true;
-    QString text = QChar(Zustand.Katalog_Buchstabe);
+    QString text = QChar(Zustand.Katalog_Buchstabe());
     if (objekt == Combo->view()) {
         // The dropped-down list: the highlighted entry is taken and selected.
         const int zeile = Combo->view()->currentIndex().row();

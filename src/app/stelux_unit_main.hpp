@@ -8,11 +8,11 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "bedienung/sitzung.hpp"
 #include "catalog/namen_suche.hpp"
 #include "catalog/namen_vorschlaege.hpp"
 #include "catalog/such_kontext.hpp"
 #include "catalog/verlauf.hpp"
-#include "pointing/sitzung.hpp"
 #include "shared/versions_info.hpp"
 
 class QAction;
@@ -85,10 +85,11 @@ public:
     bool Zeitpunkt_Setzen(const QDateTime& lokal);
     void ZeitpunktClick();       // asks for the date and time
     void Zeitpunkt_JetztClick(); // back to the present
-    bool Planung() const { return planung_; }
+    bool Planung() const { return Zustand.Planung(); }
     void Nachtmodus_Anzeigen();
     void Timer1Timer();
     void Timer2Timer();
+    void Anzeige_Zeigen(const Anzeige& anzeige); // the display record into the widgets
     void Instrument2Click();
     void Button_DE_plusClick();
     void Button_DE_minusClick();
@@ -244,15 +245,10 @@ private:
     Vorschlags_Index vorschlaege_;
     bool vorschlaege_geladen_ = false;
     std::vector<Vorschlag> angezeigt_; // the suggestions in the list
-    std::string nicht_gefunden_;       // object line after a miss, until the next entry
 
     QWidget* flaeche_ = nullptr;
     Verlauf verlauf_; // the confirmed entries, Up/Down in the entry box
-    bool planung_ = false;
-    qint64 planung_ms_ = 0;     // chosen instant minus the clock's instant at the choice
-    std::string planung_marke_; // "PLANUNG 2026-12-24 22:00  " before the status line
     void Uhrfarbe_Setzen();
-    std::string sichtbarkeit_fuer_;         // object and minute of the visibility shown
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
     bool aktiviert_ = false;                // FormActivate has run

@@ -26,13 +26,13 @@ constexpr double Warnhoehe = 20.0;
 
 // The idle texts of a tick with no object selected; colours stay as they are.
 void Leerer_Zustand(Positions_Anzeige& a) {
-    a.Label_Objekt.clear();
-    a.Label_RA2000 = "RA(J2000)";
-    a.Label_RAapp = "RA(appar)";
-    a.Label_DE2000 = "DE(J2000)";
-    a.Label_DEapp = "DE(appar)";
-    a.Label_Typ = "Typ: ";
-    a.Label_Con = "Con: ";
+    a.Objekt.Zeile.clear();
+    a.Objekt.RA2000 = "RA(J2000)";
+    a.Objekt.RAapp = "RA(appar)";
+    a.Objekt.DE2000 = "DE(J2000)";
+    a.Objekt.DEapp = "DE(appar)";
+    a.Objekt.Typ = "Typ: ";
+    a.Objekt.Sternbild = "Con: ";
 }
 
 // A coordinate the texts can show: a finite value of sensible size.
@@ -176,7 +176,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
                                  double sternzeit, const Parameter_Type& parameter, bool schmidt,
                                  const Tick_Optionen& optionen) {
     Positions_Anzeige a;
-    a.StatusBar1 = Korrektur_Status_Text(parameter);
+    a.Status = Korrektur_Status_Text(parameter);
 
     // A satellite whose designation carries no readable longitude, or a place
     // no text can show, is treated as no selection rather than failing twice a second.
@@ -195,9 +195,9 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
         Geostat_Position(objekt, jd_pc, sternzeit, parameter);
         objekt.Con = Sternbild(objekt.RA2000 * Std_Zu_Rad, objekt.DE2000 * Grad_Zu_Rad, JD2000);
     }
-    a.Label_Objekt = Objekt_Zeile(objekt);
+    a.Objekt.Zeile = Objekt_Zeile(objekt);
     a.Objekt_Farbe_Setzen = true;
-    a.Label_Objekt_Farbe = Farbe_Weiss;
+    a.Objekt_Farbe = Farbe_Weiss;
 
     // Place of date: the J2000 place precessed to the PC clock's instant.
     double ra, de;
@@ -217,13 +217,13 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
              objekt.Bahn.Distanz_AE,
              objekt.Bahn.Beleuchtet};
 
-    a.Label_RA2000 = "RA(J2000) " + Rektaszension_Text(objekt.RA2000);
-    a.Label_RAapp = "RA(appar) " + Rektaszension_Text(objekt.RAapp);
-    a.Label_DE2000 = "DE(J2000) " + Deklination_Text(objekt.DE2000);
-    a.Label_DEapp = "DE(appar) " + Deklination_Text(objekt.DEapp);
-    a.Label_Con = "Con: " + objekt.Con;
-    a.Label_Typ = "Typ: " + objekt.Typ;
-    a.Label_Info = Info_Text(objekt);
+    a.Objekt.RA2000 = "RA(J2000) " + Rektaszension_Text(objekt.RA2000);
+    a.Objekt.RAapp = "RA(appar) " + Rektaszension_Text(objekt.RAapp);
+    a.Objekt.DE2000 = "DE(J2000) " + Deklination_Text(objekt.DE2000);
+    a.Objekt.DEapp = "DE(appar) " + Deklination_Text(objekt.DEapp);
+    a.Objekt.Sternbild = "Con: " + objekt.Con;
+    a.Objekt.Typ = "Typ: " + objekt.Typ;
+    a.Objekt.Info = Info_Text(objekt);
 
     // Altitude and azimuth from the uncorrected place; with refraction the
     // apparent place, whose hour angle and declination the circles then show.
@@ -247,10 +247,10 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     }
 
     // Setting circles of the current instrument, each with its own offset.
-    Deklinationskreis_Texte(kreis_de + DE_Korrektur(parameter, schmidt), a.Label_DE_Raddeg,
-                            a.Label_DE_Raddez);
-    Stundenkreis_Texte(a.Stundenwinkel + SW_Korrektur(parameter, schmidt) / 60.0, a.Label_StdRadhrs,
-                       a.Label_StdRadmin);
+    Deklinationskreis_Texte(kreis_de + DE_Korrektur(parameter, schmidt), a.Kreise.DE_Grad,
+                            a.Kreise.DE_Zehntel);
+    Stundenkreis_Texte(a.Stundenwinkel + SW_Korrektur(parameter, schmidt) / 60.0,
+                       a.Kreise.SW_Stunden, a.Kreise.SW_Minuten);
 
     // A site latitude that is no number gives no altitude to show.
     if (!Darstellbar(a.Hoehe) || !Darstellbar(a.Azimut)) return a;
@@ -258,10 +258,10 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     a.Hoehen_Farbe = Hoehen_Warnfarbe(a.Hoehe);
     // Said in words too: the colours alone are lost in night mode and to a
     // red-green blind observer.
-    if (a.Hoehen_Farbe == Farbe_Rot) a.Hoehen_Marke = "▼ unter 20°";
-    a.Label_Height = Fest(a.Hoehe, 1) + "°";
-    a.Label_Azimuth = Fest(a.Azimut, 1) + "°";
+    if (a.Hoehen_Farbe == Farbe_Rot) a.Horizont.Marke = "▼ unter 20°";
+    a.Horizont.Hoehe = Fest(a.Hoehe, 1) + "°";
+    a.Horizont.Azimut = Fest(a.Azimut, 1) + "°";
     a.Luftmasse = Luftmasse(a.Hoehe);
-    a.Label_AirMass = Fest(a.Luftmasse, 3);
+    a.Horizont.Luftmasse = Fest(a.Luftmasse, 3);
     return a;
 }

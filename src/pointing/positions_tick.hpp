@@ -30,21 +30,35 @@ struct Tick_Ort {
 // Writes a tick's place into the object it was computed for.
 void Ort_Uebernehmen(Objekt_Type& objekt, const Tick_Ort& ort);
 
+// The object's own texts: the name line and its catalogue fields.
+struct Objekt_Texte {
+    std::string Zeile; // kind, name, alias and distance
+    std::string RA2000, DE2000, Sternbild, RAapp, DEapp, Typ, Info;
+};
+
+// The setting-circle readings of the current instrument, corrections applied.
+struct Kreis_Texte {
+    std::string DE_Grad, DE_Zehntel;    // declination circle: "+7" and "3"
+    std::string SW_Stunden, SW_Minuten; // hour circle: "11" and "51.4"
+};
+
+// Altitude, azimuth and air mass as shown, with the warning below 20 deg.
+struct Horizont_Texte {
+    std::string Hoehe, Azimut, Luftmasse;
+    std::string Marke; // "▼ unter 20°" beside the colour, empty above 20°
+};
+
 // Every text and colour one position tick writes. A colour is only applied
 // when its flag is set (the empty state leaves colours as they are).
 struct Positions_Anzeige {
-    std::string Label_Objekt;
+    Objekt_Texte Objekt;
+    Kreis_Texte Kreise;
+    Horizont_Texte Horizont;
     bool Objekt_Farbe_Setzen = false;
-    Farbe Label_Objekt_Farbe;
-    std::string Label_RA2000, Label_DE2000, Label_Con;
-    std::string Label_RAapp, Label_DEapp, Label_Typ, Label_Info;
-    std::string Label_DE_Raddeg, Label_DE_Raddez, Label_StdRadhrs, Label_StdRadmin;
-    std::string Label_Height, Label_Azimuth, Label_AirMass;
-    bool Hoehen_Farbe_Setzen =
-        false; // Label_Height, _Azimuth, _AirMass, _Hoehe, _Azimut, _Luftmasse
-    Farbe Hoehen_Farbe;
-    std::string Hoehen_Marke; // "▼ unter 20°" beside the colour, empty above 20°
-    std::string StatusBar1;
+    Farbe Objekt_Farbe; // of the name line
+    bool Hoehen_Farbe_Setzen = false;
+    Farbe Hoehen_Farbe; // of the altitude, azimuth and air-mass fields
+    std::string Status; // the corrections of both instruments
     // Full-precision values (only meaningful with an object selected).
     double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp in [0, 24)
     double Hoehe = 0;         // degrees

@@ -116,6 +116,13 @@ std::string Kurz(double x) {
     return fehler == std::errc() ? std::string(puffer, ende) : std::string("?");
 }
 
+std::string Voll(double x) {
+    char puffer[64];
+    auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 17);
+    return fehler == std::errc() ? std::string(puffer, ende) : std::string("nan");
+}
+
 double Im_Bereich(double x, double lo, double hi, const char* was) {
     if (!(x >= lo && x <= hi))
         throw Bereichs_Fehler(std::string(was) + " " + Kurz(x) + " außerhalb von " + Kurz(lo) +

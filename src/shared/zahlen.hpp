@@ -39,3 +39,6 @@ double Distanz_Pruefen(double wert); // 0 to Distanz_Max
 
 // A short text of any double for messages ("1e+308", "95.5").
 std::string Kurz(double x);
+
+// Any double to 17 significant digits, read back exactly ("2461001.1000000001").
+std::string Voll(double x);

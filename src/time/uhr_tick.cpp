@@ -42,17 +42,17 @@ Uhr_Anzeige Uhr_Tick(double jd_pc, const Zeitzone_Info& zone, const Parameter_Ty
     Uhr_Anzeige a;
     const auto z = static_cast<std::uint8_t>(zehntel == 1 ? 1 : 0);
     const int n = z;
-    a.Label_ZeitZone = Zeitzone_Text(zone);
+    a.Zone = Zeitzone_Text(zone);
     a.JD_PC = jd_pc;
-    a.Label_PC_Zeit = JD_Datum_Zeit_Text(jd_pc, z);
+    a.PC_Zeit = JD_Datum_Zeit_Text(jd_pc, z);
     a.JD_UT = Zeitzone_Versatz_Minuten(zone) / 60.0 / 24.0 + jd_pc;
-    a.Label_UT_Zeit = JD_Datum_Zeit_Text(a.JD_UT, z);
-    a.Label_JD = Fest(a.JD_UT, 5);
+    a.UT_Zeit = JD_Datum_Zeit_Text(a.JD_UT, z);
+    a.JD_Text = Fest(a.JD_UT, 5);
     const double gmst_std = Sternzeit_Greenwich(a.JD_UT) * Rad_Zu_Std;
     a.GMST = Mod_Positiv(gmst_std, 24);
-    a.Label_GMST = std::string(Trimmen(Sexagesimal_Text(n, a.GMST)));
+    a.GMST_Text = std::string(Trimmen(Sexagesimal_Text(n, a.GMST)));
     a.Sternzeit = Mod_Positiv(gmst_std + parameter.Laenge / 15, 24);
-    a.Label_LMST = std::string(Trimmen(Sexagesimal_Text(n, a.Sternzeit)));
-    a.StatusBar1 = Korrektur_Status_Text(parameter);
+    a.LMST_Text = std::string(Trimmen(Sexagesimal_Text(n, a.Sternzeit)));
+    a.Status = Korrektur_Status_Text(parameter);
     return a;
 }

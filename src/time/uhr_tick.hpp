@@ -7,17 +7,17 @@
 
 // Every text and value one clock tick produces.
 struct Uhr_Anzeige {
-    std::string Label_ZeitZone;
-    std::string Label_PC_Zeit;
-    std::string Label_UT_Zeit;
-    std::string Label_JD;
-    std::string Label_GMST;
-    std::string Label_LMST;
-    std::string StatusBar1;
-    double JD_PC = 0;     // Julian Date of the PC clock, no zone correction
-    double JD_UT = 0;     // Julian Date, UT
-    double Sternzeit = 0; // local mean sidereal time, hours [0, 24)
-    double GMST = 0;      // Greenwich mean sidereal time, hours [0, 24)
+    std::string Zone;      // "UT + 60 min"
+    std::string PC_Zeit;   // date and time of the PC clock
+    std::string UT_Zeit;   // date and time, UT
+    std::string JD_Text;   // Julian Date, UT, five decimals
+    std::string GMST_Text; // Greenwich mean sidereal time
+    std::string LMST_Text; // local mean sidereal time
+    std::string Status;    // the corrections of both instruments
+    double JD_PC = 0;      // Julian Date of the PC clock, no zone correction
+    double JD_UT = 0;      // Julian Date, UT
+    double Sternzeit = 0;  // local mean sidereal time, hours [0, 24)
+    double GMST = 0;       // Greenwich mean sidereal time, hours [0, 24)
 };
 
 // One clock tick.

@@ -26,7 +26,7 @@ struct Auswahl : Fenster_Test {
 
 TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
     QTest::mouseClick(f->Label_Messier, Qt::LeftButton);
-    EXPECT_EQ(f->Zustand.Katalog_Buchstabe, 'M');
+    EXPECT_EQ(f->Zustand.Katalog_Buchstabe(), 'M');
     EXPECT_TRUE(f->Combo->isVisible());
     EXPECT_EQ(f->Combo->y(), f->Label_Messier->y());
     ASSERT_EQ(f->Combo->count(), 108);
@@ -38,10 +38,10 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
 
     // The readings are complete in the same event as the Return.
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
     EXPECT_FALSE(f->Combo->isVisible());
     EXPECT_TRUE(Edit().isEmpty());
-    EXPECT_NEAR(f->Zustand.Objekt.RA2000, 0 + 42 / 60.0 + 44.3 / 3600, 1e-9);
+    EXPECT_NEAR(f->Zustand.Objekt().RA2000, 0 + 42 / 60.0 + 44.3 / 3600, 1e-9);
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Messier 31   Andromeda Galaxy; 0.8 Mpc"));
     EXPECT_EQ(Farbe(f->Label_Objekt), QColor(255, 255, 255));
     EXPECT_EQ(f->Label_RA2000->text(), "RA(J2000) 00:42:44.3h");
@@ -52,7 +52,7 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
 
     // A catalogue label switches the selection off; the next tick shows the empty state.
     QTest::mouseClick(f->Label_SAO, Qt::LeftButton);
-    EXPECT_FALSE(f->Zustand.Objekt_Gueltig);
+    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
     f->Timer2Timer();
     EXPECT_EQ(f->Label_RA2000->text(), "RA(J2000)");
     EXPECT_TRUE(f->Label_Height->text().isEmpty());
@@ -65,8 +65,8 @@ TEST_F(Auswahl, NummernKatalogeUndSuffixTasten) {
     QTest::mouseClick(f->Buchstaben[0], Qt::LeftButton);
     EXPECT_EQ(Edit(), "N7000A");
     Enter();
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung.substr(0, 6), "N7000A");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung.substr(0, 6), "N7000A");
 
     QTest::mouseClick(f->Label_SAO, Qt::LeftButton);
     EXPECT_FALSE(f->Buchstaben[0]->isVisible());
@@ -74,7 +74,7 @@ TEST_F(Auswahl, NummernKatalogeUndSuffixTasten) {
     EXPECT_EQ(f->focusWidget(), f->Edit_Objekt);
     EXPECT_EQ(f->Edit_Objekt->cursorPosition(), 1);
     Enter(); // one character: only the selection is switched off
-    EXPECT_FALSE(f->Zustand.Objekt_Gueltig);
+    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
     EXPECT_EQ(Edit(), "S");
 }
 
@@ -82,13 +82,13 @@ TEST_F(Auswahl, FehlgeschlageneSucheLaesstKennbuchstabenMarkiert) {
     f->Edit_Objekt->setFocus();
     QTest::keyClicks(f->Edit_Objekt, "X31");
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_FALSE(f->Zustand.Objekt_Gueltig);
+    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
     EXPECT_EQ(Edit(), "X31");
     EXPECT_EQ(f->Edit_Objekt->selectedText(), "X");
     QTest::keyClicks(f->Edit_Objekt, "M"); // replaces the selected letter
     EXPECT_EQ(Edit(), "M31");
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
 }
 
 TEST_F(Auswahl, ListenMitLeerzeichenUndOhneEintraege) {
@@ -97,8 +97,8 @@ TEST_F(Auswahl, ListenMitLeerzeichenUndOhneEintraege) {
     EXPECT_EQ(f->Combo->itemText(0), "omi Cet   "); // the ten name columns
     EXPECT_EQ(Edit(), "Vomi Cet   ");
     Enter(); // the lookup trims the ten columns
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Vomi Cet");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "Vomi Cet");
     QTest::mouseClick(f->Label_Variable, Qt::LeftButton);
     QTest::mouseClick(f->Button_Clear, Qt::LeftButton);
     EXPECT_TRUE(f->Combo->isVisible()); // CE leaves the list open
@@ -126,7 +126,9 @@ TEST_F(Auswahl, ListenMitLeerzeichenUndOhneEintraege) {
     QTest::mouseClick(f->Label_Asteroid, Qt::LeftButton);
     ASSERT_EQ(f->Combo->count(), 3);
     EXPECT_EQ(Edit(), "A(1) Ceres");
-    f->Zustand.Anzahl_Asteroiden = 0;
+    f->Zustand.Ordner_Setzen("", "", o.pfad + "leer/"); // no element files there
+    f->Zustand.Elemente_Zeilen_Laden();
+    ASSERT_EQ(f->Zustand.Anzahl_Asteroiden(), 0);
     QTest::mouseClick(f->Label_Asteroid, Qt::LeftButton);
     EXPECT_EQ(f->Combo->count(), 0);
     EXPECT_EQ(Edit(), "A");
@@ -145,7 +147,7 @@ TEST_F(Auswahl, PlanetennameUndFehlendeEphemeride) {
     Enter();
     EXPECT_EQ(Edit(), "Pmars");
     EXPECT_EQ(r.Anzahl(Meldungsart::Fehler), 1); // the ephemeris table is not there
-    EXPECT_FALSE(f->Zustand.Objekt_Gueltig);
+    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
     EXPECT_EQ(f->Edit_Objekt->selectedText(), "P");
 }
 
@@ -186,26 +188,26 @@ TEST_F(Auswahl, StrayReturnLaesstDasObjekt) {
     f->Edit_Objekt->setFocus();
     QTest::keyClicks(f->Edit_Objekt, "M31");
     QTest::keyPress(f->Edit_Objekt, Qt::Key_Return);
-    ASSERT_TRUE(f->Zustand.Objekt_Gueltig);
+    ASSERT_TRUE(f->Zustand.Objekt_Gueltig());
     const QString objekt = f->Label_Objekt->text();
     QTest::keyRelease(f->Edit_Objekt, Qt::Key_Return);
     // Held down: the repeats look up nothing either.
     f->Edit_Objekt->setText("X31");
     QKeyEvent wiederholt(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
     QApplication::sendEvent(f->Edit_Objekt, &wiederholt);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
     for (const char* text : {"", "M", " \t "}) {
         f->Edit_Objekt->setText(text);
         QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
         Enter();
-        EXPECT_TRUE(f->Zustand.Objekt_Gueltig) << text;
+        EXPECT_TRUE(f->Zustand.Objekt_Gueltig()) << text;
         EXPECT_EQ(f->Label_Objekt->text(), objekt) << text;
     }
     // A Return that confirms a menu command: pressed in the menu, released in the entry.
     f->Edit_Objekt->setText("X31");
     f->Zehntelsekunden->trigger();
     QTest::keyRelease(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
     EXPECT_EQ(f->focusWidget(), f->Edit_Objekt);
     EXPECT_TRUE(r.meldungen.empty());
 }

@@ -186,7 +186,7 @@ TEST(Bahnelemente, FensterLaedtInstalliertUndZeigtNeueKoerper) {
     auto f = std::make_unique<TForm_Main>(o.Start());
     f->Edit_Objekt->setText("ACeres");
     f->Button_EnterClick();
-    ASSERT_TRUE(f->Zustand.Objekt_Gueltig);
+    ASSERT_TRUE(f->Zustand.Objekt_Gueltig());
     r.meldungen.clear(); // the lookup's note on the missing names file of the test folder
     f->Bahnelemente_Laden_Starten(Auftrag(server, o));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Bahnelemente_Laeuft(); }, 60000));
@@ -217,12 +217,12 @@ TEST(Bahnelemente, FensterLaedtInstalliertUndZeigtNeueKoerper) {
             << name;
 
     // The running window: tables, the selected body, a new comet, its UTF-8 name.
-    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, 6000);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_DOUBLE_EQ(f->Zustand.Asteroid_Aktuell.M, 100.0);
+    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden(), 6000);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_DOUBLE_EQ(f->Zustand.Asteroid_Aktuell().M, 100.0);
     f->Edit_Objekt->setText("KNeuer Test");
     f->Button_EnterClick();
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
     EXPECT_NE(Datei_Lesen(o.Datei("Kometen.txt"))
                   .find("C/2031 Z8 (?\xF3"
                         "d?\x96Test)"),
@@ -327,7 +327,7 @@ TEST(Bahnelemente, AbbrechenImFenster) {
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.contains("Abgebrochen"));
     EXPECT_TRUE(Stand_Von(o) == vorher);
-    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, 3);
+    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden(), 3);
     f->close();
 }
 

@@ -49,7 +49,7 @@ TEST(CliVergleich, GleicheTexteWieDasFenster) {
         f->Timer1Timer();
         f->Edit_Objekt->setText("M31");
         f->Button_EnterClick();
-        ASSERT_TRUE(f->Zustand.Objekt_Gueltig);
+        ASSERT_TRUE(f->Zustand.Objekt_Gueltig());
         f->Timer2Timer();
 
         int code = -1;

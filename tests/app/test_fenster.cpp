@@ -131,10 +131,10 @@ TEST(Fenster, FehlerhafteParameterdateiKostetNurDieParameter) {
         "Invalid numeric input: '7,5' in " + o.Datei(Parameter_Datei_Name) + ", Zeile 2")))
         << r.meldungen[0].text.toStdString();
     // The defaults in memory, and the rest of start-up as usual.
-    EXPECT_EQ(Parameter_Text(f->Zustand.Parameter), Parameter_Text(Parameter_Vorgabe()));
+    EXPECT_EQ(Parameter_Text(f->Zustand.Parameter()), Parameter_Text(Parameter_Vorgabe()));
     EXPECT_EQ(f->Instrument1->title(), "&40cm Schmidt-Kamera");
-    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, 3);
-    EXPECT_EQ(f->Zustand.Anzahl_Kometen, 3);
+    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden(), 3);
+    EXPECT_EQ(f->Zustand.Anzahl_Kometen(), 3);
     EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
     EXPECT_TRUE(f->Timer1->isActive());
     f->close();
@@ -167,7 +167,9 @@ TEST(Fenster, FehlgeschlagenesSchreibenWirdAngezeigt) {
     Test_Ordner o;
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
-    f->Zustand.Daten_Ordner = o.pfad + "weg/"; // the folder vanished while the program ran
+    // The folder vanished while the program ran.
+    f->Zustand.Ordner_Setzen(f->Zustand.Temp_Ordner(), f->Zustand.Programm_Ordner(),
+                             o.pfad + "weg/");
     f->Exit1->trigger();
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.contains(Parameter_Datei_Name));
@@ -185,20 +187,21 @@ TEST(Fenster, ZehntelsekundenUndUhrMitZeitzone) {
     EXPECT_EQ(Text(f->Label_ZeitZone), "UT + 60 min");
     EXPECT_EQ(Text(f->Label_PC_Zeit), "2024-01-15 21:15:07");
     EXPECT_EQ(Text(f->Label_UT_Zeit), "2024-01-15 20:15:07");
-    EXPECT_NEAR(f->Zustand.JD_UT, f->Zustand.JD_PC - 1.0 / 24, 1e-9);
-    EXPECT_EQ(Text(f->Label_JD), QString::number(f->Zustand.JD_UT, 'f', 5));
-    EXPECT_EQ(f->StatusBar1->currentMessage(), QString::fromStdString(f->Zustand.Status_Text));
+    EXPECT_NEAR(f->Zustand.JD_UT(), f->Zustand.JD_PC() - 1.0 / 24, 1e-9);
+    EXPECT_EQ(Text(f->Label_JD), QString::number(f->Zustand.JD_UT(), 'f', 5));
+    EXPECT_EQ(f->StatusBar1->currentMessage(),
+              QString::fromStdString(f->Zustand.Stand().Uhr.Status));
 
     f->Zehntelsekunden->trigger();
     EXPECT_TRUE(f->Zehntelsekunden->isChecked());
-    EXPECT_EQ(f->Zustand.Zehntel, 1);
+    EXPECT_EQ(f->Zustand.Zehntel(), 1);
     EXPECT_EQ(f->Timer1->interval(), 100);
     f->Timer1Timer();
     EXPECT_EQ(Text(f->Label_PC_Zeit), "2024-01-15 21:15:07.4");
     EXPECT_EQ(Text(f->Label_GMST).count(':'), 2);
     EXPECT_TRUE(Text(f->Label_GMST).contains('.'));
     f->Zehntelsekunden->trigger();
-    EXPECT_EQ(f->Zustand.Zehntel, 0);
+    EXPECT_EQ(f->Zustand.Zehntel(), 0);
     EXPECT_EQ(f->Timer1->interval(), 200);
 
     f->Jetzt = [] {
@@ -206,7 +209,7 @@ TEST(Fenster, ZehntelsekundenUndUhrMitZeitzone) {
     };
     f->Timer1Timer();
     EXPECT_EQ(Text(f->Label_ZeitZone), "UT + 120 min");
-    EXPECT_NEAR(f->Zustand.JD_UT, f->Zustand.JD_PC - 2.0 / 24, 1e-9);
+    EXPECT_NEAR(f->Zustand.JD_UT(), f->Zustand.JD_PC() - 2.0 / 24, 1e-9);
     f->close();
 }
 
@@ -238,7 +241,9 @@ TEST(Fenster, DezimalpunktUnterDeutschenEinstellungen) {
         std::snprintf(puffer, sizeof puffer, "%.1f", 0.5);
         EXPECT_STREQ(puffer, "0.5");
     }
-    f->Zustand.Parameter.DE_Korr_40 = -0.3;
+    Parameter_Type p = f->Zustand.Parameter_Zum_Speichern();
+    p.DE_Korr_40 = -0.3;
+    f->Zustand.Parameter_Uebernehmen(p);
     f->Timer1Timer();
     EXPECT_TRUE(Text(f->Label_JD).contains('.'));
     EXPECT_FALSE(Text(f->Label_JD).contains(','));
@@ -266,10 +271,10 @@ TEST(Fenster, KorrekturenFolgenDemInstrument) {
     QTest::mouseClick(f->Button2, Qt::LeftButton);
     QTest::mouseClick(f->Button2, Qt::LeftButton);
     QTest::mouseClick(f->Button_DE_minus, Qt::LeftButton);
-    EXPECT_NEAR(f->Zustand.Parameter.SW_Korr_60, -0.1, 1e-12);
-    EXPECT_EQ(f->Zustand.Parameter.SW_Korr_40, 0);
-    EXPECT_NEAR(f->Zustand.Parameter.DE_Korr_60, -0.1, 1e-12);
-    EXPECT_NEAR(f->Zustand.Parameter.DE_Korr_40, 0.3, 1e-12);
+    EXPECT_NEAR(f->Zustand.Parameter().SW_Korr_60, -0.1, 1e-12);
+    EXPECT_EQ(f->Zustand.Parameter().SW_Korr_40, 0);
+    EXPECT_NEAR(f->Zustand.Parameter().DE_Korr_60, -0.1, 1e-12);
+    EXPECT_NEAR(f->Zustand.Parameter().DE_Korr_40, 0.3, 1e-12);
     f->close();
 }
 
@@ -391,27 +396,28 @@ TEST(Fenster, ElementdateienBeimStart) {
         Meldungs_Rekorder r;
         auto f = Fenster(o.Start());
         EXPECT_TRUE(r.meldungen.empty());
-        ASSERT_EQ(f->Zustand.Anzahl_Asteroiden, 3);
-        ASSERT_EQ(f->Zustand.Anzahl_Kometen, 3);
-        EXPECT_NE(f->Zustand.Asteroiden[3].Helligkeit, 0); // evaluated at the start-up instant
-        EXPECT_NE(f->Zustand.Kometen[1].Helligkeit, 0);
+        ASSERT_EQ(f->Zustand.Anzahl_Asteroiden(), 3);
+        ASSERT_EQ(f->Zustand.Anzahl_Kometen(), 3);
+        EXPECT_NE(f->Zustand.Asteroiden()[3].Helligkeit, 0); // evaluated at the start-up instant
+        EXPECT_NE(f->Zustand.Kometen()[1].Helligkeit, 0);
         EXPECT_NE(Text(f->Label_JD), "2451545.0000"); // one clock tick before the window shows
 
         // Sorted by brightness and back to file order.
         f->AsteroidenSort->trigger();
         for (int i = 1; i < 3; ++i)
-            EXPECT_LE(f->Zustand.Asteroiden[i].Helligkeit, f->Zustand.Asteroiden[i + 1].Helligkeit);
+            EXPECT_LE(f->Zustand.Asteroiden()[i].Helligkeit,
+                      f->Zustand.Asteroiden()[i + 1].Helligkeit);
         // The list shows the table in its present order, brightest first.
         f->Liste_Oeffnen('A', f->Label_Asteroid);
         ASSERT_EQ(f->Combo->count(), 3);
         for (int i = 1; i <= 3; ++i)
-            EXPECT_EQ(f->Combo->itemText(i - 1).toStdString(), f->Zustand.Asteroiden[i].Name);
-        EXPECT_NE(f->Zustand.Asteroiden[1].Nummer,
+            EXPECT_EQ(f->Combo->itemText(i - 1).toStdString(), f->Zustand.Asteroiden()[i].Name);
+        EXPECT_NE(f->Zustand.Asteroiden()[1].Nummer,
                   1); // Vesta (line 3) is the brightest of the three
         f->AsteroidenSort->trigger();
-        for (int i = 1; i <= 3; ++i) EXPECT_EQ(f->Zustand.Asteroiden[i].Nummer, i);
+        for (int i = 1; i <= 3; ++i) EXPECT_EQ(f->Zustand.Asteroiden()[i].Nummer, i);
         f->KometenSort->trigger();
-        EXPECT_LE(f->Zustand.Kometen[1].Helligkeit, f->Zustand.Kometen[2].Helligkeit);
+        EXPECT_LE(f->Zustand.Kometen()[1].Helligkeit, f->Zustand.Kometen()[2].Helligkeit);
         f->close();
     }
     {
@@ -426,10 +432,10 @@ TEST(Fenster, ElementdateienBeimStart) {
             EXPECT_EQ(r.meldungen[0].text,
                       QString::fromStdString("File not found: " + o.Datei(fehlt)));
             const bool asteroiden_fehlen = std::string(fehlt) == "Asteroiden.txt";
-            EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, asteroiden_fehlen ? 0 : 3);
-            EXPECT_EQ(f->Zustand.Anzahl_Kometen, asteroiden_fehlen ? 3 : 0);
-            EXPECT_NE(asteroiden_fehlen ? f->Zustand.Kometen[1].Helligkeit
-                                        : f->Zustand.Asteroiden[1].Helligkeit,
+            EXPECT_EQ(f->Zustand.Anzahl_Asteroiden(), asteroiden_fehlen ? 0 : 3);
+            EXPECT_EQ(f->Zustand.Anzahl_Kometen(), asteroiden_fehlen ? 3 : 0);
+            EXPECT_NE(asteroiden_fehlen ? f->Zustand.Kometen()[1].Helligkeit
+                                        : f->Zustand.Asteroiden()[1].Helligkeit,
                       0);
             EXPECT_NE(Text(f->Label_JD), "2451545.0000");
             EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
@@ -461,8 +467,8 @@ TEST(Fenster, ZuVieleElementzeilenWerdenEinmalGemeldet) {
     EXPECT_EQ(r.meldungen[0].art, Meldungsart::Hinweis);
     EXPECT_TRUE(r.meldungen[0].text.contains("Asteroiden.txt"));
     EXPECT_TRUE(r.meldungen[0].text.contains(" 2 "));
-    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden, Tabellen_Kapazitaet);
-    EXPECT_EQ(f->Zustand.Anzahl_Kometen, 3);
+    EXPECT_EQ(f->Zustand.Anzahl_Asteroiden(), Tabellen_Kapazitaet);
+    EXPECT_EQ(f->Zustand.Anzahl_Kometen(), 3);
     f->close();
 }
 

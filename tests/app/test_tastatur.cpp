@@ -130,7 +130,7 @@ TEST_F(Tastatur, PanelsSchliessenMitEscapeUndReturn) {
         }
     // The Return that closed a panel selected nothing.
     EXPECT_EQ(f->Label_Objekt->text(), objekt);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
 }
 
 TEST_F(Tastatur, FensterUndDialogeGebenDieTastaturZurueck) {
@@ -186,13 +186,13 @@ TEST_F(Tastatur, FensterUndDialogeGebenDieTastaturZurueck) {
 
 TEST_F(Tastatur, JederKnopfUndJedeTastenkombinationHatEinenTipp) {
     for (QPushButton* k : f->findChildren<QPushButton*>()) {
-        if (k->window() == f.get())
-            EXPECT_FALSE(k->toolTip().isEmpty()) << k->objectName().toStdString();
+        if (k->window() != f.get()) continue;
+        EXPECT_FALSE(k->toolTip().isEmpty()) << k->objectName().toStdString();
     }
     for (QAction* a : f->menuBar()->findChildren<QAction*>()) {
-        if (!a->shortcut().isEmpty())
-            EXPECT_TRUE(a->toolTip().contains(a->shortcut().toString(QKeySequence::NativeText)))
-                << a->objectName().toStdString();
+        if (a->shortcut().isEmpty()) continue;
+        EXPECT_TRUE(a->toolTip().contains(a->shortcut().toString(QKeySequence::NativeText)))
+            << a->objectName().toStdString();
     }
 }
 

@@ -45,8 +45,8 @@ TEST_F(Vorschlaege, SirWirdZuSirius) {
     EXPECT_EQ(f->focusWidget(), f->Edit_Objekt); // typing goes on in the entry box
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Down);
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Sirius");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "Sirius");
     EXPECT_FALSE(Liste()->isVisible());
     f->Timer2Timer();
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Sirius"));
@@ -70,8 +70,8 @@ TEST_F(Vorschlaege, EscapeSchliesstUndNummernOeffnenNichts) {
     // Return without a picked suggestion looks up the text as typed.
     Tippen("Vega");
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Vega");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "Vega");
 }
 
 TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
@@ -80,7 +80,7 @@ TEST_F(Vorschlaege, FehlschlagWirdGesagtBisZurNaechstenEingabe) {
         Tippen(t);
         EXPECT_FALSE(Liste()->isVisible());
         QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-        EXPECT_FALSE(f->Zustand.Objekt_Gueltig);
+        EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
         f->Timer2Timer();
         const QString gezeigt = t.trimmed().size() > 40 ? t.left(40) + "…" : t.trimmed();
         EXPECT_EQ(f->Label_Objekt->text(), "Nicht gefunden: " + gezeigt);
@@ -98,8 +98,8 @@ TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
     emit f->Combo->activated(f->Combo->currentIndex());
     ASSERT_EQ(f->Edit_Objekt->text(), "M13");
     QTest::keyClick(f->Combo, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "M13");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "M13");
     EXPECT_FALSE(f->Combo->isVisible());
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Messier 13"));
     EXPECT_EQ(f->focusWidget(), f->Edit_Objekt);
@@ -110,8 +110,8 @@ TEST_F(Vorschlaege, ReturnInDerMessierListeBestaetigt) {
     f->Combo->showPopup();
     QTest::keyClick(f->Combo->view(), Qt::Key_Down);
     QTest::keyPress(f->Combo->view(), Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "M13");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "M13");
     EXPECT_FALSE(f->Combo->view()->isVisible());
 }
 
@@ -122,11 +122,11 @@ TEST_F(Vorschlaege, ReturnNimmtGetipptesOderErstenVorschlag) {
     ASSERT_TRUE(Liste()->isVisible());
     ASSERT_TRUE(Liste()->item(0)->text().startsWith("Beteigeuze"));
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_TRUE(f->Zustand.Objekt_Gueltig);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "Beteigeuze");
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "Beteigeuze");
     EXPECT_TRUE(f->Label_Objekt->text().startsWith("Beteigeuze"));
     Tippen("M31");
     QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
-    EXPECT_EQ(f->Zustand.Objekt.Bezeichnung, "M31");
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "M31");
     EXPECT_TRUE(r.meldungen.empty());
 }

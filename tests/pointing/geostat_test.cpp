@@ -113,11 +113,11 @@ TEST(Geostat, Tick) {
     Objekt_Type o = Satellit("  8.0", 'E');
     const Positions_Anzeige a = Positions_Tick(o, true, JD_2026, Sternzeit, p, true);
     Ort_Uebernehmen(o, a.Ort);
-    EXPECT_EQ(a.Label_Objekt, "Geostat. ASTRA 1KR          8.0E   ");
-    EXPECT_EQ(a.Label_StdRadhrs + " " + a.Label_StdRadmin, "00 00.0");
-    EXPECT_EQ(a.Label_Typ, "Typ: Geostat. Sat.");
+    EXPECT_EQ(a.Objekt.Zeile, "Geostat. ASTRA 1KR          8.0E   ");
+    EXPECT_EQ(a.Kreise.SW_Stunden + " " + a.Kreise.SW_Minuten, "00 00.0");
+    EXPECT_EQ(a.Objekt.Typ, "Typ: Geostat. Sat.");
     EXPECT_EQ(o.Con, Sternbild(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, JD2000));
-    EXPECT_EQ(a.Label_Con, "Con: " + o.Con);
+    EXPECT_EQ(a.Objekt.Sternbild, "Con: " + o.Con);
     EXPECT_NEAR(a.Azimut, 0.0, 1e-6);
     EXPECT_NEAR(a.Hoehe, 90.0 - 47.0 + o.DEapp, 1e-6);
 
@@ -127,12 +127,12 @@ TEST(Geostat, Tick) {
     schlecht.RAapp = 3.0;
     Positions_Anzeige b;
     EXPECT_NO_THROW(b = Positions_Tick(schlecht, true, JD_2026, Sternzeit, p, true));
-    EXPECT_EQ(b.Label_RA2000, "RA(J2000)");
-    EXPECT_EQ(b.Label_Objekt, "");
+    EXPECT_EQ(b.Objekt.RA2000, "RA(J2000)");
+    EXPECT_EQ(b.Objekt.Zeile, "");
     EXPECT_FALSE(b.Hoehen_Farbe_Setzen);
     EXPECT_EQ(schlecht.RAapp, 3.0);
-    EXPECT_FALSE(b.StatusBar1.empty());
+    EXPECT_FALSE(b.Status.empty());
     schlecht.Bezeichnung = "GKURZ";
     EXPECT_NO_THROW(b = Positions_Tick(schlecht, true, JD_2026, Sternzeit, p, true));
-    EXPECT_EQ(b.Label_DEapp, "DE(appar)");
+    EXPECT_EQ(b.Objekt.DEapp, "DE(appar)");
 }

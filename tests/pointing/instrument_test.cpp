@@ -57,19 +57,19 @@ TEST(Instrument, KorrekturenInDenAblesungen) {
 
     for (int i = 0; i < 3; ++i) Korrektur_DE_Plus(p, true);
     Positions_Anzeige a = Positions_Tick(o, true, jd, sternzeit, p, true);
-    EXPECT_EQ(Korrektur_Status_Text(p), a.StatusBar1);
-    EXPECT_NE(a.StatusBar1.find("Kamera: DE/SW-Korr: 0.3°/0.0min"), std::string::npos);
+    EXPECT_EQ(Korrektur_Status_Text(p), a.Status);
+    EXPECT_NE(a.Status.find("Kamera: DE/SW-Korr: 0.3°/0.0min"), std::string::npos);
     const double d = o.DEapp + 0.3;
-    EXPECT_EQ(a.Label_DE_Raddeg + "." + a.Label_DE_Raddez, "+" + Fest(d, 1));
-    EXPECT_EQ(a.Label_Height, vorher.Label_Height); // altitude stays uncorrected
+    EXPECT_EQ(a.Kreise.DE_Grad + "." + a.Kreise.DE_Zehntel, "+" + Fest(d, 1));
+    EXPECT_EQ(a.Horizont.Hoehe, vorher.Horizont.Hoehe); // altitude stays uncorrected
 
     // The Cassegrain's hour-angle correction shows only while it is current.
     for (int i = 0; i < 25; ++i) Korrektur_SW_Plus(p, false);
-    EXPECT_EQ(Positions_Tick(o, true, jd, sternzeit, p, true).Label_StdRadmin,
-              vorher.Label_StdRadmin);
+    EXPECT_EQ(Positions_Tick(o, true, jd, sternzeit, p, true).Kreise.SW_Minuten,
+              vorher.Kreise.SW_Minuten);
     a = Positions_Tick(o, true, jd, sternzeit, p, false);
-    EXPECT_EQ(a.Label_StdRadhrs + " " + a.Label_StdRadmin, "01 02.5");
-    EXPECT_EQ(a.Label_DE_Raddeg + "." + a.Label_DE_Raddez, "+" + Fest(o.DEapp, 1));
+    EXPECT_EQ(a.Kreise.SW_Stunden + " " + a.Kreise.SW_Minuten, "01 02.5");
+    EXPECT_EQ(a.Kreise.DE_Grad + "." + a.Kreise.DE_Zehntel, "+" + Fest(o.DEapp, 1));
 }
 
 // The keys stop at the limits the parameter file accepts.

@@ -144,51 +144,51 @@ TEST(Positions_Tick, ImMeridian) {
     // North of the zenith the object stands over the north point, south of it over the south point.
     Objekt_Type nord = Stern(2.0, 80.0);
     Positions_Anzeige a = Im_Meridian(nord, p);
-    EXPECT_EQ(a.Label_Azimuth, "180.0°");
-    EXPECT_EQ(a.Label_StdRadhrs + " " + a.Label_StdRadmin, "00 00.0");
+    EXPECT_EQ(a.Horizont.Azimut, "180.0°");
+    EXPECT_EQ(a.Kreise.SW_Stunden + " " + a.Kreise.SW_Minuten, "00 00.0");
     EXPECT_EQ(a.Hoehen_Farbe, Farbe_Gruen);
     EXPECT_NEAR(a.Hoehe, 90.0 - (nord.DEapp - 47.0), 1e-9);
 
     Objekt_Type sued = Stern(2.0, 10.0);
     a = Im_Meridian(sued, p);
-    EXPECT_EQ(a.Label_Azimuth, "0.0°");
+    EXPECT_EQ(a.Horizont.Azimut, "0.0°");
     EXPECT_NEAR(a.Hoehe, 90.0 - 47.0 + sued.DEapp, 1e-9);
-    EXPECT_EQ(a.Label_Height, Fest(a.Hoehe, 1) + "°");
+    EXPECT_EQ(a.Horizont.Hoehe, Fest(a.Hoehe, 1) + "°");
 
     // Below the horizon everything is still shown, in red, with no air mass.
     Objekt_Type tief = Stern(2.0, -60.0);
     a = Im_Meridian(tief, p);
     EXPECT_TRUE(a.Hoehen_Farbe_Setzen);
     EXPECT_EQ(a.Hoehen_Farbe, Farbe_Rot);
-    EXPECT_EQ(a.Label_AirMass, "0.000");
-    EXPECT_EQ(a.Label_Height, Fest(90.0 - 47.0 + tief.DEapp, 1) + "°");
+    EXPECT_EQ(a.Horizont.Luftmasse, "0.000");
+    EXPECT_EQ(a.Horizont.Hoehe, Fest(90.0 - 47.0 + tief.DEapp, 1) + "°");
 }
 
 TEST(Positions_Tick, Texte) {
     const Parameter_Type p = Standort();
     Objekt_Type o = Stern(5.5, -5.25);
     Positions_Anzeige a = Positions_Tick(o, true, JD2000, 5.5, p, true);
-    EXPECT_EQ(a.Label_RA2000, "RA(J2000) 05:30:00.0h");
-    EXPECT_EQ(a.Label_DE2000, "DE(J2000) -05:15:00°");
-    EXPECT_EQ(a.Label_RAapp, "RA(appar) 05:30:00.0h");
-    EXPECT_EQ(a.Label_DEapp, "DE(appar) -05:15:00°");
-    EXPECT_EQ(a.Label_Con, "Con: Ori");
-    EXPECT_EQ(a.Label_Typ, "Typ: Stern");
-    EXPECT_EQ(a.Label_Info, "VMag:5.0");
-    EXPECT_EQ(a.Label_Objekt, "HIP 1   ");
+    EXPECT_EQ(a.Objekt.RA2000, "RA(J2000) 05:30:00.0h");
+    EXPECT_EQ(a.Objekt.DE2000, "DE(J2000) -05:15:00°");
+    EXPECT_EQ(a.Objekt.RAapp, "RA(appar) 05:30:00.0h");
+    EXPECT_EQ(a.Objekt.DEapp, "DE(appar) -05:15:00°");
+    EXPECT_EQ(a.Objekt.Sternbild, "Con: Ori");
+    EXPECT_EQ(a.Objekt.Typ, "Typ: Stern");
+    EXPECT_EQ(a.Objekt.Info, "VMag:5.0");
+    EXPECT_EQ(a.Objekt.Zeile, "HIP 1   ");
     EXPECT_TRUE(a.Objekt_Farbe_Setzen);
-    EXPECT_EQ(a.Label_Objekt_Farbe, Farbe_Weiss);
-    EXPECT_EQ(a.StatusBar1, "40cm Schmidt-Kamera: DE/SW-Korr: 0.0°/0.0min      "
-                            "60cm Cassegrain: DE/SW-Korr: 0.0°/0.0min");
+    EXPECT_EQ(a.Objekt_Farbe, Farbe_Weiss);
+    EXPECT_EQ(a.Status, "40cm Schmidt-Kamera: DE/SW-Korr: 0.0°/0.0min      "
+                        "60cm Cassegrain: DE/SW-Korr: 0.0°/0.0min");
 
     o = Stern(0.0, 0.0);
     o.VMag = UNBEKANNT;
     o.BMag = 1.23;
     a = Positions_Tick(o, true, JD2000, 0.0, p, true);
-    EXPECT_EQ(a.Label_DE2000, "DE(J2000) +00:00:00°");
-    EXPECT_EQ(a.Label_Info, "; BMag:1.2");
+    EXPECT_EQ(a.Objekt.DE2000, "DE(J2000) +00:00:00°");
+    EXPECT_EQ(a.Objekt.Info, "; BMag:1.2");
     o.BMag = UNBEKANNT;
-    EXPECT_EQ(Positions_Tick(o, true, JD2000, 0.0, p, true).Label_Info, "");
+    EXPECT_EQ(Positions_Tick(o, true, JD2000, 0.0, p, true).Objekt.Info, "");
 }
 
 TEST(Positions_Tick, Objektzeile) {
@@ -199,13 +199,13 @@ TEST(Positions_Tick, Objektzeile) {
     o.Alias = "Andromeda-Galaxie";
     o.Distanz = 0.78;
     o.Distanz_Einheit = "Mpc";
-    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt,
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile,
               "Messier 31   Andromeda-Galaxie; 0.8 Mpc");
     o.Distanz = 10.0;
-    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt,
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile,
               "Messier 31   Andromeda-Galaxie; 10.0 Mpc");
     o.Distanz = 10.4;
-    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt,
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile,
               "Messier 31   Andromeda-Galaxie; 10 Mpc");
 
     o.Art = Objekt_Art::Planet;
@@ -213,13 +213,13 @@ TEST(Positions_Tick, Objektzeile) {
     o.Alias = "";
     o.Distanz = 0.9851;
     o.Distanz_Einheit = "AU";
-    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt, "Sonne   1.0 AU");
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile, "Sonne   1.0 AU");
 
     o.Art = Objekt_Art::Veraenderlicher;
     o.Bezeichnung = "VR Leo";
     o.Distanz = UNBEKANNT;
     o.Alias = "Mira-Typ";
-    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt,
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile,
               "Veränderlicher R Leo   Mira-Typ");
 
     // A bright-star hit has no kind label: the name stands as it is.
@@ -228,7 +228,7 @@ TEST(Positions_Tick, Objektzeile) {
     o.Alias = "";
     o.Distanz = 7.68;
     o.Distanz_Einheit = "pc";
-    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Label_Objekt, "Vega   7.7 pc");
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile, "Vega   7.7 pc");
 }
 
 TEST(Positions_Tick, OhneObjekt) {
@@ -238,27 +238,27 @@ TEST(Positions_Tick, OhneObjekt) {
     o.RAapp = 17.0;
     const Objekt_Type vorher = o;
     const Positions_Anzeige a = Positions_Tick(o, false, JD_2026, 4.0, p, true);
-    EXPECT_EQ(a.Label_Objekt, "");
+    EXPECT_EQ(a.Objekt.Zeile, "");
     EXPECT_FALSE(a.Objekt_Farbe_Setzen);
     EXPECT_FALSE(a.Hoehen_Farbe_Setzen);
-    EXPECT_EQ(a.Label_RA2000, "RA(J2000)");
-    EXPECT_EQ(a.Label_RAapp, "RA(appar)");
-    EXPECT_EQ(a.Label_DE2000, "DE(J2000)");
-    EXPECT_EQ(a.Label_DEapp, "DE(appar)");
-    EXPECT_EQ(a.Label_Typ, "Typ: ");
-    EXPECT_EQ(a.Label_Con, "Con: ");
+    EXPECT_EQ(a.Objekt.RA2000, "RA(J2000)");
+    EXPECT_EQ(a.Objekt.RAapp, "RA(appar)");
+    EXPECT_EQ(a.Objekt.DE2000, "DE(J2000)");
+    EXPECT_EQ(a.Objekt.DEapp, "DE(appar)");
+    EXPECT_EQ(a.Objekt.Typ, "Typ: ");
+    EXPECT_EQ(a.Objekt.Sternbild, "Con: ");
     for (const std::string* s :
-         {&a.Label_Info, &a.Label_DE_Raddeg, &a.Label_DE_Raddez, &a.Label_StdRadhrs,
-          &a.Label_StdRadmin, &a.Label_Height, &a.Label_Azimuth, &a.Label_AirMass})
+         {&a.Objekt.Info, &a.Kreise.DE_Grad, &a.Kreise.DE_Zehntel, &a.Kreise.SW_Stunden,
+          &a.Kreise.SW_Minuten, &a.Horizont.Hoehe, &a.Horizont.Azimut, &a.Horizont.Luftmasse})
         EXPECT_EQ(*s, "");
-    EXPECT_EQ(a.StatusBar1, "40cm Schmidt-Kamera: DE/SW-Korr: 0.0°/0.0min      "
-                            "60cm Cassegrain: DE/SW-Korr: -1.3°/0.0min");
+    EXPECT_EQ(a.Status, "40cm Schmidt-Kamera: DE/SW-Korr: 0.0°/0.0min      "
+                        "60cm Cassegrain: DE/SW-Korr: -1.3°/0.0min");
     EXPECT_EQ(o.RAapp, vorher.RAapp);
     EXPECT_EQ(o.Con, vorher.Con);
 
     // A place no text can show (a damaged catalogue field) is treated the same way.
     o.DE2000 = std::nan("");
-    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 4.0, p, true).Label_DE2000, "DE(J2000)");
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 4.0, p, true).Objekt.DE2000, "DE(J2000)");
     o = Stern(1e300, 10.0);
     EXPECT_NO_THROW(Positions_Tick(o, true, JD_2026, 4.0, p, true));
 }

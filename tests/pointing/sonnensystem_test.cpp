@@ -129,9 +129,9 @@ TEST(Sonnensystem, MondTopozentrischOhneTabelle) {
         fehler.push_back(Abstand(o.RA2000, o.DE2000, r.ra, r.de));
         phase.push_back(std::fabs(o.Bahn.Beleuchtet - r.extra));
         parallaxe = std::max(parallaxe, r.parallaxe);
-        EXPECT_EQ(a.Label_Typ, "Typ: Mond");
-        EXPECT_EQ(a.Label_Objekt.rfind("Mond   ", 0), 0u) << a.Label_Objekt;
-        EXPECT_EQ(a.Label_Objekt.substr(a.Label_Objekt.size() - 3), " km");
+        EXPECT_EQ(a.Objekt.Typ, "Typ: Mond");
+        EXPECT_EQ(a.Objekt.Zeile.rfind("Mond   ", 0), 0u) << a.Objekt.Zeile;
+        EXPECT_EQ(a.Objekt.Zeile.substr(a.Objekt.Zeile.size() - 3), " km");
     }
     ASSERT_EQ(fehler.size(), 200u);
     std::printf("Mond: Median %.2f\", max %.2f\", Parallaxe bis %.0f\"; Phase max %.4f\n",
@@ -169,10 +169,11 @@ TEST(Sonnensystem, ErdnaherAsteroidUndAlterDerElemente) {
     EXPECT_LT(d, 60.0);
     // The elements' epoch is 2029-03-01: six weeks say nothing, two years and
     // six weeks do.
-    EXPECT_EQ(a.Label_Info.find("Bahnelemente"), std::string::npos);
+    EXPECT_EQ(a.Objekt.Info.find("Bahnelemente"), std::string::npos);
     k.JD_UT = r.jd + 2 * 365.25;
     Tick_Bei("A2029 XA", k, k.JD_UT, &a);
-    EXPECT_NE(a.Label_Info.find("; Bahnelemente 2.1 Jahre alt"), std::string::npos) << a.Label_Info;
+    EXPECT_NE(a.Objekt.Info.find("; Bahnelemente 2.1 Jahre alt"), std::string::npos)
+        << a.Objekt.Info;
 }
 
 TEST(Refraktion, GegenFormelUndAstropy) {
@@ -224,8 +225,8 @@ TEST(Refraktion, HoeheLuftmasseUndKreiseVomScheinbarenOrt) {
     EXPECT_GT(de * Rad_Zu_Grad, de_app);
     Hoehe_Azimut(mit.Stundenwinkel * Std_Zu_Rad, de, p.Breite * Grad_Zu_Rad, h, az);
     EXPECT_NEAR(h, mit.Hoehe, 1e-9);
-    EXPECT_NE(mit.Label_DE_Raddeg + mit.Label_DE_Raddez + mit.Label_StdRadmin,
-              ohne.Label_DE_Raddeg + ohne.Label_DE_Raddez + ohne.Label_StdRadmin);
+    EXPECT_NE(mit.Kreise.DE_Grad + mit.Kreise.DE_Zehntel + mit.Kreise.SW_Minuten,
+              ohne.Kreise.DE_Grad + ohne.Kreise.DE_Zehntel + ohne.Kreise.SW_Minuten);
 }
 
 // Tables the observer may have damaged, and short ones.
@@ -297,8 +298,9 @@ TEST(Sonnensystem, UnmoeglicherOrtGibtKeinNaN) {
         Positions_Anzeige a;
         Tick_Bei("PMond", k, k.JD_UT, &a, p, true);
         for (const std::string* t :
-             {&a.Label_RA2000, &a.Label_DE2000, &a.Label_RAapp, &a.Label_DEapp, &a.Label_Height,
-              &a.Label_Azimuth, &a.Label_AirMass, &a.Label_DE_Raddeg, &a.Label_StdRadmin})
+             {&a.Objekt.RA2000, &a.Objekt.DE2000, &a.Objekt.RAapp, &a.Objekt.DEapp,
+              &a.Horizont.Hoehe, &a.Horizont.Azimut, &a.Horizont.Luftmasse, &a.Kreise.DE_Grad,
+              &a.Kreise.SW_Minuten})
             EXPECT_EQ(Gross(*t).find("NAN"), std::string::npos) << ort[0] << " " << *t;
     }
 }

@@ -1,0 +1,50 @@
+#include "bedienung/cli_schluessel.hpp"
+
+#include "shared/zahlen.hpp"
+
+namespace {
+// The key names are the window's control names (texts) and the quantities
+// (numbers) as they were first printed; they stay.
+constexpr Cli_Schluessel Tabelle[] = {
+    {"Label_ZeitZone", [](const Anzeige& a) { return a.Uhr.Zone; }},
+    {"Label_PC_Zeit", [](const Anzeige& a) { return a.Uhr.PC_Zeit; }},
+    {"Label_UT_Zeit", [](const Anzeige& a) { return a.Uhr.UT_Zeit; }},
+    {"Label_JD", [](const Anzeige& a) { return a.Uhr.JD_Text; }},
+    {"Label_GMST", [](const Anzeige& a) { return a.Uhr.GMST_Text; }},
+    {"Label_LMST", [](const Anzeige& a) { return a.Uhr.LMST_Text; }},
+    {"Label_Objekt", [](const Anzeige& a) { return a.Position.Objekt.Zeile; }},
+    {"Label_RA2000", [](const Anzeige& a) { return a.Position.Objekt.RA2000; }},
+    {"Label_DE2000", [](const Anzeige& a) { return a.Position.Objekt.DE2000; }},
+    {"Label_Con", [](const Anzeige& a) { return a.Position.Objekt.Sternbild; }},
+    {"Label_RAapp", [](const Anzeige& a) { return a.Position.Objekt.RAapp; }},
+    {"Label_DEapp", [](const Anzeige& a) { return a.Position.Objekt.DEapp; }},
+    {"Label_Typ", [](const Anzeige& a) { return a.Position.Objekt.Typ; }},
+    {"Label_Info", [](const Anzeige& a) { return a.Position.Objekt.Info; }},
+    {"Label_DE_Raddeg", [](const Anzeige& a) { return a.Position.Kreise.DE_Grad; }},
+    {"Label_DE_Raddez", [](const Anzeige& a) { return a.Position.Kreise.DE_Zehntel; }},
+    {"Label_StdRadhrs", [](const Anzeige& a) { return a.Position.Kreise.SW_Stunden; }},
+    {"Label_StdRadmin", [](const Anzeige& a) { return a.Position.Kreise.SW_Minuten; }},
+    {"Label_Height", [](const Anzeige& a) { return a.Position.Horizont.Hoehe; }},
+    {"Label_Azimuth", [](const Anzeige& a) { return a.Position.Horizont.Azimut; }},
+    {"Label_AirMass", [](const Anzeige& a) { return a.Position.Horizont.Luftmasse; }},
+    {"StatusBar1", [](const Anzeige& a) { return a.Position.Status; }},
+    {"JD_PC", [](const Anzeige& a) { return Voll(a.Uhr.JD_PC); }},
+    {"JD_UT", [](const Anzeige& a) { return Voll(a.Uhr.JD_UT); }},
+    {"Sternzeit", [](const Anzeige& a) { return Voll(a.Uhr.Sternzeit); }},
+    {"RA2000", [](const Anzeige& a) { return Voll(a.Werte.RA2000); }},
+    {"DE2000", [](const Anzeige& a) { return Voll(a.Werte.DE2000); }},
+    {"RAapp", [](const Anzeige& a) { return Voll(a.Werte.RAapp); }},
+    {"DEapp", [](const Anzeige& a) { return Voll(a.Werte.DEapp); }},
+    {"VMag", [](const Anzeige& a) { return Voll(a.Werte.VMag); }},
+    {"BMag", [](const Anzeige& a) { return Voll(a.Werte.BMag); }},
+    {"Stundenwinkel", [](const Anzeige& a) { return Voll(a.Position.Stundenwinkel); }},
+    {"Hoehe", [](const Anzeige& a) { return Voll(a.Position.Hoehe); }},
+    {"Azimut", [](const Anzeige& a) { return Voll(a.Position.Azimut); }},
+    {"Luftmasse", [](const Anzeige& a) { return Voll(a.Position.Luftmasse); }},
+    {"Sichtbarkeit", [](const Anzeige& a) { return a.Sichtbarkeit; }},
+};
+} // namespace
+
+std::span<const Cli_Schluessel> Cli_Schluessel_Tabelle() {
+    return Tabelle;
+}

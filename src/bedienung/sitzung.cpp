@@ -1,0 +1,214 @@
+#include "bedienung/sitzung.hpp"
+
+#include <filesystem>
+
+#include "catalog/eingabe.hpp"
+#include "catalog/listen.hpp"
+#include "catalog/objekt_suche.hpp"
+#include "orbits/sortierung.hpp"
+#include "pointing/sichtbarkeit.hpp"
+#include "shared/zeilen_leser.hpp"
+#include "time/uhr_tick.hpp"
+
+void Sitzung::Ordner_Setzen(const std::string& temp, const std::string& programm,
+                            const std::string& daten) {
+    temp_ordner_ = temp;
+    programm_ordner_ = programm;
+    daten_ordner_ = daten;
+}
+
+void Sitzung::Parameter_Uebernehmen(const Parameter_Type& parameter) {
+    parameter_ = parameter;
+    instrument_ = Instrument_Aus_Wert(parameter.Instrument);
+}
+
+Parameter_Type Sitzung::Parameter_Zum_Speichern() const {
+    Parameter_Type p = parameter_;
+    p.Instrument = Instrument_Wert(instrument_);
+    return p;
+}
+
+Such_Kontext Sitzung::Kontext() {
+    return Kontext(JD_UT());
+}
+
+Such_Kontext Sitzung::Kontext(double jd_ut) {
+    Such_Kontext k;
+    k.JD_UT = jd_ut;
+    k.Daten_Ordner = daten_ordner_;
+    k.Asteroiden = &asteroiden_;
+    k.Anzahl_Asteroiden = anzahl_asteroiden_;
+    k.Kometen = &kometen_;
+    k.Anzahl_Kometen = anzahl_kometen_;
+    k.Asteroid_Aktuell = &asteroid_aktuell_;
+    k.Komet_Aktuell = &komet_aktuell_;
+    k.Meldung = &meldung_;
+    if (elemente_bei_bedarf_ && !nachgeladen_)
+        k.Elemente_Laden = [this](Such_Kontext& m) {
+            Elemente_Nachladen();
+            m.Anzahl_Asteroiden = anzahl_asteroiden_;
+            m.Anzahl_Kometen = anzahl_kometen_;
+        };
+    return k;
+}
+
+Auswahl_Ergebnis Sitzung::Auswaehlen(const std::string& eingabe) {
+    Auswahl_Ergebnis r;
+    Auswahl_Aufheben();
+    r.Eingabe = Planeten_Namen_Regel(eingabe);
+    try {
+        r.Gefunden = Objekt_Suchen(r.Eingabe, Kontext(), objekt_);
+    } catch (...) {
+        r.Fehler = std::current_exception();
+    }
+    objekt_gueltig_ = r.Gefunden;
+    r.Meldung.swap(meldung_.Text);
+    if (!r.Gefunden && !r.Fehler) r.Nicht_Gefunden = Nicht_Gefunden_Text(r.Eingabe);
+    anzeige_.Nicht_Gefunden = r.Nicht_Gefunden;
+    r.Stand = Positions_Schritt();
+    return r;
+}
+
+void Sitzung::Auswahl_Aufheben() {
+    objekt_gueltig_ = false;
+    anzeige_.Nicht_Gefunden.clear();
+}
+
+void Sitzung::Katalog_Waehlen(char buchstabe) {
+    Auswahl_Aufheben();
+    katalog_buchstabe_ = buchstabe;
+}
+
+std::vector<std::string> Sitzung::Liste_Oeffnen(char buchstabe) {
+    Katalog_Waehlen(buchstabe);
+    return Listen_Eintraege(buchstabe, Kontext());
+}
+
+const Anzeige& Sitzung::Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone) {
+    zeitzone_ = zone;
+    anzeige_.Uhr = Uhr_Tick(jd_pc, zeitzone_, parameter_, zehntel_);
+    return anzeige_;
+}
+
+const Anzeige& Sitzung::Positions_Schritt() {
+    Tick_Optionen optionen;
+    optionen.JD_UT = JD_UT();
+    optionen.Refraktion = refraktion_;
+    Anzeige& a = anzeige_;
+    a.Position = Positions_Tick(objekt_, objekt_gueltig_, JD_PC(), Sternzeit(), parameter_,
+                                Schmidt(), optionen);
+    if (a.Position.Ort_Neu) Ort_Uebernehmen(objekt_, a.Position.Ort);
+    a.Gueltig = objekt_gueltig_;
+    a.Werte = {objekt_.RA2000, objekt_.DE2000, objekt_.RAapp,
+               objekt_.DEapp,  objekt_.VMag,   objekt_.BMag};
+    // Visibility: once a minute and for each new object.
+    const std::string fuer =
+        objekt_gueltig_
+            ? a.Position.Objekt.Zeile + "|" + std::to_string(static_cast<long long>(JD_UT() * 1440))
+            : std::string();
+    if (fuer != sichtbarkeit_fuer_) {
+        sichtbarkeit_fuer_ = fuer;
+        a.Sichtbarkeit = objekt_gueltig_
+                             ? Sichtbarkeit_Berechnen(objekt_, JD_UT(), JD_PC(), parameter_,
+                                                      Zeitzone_Versatz_Minuten(zeitzone_))
+                                   .Text
+                             : std::string();
+    }
+    return a;
+}
+
+const Anzeige& Sitzung::Tick(double jd_pc, const Zeitzone_Info& zone) {
+    Uhr_Schritt(jd_pc, zone);
+    return Positions_Schritt();
+}
+
+void Sitzung::Instrument_Wechseln() {
+    instrument_ = Schmidt() ? Instrument_Art::Cassegrain_60 : Instrument_Art::Schmidt_Kamera_40;
+}
+
+void Sitzung::Korrigieren(Korrektur_Schritt schritt) {
+    switch (schritt) {
+    case Korrektur_Schritt::DE_Plus:
+        Korrektur_DE_Plus(parameter_, Schmidt());
+        break;
+    case Korrektur_Schritt::DE_Minus:
+        Korrektur_DE_Minus(parameter_, Schmidt());
+        break;
+    case Korrektur_Schritt::SW_Plus:
+        Korrektur_SW_Plus(parameter_, Schmidt());
+        break;
+    case Korrektur_Schritt::SW_Minus:
+        Korrektur_SW_Minus(parameter_, Schmidt());
+        break;
+    }
+}
+
+Planungs_Zeitpunkt Sitzung::Planung_Setzen(bool gueltig, int jahr, int monat, int tag, int stunde,
+                                           int minute, std::int64_t gewaehlt_ms,
+                                           std::int64_t jetzt_ms) {
+    Planungs_Zeitpunkt p =
+        Planung_Berechnen(gueltig, jahr, monat, tag, stunde, minute, gewaehlt_ms, jetzt_ms);
+    if (!p.Angenommen) return p;
+    planung_ = true;
+    planung_ms_ = p.Versatz_ms;
+    anzeige_.Planung = p.Marke;
+    return p;
+}
+
+void Sitzung::Planung_Aufheben() {
+    planung_ = false;
+    planung_ms_ = 0;
+    anzeige_.Planung.clear();
+}
+
+std::array<Element_Ladung, 2> Sitzung::Elemente_Zeilen_Laden() {
+    std::array<Element_Ladung, 2> r;
+    r[0].Datei = "Asteroiden.txt";
+    r[1].Datei = "Kometen.txt";
+    try {
+        r[0].Weg = Asteroiden_Zeilen_Laden(Pfad_In(daten_ordner_, r[0].Datei), asteroiden_,
+                                           anzahl_asteroiden_);
+    } catch (const std::exception& f) {
+        anzahl_asteroiden_ = 0;
+        r[0].Fehler = f.what();
+    }
+    try {
+        r[1].Weg =
+            Kometen_Zeilen_Laden(Pfad_In(daten_ordner_, r[1].Datei), kometen_, anzahl_kometen_);
+    } catch (const std::exception& f) {
+        anzahl_kometen_ = 0;
+        r[1].Fehler = f.what();
+    }
+    nachgeladen_ = true;
+    return r;
+}
+
+std::array<Auslassungen, 2> Sitzung::Elemente_Auswerten() {
+    return {Asteroiden_Auswerten_Auslassend(asteroiden_, anzahl_asteroiden_, JD_UT()),
+            Kometen_Auswerten_Auslassend(kometen_, anzahl_kometen_, JD_UT())};
+}
+
+void Sitzung::Asteroiden_Sortieren(bool nach_helligkeit) {
+    if (nach_helligkeit)
+        Asteroiden_Nach_Helligkeit(asteroiden_, anzahl_asteroiden_);
+    else
+        Asteroiden_Nach_Nummer(asteroiden_, anzahl_asteroiden_);
+}
+
+void Sitzung::Kometen_Sortieren(bool nach_helligkeit) {
+    if (nach_helligkeit)
+        Kometen_Nach_Helligkeit(kometen_, anzahl_kometen_);
+    else
+        Kometen_Nach_Nummer(kometen_, anzahl_kometen_);
+}
+
+void Sitzung::Elemente_Nachladen() {
+    if (nachgeladen_) return;
+    nachgeladen_ = true;
+    // A missing file leaves its table empty; lines are cut when a hit needs them.
+    const std::string asteroiden = Pfad_In(daten_ordner_, "Asteroiden.txt");
+    const std::string kometen = Pfad_In(daten_ordner_, "Kometen.txt");
+    if (std::filesystem::exists(asteroiden))
+        Asteroiden_Zeilen_Laden(asteroiden, asteroiden_, anzahl_asteroiden_);
+    if (std::filesystem::exists(kometen)) Kometen_Zeilen_Laden(kometen, kometen_, anzahl_kometen_);
+}

@@ -1,0 +1,163 @@
+#pragma once
+// The observing session: the one owner of the observing state (site
+// parameters, instrument, selected object, element tables, clock, planning
+// instant). The window and stelux-cli call its operations and render the
+// display record it keeps; neither writes its state.
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "bedienung/anzeige.hpp"
+#include "catalog/namen_suche.hpp"
+#include "catalog/such_kontext.hpp"
+#include "orbits/element_tabellen.hpp"
+#include "pointing/instrument.hpp"
+#include "shared/element_typen.hpp"
+#include "shared/objekt_type.hpp"
+#include "shared/parameter_type.hpp"
+#include "shared/zeitzone_type.hpp"
+#include "time/planung.hpp"
+
+// What selecting from an entry gives back.
+struct Auswahl_Ergebnis {
+    std::string Eingabe; // the entry after the planet-name rule ("PMars")
+    bool Gefunden = false;
+    std::string Nicht_Gefunden; // object line after a miss, else empty
+    std::string Meldung;        // the one message about the names file, else empty
+    std::exception_ptr Fehler;  // a file or number error that stopped the lookup
+    Anzeige Stand;              // the complete readings right after the selection
+};
+
+// How reading one element file at start-up went.
+struct Element_Ladung {
+    const char* Datei = "";
+    int Weg = 0;        // lines past the table's capacity, not loaded
+    std::string Fehler; // the error that left the table empty, else empty
+};
+
+// One step of a setting-circle correction of the current instrument.
+enum class Korrektur_Schritt { DE_Plus, DE_Minus, SW_Plus, SW_Minus };
+
+class Sitzung {
+public:
+    Sitzung() = default;
+    Sitzung(const Sitzung&) = delete; // contexts point into it
+    Sitzung& operator=(const Sitzung&) = delete;
+
+    // --- Set-up ---
+    // Folders, each ending with '/'.
+    void Ordner_Setzen(const std::string& temp, const std::string& programm,
+                       const std::string& daten);
+    // The site parameters as read; the instrument is the one they name.
+    void Parameter_Uebernehmen(const Parameter_Type& parameter);
+    // stelux-cli: the element files are read at the first lookup that needs them.
+    void Elemente_Bei_Bedarf() { elemente_bei_bedarf_ = true; }
+    void Zehntel_Setzen(bool an) { zehntel_ = an ? 1 : 0; }
+    void Refraktion_Setzen(bool an) { refraktion_ = an; }
+
+    // --- Operations ---
+    // Selects the object an entry names (planet-name rule, lookup at the
+    // clock's instant) and runs one position tick, so the result carries the
+    // complete readings at once. Errors come back in the result.
+    Auswahl_Ergebnis Auswaehlen(const std::string& eingabe);
+    // No object selected any more; the miss line goes too.
+    void Auswahl_Aufheben();
+    // A new entry begins: the last miss is no longer reported.
+    void Nicht_Gefunden_Vergessen() { anzeige_.Nicht_Gefunden.clear(); }
+    // A catalogue chosen by its kind letter: the selection goes, the letter stays.
+    void Katalog_Waehlen(char buchstabe);
+    // As Katalog_Waehlen, and the entries of the catalogue's list.
+    std::vector<std::string> Liste_Oeffnen(char buchstabe);
+
+    // The clock step at the PC clock's reading jd_pc (Julian Date) in `zone`.
+    const Anzeige& Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone);
+    // The position step at the clock state: the readings of the current
+    // instrument; the selected object takes on its place at the instant.
+    const Anzeige& Positions_Schritt();
+    // Both steps at one instant.
+    const Anzeige& Tick(double jd_pc, const Zeitzone_Info& zone);
+
+    // The instrument menu's switch to the other instrument.
+    void Instrument_Wechseln();
+    // One 0.1 step of the current instrument's correction.
+    void Korrigieren(Korrektur_Schritt schritt);
+
+    // The window runs on from a chosen local date and time (see
+    // Planung_Berechnen); refused outside 1900..2100, state unchanged then.
+    Planungs_Zeitpunkt Planung_Setzen(bool gueltig, int jahr, int monat, int tag, int stunde,
+                                      int minute, std::int64_t gewaehlt_ms, std::int64_t jetzt_ms);
+    void Planung_Aufheben();
+
+    // Start-up and after an element update: both element files into their
+    // tables (a missing or damaged one costs only itself), then every line cut
+    // into its fields at the clock's instant, bad lines left out.
+    std::array<Element_Ladung, 2> Elemente_Zeilen_Laden();
+    std::array<Auslassungen, 2> Elemente_Auswerten();
+    void Asteroiden_Sortieren(bool nach_helligkeit);
+    void Kometen_Sortieren(bool nach_helligkeit);
+
+    // What the lookup and the lists read besides the typed text, at the clock's
+    // instant or at jd_ut. Catalogue files are opened in the working directory.
+    Such_Kontext Kontext();
+    Such_Kontext Kontext(double jd_ut);
+
+    // --- Reading the state ---
+    const Anzeige& Stand() const { return anzeige_; }
+    const Parameter_Type& Parameter() const { return parameter_; }
+    // The parameters as the stop writes them: with the current instrument.
+    Parameter_Type Parameter_Zum_Speichern() const;
+    Instrument_Art Instrument() const { return instrument_; }
+    bool Schmidt() const { return instrument_ == Instrument_Art::Schmidt_Kamera_40; }
+    const Objekt_Type& Objekt() const { return objekt_; }
+    bool Objekt_Gueltig() const { return objekt_gueltig_; }
+    char Katalog_Buchstabe() const { return katalog_buchstabe_; }
+    const Zeitzone_Info& Zeitzone() const { return zeitzone_; }
+    double JD_PC() const { return anzeige_.Uhr.JD_PC; }
+    double JD_UT() const { return anzeige_.Uhr.JD_UT; }
+    double Sternzeit() const { return anzeige_.Uhr.Sternzeit; }
+    int Zehntel() const { return zehntel_; }
+    bool Planung() const { return planung_; }
+    std::int64_t Planung_Versatz_ms() const { return planung_ms_; }
+    const std::string& Temp_Ordner() const { return temp_ordner_; }
+    const std::string& Programm_Ordner() const { return programm_ordner_; }
+    const std::string& Daten_Ordner() const { return daten_ordner_; }
+    // 1-based element tables; empty until read.
+    const Asteroiden_Tabelle& Asteroiden() const { return asteroiden_; }
+    int Anzahl_Asteroiden() const { return anzahl_asteroiden_; }
+    const Kometen_Tabelle& Kometen() const { return kometen_; }
+    int Anzahl_Kometen() const { return anzahl_kometen_; }
+    const Asteroid_Type& Asteroid_Aktuell() const { return asteroid_aktuell_; }
+
+private:
+    void Elemente_Nachladen(); // the element files present, lines only, once
+
+    Parameter_Type parameter_;
+    Instrument_Art instrument_ = Instrument_Art::Cassegrain_60;
+    Zeitzone_Info zeitzone_;
+    std::int32_t zehntel_ = 0; // 1: clock texts with tenths of seconds
+    bool refraktion_ = false;  // refraction enters the altitude and the circles
+
+    std::string temp_ordner_, programm_ordner_, daten_ordner_;
+
+    Objekt_Type objekt_;
+    bool objekt_gueltig_ = false;
+    char katalog_buchstabe_ = 0;
+
+    Asteroiden_Tabelle asteroiden_;
+    std::int32_t anzahl_asteroiden_ = 0;
+    Kometen_Tabelle kometen_;
+    std::int32_t anzahl_kometen_ = 0;
+    Asteroid_Type asteroid_aktuell_;
+    Komet_Type komet_aktuell_;
+    Namen_Meldung meldung_; // the one message about the names file
+    bool elemente_bei_bedarf_ = false;
+    bool nachgeladen_ = false;
+
+    bool planung_ = false;
+    std::int64_t planung_ms_ = 0; // chosen instant minus the clock's instant at the choice
+
+    Anzeige anzeige_;
+    std::string sichtbarkeit_fuer_; // object and minute of the visibility shown
+};

@@ -1,0 +1,88 @@
+// stelux-cli's key table: the keys and their order are a contract, and each
+// key must read its own field of the display record.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "bedienung/cli_schluessel.hpp"
+
+TEST(Cli_Schluessel, JederSchluesselInDerVertragsReihenfolge) {
+    const char* vertrag[] = {"Label_ZeitZone",
+                             "Label_PC_Zeit",
+                             "Label_UT_Zeit",
+                             "Label_JD",
+                             "Label_GMST",
+                             "Label_LMST",
+                             "Label_Objekt",
+                             "Label_RA2000",
+                             "Label_DE2000",
+                             "Label_Con",
+                             "Label_RAapp",
+                             "Label_DEapp",
+                             "Label_Typ",
+                             "Label_Info",
+                             "Label_DE_Raddeg",
+                             "Label_DE_Raddez",
+                             "Label_StdRadhrs",
+                             "Label_StdRadmin",
+                             "Label_Height",
+                             "Label_Azimuth",
+                             "Label_AirMass",
+                             "StatusBar1",
+                             "JD_PC",
+                             "JD_UT",
+                             "Sternzeit",
+                             "RA2000",
+                             "DE2000",
+                             "RAapp",
+                             "DEapp",
+                             "VMag",
+                             "BMag",
+                             "Stundenwinkel",
+                             "Hoehe",
+                             "Azimut",
+                             "Luftmasse",
+                             "Sichtbarkeit"};
+    const auto tabelle = Cli_Schluessel_Tabelle();
+    ASSERT_EQ(tabelle.size(), std::size(vertrag));
+    for (std::size_t i = 0; i < tabelle.size(); ++i) EXPECT_STREQ(tabelle[i].Name, vertrag[i]);
+
+    // Every field a different value: a key wired to a neighbour's field shows
+    // up as a repeated value.
+    Anzeige a;
+    int n = 0;
+    const auto text = [&n] { return "t" + std::to_string(++n); };
+    for (std::string* f : {&a.Uhr.Zone,
+                           &a.Uhr.PC_Zeit,
+                           &a.Uhr.UT_Zeit,
+                           &a.Uhr.JD_Text,
+                           &a.Uhr.GMST_Text,
+                           &a.Uhr.LMST_Text,
+                           &a.Position.Objekt.Zeile,
+                           &a.Position.Objekt.RA2000,
+                           &a.Position.Objekt.DE2000,
+                           &a.Position.Objekt.Sternbild,
+                           &a.Position.Objekt.RAapp,
+                           &a.Position.Objekt.DEapp,
+                           &a.Position.Objekt.Typ,
+                           &a.Position.Objekt.Info,
+                           &a.Position.Kreise.DE_Grad,
+                           &a.Position.Kreise.DE_Zehntel,
+                           &a.Position.Kreise.SW_Stunden,
+                           &a.Position.Kreise.SW_Minuten,
+                           &a.Position.Horizont.Hoehe,
+                           &a.Position.Horizont.Azimut,
+                           &a.Position.Horizont.Luftmasse,
+                           &a.Position.Status,
+                           &a.Sichtbarkeit})
+        *f = text();
+    for (double* z :
+         {&a.Uhr.JD_PC, &a.Uhr.JD_UT, &a.Uhr.Sternzeit, &a.Werte.RA2000, &a.Werte.DE2000,
+          &a.Werte.RAapp, &a.Werte.DEapp, &a.Werte.VMag, &a.Werte.BMag, &a.Position.Stundenwinkel,
+          &a.Position.Hoehe, &a.Position.Azimut, &a.Position.Luftmasse})
+        *z = 0.5 + ++n;
+    std::set<std::string> gesehen;
+    for (const Cli_Schluessel& s : tabelle) EXPECT_TRUE(gesehen.insert(s.Wert(a)).second) << s.Name;
+    EXPECT_EQ(Cli_Schluessel_Tabelle()[5].Wert(a), a.Uhr.LMST_Text);
+    EXPECT_EQ(Cli_Schluessel_Tabelle()[32].Wert(a), "34.5"); // Hoehe, full precision
+}

@@ -1,0 +1,122 @@
+// The session's operations against the small test catalogues (working
+// directory) and element files (data folder).
+#include <erfa.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "bedienung/sitzung.hpp"
+#include "shared/konstanten.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr double Jetzt = 2461001.1; // UT; between two rows of the Mars table
+
+// As stelux-cli starts one: element files read when a lookup needs them.
+void Einrichten(Sitzung& s) {
+    s.Ordner_Setzen("", "", STELUX_TEST_DATEN "/app/");
+    s.Elemente_Bei_Bedarf();
+    s.Parameter_Uebernehmen(Parameter_Vorgabe());
+    s.Uhr_Schritt(Jetzt, Zeitzone_Info{}); // no zone: the PC clock is UT
+}
+
+struct Sitzung_Test : ::testing::Test {
+    fs::path alt = fs::current_path();
+    void SetUp() override { fs::current_path(STELUX_TEST_DATEN "/catalog"); }
+    void TearDown() override { fs::current_path(alt); }
+};
+} // namespace
+
+TEST_F(Sitzung_Test, AuswahlAusDerEingabe) {
+    struct Fall {
+        const char* eingabe;
+        const char* nach_regel; // the entry after the planet-name rule
+        bool gefunden;
+        const char* zeile; // object line after a miss
+        bool fehler;       // an error comes back, not thrown
+        int asteroiden;    // element lines read by then: only when needed
+    };
+    const Fall faelle[] = {
+        {"M31", "M31", true, "", false, 0},
+        {"mars", "Pmars", true, "", false, 0},
+        {"A(1) Ceres", "A(1) Ceres", true, "", false, 3},
+        {"Vesta", "Vesta", true, "", false, 3},
+        {"X31", "X31", false, "Nicht gefunden: X31", false, 3},
+        {"E1", "E1", false, "", true, 3}, // no own-objects file in the data folder
+    };
+    for (const Fall& f : faelle) {
+        Sitzung t;
+        Einrichten(t);
+        const Auswahl_Ergebnis r = t.Auswaehlen(f.eingabe);
+        EXPECT_EQ(r.Eingabe, f.nach_regel) << f.eingabe;
+        EXPECT_EQ(r.Gefunden, f.gefunden) << f.eingabe;
+        EXPECT_EQ(t.Objekt_Gueltig(), f.gefunden) << f.eingabe;
+        EXPECT_EQ(r.Nicht_Gefunden, f.zeile) << f.eingabe;
+        EXPECT_EQ(static_cast<bool>(r.Fehler), f.fehler) << f.eingabe;
+        EXPECT_EQ(t.Anzahl_Asteroiden(), f.asteroiden) << f.eingabe;
+    }
+}
+
+TEST_F(Sitzung_Test, TickSchreibtDenOrtDesDatumsZurueck) {
+    struct Fall {
+        const char* eingabe;
+        bool bewegt; // a body of the solar system: RA2000/DE2000 follow the instant
+    };
+    for (const Fall f : {Fall{"M31", false}, Fall{"mars", true}}) {
+        Sitzung s;
+        Einrichten(s);
+        ASSERT_TRUE(s.Auswaehlen(f.eingabe).Gefunden) << f.eingabe;
+        const Objekt_Type vorher = s.Objekt();
+        const Anzeige& t = s.Tick(Jetzt + 0.1, Zeitzone_Info{});
+        EXPECT_EQ(s.JD_UT(), Jetzt + 0.1);
+        EXPECT_EQ(s.Objekt().RA2000 != vorher.RA2000, f.bewegt) << f.eingabe;
+        // The place of date is the J2000 place precessed (IAU 1976) to the clock's instant.
+        double rp[3][3], v[3], w[3], ra, de;
+        eraPmat76(s.JD_PC(), 0.0, rp);
+        eraS2c(s.Objekt().RA2000 * Std_Zu_Rad, s.Objekt().DE2000 * Grad_Zu_Rad, v);
+        eraRxp(rp, v, w);
+        eraC2s(w, &ra, &de);
+        EXPECT_NEAR(eraAnp(ra) * Rad_Zu_Std, s.Objekt().RAapp, 1e-7) << f.eingabe;
+        EXPECT_NEAR(de * Rad_Zu_Grad, s.Objekt().DEapp, 1e-6) << f.eingabe;
+        EXPECT_FALSE(t.Position.Horizont.Hoehe.empty()) << f.eingabe;
+    }
+}
+
+// Enter used to show the previous object's circles until the next position
+// tick: the selection itself must carry every reading of the new object.
+TEST_F(Sitzung_Test, AuswahlBringtVollstaendigeAnzeige) {
+    Sitzung s;
+    Einrichten(s);
+    ASSERT_TRUE(s.Auswaehlen("M31").Gefunden);
+    const Auswahl_Ergebnis r = s.Auswaehlen("mars");
+    ASSERT_TRUE(r.Gefunden);
+    const Anzeige& a = r.Stand;
+    EXPECT_TRUE(a.Gueltig);
+    EXPECT_NE(a.Position.Objekt.Zeile.find("Mars"), std::string::npos) << a.Position.Objekt.Zeile;
+    for (const std::string* feld :
+         {&a.Position.Objekt.RA2000, &a.Position.Kreise.DE_Grad, &a.Position.Kreise.SW_Minuten,
+          &a.Position.Horizont.Hoehe, &a.Position.Horizont.Azimut, &a.Sichtbarkeit})
+        EXPECT_FALSE(feld->empty());
+    EXPECT_EQ(a.Werte.RA2000, s.Objekt().RA2000);
+
+    // The same readings as a session that ticks Mars at that instant later on.
+    Sitzung t;
+    Einrichten(t);
+    t.Auswaehlen("mars");
+    const Anzeige& b = t.Tick(Jetzt, Zeitzone_Info{});
+    EXPECT_EQ(a.Position.Kreise.DE_Grad + a.Position.Kreise.DE_Zehntel,
+              b.Position.Kreise.DE_Grad + b.Position.Kreise.DE_Zehntel);
+    EXPECT_EQ(a.Position.Kreise.SW_Stunden + a.Position.Kreise.SW_Minuten,
+              b.Position.Kreise.SW_Stunden + b.Position.Kreise.SW_Minuten);
+    EXPECT_EQ(a.Position.Horizont.Hoehe, b.Position.Horizont.Hoehe);
+
+    // A miss empties the readings at once and says so until the selection is dropped.
+    const Auswahl_Ergebnis m = s.Auswaehlen("X31");
+    EXPECT_FALSE(m.Stand.Gueltig);
+    EXPECT_EQ(m.Stand.Nicht_Gefunden, "Nicht gefunden: X31");
+    EXPECT_TRUE(m.Stand.Position.Kreise.DE_Grad.empty());
+    EXPECT_TRUE(m.Stand.Sichtbarkeit.empty());
+    s.Auswahl_Aufheben();
+    EXPECT_TRUE(s.Stand().Nicht_Gefunden.empty());
+}
