@@ -389,15 +389,18 @@ void TForm_Main::Menue_Aufbauen() {
     Version2 = Hilfe1->addAction("Versions-Infos");
     Version2->setObjectName("Version2");
 
-    // After a menu command typing goes on in the entry box, unless a panel
-    // has taken the focus for its OK button.
-    const auto bei = [this](QAction* a, void (TForm_Main::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] {
+    // After a menu command typing goes on in the entry box of the main
+    // window, which is active again after a dialog; not after a command that
+    // opens a window of its own or a panel with its OK button.
+    const auto bei = [this](QAction* a, void (TForm_Main::*handler)(), bool zurueck = true) {
+        connect(a, &QAction::triggered, this, [this, handler, zurueck] {
             Fehler_Waechter([&] { (this->*handler)(); });
-            if (!Panel_About->isVisible() && !Panel_SysInfo->isVisible()) Eingabe_Fokus();
+            if (!zurueck) return;
+            activateWindow();
+            Eingabe_Fokus();
         });
     };
-    bei(Exit1, &TForm_Main::Exit1Click);
+    bei(Exit1, &TForm_Main::Exit1Click, false);
     bei(Bahnelemente1, &TForm_Main::Bahnelemente1Click);
     bei(Instrument2, &TForm_Main::Instrument2Click);
     // Each option is remembered as the observer sets it.
@@ -413,14 +416,14 @@ void TForm_Main::Menue_Aufbauen() {
     bei(AsteroidenSort, &TForm_Main::AsteroidenSortClick);
     bei(KometenSort, &TForm_Main::KometenSortClick);
     bei(Refraktion1, &TForm_Main::RefraktionClick);
-    bei(Aufsuchkarte1, &TForm_Main::Aufsuchkarte1Click);
+    bei(Aufsuchkarte1, &TForm_Main::Aufsuchkarte1Click, false);
     bei(Nachtmodus1, &TForm_Main::NachtmodusClick);
     bei(Zeitpunkt1, &TForm_Main::ZeitpunktClick);
     bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_JetztClick);
-    bei(Eigene1, &TForm_Main::Eigene1Click);
-    bei(Handbuch1, &TForm_Main::Handbuch1Click);
-    bei(SystemInformation1, &TForm_Main::SystemInformation1Click);
-    bei(Version2, &TForm_Main::Version2Click);
+    bei(Eigene1, &TForm_Main::Eigene1Click, false); // an editor of its own
+    bei(Handbuch1, &TForm_Main::Handbuch1Click, false);
+    bei(SystemInformation1, &TForm_Main::SystemInformation1Click, false);
+    bei(Version2, &TForm_Main::Version2Click, false);
     Tipps_Setzen();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QLineEdit>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QToolTip>
@@ -18,6 +19,9 @@ QPalette app_normal;
 constexpr const char* Eigene_Palette = "stelux_normale_palette";
 constexpr const char* Eigenes_Blatt = "stelux_normales_blatt";
 constexpr const char* Invers = "stelux_nacht_invers";
+// An entry box shown without its frame at night: the style draws the frame of
+// the focused box in a light tint of the selection colour (pink for red).
+constexpr const char* Rahmen = "stelux_normaler_rahmen";
 QPalette tipp_normal;
 
 bool Vordergrund(QPalette::ColorRole r) {
@@ -48,6 +52,7 @@ const char* Nacht_Blatt =
     "QAbstractItemView::item:selected, QListWidget::item:selected { background: rgb(255,0,0); "
     "color: black; }"
     "QPushButton { border: 1px solid rgb(120,0,0); }"
+
     "QPushButton:pressed { background: rgb(20,0,0); }"
     // The style's own bevel of these has a white contrast line.
     "QAbstractSpinBox { border: 1px solid rgb(90,0,0); }"
@@ -173,9 +178,20 @@ void Nachtmodus_Anwenden(QWidget* wurzel) {
                 w->setProperty(Eigenes_Blatt, w->styleSheet());
                 w->setStyleSheet(w->styleSheet() + Nacht_Blatt);
             }
-        for (const auto& [w, p] : neu) w->setPalette(p);
+        for (const auto& [w, p] : neu) {
+            w->setPalette(p);
+            if (auto* e = qobject_cast<QLineEdit*>(w); e && e->hasFrame()) {
+                e->setProperty(Rahmen, true);
+                e->setFrame(false);
+            }
+        }
         return;
     }
+    for (QWidget* w : alle)
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && e->property(Rahmen).isValid()) {
+            e->setFrame(true);
+            e->setProperty(Rahmen, QVariant());
+        }
     // The sheets first: a sheet gives back the palette it found when it
     // came, which for a window opened at night is a night one.
     for (QWidget* w : alle) {

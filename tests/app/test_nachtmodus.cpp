@@ -104,6 +104,8 @@ TEST(Nachtmodus, JedesWidgetRotAufSchwarzUndZurueck) {
     f->Zeitpunkt1->trigger();
     EXPECT_FALSE(f->Planung());
     QTest::qWait(50);
+    // The text caret inverts the pixels under it, whatever the colours: not counted.
+    f->Edit_Objekt->clearFocus();
     EXPECT_EQ(Helle_Pixel(f.get()), 0);
     if (qEnvironmentVariableIsSet("STELUX_NACHT_BILD"))
         f->grab().save(qEnvironmentVariable("STELUX_NACHT_BILD"));
