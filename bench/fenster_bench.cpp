@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/einstellungen.hpp"
@@ -26,7 +27,7 @@ struct Fenster {
         Meldungs_Anzeige_Setzen([](Meldungsart, const QString&) {});
         f = std::make_unique<TForm_Main>(Fenster_Start{pfad, pfad, pfad, {}});
         f->show();
-        QTest::qWaitForWindowExposed(f.get());
+        (void)QTest::qWaitForWindowExposed(f.get());
         f->Timer1->stop();
         f->Timer2->stop();
         f->Edit_Objekt->setFocus();
