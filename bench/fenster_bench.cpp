@@ -18,6 +18,10 @@
 
 namespace {
 
+template <class T> T* Steuer(const QObject& fenster, const char* name) {
+    return fenster.findChild<T*>(QString::fromLatin1(name));
+}
+
 struct Fenster {
     QTemporaryDir ordner;
     std::unique_ptr<TForm_Main> f;
@@ -28,9 +32,9 @@ struct Fenster {
         f = std::make_unique<TForm_Main>(Fenster_Start{pfad, pfad, pfad, {}});
         f->show();
         (void)QTest::qWaitForWindowExposed(f.get());
-        f->Timer1->stop();
-        f->Timer2->stop();
-        f->Edit_Objekt->setFocus();
+        Steuer<QTimer>(*f, "Timer1")->stop();
+        Steuer<QTimer>(*f, "Timer2")->stop();
+        Steuer<QLineEdit>(*f, "Edit_Objekt")->setFocus();
     }
 };
 
@@ -50,11 +54,11 @@ void Return_Bis_Ablesung(benchmark::State& state) {
     const char* eingaben[] = {"M31", "Sirius", "PMars", "N7000", "Beteigeuze", "Mond"};
     std::size_t i = 0;
     for (auto _ : state) {
-        f.Edit_Objekt->setText(eingaben[i++ % std::size(eingaben)]);
-        QTest::keyPress(f.Edit_Objekt, Qt::Key_Return);
+        Steuer<QLineEdit>(f, "Edit_Objekt")->setText(eingaben[i++ % std::size(eingaben)]);
+        QTest::keyPress(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_Return);
         f.repaint(); // painted, not only set
         if (!f.Zustand.Objekt_Gueltig()) state.SkipWithError("nicht gefunden");
-        QTest::keyRelease(f.Edit_Objekt, Qt::Key_Return);
+        QTest::keyRelease(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_Return);
     }
 }
 BENCHMARK(Return_Bis_Ablesung)->Unit(benchmark::kMillisecond);
@@ -62,10 +66,11 @@ BENCHMARK(Return_Bis_Ablesung)->Unit(benchmark::kMillisecond);
 void Nachtmodus_Umschalten(benchmark::State& state) {
     TForm_Main& f = *Das_Fenster().f;
     for (auto _ : state) {
-        f.Nachtmodus1->trigger();
+        Steuer<QAction>(f, "Nachtmodus1")->trigger();
         f.repaint();
     }
-    if (f.Nachtmodus1->isChecked()) f.Nachtmodus1->trigger();
+    if (Steuer<QAction>(f, "Nachtmodus1")->isChecked())
+        Steuer<QAction>(f, "Nachtmodus1")->trigger();
 }
 BENCHMARK(Nachtmodus_Umschalten)->Unit(benchmark::kMillisecond);
 

@@ -21,7 +21,7 @@ void Text(QLabel* label, const std::string& text) {
 }
 } // namespace
 
-void TForm_Main::Timer2Timer() {
+void TForm_Main::Positions_Takt() {
     Anzeige_Zeigen(Zustand.Positions_Schritt());
 }
 
@@ -70,7 +70,7 @@ void TForm_Main::Elemente_Laden() {
                        .arg(l.Weg));
     }
     // One clock tick first: the brightness is that of the current instant.
-    Timer1Timer();
+    Uhr_Takt();
     const std::array<Auslassungen, 2> weg = Zustand.Elemente_Auswerten();
     const char* dateien[] = {"Asteroiden.txt", "Kometen.txt"};
     for (int i = 0; i < 2; ++i)
@@ -84,7 +84,7 @@ void TForm_Main::Elemente_Laden() {
     Vorschlaege_Laden();
 }
 
-void TForm_Main::Button_EnterClick() {
+void TForm_Main::Eingabe_Bestaetigen() {
     Vorschlaege_Schliessen();
     // Nothing to look up: a stray Return leaves the shown object alone.
     if (Edit_Objekt->text().trimmed().size() < 2) return;
@@ -139,7 +139,7 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
     Combo->setFocus();
     Combo->setCurrentIndex(-1);
     Combo->setCurrentIndex(eintraege.empty() ? -1 : 0);
-    ComboChange();
+    Listeneintrag_Uebernehmen();
 }
 
 void TForm_Main::Nummern_Katalog(char buchstabe) {
@@ -152,7 +152,7 @@ void TForm_Main::Nummern_Katalog(char buchstabe) {
     Eingabe_Ende();
 }
 
-void TForm_Main::ComboChange() {
+void TForm_Main::Listeneintrag_Uebernehmen() {
     // An empty list has no entry to append: the letter stays alone.
     QString text = QChar(Zustand.Katalog_Buchstabe());
     if (Combo->currentIndex() >= 0) text += Combo->currentText();
@@ -161,12 +161,12 @@ void TForm_Main::ComboChange() {
 }
 
 // The menu has already toggled the check mark.
-void TForm_Main::AsteroidenSortClick() {
+void TForm_Main::Asteroiden_Ordnen() {
     Combo->hide();
     Zustand.Asteroiden_Sortieren(AsteroidenSort->isChecked());
 }
 
-void TForm_Main::KometenSortClick() {
+void TForm_Main::Kometen_Ordnen() {
     Combo->hide();
     Zustand.Kometen_Sortieren(KometenSort->isChecked());
 }

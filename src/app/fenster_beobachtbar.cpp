@@ -1,13 +1,10 @@
 #include "app/fenster_beobachtbar.hpp"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -15,16 +12,14 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
-#include "app/stelux_unit_main.hpp"
 #include "bedienung/sitzung.hpp"
 #include "pointing/sichtbarkeit.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
-namespace {
 // The main window's instant, site and tables as its clock tick left them.
-Beobachtbar_Eingabe Fenster_Eingabe(Sitzung& s) {
+Beobachtbar_Eingabe Fenster_Eingabe(const Sitzung& s) {
     Beobachtbar_Eingabe e;
     e.JD_UT = s.JD_UT();
     e.JD_PC = s.JD_PC();
@@ -40,6 +35,7 @@ Beobachtbar_Eingabe Fenster_Eingabe(Sitzung& s) {
     return e;
 }
 
+namespace {
 // Sorted by the number in Qt::UserRole where there is one.
 class Zahl_Item : public QTableWidgetItem {
 public:
@@ -233,30 +229,4 @@ void TForm_Beobachtbar::Zeigen() {
 void TForm_Beobachtbar::Waehlen(int zeile) {
     const QTableWidgetItem* i = Tabelle->item(zeile, Sp_Objekt);
     if (i && waehlen_) waehlen_(i->data(Qt::UserRole + 1).toString());
-}
-
-QAction* Beobachtbar_Menue(TForm_Main* f, QMenu* menue) {
-    QAction* a = menue->addAction("Jetzt &beobachtbar");
-    a->setObjectName("Beobachtbar1");
-    a->setShortcut(QKeySequence(Qt::Key_F8));
-    QObject::connect(a, &QAction::triggered, f, [f] {
-        Fehler_Waechter([f] {
-            if (!f->Form_Beobachtbar)
-                f->Form_Beobachtbar =
-                    new TForm_Beobachtbar([f] { return Fenster_Eingabe(f->Zustand); },
-                                          [f](const QString& eingabe) {
-                                              Fehler_Waechter([&] {
-                                                  f->Objekt_Waehlen(eingabe.toStdString());
-                                              });
-                                          },
-                                          f);
-            Nachtmodus_Anwenden(f->Form_Beobachtbar);
-            f->Form_Beobachtbar->show();
-            f->Form_Beobachtbar->raise();
-            f->Form_Beobachtbar->activateWindow();
-            // Arrows and Return work in the list at once.
-            f->Form_Beobachtbar->Tabelle->setFocus(Qt::OtherFocusReason);
-        });
-    });
-    return a;
 }

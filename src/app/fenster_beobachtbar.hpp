@@ -10,14 +10,12 @@
 
 #include "pointing/jetzt_beobachtbar.hpp"
 
-class QAction;
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
-class QMenu;
 class QTableWidget;
 class QTimer;
-class TForm_Main;
+class Sitzung;
 
 class TForm_Beobachtbar : public QWidget {
     Q_OBJECT
@@ -62,6 +60,6 @@ private:
     QTimer* Timer_Beobachtbar = nullptr;
 };
 
-// "Optionen > Jetzt beobachtbar" (F8, also while typing) in `menue`; opens the
-// window as the main window's Form_Beobachtbar.
-QAction* Beobachtbar_Menue(TForm_Main* fenster, QMenu* menue);
+// What the list is built from: the instant, the site and the element tables of
+// the session as its clock tick left them.
+Beobachtbar_Eingabe Fenster_Eingabe(const Sitzung& sitzung);

@@ -5,9 +5,9 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QUrl>
-#include <QTableWidget>
 #include <filesystem>
 
 #include "app/fenster_nachtmodus.hpp"
@@ -27,19 +27,19 @@ void Versionsinfo_Anzeigen(QTableWidget* grid) {
 }
 
 // Each panel takes the focus into its OK button; Return and Escape close it.
-void TForm_Main::Version2Click() {
+void TForm_Main::Versionsinfo_Zeigen() {
     Panel_Zeigen(Panel_About, Button_About_OK);
 }
 
-void TForm_Main::Button_About_OKClick() {
+void TForm_Main::Versionsinfo_Schliessen() {
     Panel_Schliessen(Panel_About);
 }
 
-void TForm_Main::Button3Click() {
+void TForm_Main::Systeminfo_Schliessen() {
     Panel_Schliessen(Panel_SysInfo);
 }
 
-void TForm_Main::SystemInformation1Click() {
+void TForm_Main::Systeminfo_Zeigen() {
     Panel_SysInfo->move(0, 0);
     Panel_Zeigen(Panel_SysInfo, Button3);
     Memo_SysInfo->clear();
@@ -67,7 +67,7 @@ namespace {
 }
 } // namespace
 
-void TForm_Main::Handbuch1Click() {
+void TForm_Main::Handbuch_Zeigen() {
     // The manual is built into the program; the PDF in the data folder is the
     // copy for printing.
     if (!Form_Handbuch) {
@@ -89,7 +89,7 @@ void TForm_Main::Handbuch1Click() {
     Form_Handbuch->activateWindow();
 }
 
-void TForm_Main::Eigene1Click() {
+void TForm_Main::Eigene_Bearbeiten() {
     const std::string pfad = Zustand.Daten_Ordner() + "Eigene_Objekte.txt";
     if (!Text_Bearbeiten(pfad)) Nicht_Geoeffnet(pfad, "Texteditor");
 }

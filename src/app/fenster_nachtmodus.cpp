@@ -86,8 +86,9 @@ bool Nachtmodus_Aktiv() {
 // any text and any ground (WCAG relative luminance).
 QColor Nacht_Farbe(const QColor& c, bool vordergrund) {
     const double l = (0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue()) / 255.0;
-    const int r = vordergrund ? static_cast<int>(std::lround(240 + l * (Nacht_Rot_Hoechstens - 240)))
-                              : static_cast<int>(std::lround(l * 20));
+    const int r = vordergrund
+                      ? static_cast<int>(std::lround(240 + l * (Nacht_Rot_Hoechstens - 240)))
+                      : static_cast<int>(std::lround(l * 20));
     return QColor(r, 0, 0, c.alpha());
 }
 

@@ -26,12 +26,12 @@ void TForm_Main::Optionen_Laden() {
     Refraktion1->setChecked(Einstellung_Lesen(Einstellung_Refraktion, false));
     Refraktion_Anzeigen();
     Zehntelsekunden->setChecked(Einstellung_Lesen(Einstellung_Zehntelsekunden, false));
-    ZehntelsekundenClick();
+    Zehntel_Umschalten();
     // The element tables are loaded before: sorting now gives the lists' order.
     AsteroidenSort->setChecked(Einstellung_Lesen(Einstellung_Asteroiden_Sort, false));
-    if (AsteroidenSort->isChecked()) AsteroidenSortClick();
+    if (AsteroidenSort->isChecked()) Asteroiden_Ordnen();
     KometenSort->setChecked(Einstellung_Lesen(Einstellung_Kometen_Sort, false));
-    if (KometenSort->isChecked()) KometenSortClick();
+    if (KometenSort->isChecked()) Kometen_Ordnen();
     verlauf_.Von_Text(Einstellung_Text_Lesen(Einstellung_Verlauf, ""));
     Nachtmodus1->setChecked(Einstellung_Lesen(Einstellung_Nachtmodus, false));
     Nachtmodus_Anzeigen();
@@ -43,12 +43,12 @@ void TForm_Main::Refraktion_Anzeigen() {
 }
 
 // The menu has already toggled the check mark.
-void TForm_Main::RefraktionClick() {
+void TForm_Main::Refraktion_Umschalten() {
     Einstellung_Schreiben(Einstellung_Refraktion, Refraktion1->isChecked());
     Refraktion_Anzeigen();
 }
 
-void TForm_Main::NachtmodusClick() {
+void TForm_Main::Nachtmodus_Umschalten() {
     Einstellung_Schreiben(Einstellung_Nachtmodus, Nachtmodus1->isChecked());
     Nachtmodus_Anzeigen();
 }
@@ -76,18 +76,18 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
     Label_Planung->show();
     Zeitpunkt_Jetzt1->setEnabled(true);
     Uhrfarbe_Setzen();
-    Timer1Timer();
-    Timer2Timer();
+    Uhr_Takt();
+    Positions_Takt();
     return true;
 }
 
-void TForm_Main::Zeitpunkt_JetztClick() {
+void TForm_Main::Zeitpunkt_Jetzt() {
     Zustand.Planung_Aufheben();
     Label_Planung->hide();
     Zeitpunkt_Jetzt1->setEnabled(false);
     Uhrfarbe_Setzen();
-    Timer1Timer();
-    Timer2Timer();
+    Uhr_Takt();
+    Positions_Takt();
 }
 
 // The clock labels in amber while the window shows a planned instant.
@@ -100,7 +100,7 @@ void TForm_Main::Uhrfarbe_Setzen() {
         Schriftfarbe_Setzen(l, farbe);
 }
 
-void TForm_Main::ZeitpunktClick() {
+void TForm_Main::Zeitpunkt_Erfragen() {
     QDialog d(this);
     d.setWindowTitle(QString::fromUtf8("Zeitpunkt wählen"));
     auto* feld = new QDateTimeEdit(Jetzt().addMSecs(Zustand.Planung_Versatz_ms()), &d);

@@ -62,7 +62,7 @@ bool TForm_Main::Vorschlag_Taste(QKeyEvent* k) {
 }
 
 void TForm_Main::Vorschlag_Bestaetigen() {
-    if (angezeigt_.empty()) return Button_EnterClick();
+    if (angezeigt_.empty()) return Eingabe_Bestaetigen();
     const int zeile = std::max(Liste_Vorschlaege->currentRow(), 0);
     const std::string vorschlag = angezeigt_[static_cast<std::size_t>(zeile)].Eingabe;
     // Only a hit counts for the typed text: a miss falls back to the list.

@@ -2,6 +2,7 @@
 // instrument and its circle corrections, and the keypad.
 #include "app/stelux_unit_main.hpp"
 
+#include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_karte.hpp"
 
 #include <QAbstractItemView>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimeZone>
 #include <QTimer>
 #include <clocale>
@@ -32,7 +34,7 @@ TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Version
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);
-    Fehler_Waechter([this] { FormCreate(); });
+    Fehler_Waechter([this] { Beim_Start(); });
     // The timers run whatever start-up reached.
     Timer1->start();
     Timer2->start();
@@ -49,7 +51,7 @@ void TForm_Main::Instrument_Menue() {
     Instrument2->setText(QString::fromStdString(unten));
 }
 
-void TForm_Main::FormCreate() {
+void TForm_Main::Beim_Start() {
     // Qt paints every widget double-buffered already.
     Panel_About->move((width() - Panel_About->width()) / 2, 45);
     Panel_About->hide();
@@ -93,7 +95,7 @@ void TForm_Main::FormCreate() {
     Optionen_Laden();
 }
 
-void TForm_Main::FormActivate() {
+void TForm_Main::Beim_Aktivieren() {
     Edit_Objekt->setFocus();
     Edit_Objekt->deselect();
     Edit_Objekt->setCursorPosition(Edit_Objekt->text().length());
@@ -107,7 +109,7 @@ void TForm_Main::changeEvent(QEvent* e) {
     // lookup the kind letter stays selected).
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && !aktiviert_) {
         aktiviert_ = true;
-        Fehler_Waechter([this] { FormActivate(); });
+        Fehler_Waechter([this] { Beim_Aktivieren(); });
     }
 }
 
@@ -125,20 +127,20 @@ void TForm_Main::Stop_Schreiben() {
     Parameter_Schreiben(Zustand.Daten_Ordner(), Zustand.Parameter_Zum_Speichern());
 }
 
-void TForm_Main::FormClose() {
-    ++FormClose_Aufrufe;
+void TForm_Main::Beim_Schliessen() {
+    ++Schliessen_Aufrufe;
     Stop_Schreiben();
 }
 
 void TForm_Main::closeEvent(QCloseEvent* e) {
     if (!beendet_) {
         beendet_ = true;
-        Fehler_Waechter([this] { FormClose(); });
+        Fehler_Waechter([this] { Beim_Schliessen(); });
     }
     e->accept();
 }
 
-void TForm_Main::Exit1Click() {
+void TForm_Main::Beenden() {
     beendet_ = true;
     Fehler_Waechter([this] { Stop_Schreiben(); });
     QCoreApplication::processEvents();
@@ -146,14 +148,14 @@ void TForm_Main::Exit1Click() {
     QCoreApplication::exit(0);
 }
 
-void TForm_Main::ZehntelsekundenClick() {
+void TForm_Main::Zehntel_Umschalten() {
     // The menu has already toggled the check mark.
     const bool an = Zehntelsekunden->isChecked();
     Zustand.Zehntel_Setzen(an);
     Timer1->setInterval(an ? 100 : 200);
 }
 
-void TForm_Main::Timer1Timer() {
+void TForm_Main::Uhr_Takt() {
     const QTimeZone zone = QTimeZone::systemTimeZone();
     const QDateTime jetzt = Jetzt().addMSecs(Zustand.Planung_Versatz_ms());
     const Uhr_Anzeige& a =
@@ -168,29 +170,29 @@ void TForm_Main::Timer1Timer() {
     StatusBar1->showMessage(QString::fromStdString(Zustand.Stand().Planung + a.Status));
 }
 
-void TForm_Main::Instrument2Click() {
+void TForm_Main::Instrument_Wechseln() {
     Zustand.Instrument_Wechseln();
     Instrument_Menue();
 }
 
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
-void TForm_Main::Button_DE_plusClick() {
+void TForm_Main::DE_Plus() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Plus);
     Eingabe_Fokus();
 }
 
-void TForm_Main::Button_DE_minusClick() {
+void TForm_Main::DE_Minus() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Minus);
     Eingabe_Fokus();
 }
 
-void TForm_Main::Button1Click() {
+void TForm_Main::SW_Plus() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Plus);
     Eingabe_Fokus();
 }
 
-void TForm_Main::Button2Click() {
+void TForm_Main::SW_Minus() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Minus);
     Eingabe_Fokus();
 }
@@ -213,7 +215,7 @@ void TForm_Main::Zeichen_Taste(QChar zeichen) {
     Eingabe_Ende();
 }
 
-void TForm_Main::Button_ClearClick() {
+void TForm_Main::Eingabe_Loeschen() {
     Edit_Objekt->clear();
     Suffix_Tasten(false);
 }
@@ -243,7 +245,7 @@ bool TForm_Main::Eingabe_Taste(QKeyEvent* k) {
     // On the press: a Return whose press closed a menu or a dialog releases
     // here, and must not look up anything. Holding it down repeats nothing.
     if (Return_Taste(k)) {
-        if (!k->isAutoRepeat()) Fehler_Waechter([this] { Button_EnterClick(); });
+        if (!k->isAutoRepeat()) Fehler_Waechter([this] { Eingabe_Bestaetigen(); });
         return true;
     }
     return false;
@@ -258,7 +260,7 @@ bool TForm_Main::Listen_Taste(QObject* objekt, QKeyEvent* k) {
         const int zeile = Combo->view()->currentIndex().row();
         Combo->hidePopup();
         if (zeile >= 0) Combo->setCurrentIndex(zeile);
-        ComboChange();
+        Listeneintrag_Uebernehmen();
     }
     if (Combo->currentIndex() >= 0) text += Combo->currentText();
     Fehler_Waechter([&] { Objekt_Waehlen(text.toStdString()); });
@@ -276,8 +278,8 @@ bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
             return true;
         }
         for (QFrame* panel : {Panel_About, Panel_SysInfo})
-            if (panel->isVisible() && (objekt == panel || panel->isAncestorOf(
-                                                              qobject_cast<QWidget*>(objekt)))) {
+            if (panel->isVisible() &&
+                (objekt == panel || panel->isAncestorOf(qobject_cast<QWidget*>(objekt)))) {
                 if (Return_Taste(k) || k->key() == Qt::Key_Escape) {
                     if (!k->isAutoRepeat()) Panel_Schliessen(panel);
                     return true;
@@ -287,7 +289,7 @@ bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
     return QMainWindow::eventFilter(objekt, e);
 }
 
-void TForm_Main::Aufsuchkarte1Click() {
+void TForm_Main::Karte_Zeigen() {
     if (!Form_Karte)
         Form_Karte = new TForm_Karte(
             Zustand, [this] { return Label_Objekt->text().toStdString(); }, this);
@@ -295,6 +297,22 @@ void TForm_Main::Aufsuchkarte1Click() {
     Form_Karte->show();
     Form_Karte->raise();
     Form_Karte->activateWindow();
+}
+
+void TForm_Main::Beobachtbar_Zeigen() {
+    if (!Form_Beobachtbar)
+        Form_Beobachtbar = new TForm_Beobachtbar(
+            [this] { return Fenster_Eingabe(Zustand); },
+            [this](const QString& eingabe) {
+                Fehler_Waechter([&] { Objekt_Waehlen(eingabe.toStdString()); });
+            },
+            this);
+    Nachtmodus_Anwenden(Form_Beobachtbar);
+    Form_Beobachtbar->show();
+    Form_Beobachtbar->raise();
+    Form_Beobachtbar->activateWindow();
+    // Arrows and Return work in the list at once.
+    Form_Beobachtbar->Tabelle->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm_Main::Panel_Zeigen(QFrame* panel, QPushButton* ok) {

@@ -58,22 +58,22 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
             ->setDateTime(QDateTime(QDate(2026, 10, 1), QTime(22, 0)));
         d->accept();
     });
-    f.Zeitpunkt1->trigger();
+    Steuer<QAction>(f, "Zeitpunkt1")->trigger();
     const QString marke = "PLANUNG 2026-10-01 22:00";
-    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith(marke));
+    EXPECT_TRUE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().startsWith(marke));
     // A refused date leaves the planned instant as it was.
     EXPECT_FALSE(f.Zeitpunkt_Setzen(QDateTime(QDate(2101, 1, 1), QTime(0, 0))));
     EXPECT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
-    f.Timer1Timer();
-    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith(marke));
+    f.Uhr_Takt();
+    EXPECT_TRUE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().startsWith(marke));
 
     f.activateWindow(); // back from the dialog
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.Edit_Objekt->setFocus();
-    QTest::keyClicks(f.Edit_Objekt, "M4"); // F8 while typing
-    QTest::keyClick(f.Edit_Objekt, Qt::Key_F8);
-    ASSERT_NE(f.Form_Beobachtbar, nullptr);
-    TForm_Beobachtbar& b = *f.Form_Beobachtbar;
+    Steuer<QLineEdit>(f, "Edit_Objekt")->setFocus();
+    QTest::keyClicks(Steuer<QLineEdit>(f, "Edit_Objekt"), "M4"); // F8 while typing
+    QTest::keyClick(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_F8);
+    ASSERT_NE(f.findChild<TForm_Beobachtbar*>("Form_Beobachtbar"), nullptr);
+    TForm_Beobachtbar& b = *f.findChild<TForm_Beobachtbar*>("Form_Beobachtbar");
     b.Abwarten();
     const struct {
         const char* eingabe;
@@ -88,14 +88,14 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     // Return on a row selects it as typed and confirmed.
     b.Tabelle->setCurrentCell(static_cast<int>(Eingaben(b).indexOf("M31")), 2);
     QTest::keyClick(b.Tabelle, Qt::Key_Return);
-    f.Timer2Timer();
-    EXPECT_TRUE(f.Label_Objekt->text().startsWith("Messier 31"))
-        << f.Label_Objekt->text().toStdString();
-    EXPECT_EQ(f.Edit_Objekt->text(), "");
+    f.Positions_Takt();
+    EXPECT_TRUE(Steuer<QLabel>(f, "Label_Objekt")->text().startsWith("Messier 31"))
+        << Steuer<QLabel>(f, "Label_Objekt")->text().toStdString();
+    EXPECT_EQ(Steuer<QLineEdit>(f, "Edit_Objekt")->text(), "");
 
     // Back to the present: the marker goes, the list follows.
-    f.Zeitpunkt_Jetzt1->trigger();
-    EXPECT_FALSE(f.StatusBar1->currentMessage().contains("PLANUNG"));
+    Steuer<QAction>(f, "Zeitpunkt_Jetzt1")->trigger();
+    EXPECT_FALSE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().contains("PLANUNG"));
     b.Abwarten();
     EXPECT_TRUE(b.Label_Stand->text().startsWith("Stand 12:00"));
     b.close();

@@ -81,7 +81,8 @@ void Palette_Pruefen(const QPalette& p, const char* modus) {
         {QPalette::ButtonText, QPalette::Button},
         {QPalette::HighlightedText, QPalette::Highlight}};
     for (const auto& [text, grund] : paare) {
-        const double an = Kontrast(p.color(QPalette::Active, text), p.color(QPalette::Active, grund));
+        const double an =
+            Kontrast(p.color(QPalette::Active, text), p.color(QPalette::Active, grund));
         const double aus =
             Kontrast(p.color(QPalette::Disabled, text), p.color(QPalette::Disabled, grund));
         EXPECT_GE(an, 4.5) << modus << " role " << text;
@@ -96,30 +97,34 @@ struct Tastatur : Fenster_Test {
         Fenster_Test::SetUp();
         if (HasFatalFailure()) return;
         // A still picture: no ticks, no blinking caret.
-        f->Timer1->stop();
-        f->Timer2->stop();
+        Steuer<QTimer>(*f, "Timer1")->stop();
+        Steuer<QTimer>(*f, "Timer2")->stop();
         QApplication::setCursorFlashTime(0);
-        f->Edit_Objekt->setFocus();
+        Steuer<QLineEdit>(*f, "Edit_Objekt")->setFocus();
     }
     void TearDown() override {
-        if (f && f->Nachtmodus1->isChecked()) f->Nachtmodus1->trigger();
+        if (f && Steuer<QAction>(*f, "Nachtmodus1")->isChecked())
+            Steuer<QAction>(*f, "Nachtmodus1")->trigger();
         Fenster_Test::TearDown();
     }
     void Waehlen(const char* text) {
-        f->Edit_Objekt->setText(text);
-        QTest::keyClick(f->Edit_Objekt, Qt::Key_Return);
+        Steuer<QLineEdit>(*f, "Edit_Objekt")->setText(text);
+        QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_Return);
     }
     // Where typing goes when the main window is active.
-    bool Eingabe_Hat_Fokus() const { return f->focusWidget() == f->Edit_Objekt; }
+    bool Eingabe_Hat_Fokus() const {
+        return f->focusWidget() == Steuer<QLineEdit>(*f, "Edit_Objekt");
+    }
 };
 
 } // namespace
 
 TEST_F(Tastatur, PanelsSchliessenMitEscapeUndReturn) {
     Waehlen("M31");
-    const QString objekt = f->Label_Objekt->text();
-    const std::pair<QAction*, QFrame*> panels[] = {{f->Version2, f->Panel_About},
-                                                   {f->SystemInformation1, f->Panel_SysInfo}};
+    const QString objekt = Steuer<QLabel>(*f, "Label_Objekt")->text();
+    const std::pair<QAction*, QFrame*> panels[] = {
+        {Steuer<QAction>(*f, "Version2"), Steuer<QFrame>(*f, "Panel_About")},
+        {Steuer<QAction>(*f, "SystemInformation1"), Steuer<QFrame>(*f, "Panel_SysInfo")}};
     for (const Qt::Key taste : {Qt::Key_Escape, Qt::Key_Return})
         for (const auto& [menue, panel] : panels) {
             menue->trigger();
@@ -129,30 +134,31 @@ TEST_F(Tastatur, PanelsSchliessenMitEscapeUndReturn) {
             EXPECT_TRUE(Eingabe_Hat_Fokus());
         }
     // The Return that closed a panel selected nothing.
-    EXPECT_EQ(f->Label_Objekt->text(), objekt);
+    EXPECT_EQ(Steuer<QLabel>(*f, "Label_Objekt")->text(), objekt);
     EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
 }
 
 TEST_F(Tastatur, FensterUndDialogeGebenDieTastaturZurueck) {
     // The finder chart closes with Escape.
-    f->Aufsuchkarte1->trigger();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f->Form_Karte));
-    QTest::keyClick(f->Form_Karte, Qt::Key_Escape);
-    EXPECT_FALSE(f->Form_Karte->isVisible());
+    Steuer<QAction>(*f, "Aufsuchkarte1")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<TForm_Karte*>("Form_Karte")));
+    QTest::keyClick(f->findChild<TForm_Karte*>("Form_Karte"), Qt::Key_Escape);
+    EXPECT_FALSE(f->findChild<TForm_Karte*>("Form_Karte")->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
     EXPECT_TRUE(Eingabe_Hat_Fokus());
 
     // "Jetzt beobachtbar" opens with the focus in its table.
     f->findChild<QAction*>("Beobachtbar1")->trigger();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f->Form_Beobachtbar));
-    EXPECT_EQ(f->Form_Beobachtbar->focusWidget(), f->Form_Beobachtbar->Tabelle);
-    f->Form_Beobachtbar->close();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")));
+    EXPECT_EQ(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->focusWidget(),
+              f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->Tabelle);
+    f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->close();
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
 
     // The manual: F1 in the entry box, a window of the program, Escape closes it.
-    QTest::keyClick(f->Edit_Objekt, Qt::Key_F1);
-    auto* handbuch = qobject_cast<QTextBrowser*>(f->Form_Handbuch);
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F1);
+    auto* handbuch = qobject_cast<QTextBrowser*>(f->findChild<QWidget*>("Form_Handbuch"));
     ASSERT_NE(handbuch, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(handbuch));
     EXPECT_TRUE(handbuch->toPlainText().contains("Nachtmodus"));
@@ -171,13 +177,13 @@ TEST_F(Tastatur, FensterUndDialogeGebenDieTastaturZurueck) {
         for (QPushButton* b : d->findChildren<QPushButton*>())
             if (!b->text().contains("OK")) abbrechen = b->text();
         for (int i = 0; i < 8 && !minuten; ++i) {
-            minuten = d->focusWidget() == feld &&
-                      feld->currentSection() == QDateTimeEdit::MinuteSection;
+            minuten =
+                d->focusWidget() == feld && feld->currentSection() == QDateTimeEdit::MinuteSection;
             QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
         }
         d->reject();
     });
-    f->Zeitpunkt1->trigger();
+    Steuer<QAction>(*f, "Zeitpunkt1")->trigger();
     EXPECT_TRUE(minuten);
     EXPECT_EQ(abbrechen, "Abbrechen");
     EXPECT_TRUE(Eingabe_Hat_Fokus());
@@ -203,7 +209,7 @@ TEST_F(Tastatur, NachtmodusHinUndZurueck) {
     f->findChild<QAction*>("Beobachtbar1")->trigger();
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    f->Edit_Objekt->setFocus();
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setFocus();
     QList<QWidget*> alle;
     for (QWidget* fenster : QApplication::topLevelWidgets())
         alle += fenster->findChildren<QWidget*>() << fenster;
@@ -213,14 +219,14 @@ TEST_F(Tastatur, NachtmodusHinUndZurueck) {
     EXPECT_EQ(Schwacher_Text(*f, 4.5), "");
     Palette_Pruefen(QApplication::palette(), "day");
 
-    QTest::keyClick(f->Edit_Objekt, Qt::Key_F9);
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F9);
     ASSERT_TRUE(Nachtmodus_Aktiv());
     EXPECT_TRUE(Eingabe_Hat_Fokus());
     EXPECT_EQ(Schwacher_Text(*f, 4.5), "");
     Palette_Pruefen(QApplication::palette(), "night");
-    Palette_Pruefen(f->Option1->palette(), "night menu");
+    Palette_Pruefen(Steuer<QMenu>(*f, "Option1")->palette(), "night menu");
 
-    QTest::keyClick(f->Edit_Objekt, Qt::Key_F9);
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F9);
     ASSERT_FALSE(Nachtmodus_Aktiv());
     EXPECT_TRUE(Eingabe_Hat_Fokus());
     for (QWidget* w : alle)
@@ -240,16 +246,15 @@ TEST_F(Tastatur, PlanungsbandInBeidenModi) {
     EXPECT_TRUE(band->isVisible());
     EXPECT_TRUE(band->text().startsWith("PLANUNG 2026-12-24 22:00"));
     for (const bool nacht : {false, true}) {
-        if (nacht) f->Nachtmodus1->trigger();
+        if (nacht) Steuer<QAction>(*f, "Nachtmodus1")->trigger();
         const QImage bild = f->grab().toImage();
         const QPoint ecke = band->mapTo(f.get(), QPoint(1, 1));
-        const QPoint uhr = f->Label_PC_Zeit->mapTo(f.get(), QPoint(1, 1));
+        const QPoint uhr = Steuer<QLabel>(*f, "Label_PC_Zeit")->mapTo(f.get(), QPoint(1, 1));
         // The band's ground is far from the clocks' ground, its text readable.
         EXPECT_GE(Kontrast(bild.pixelColor(ecke), bild.pixelColor(uhr)), 4.5) << nacht;
-        EXPECT_GE(Text_Kontrast(bild, QRect(band->mapTo(f.get(), QPoint(0, 0)), band->size())),
-                  4.5)
+        EXPECT_GE(Text_Kontrast(bild, QRect(band->mapTo(f.get(), QPoint(0, 0)), band->size())), 4.5)
             << nacht;
     }
-    f->Zeitpunkt_Jetzt1->trigger();
+    Steuer<QAction>(*f, "Zeitpunkt_Jetzt1")->trigger();
     EXPECT_FALSE(band->isVisible());
 }
