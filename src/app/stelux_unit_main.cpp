@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <clocale>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_info.hpp"
 #include "app/fenster_nachtmodus.hpp"
@@ -30,6 +32,12 @@ TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Version
     Zustand.Temp_Ordner = start.Temp_Ordner;
     Zustand.Programm_Ordner = start.Programm_Ordner;
     Zustand.Daten_Ordner = start.Daten_Ordner;
+    Einstellungen_Fehler_Anzeige_Setzen(
+        [](const std::string& text) { Melden(Meldungsart::Fehler, QString::fromStdString(text)); });
+    // The day's values also when the session ends without the window's stop.
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] { Parameter_Sichern(false); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this] { Parameter_Sichern(false); });
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);
@@ -125,6 +133,20 @@ void TForm_Main::Stop_Schreiben() {
     Parameter_Schreiben(Zustand.Daten_Ordner, Zustand.Parameter);
 }
 
+void TForm_Main::Parameter_Sichern(bool melden) {
+    if (parameter_unvollstaendig_) return; // the stop tells why nothing is written
+    Zustand.Parameter.Instrument = Instrument_Wert(Zustand.Instrument);
+    try {
+        Parameter_Schreiben(Zustand.Daten_Ordner, Zustand.Parameter);
+    } catch (const std::exception& f) {
+        // Once: a read-only folder must not answer every click with a box.
+        if (melden && !sichern_gemeldet_) {
+            sichern_gemeldet_ = true;
+            Melden(Meldungsart::Fehler, QString::fromStdString(f.what()));
+        }
+    }
+}
+
 void TForm_Main::FormClose() {
     ++FormClose_Aufrufe;
     Stop_Schreiben();
@@ -170,27 +192,32 @@ void TForm_Main::Timer1Timer() {
 void TForm_Main::Instrument2Click() {
     Zustand.Instrument_Wechseln();
     Instrument_Menue();
+    Parameter_Sichern();
 }
 
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
 void TForm_Main::Button_DE_plusClick() {
     Korrektur_DE_Plus(Zustand.Parameter, Zustand.Schmidt());
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button_DE_minusClick() {
     Korrektur_DE_Minus(Zustand.Parameter, Zustand.Schmidt());
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button1Click() {
     Korrektur_SW_Plus(Zustand.Parameter, Zustand.Schmidt());
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button2Click() {
     Korrektur_SW_Minus(Zustand.Parameter, Zustand.Schmidt());
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 
