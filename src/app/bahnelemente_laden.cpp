@@ -40,6 +40,52 @@ Bahnelemente_Laden::Bahnelemente_Laden(Aktualisierungs_Auftrag auftrag, QObject*
         Scheitern(stand_.Datei + ": seit " + Fest(ms / 1000.0, ms % 1000 ? 1 : 0) +
                   " s kommen keine Daten mehr; die Verbindung wurde aufgegeben");
     });
+    connect(&rate_, &QTimer::timeout, this, &Bahnelemente_Laden::Rate_Pruefen);
+}
+
+namespace {
+std::string Sekunden(std::int64_t ms) {
+    return Fest(static_cast<double>(ms) / 1000.0, ms % 1000 ? 1 : 0) + " s";
+}
+} // namespace
+
+void Bahnelemente_Laden::Rate_Pruefen() {
+    if (fertig_) return;
+    if (gesamt_.elapsed() > auftrag_.Hoechstdauer_ms) {
+        Scheitern(stand_.Datei + ": nach " +
+                  Fest(static_cast<double>(auftrag_.Hoechstdauer_ms) / 3.6e6, 1) +
+                  " Stunden nicht fertig; das Laden wurde aufgegeben");
+        return;
+    }
+    // Not the silence alone: a trickle keeps a connection alive for days.
+    if (empfangen_ - bytes_bei_pruefung_ < auftrag_.Mindest_Bytes) {
+        Scheitern(stand_.Datei + ": weniger als " + std::to_string(auftrag_.Mindest_Bytes) +
+                  " Bytes in " + Sekunden(auftrag_.Mindest_Fenster_ms) +
+                  " – die Verbindung ist zu langsam und wurde aufgegeben");
+        return;
+    }
+    bytes_bei_pruefung_ = empfangen_;
+}
+
+void Bahnelemente_Laden::Weitergeleitet(const QUrl& ziel) {
+    const std::string adresse = ziel.toString().toStdString();
+    for (const QUrl& u : besucht_)
+        if (u == ziel) {
+            Scheitern("Weiterleitungen im Kreis: " + adresse + " wurde schon einmal aufgerufen");
+            return;
+        }
+    if (const std::string grund = Adresse_Pruefen(adresse); !grund.empty()) {
+        Scheitern("Weiterleitung von " + besucht_.back().toString().toStdString() + " nach " +
+                  adresse + " abgelehnt: " + grund);
+        return;
+    }
+    if (besucht_.size() > Max_Weiterleitungen) {
+        Scheitern("Mehr als " + std::to_string(Max_Weiterleitungen) +
+                  " Weiterleitungen, zuletzt nach " + adresse + "; das Laden wurde aufgegeben");
+        return;
+    }
+    besucht_.push_back(ziel);
+    Anfordern(ziel);
 }
 
 Bahnelemente_Laden::~Bahnelemente_Laden() {
@@ -52,6 +98,9 @@ Bahnelemente_Laden::~Bahnelemente_Laden() {
 void Bahnelemente_Laden::Starten() {
     schritt_ = 0;
     fertig_ = false;
+    empfangen_ = bytes_bei_pruefung_ = 0;
+    gesamt_.start();
+    rate_.start(auftrag_.Mindest_Fenster_ms);
     // Later, so that a caller connected after Starten() sees every signal.
     QTimer::singleShot(0, this, [this] { Naechste(); });
 }
@@ -64,6 +113,7 @@ void Bahnelemente_Laden::Naechste() {
     if (fertig_) return;
     if (schritt_ >= 2) {
         fertig_ = true;
+        rate_.stop();
         emit Fertig(true, {});
         return;
     }
@@ -83,9 +133,17 @@ void Bahnelemente_Laden::Naechste() {
         Scheitern(f.what());
         return;
     }
-    QNetworkRequest anfrage(QUrl(QString::fromStdString(url)));
+    besucht_ = {QUrl(QString::fromStdString(url))};
+    Anfordern(besucht_.front());
+}
+
+void Bahnelemente_Laden::Anfordern(const QUrl& url) {
+    QNetworkRequest anfrage(url);
+    // Redirects are followed in Beendet(), each target checked against the address rule.
     anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
+                         QNetworkRequest::ManualRedirectPolicy);
+    // The bytes as sent, so that they can be held against Content-Length.
+    anfrage.setRawHeader("Accept-Encoding", "identity");
     antwort_ = netz_->get(anfrage);
     antwort_->setReadBufferSize(1 << 20);
     connect(antwort_, &QNetworkReply::readyRead, this, &Bahnelemente_Laden::Lesen);
@@ -102,6 +160,7 @@ void Bahnelemente_Laden::Lesen() {
     stillstand_.start();
     const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QByteArray daten = antwort_->readAll();
+    empfangen_ += static_cast<std::uint64_t>(daten.size());
     if (status >= 300 || daten.isEmpty()) return; // an error page: the error follows with finished
     try {
         strom_->Daten(std::string_view(daten.constData(), static_cast<std::size_t>(daten.size())));
@@ -120,6 +179,27 @@ void Bahnelemente_Laden::Beendet() {
     if (fertig_) return;
     const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const std::string url = antwort_->url().toString().toStdString();
+    const QByteArray ort = antwort_->rawHeader("Location");
+    if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308) &&
+        !ort.isEmpty()) {
+        const QUrl ziel = antwort_->url().resolved(QUrl::fromEncoded(ort));
+        antwort_->disconnect(this);
+        antwort_->deleteLater();
+        antwort_ = nullptr;
+        Weitergeleitet(ziel);
+        return;
+    }
+    // A connection closed before the announced length is a cut download, not a short list.
+    const QVariant laenge = antwort_->header(QNetworkRequest::ContentLengthHeader);
+    if (status >= 200 && status < 300 && laenge.isValid() &&
+        strom_->Bytes() != laenge.toULongLong() &&
+        (antwort_->error() == QNetworkReply::NoError ||
+         antwort_->error() == QNetworkReply::RemoteHostClosedError)) {
+        Scheitern(url + ": die Antwort endet nach " + std::to_string(strom_->Bytes()) + " von " +
+                  std::to_string(laenge.toULongLong()) +
+                  " angekündigten Bytes (Übertragung abgebrochen)");
+        return;
+    }
     if (antwort_->error() != QNetworkReply::NoError || status >= 300) {
         std::string grund;
         if (status >= 300)
@@ -154,6 +234,7 @@ void Bahnelemente_Laden::Scheitern(const std::string& meldung) {
     if (fertig_) return;
     fertig_ = true;
     stillstand_.stop();
+    rate_.stop();
     if (antwort_) {
         antwort_->disconnect(this);
         antwort_->abort();
@@ -206,6 +287,11 @@ std::string Bahnelemente_Aktualisieren(const Aktualisierungs_Auftrag& auftrag,
     laden.Starten();
     schleife.exec();
     if (!ok) throw Aktualisierungs_Fehler(meldung.toStdString());
+    if (!auftrag.Erzwingen)
+        if (const std::string schwund = Schwund_Pruefen(
+                auftrag.Ordner, laden.Asteroiden.Zeilen.size(), laden.Kometen.Zeilen.size());
+            !schwund.empty())
+            throw Schwund_Fehler(schwund);
     if (melden) melden("Installieren in " + auftrag.Ordner);
     Bahnelemente_Installieren(auftrag.Ordner, Element_Datei_Text(laden.Asteroiden.Zeilen),
                               Element_Datei_Text(laden.Kometen.Zeilen));
