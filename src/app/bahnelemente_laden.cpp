@@ -3,12 +3,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHostAddress>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QUrl>
 
 #include "app/bahnelemente_installieren.hpp"
+#include "app/http_abruf.hpp"
 #include "shared/zahlen.hpp"
 
 std::string Adresse_Pruefen(const std::string& url) {
@@ -33,7 +31,7 @@ std::string Dateiname(const std::string& url) {
 } // namespace
 
 Bahnelemente_Laden::Bahnelemente_Laden(Aktualisierungs_Auftrag auftrag, QObject* eltern)
-    : QObject(eltern), auftrag_(std::move(auftrag)), netz_(new QNetworkAccessManager(this)) {
+    : QObject(eltern), auftrag_(std::move(auftrag)) {
     stillstand_.setSingleShot(true);
     connect(&stillstand_, &QTimer::timeout, this, [this] {
         const int ms = auftrag_.Stillstand_ms;
@@ -89,9 +87,9 @@ void Bahnelemente_Laden::Weitergeleitet(const QUrl& ziel) {
 }
 
 Bahnelemente_Laden::~Bahnelemente_Laden() {
-    if (antwort_) {
-        antwort_->disconnect(this);
-        antwort_->abort();
+    if (abruf_) {
+        abruf_->disconnect(this);
+        abruf_->Abbrechen();
     }
 }
 
@@ -138,30 +136,25 @@ void Bahnelemente_Laden::Naechste() {
 }
 
 void Bahnelemente_Laden::Anfordern(const QUrl& url) {
-    QNetworkRequest anfrage(url);
-    // Redirects are followed in Beendet(), each target checked against the address rule.
-    anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    // The bytes as sent, so that they can be held against Content-Length.
-    anfrage.setRawHeader("Accept-Encoding", "identity");
-    antwort_ = netz_->get(anfrage);
-    antwort_->setReadBufferSize(1 << 20);
-    connect(antwort_, &QNetworkReply::readyRead, this, &Bahnelemente_Laden::Lesen);
-    connect(antwort_, &QNetworkReply::finished, this, &Bahnelemente_Laden::Beendet);
-    connect(antwort_, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 gesamt) {
-        stand_.Gesamt = gesamt;
+    abruf_ = new Http_Abruf(url, this);
+    connect(abruf_, &Http_Abruf::Kopf, this, [this] {
+        if (abruf_->Status() >= 200 && abruf_->Status() < 300) stand_.Gesamt = abruf_->Laenge();
+    });
+    connect(abruf_, &Http_Abruf::Empfangen, this, [this](qint64 n) {
+        empfangen_ += static_cast<std::uint64_t>(n);
         stillstand_.start();
     });
+    connect(abruf_, &Http_Abruf::Daten, this, &Bahnelemente_Laden::Lesen);
+    connect(abruf_, &Http_Abruf::Fertig, this, &Bahnelemente_Laden::Beendet);
+    connect(abruf_, &Http_Abruf::Fehler, this,
+            [this](const QString& text) { Scheitern(text.toStdString()); });
     stillstand_.start(auftrag_.Stillstand_ms);
+    abruf_->Starten();
 }
 
-void Bahnelemente_Laden::Lesen() {
-    if (fertig_ || !antwort_) return;
-    stillstand_.start();
-    const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray daten = antwort_->readAll();
-    empfangen_ += static_cast<std::uint64_t>(daten.size());
-    if (status >= 300 || daten.isEmpty()) return; // an error page: the error follows with finished
+void Bahnelemente_Laden::Lesen(const QByteArray& daten) {
+    // An error page's body is not element data: its status follows with Fertig.
+    if (fertig_ || !abruf_ || abruf_->Status() >= 300 || daten.isEmpty()) return;
     try {
         strom_->Daten(std::string_view(daten.constData(), static_cast<std::size_t>(daten.size())));
     } catch (const std::exception& f) {
@@ -174,46 +167,21 @@ void Bahnelemente_Laden::Lesen() {
 }
 
 void Bahnelemente_Laden::Beendet() {
-    if (fertig_ || !antwort_) return;
-    Lesen();
-    if (fertig_) return;
-    const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const std::string url = antwort_->url().toString().toStdString();
-    const QByteArray ort = antwort_->rawHeader("Location");
+    if (fertig_ || !abruf_) return;
+    const int status = abruf_->Status();
+    const QUrl url = abruf_->Url();
+    const QByteArray ort = abruf_->Ort();
+    const std::string grund = abruf_->Grund();
+    abruf_->deleteLater();
+    abruf_ = nullptr;
     if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308) &&
         !ort.isEmpty()) {
-        const QUrl ziel = antwort_->url().resolved(QUrl::fromEncoded(ort));
-        antwort_->disconnect(this);
-        antwort_->deleteLater();
-        antwort_ = nullptr;
-        Weitergeleitet(ziel);
+        Weitergeleitet(url.resolved(QUrl::fromEncoded(ort)));
         return;
     }
-    // A connection closed before the announced length is a cut download, not a short list.
-    const QVariant laenge = antwort_->header(QNetworkRequest::ContentLengthHeader);
-    if (status >= 200 && status < 300 && laenge.isValid() &&
-        strom_->Bytes() != laenge.toULongLong() &&
-        (antwort_->error() == QNetworkReply::NoError ||
-         antwort_->error() == QNetworkReply::RemoteHostClosedError)) {
-        Scheitern(url + ": die Antwort endet nach " + std::to_string(strom_->Bytes()) + " von " +
-                  std::to_string(laenge.toULongLong()) +
-                  " angekündigten Bytes (Übertragung abgebrochen)");
-        return;
-    }
-    if (antwort_->error() != QNetworkReply::NoError || status >= 300) {
-        std::string grund;
-        if (status >= 300)
-            grund = "der Server meldet " + std::to_string(status) + " " +
-                    antwort_->attribute(QNetworkRequest::HttpReasonPhraseAttribute)
-                        .toString()
-                        .toStdString();
-        else if (antwort_->error() == QNetworkReply::ConnectionRefusedError)
-            grund = "die Verbindung wurde abgelehnt";
-        else if (antwort_->error() == QNetworkReply::HostNotFoundError)
-            grund = "der Server ist nicht zu finden (keine Internetverbindung?)";
-        else
-            grund = antwort_->errorString().toStdString();
-        Scheitern(url + ": " + grund);
+    if (status >= 300) {
+        Scheitern(url.toString().toStdString() + ": der Server meldet " + std::to_string(status) +
+                  " " + grund);
         return;
     }
     try {
@@ -223,8 +191,6 @@ void Bahnelemente_Laden::Beendet() {
         return;
     }
     stillstand_.stop();
-    antwort_->deleteLater();
-    antwort_ = nullptr;
     strom_.reset();
     ++schritt_;
     Naechste();
@@ -235,11 +201,11 @@ void Bahnelemente_Laden::Scheitern(const std::string& meldung) {
     fertig_ = true;
     stillstand_.stop();
     rate_.stop();
-    if (antwort_) {
-        antwort_->disconnect(this);
-        antwort_->abort();
-        antwort_->deleteLater();
-        antwort_ = nullptr;
+    if (abruf_) {
+        abruf_->disconnect(this);
+        abruf_->Abbrechen();
+        abruf_->deleteLater();
+        abruf_ = nullptr;
     }
     strom_.reset();
     emit Fertig(false, QString::fromStdString(meldung));

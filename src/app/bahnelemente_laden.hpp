@@ -14,8 +14,7 @@
 
 #include "orbits/element_aktualisierung.hpp"
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class Http_Abruf;
 
 inline constexpr const char* Vorgabe_Asteroiden_Url =
     "https://minorplanetcenter.net/iau/MPCORB/MPCORB.DAT.gz";
@@ -68,13 +67,12 @@ signals:
 
 private:
     void Naechste();
-    void Lesen();
+    void Lesen(const QByteArray& daten);
     void Beendet();
     void Scheitern(const std::string& meldung);
 
     Aktualisierungs_Auftrag auftrag_;
-    QNetworkAccessManager* netz_;
-    QPointer<QNetworkReply> antwort_;
+    QPointer<Http_Abruf> abruf_;
     void Anfordern(const QUrl& url);
     void Weitergeleitet(const QUrl& ziel);
     void Rate_Pruefen();

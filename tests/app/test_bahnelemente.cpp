@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSslConfiguration>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -286,6 +287,9 @@ TEST(Bahnelemente, FehlerLassenDieAltenDateien) {
         server.pfade[pfad] = {302, {}};
         server.pfade[pfad].kopf = "Location: " + ziel.toLatin1() + "\r\n";
     };
+    server.pfade["/kopf.gz"] = {200, QByteArray::fromStdString(gz)};
+    for (int i = 0; i < 1000; ++i)
+        server.pfade["/kopf.gz"].kopf += "X-Fuellung: " + QByteArray(1000, 'a') + "\r\n";
     weiter("/weg.gz", "http://0.0.0.0:1/MPCORB.DAT.gz");
     weiter("/kreis.gz", server.Url("/kreis.gz"));
     weiter("/datei.gz", "file:///etc/hostname");
@@ -321,6 +325,7 @@ TEST(Bahnelemente, FehlerLassenDieAltenDateien) {
          Lage::Normal,
          "ohne eine gültige Zeile"},
         {"kurz", {}, server.Url("/kurz.txt"), Lage::Normal, "angekündigten Bytes"},
+        {"1 MB Kopf", server.Url("/kopf.gz"), {}, Lage::Normal, "größer als 64 KiB"},
         {"Weiterleitung nach http",
          server.Url("/weg.gz"),
          {},
@@ -507,4 +512,54 @@ TEST(Bahnelemente, FensterFragtVorKurzerListe) {
     }
     Frage_Anzeige_Setzen({});
     f->close();
+}
+
+// https through the program's own client: a certificate nobody vouches for
+// is refused; once its authority is trusted the lists install.
+TEST(Bahnelemente, VerschluesseltMitZertifikatspruefung) {
+    Test_Ordner o;
+    QTemporaryDir d;
+    const QString c = d.filePath("c.pem"), k = d.filePath("k.pem");
+    QProcess ssl;
+    ssl.start("openssl",
+              {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", k, "-out", c, "-days",
+               "1", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
+    if (!ssl.waitForFinished(60000) || ssl.exitCode() != 0) GTEST_SKIP() << "kein openssl";
+    Datei_Schreiben(d.filePath("MPCORB.DAT.gz").toStdString(), Eingabe().mpcorb_gz);
+    Datei_Schreiben(d.filePath("CometEls.txt").toStdString(), Eingabe().kometen);
+    QProcess py;
+    py.setWorkingDirectory(d.path());
+    py.start(
+        "/usr/bin/python3",
+        {"-c",
+         "import http.server,ssl,sys\n"
+         "s=http.server.HTTPServer(('127.0.0.1',0),http.server.SimpleHTTPRequestHandler)\n"
+         "x=ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER);x.load_cert_chain(sys.argv[1],sys.argv[2])\n"
+         "s.socket=x.wrap_socket(s.socket,server_side=True)\n"
+         "print(s.server_port,flush=True);s.serve_forever()",
+         c, k});
+    ASSERT_TRUE(py.waitForReadyRead(20000));
+    const QString basis = "https://127.0.0.1:" + QString(py.readLine()).trimmed();
+    Aktualisierungs_Auftrag a;
+    a.Asteroiden_Url = (basis + "/MPCORB.DAT.gz").toStdString();
+    a.Kometen_Url = (basis + "/CometEls.txt").toStdString();
+    a.Ordner = o.pfad;
+    const Stand vorher = Stand_Von(o);
+    try {
+        Bahnelemente_Aktualisieren(a, {});
+        ADD_FAILURE() << "ungeprüftes Zertifikat angenommen";
+    } catch (const std::exception& e) {
+        EXPECT_NE(std::string(e.what()).find("Zertifikat"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(Stand_Von(o) == vorher);
+    const QSslConfiguration alt = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration neu = alt;
+    neu.addCaCertificates(c);
+    QSslConfiguration::setDefaultConfiguration(neu);
+    std::string bericht;
+    EXPECT_NO_THROW(bericht = Bahnelemente_Aktualisieren(a, {}));
+    QSslConfiguration::setDefaultConfiguration(alt);
+    EXPECT_NE(bericht.find("Asteroiden: 6000 installiert"), std::string::npos) << bericht;
+    py.kill();
+    py.waitForFinished(5000);
 }

@@ -32,6 +32,9 @@ TEST(Zuverlaessig, RohrAlsKatalogLaesstDasFensterWeiterlaufen) {
         fs::remove(k / name);
         ASSERT_EQ(::mkfifo((k / name).c_str(), 0600), 0);
     }
+    // The settings as a pipe too: Qt would read it for ever; the options are the defaults.
+    ASSERT_EQ(::mkfifo((k / "stelux.ini").c_str(), 0600), 0);
+    Einstellungen_Datei_Setzen((k / "stelux.ini").string());
     const QString alt = QDir::currentPath();
     QDir::setCurrent(kataloge.path());
     ::alarm(60); // a read that blocks ends the test program instead of hanging it
