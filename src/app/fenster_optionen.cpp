@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/einstellungen.hpp"
@@ -100,6 +101,7 @@ void TForm_Main::ZeitpunktClick() {
     feld->setDisplayFormat("yyyy-MM-dd HH:mm");
     feld->setCalendarPopup(true);
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Abbrechen"));
     connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     auto* l = new QVBoxLayout(&d);

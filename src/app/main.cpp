@@ -1,7 +1,10 @@
 // Program entry of the desktop program.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <cstdio>
 
+#include "app/einzelfenster.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -24,6 +27,13 @@ int main(int argc, char** argv) {
     start.Programm_Ordner = Programm_Ordner_Ermitteln(programm);
     start.Daten_Ordner = Daten_Ordner_Ermitteln();
     Ordner_Anlegen(start.Daten_Ordner);
+    const Fenster_Sperre sperre = Fenster_Sperre_Nehmen(start.Daten_Ordner);
+    if (!sperre.Besetzt.empty()) {
+        std::fprintf(stderr, "%s\n", sperre.Besetzt.c_str());
+        QMessageBox::warning(nullptr, "Stelux", QString::fromStdString(sperre.Besetzt));
+        return 1;
+    }
+    Stopp_Signale_Abfangen();
     start.Versions_Info = Versionsinfo_Lesen(programm);
 
     QApplication::setApplicationName("STELUX");

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <clocale>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_info.hpp"
 #include "app/fenster_nachtmodus.hpp"
@@ -28,6 +30,12 @@
 
 TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Versions_Info) {
     Zustand.Ordner_Setzen(start.Temp_Ordner, start.Programm_Ordner, start.Daten_Ordner);
+    Einstellungen_Fehler_Anzeige_Setzen(
+        [](const std::string& text) { Melden(Meldungsart::Fehler, QString::fromStdString(text)); });
+    // The day's values also when the session ends without the window's stop.
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] { Parameter_Sichern(false); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this] { Parameter_Sichern(false); });
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);
@@ -123,6 +131,19 @@ void TForm_Main::Stop_Schreiben() {
     Parameter_Schreiben(Zustand.Daten_Ordner(), Zustand.Parameter_Zum_Speichern());
 }
 
+void TForm_Main::Parameter_Sichern(bool melden) {
+    if (parameter_unvollstaendig_) return; // the stop tells why nothing is written
+    try {
+        Parameter_Schreiben(Zustand.Daten_Ordner(), Zustand.Parameter_Zum_Speichern());
+    } catch (const std::exception& f) {
+        // Once: a read-only folder must not answer every click with a box.
+        if (melden && !sichern_gemeldet_) {
+            sichern_gemeldet_ = true;
+            Melden(Meldungsart::Fehler, QString::fromStdString(f.what()));
+        }
+    }
+}
+
 void TForm_Main::FormClose() {
     ++FormClose_Aufrufe;
     Stop_Schreiben();
@@ -169,27 +190,32 @@ void TForm_Main::Timer1Timer() {
 void TForm_Main::Instrument2Click() {
     Zustand.Instrument_Wechseln();
     Instrument_Menue();
+    Parameter_Sichern();
 }
 
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
 void TForm_Main::Button_DE_plusClick() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Plus);
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button_DE_minusClick() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Minus);
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button1Click() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Plus);
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 
 void TForm_Main::Button2Click() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Minus);
+    Parameter_Sichern();
     Edit_Objekt->setFocus();
 }
 

@@ -211,6 +211,9 @@ private:
     void Aufbauen();
     void Menue_Aufbauen();
     void Stop_Schreiben();
+    // Writes the parameter file after a change (instrument, corrections) and
+    // at the session's end; a failure is shown once, when `melden`.
+    void Parameter_Sichern(bool melden = true);
     void Suffix_Tasten(bool sichtbar);
     void Eingabe_Ende();
     void Elemente_Laden(); // start-up: element tables and their brightness
@@ -229,6 +232,7 @@ private:
     void Uhrfarbe_Setzen();
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
+    bool sichern_gemeldet_ = false;         // a failed save after a change was shown
     bool aktiviert_ = false;                // FormActivate has run
     Bahnelemente_Laden* laden_ = nullptr;   // a running element download
 };

@@ -19,9 +19,11 @@
 
 namespace {
 
+// Anything under the name counts: a pipe or a link loop is then reported by
+// the reader, not taken for a missing file.
 bool Datei_Da(const std::string& pfad) {
     std::error_code f;
-    return std::filesystem::is_regular_file(Pfad_Aus_Utf8(pfad), f);
+    return std::filesystem::exists(std::filesystem::symlink_status(Pfad_Aus_Utf8(pfad), f));
 }
 
 // Constellation of the final J2000 place.
