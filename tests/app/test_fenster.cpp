@@ -18,10 +18,10 @@
 #include <memory>
 
 #include "app/fenster_tabelle.hpp"
-#include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/versionsinfo.hpp"
+#include "basis/parameter_datei.hpp"
 #include "hilfen.hpp"
 
 namespace {

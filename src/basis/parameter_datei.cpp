@@ -1,4 +1,4 @@
-#include "app/parameter_datei.hpp"
+#include "basis/parameter_datei.hpp"
 
 #include <cerrno>
 #include <cmath>

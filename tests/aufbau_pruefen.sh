@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Structure check of the layers: which folder includes which, and that no
+# record outside the window names a widget.
+#   $1 source folder (src)
+set -uo pipefail
+src=${1:?Quellordner fehlt}
+[ -d "$src" ] || { echo "kein Ordner: $src" >&2; exit 2; }
+fehler=0
+melden() {
+  if [ -n "$2" ]; then
+    echo "$1:"
+    echo "$2"
+    fehler=1
+  fi
+}
+einbindungen() { # folders, pattern of forbidden include targets
+  local ordner=$1 ziel=$2
+  [ -d "$src/$ordner" ] || return 0
+  grep -rnHE "^\s*#\s*include\s*[\"<]($ziel)/" "$src/$ordner" || true
+}
+
+# The core and the presentation layer know no front end; stelux-cli knows no window.
+for o in shared time astro orbits catalog pointing; do
+  melden "$o bindet eine höhere Schicht ein" "$(einbindungen $o 'bedienung|basis|app|cli|cli_voll')"
+done
+melden "bedienung bindet ein Frontend ein" "$(einbindungen bedienung 'basis|app|cli|cli_voll')"
+melden "basis bindet ein Frontend ein" "$(einbindungen basis 'app|cli|cli_voll')"
+melden "cli bindet das Fenster ein" "$(einbindungen cli 'app|cli_voll')"
+melden "cli bindet Qt ein" "$(grep -rnHE '^\s*#\s*include\s*<Q' "$src/cli" || true)"
+
+# Outside the window no header mentions a widget type or a control name as a field.
+widget='\bQ(Widget|Label|PushButton|LineEdit|ComboBox|MainWindow|Dialog|StatusBar|Menu|Action|Frame|TableWidget|ListWidget|PlainTextEdit|TextBrowser|CheckBox|SpinBox|DoubleSpinBox|AbstractButton)\b'
+feld='\b(Label[0-9_]|Button[0-9_]|Edit_|Panel_|Combo\b|StatusBar[0-9])'
+melden "Kopfdateien außerhalb von app nennen ein Steuerelement" \
+  "$(find "$src" -name '*.hpp' -not -path "$src/app/*" -print0 | sort -z |
+     xargs -0 grep -nHE "$widget|$feld" || true)"
+[ $fehler -eq 0 ] && echo "Schichten eingehalten; keine Steuerelemente außerhalb von app"
+exit $fehler
