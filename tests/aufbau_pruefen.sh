@@ -19,10 +19,15 @@ einbindungen() { # folders, pattern of forbidden include targets
   grep -rnHE "^\s*#\s*include\s*[\"<]($ziel)/" "$src/$ordner" || true
 }
 
-# The core and the presentation layer know no front end; stelux-cli knows no window.
-for o in shared time astro orbits catalog pointing; do
-  melden "$o bindet eine höhere Schicht ein" "$(einbindungen $o 'bedienung|basis|app|cli|cli_voll')"
+# Downward only: shared, time, astro and orbits, catalog, pointing, then the
+# presentation layer; stelux-cli knows no window.
+melden "shared bindet eine höhere Schicht ein" "$(einbindungen shared '[a-z_]*' | grep -v '"shared/')"
+melden "time bindet eine höhere Schicht ein" "$(einbindungen time 'astro|orbits|catalog|pointing|bedienung|basis|app|cli|cli_voll')"
+for o in astro orbits; do
+  melden "$o bindet eine höhere Schicht ein" "$(einbindungen $o 'catalog|pointing|bedienung|basis|app|cli|cli_voll')"
 done
+melden "catalog bindet eine höhere Schicht ein" "$(einbindungen catalog 'pointing|bedienung|basis|app|cli|cli_voll')"
+melden "pointing bindet eine höhere Schicht ein" "$(einbindungen pointing 'bedienung|basis|app|cli|cli_voll')"
 melden "bedienung bindet ein Frontend ein" "$(einbindungen bedienung 'basis|app|cli|cli_voll')"
 melden "basis bindet ein Frontend ein" "$(einbindungen basis 'app|cli|cli_voll')"
 melden "cli bindet das Fenster ein" "$(einbindungen cli 'app|cli_voll')"

@@ -26,8 +26,10 @@
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
-TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Versions_Info) {
-    Zustand.Ordner_Setzen(start.Temp_Ordner, start.Programm_Ordner, start.Daten_Ordner);
+TForm_Main::TForm_Main(const Fenster_Start& start)
+    : Versions_Info(start.Versions_Info), temp_ordner_(start.Temp_Ordner),
+      programm_ordner_(start.Programm_Ordner) {
+    Zustand.Daten_Ordner_Setzen(start.Daten_Ordner);
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);

@@ -37,7 +37,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         sitzung.Elemente_Bei_Bedarf();
         std::string daten = arg.Daten.empty() ? Daten_Ordner_Ermitteln() : arg.Daten;
         if (!daten.empty() && daten.back() != '/') daten += '/';
-        sitzung.Ordner_Setzen("", "", daten);
+        sitzung.Daten_Ordner_Setzen(daten);
         // Read only; stelux-cli never writes it.
         Parameter_Type parameter;
         Parameter_Lesen(daten, parameter);

@@ -14,10 +14,9 @@ std::int32_t Tage(double wert) {
         throw Bereichs_Fehler("Range check error: day count out of range");
     return static_cast<std::int32_t>(t);
 }
-} // namespace
 
-void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, double m, double s,
-                 double& JD) {
+// The day count of 0 h of a date: JD + 1524.5, a whole number of days.
+double Tageszahl(std::int32_t Y, std::int32_t M, std::int32_t D) {
     // Years before 333 are moved forward by whole millennia and back at the end.
     std::int64_t jahr = Y;
     std::int64_t k = 0;
@@ -40,9 +39,19 @@ void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, doubl
                         static_cast<double>(Tage(30.6001 * static_cast<double>(mo + 1))) + D +
                         static_cast<double>(B);
     Tage(tage);
-    JD = tage - 1524.5;
-    JD = JD - static_cast<double>(k) * 365250.0;
+    return tage - static_cast<double>(k) * 365250.0;
+}
+} // namespace
+
+void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, double m, double s,
+                 double& JD) {
+    JD = Tageszahl(Y, M, D) - 1524.5;
     JD = JD + h / 24.0 + m / 1440.0 + s / 86400.0;
+}
+
+double Datum_Zu_MJD(std::int32_t Y, std::int32_t M, std::int32_t D, double stunden) {
+    // Whole days first, so the hours keep the precision of a small number.
+    return (Tageszahl(Y, M, D) - 1524.5 - 2400000.5) + stunden / 24.0;
 }
 
 void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, double& h, double& m,

@@ -168,8 +168,7 @@ TEST(Fenster, FehlgeschlagenesSchreibenWirdAngezeigt) {
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
     // The folder vanished while the program ran.
-    f->Zustand.Ordner_Setzen(f->Zustand.Temp_Ordner(), f->Zustand.Programm_Ordner(),
-                             o.pfad + "weg/");
+    f->Zustand.Daten_Ordner_Setzen(o.pfad + "weg/");
     f->Exit1->trigger();
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.contains(Parameter_Datei_Name));
