@@ -31,6 +31,7 @@ melden "pointing bindet eine höhere Schicht ein" "$(einbindungen pointing 'bedi
 melden "bedienung bindet ein Frontend ein" "$(einbindungen bedienung 'basis|app|cli|cli_voll')"
 melden "basis bindet ein Frontend ein" "$(einbindungen basis 'app|cli|cli_voll')"
 melden "cli bindet das Fenster ein" "$(einbindungen cli 'app|cli_voll')"
+melden "app bindet die Kommandozeile ein" "$(einbindungen app 'cli|cli_voll')"
 melden "cli bindet Qt ein" "$(grep -rnHE '^\s*#\s*include\s*<Q' "$src/cli" || true)"
 
 # Outside the window no header mentions a widget type or a control name as a field.
