@@ -8,8 +8,8 @@
 #include "app/fenster_fehler.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
-#include "app/versions_block.hpp"
 #include "app/versionsinfo.hpp"
+#include "basis/versions_block.hpp"
 #include "catalog/katalog_ordner.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");

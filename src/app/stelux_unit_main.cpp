@@ -22,14 +22,16 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_info.hpp"
 #include "app/fenster_nachtmodus.hpp"
-#include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
+#include "basis/parameter_datei.hpp"
 #include "pointing/instrument.hpp"
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
-TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Versions_Info) {
-    Zustand.Ordner_Setzen(start.Temp_Ordner, start.Programm_Ordner, start.Daten_Ordner);
+TForm_Main::TForm_Main(const Fenster_Start& start)
+    : Versions_Info(start.Versions_Info), temp_ordner_(start.Temp_Ordner),
+      programm_ordner_(start.Programm_Ordner) {
+    Zustand.Daten_Ordner_Setzen(start.Daten_Ordner);
     Einstellungen_Fehler_Anzeige_Setzen(
         [](const std::string& text) { Melden(Meldungsart::Fehler, QString::fromStdString(text)); });
     // The day's values also when the session ends without the window's stop.

@@ -227,6 +227,7 @@ private:
     bool vorschlaege_geladen_ = false;
     std::vector<Vorschlag> angezeigt_; // the suggestions in the list
 
+    const std::string temp_ordner_, programm_ordner_; // for the system information
     QWidget* flaeche_ = nullptr;
     Verlauf verlauf_; // the confirmed entries, Up/Down in the entry box
     void Uhrfarbe_Setzen();

@@ -92,7 +92,7 @@ bool Zeilen_Leser::Nachladen() {
     const std::size_t gelesen = std::fread(puffer_.get() + ende_, 1, Block - ende_, datei_);
     if (gelesen == 0) {
         if (std::ferror(datei_))
-            throw Ein_Ausgabe_Fehler("Read error: " + name_ + " (" + std::strerror(errno) + ")");
+            throw Ein_Ausgabe_Fehler("Lesefehler: " + name_ + " (" + std::strerror(errno) + ")");
         eof_ = true;
         return false;
     }

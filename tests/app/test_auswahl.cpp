@@ -130,7 +130,7 @@ TEST_F(Auswahl, ListenMitLeerzeichenUndOhneEintraege) {
     QTest::mouseClick(f->Label_Asteroid, Qt::LeftButton);
     ASSERT_EQ(f->Combo->count(), 3);
     EXPECT_EQ(Edit(), "A(1) Ceres");
-    f->Zustand.Ordner_Setzen("", "", o.pfad + "leer/"); // no element files there
+    f->Zustand.Daten_Ordner_Setzen(o.pfad + "leer/"); // no element files there
     f->Zustand.Elemente_Zeilen_Laden();
     ASSERT_EQ(f->Zustand.Anzahl_Asteroiden(), 0);
     QTest::mouseClick(f->Label_Asteroid, Qt::LeftButton);

@@ -18,10 +18,10 @@
 #include <memory>
 
 #include "app/fenster_tabelle.hpp"
-#include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/versionsinfo.hpp"
+#include "basis/parameter_datei.hpp"
 #include "hilfen.hpp"
 
 namespace {
@@ -169,8 +169,7 @@ TEST(Fenster, FehlgeschlagenesSchreibenWirdAngezeigt) {
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
     // The folder vanished while the program ran.
-    f->Zustand.Ordner_Setzen(f->Zustand.Temp_Ordner(), f->Zustand.Programm_Ordner(),
-                             o.pfad + "weg/");
+    f->Zustand.Daten_Ordner_Setzen(o.pfad + "weg/");
     f->Exit1->trigger();
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.contains(Parameter_Datei_Name));

@@ -13,7 +13,7 @@
 
 #include "app/einstellungen.hpp"
 #include "app/einzelfenster.hpp"
-#include "app/parameter_datei.hpp"
+#include "basis/parameter_datei.hpp"
 #include "hilfen.hpp"
 
 namespace fs = std::filesystem;

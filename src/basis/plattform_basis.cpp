@@ -1,4 +1,4 @@
-#include "app/plattform_basis.hpp"
+#include "basis/plattform_basis.hpp"
 
 #include <chrono>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <fstream>
 
 #ifdef _WIN32
-#include "app/plattform_windows.hpp"
+#include "basis/plattform_windows.hpp"
 #endif
 
 #include "shared/datei_oeffnen.hpp"

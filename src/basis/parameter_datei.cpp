@@ -1,4 +1,4 @@
-#include "app/parameter_datei.hpp"
+#include "basis/parameter_datei.hpp"
 
 #include <cerrno>
 #include <cmath>
@@ -160,7 +160,7 @@ void Parameter_Lesen(const std::string& ordner, Parameter_Type& p) {
     std::string text(Max_Parameter_Bytes + 1, '\0');
     text.resize(std::fread(text.data(), 1, text.size(), datei.get()));
     if (std::ferror(datei.get()))
-        throw Ein_Ausgabe_Fehler("Read error: " + voll + " (" + std::strerror(errno) + ")");
+        throw Ein_Ausgabe_Fehler("Lesefehler: " + voll + " (" + std::strerror(errno) + ")");
     if (text.size() > Max_Parameter_Bytes)
         throw Ein_Ausgabe_Fehler(voll + " ist größer als 64 KiB und keine Parameterdatei");
     Parameter_Aus_Text(text, p, voll);

@@ -1,4 +1,4 @@
-#include "cli/cli_aktualisieren.hpp"
+#include "cli_voll/aktualisieren.hpp"
 
 #include <QCoreApplication>
 #include <memory>
