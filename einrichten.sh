@@ -49,12 +49,49 @@ build=${STELUX_BUILD:-$quelle/build}
 # from Debian's source package erfa, fetched once into $build/erfa with apt's
 # own client on private lists (the machine's apt set-up stays untouched).
 windows=(-DSTELUX_WINDOWS=OFF)
+
+# The source entries for apt, made from the machine's own package sources: every
+# "deb" entry of sources.list and sources.list.d/*.list, and every stanza of
+# Types "deb" in sources.list.d/*.sources (deb822), as "deb-src". No address
+# of its own: the machine's mirror and keys are used as they are.
+quellen_aus_apt() {
+  local d=/etc/apt
+  local listen=() teile=()
+  [ -f "$d/sources.list" ] && listen+=("$d/sources.list")
+  for f in "$d"/sources.list.d/*.list; do [ -f "$f" ] && listen+=("$f"); done
+  for f in "$d"/sources.list.d/*.sources; do [ -f "$f" ] && teile+=("$f"); done
+  if [ ${#listen[@]} -gt 0 ]; then
+    sed -n 's/^[[:space:]]*deb[[:space:]]\+/deb-src /p' "${listen[@]}"
+  fi
+  if [ ${#teile[@]} -gt 0 ]; then
+    awk '
+      function ausgeben(   i, j, u, s, opt) {
+        if (typ ~ /(^|[[:space:]])deb([[:space:]]|$)/ && an != "no") {
+          opt = schluessel ~ /^\// ? "[signed-by=" schluessel "] " : ""
+          nu = split(uris, u, /[[:space:]]+/); ns = split(suites, s, /[[:space:]]+/)
+          for (i = 1; i <= nu; i++) for (j = 1; j <= ns; j++)
+            if (u[i] != "" && s[j] != "") print "deb-src " opt u[i] " " s[j] " " komp
+        }
+        typ = uris = suites = komp = schluessel = an = ""
+      }
+      FNR == 1 { ausgeben() }
+      /^[[:space:]]*#/ { next }
+      /^[[:space:]]*$/ { ausgeben(); next }
+      /^[[:space:]]/ { next }
+      { feld = tolower($1); sub(/:$/, "", feld); $1 = ""; sub(/^[[:space:]]+/, "")
+        if (feld == "types") typ = $0; else if (feld == "uris") uris = $0
+        else if (feld == "suites") suites = $0; else if (feld == "components") komp = $0
+        else if (feld == "signed-by") schluessel = $0; else if (feld == "enabled") an = tolower($0) }
+      END { ausgeben() }
+    ' "${teile[@]}"
+  fi
+}
+
 if [ "$aktion" = testen ]; then
   erfa=$build/erfa
   if ! ls "$erfa"/erfa-*/src/erfa.h >/dev/null 2>&1; then
     rm -rf "$erfa" && mkdir -p "$erfa"/{listen/partial,ablage/archives/partial}
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg]" \
-      "http://deb.debian.org/debian bookworm main" >"$erfa/quellen.list"
+    quellen_aus_apt >"$erfa/quellen.list"
     apt_privat=(-o Dir::Etc::SourceList="$erfa/quellen.list" -o Dir::Etc::SourceParts=/nonexistent
       -o Dir::State::Lists="$erfa/listen" -o Dir::Cache="$erfa/ablage")
     apt-get -q "${apt_privat[@]}" update >/dev/null

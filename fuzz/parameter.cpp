@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/parameter_datei.hpp"
+#include "basis/parameter_datei.hpp"
 #include "fuzz_hilfe.hpp"
 
 namespace {

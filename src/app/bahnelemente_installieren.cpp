@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "shared/datei_oeffnen.hpp"
 #include "shared/fehler.hpp"
 #include "shared/zeilen_leser.hpp"
 
@@ -59,21 +60,43 @@ void Schreiben(const std::string& pfad, const std::string& text) {
 }
 
 // The old file's copy "<name>.bak.neu": a second name for the same bytes
-// where the file system allows it, else a copy.
+// where the file system allows it, else a copy. A link's backup is a copy of
+// the bytes it points to: a hard link to the link itself would change with
+// the linked file.
 void Sicherung_Anlegen(const std::string& alt, const std::string& ziel) {
     std::error_code f;
     fs::remove(ziel, f);
-    fs::create_hard_link(alt, ziel, f);
-    if (!f) return;
-    QFile quelle(QString::fromStdString(alt));
-    if (!quelle.open(QIODevice::ReadOnly))
-        throw Ein_Ausgabe_Fehler(Voller_Pfad(alt) + " kann nicht gelesen werden: " +
-                                 quelle.errorString().toStdString() + Unveraendert);
-    const QByteArray daten = quelle.readAll();
-    if (quelle.error() != QFileDevice::NoError)
-        throw Ein_Ausgabe_Fehler(Voller_Pfad(alt) + " kann nicht gelesen werden: " +
-                                 quelle.errorString().toStdString() + Unveraendert);
-    Schreiben(ziel, daten.toStdString());
+    if (!fs::is_symlink(fs::symlink_status(alt, f))) {
+        fs::create_hard_link(alt, ziel, f);
+        if (!f) return;
+    }
+    std::string daten;
+    try {
+        const Datei_Zeiger quelle = Datei_Lesend_Oeffnen(alt);
+        char puffer[1 << 16];
+        std::size_t n;
+        while ((n = std::fread(puffer, 1, sizeof puffer, quelle.get())) > 0)
+            daten.append(puffer, n);
+        if (std::ferror(quelle.get()))
+            throw Ein_Ausgabe_Fehler(Voller_Pfad(alt) +
+                                     " kann nicht gelesen werden: " + std::strerror(errno));
+    } catch (const Ein_Ausgabe_Fehler& e) {
+        throw Ein_Ausgabe_Fehler(e.what() + std::string(Unveraendert));
+    }
+    Schreiben(ziel, daten);
+}
+
+// Non-empty lines of an installed element file; 0 when it cannot be read.
+std::int64_t Koerper_Zaehlen(const std::string& pfad) {
+    try {
+        Zeilen_Leser leser(pfad);
+        std::int64_t n = 0;
+        std::string_view z;
+        while (leser.Naechste(z)) n += z.find_first_not_of(' ') != std::string_view::npos;
+        return n;
+    } catch (const std::exception&) {
+        return 0;
+    }
 }
 
 void Umbenennen(const std::string& von, const std::string& nach) {
@@ -142,4 +165,20 @@ void Bahnelemente_Installieren(const std::string& ordner, const std::string& ast
                           f);
         throw;
     }
+}
+
+std::string Schwund_Pruefen(const std::string& ordner, std::size_t asteroiden,
+                            std::size_t kometen) {
+    std::string text;
+    const std::pair<const char*, std::size_t> neu[] = {{"Asteroiden.txt", asteroiden},
+                                                       {"Kometen.txt", kometen}};
+    for (const auto& [name, anzahl] : neu) {
+        const std::int64_t alt = Koerper_Zaehlen(Pfad_In(ordner, name));
+        if (static_cast<std::int64_t>(anzahl) * 2 >= alt) continue;
+        if (!text.empty()) text += "\n";
+        text += std::string(name) + ": die neue Liste hat nur " + std::to_string(anzahl) +
+                " Körper, installiert sind " + std::to_string(alt) +
+                " – weniger als die Hälfte (abgeschnittene Liste?)";
+    }
+    return text;
 }

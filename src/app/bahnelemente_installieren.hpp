@@ -3,6 +3,7 @@
 // temporary files beside the old ones first, then the old files kept once as
 // "<name>.bak" and replaced. On any failure (full disk, read-only folder) the
 // old files stay byte for byte and nothing new is left behind.
+#include <cstddef>
 #include <string>
 
 // Writes `asteroiden` to Asteroiden.txt and `kometen` to Kometen.txt in
@@ -14,3 +15,8 @@ void Bahnelemente_Installieren(const std::string& ordner, const std::string& ast
 // Checks that `ordner` exists and may be written (before a long download);
 // throws Ein_Ausgabe_Fehler as above otherwise.
 void Datenordner_Pruefen(const std::string& ordner);
+
+// Empty, or why the new tables are not installed without confirmation: one
+// of them has fewer than half the bodies (non-empty lines) of the installed
+// file; the text names both counts.
+std::string Schwund_Pruefen(const std::string& ordner, std::size_t asteroiden, std::size_t kometen);

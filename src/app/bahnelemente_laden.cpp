@@ -3,12 +3,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHostAddress>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QUrl>
 
 #include "app/bahnelemente_installieren.hpp"
+#include "app/http_abruf.hpp"
 #include "shared/zahlen.hpp"
 
 std::string Adresse_Pruefen(const std::string& url) {
@@ -33,25 +31,74 @@ std::string Dateiname(const std::string& url) {
 } // namespace
 
 Bahnelemente_Laden::Bahnelemente_Laden(Aktualisierungs_Auftrag auftrag, QObject* eltern)
-    : QObject(eltern), auftrag_(std::move(auftrag)), netz_(new QNetworkAccessManager(this)) {
+    : QObject(eltern), auftrag_(std::move(auftrag)) {
     stillstand_.setSingleShot(true);
     connect(&stillstand_, &QTimer::timeout, this, [this] {
         const int ms = auftrag_.Stillstand_ms;
         Scheitern(stand_.Datei + ": seit " + Fest(ms / 1000.0, ms % 1000 ? 1 : 0) +
                   " s kommen keine Daten mehr; die Verbindung wurde aufgegeben");
     });
+    connect(&rate_, &QTimer::timeout, this, &Bahnelemente_Laden::Rate_Pruefen);
+}
+
+namespace {
+std::string Sekunden(std::int64_t ms) {
+    return Fest(static_cast<double>(ms) / 1000.0, ms % 1000 ? 1 : 0) + " s";
+}
+} // namespace
+
+void Bahnelemente_Laden::Rate_Pruefen() {
+    if (fertig_) return;
+    if (gesamt_.elapsed() > auftrag_.Hoechstdauer_ms) {
+        Scheitern(stand_.Datei + ": nach " +
+                  Fest(static_cast<double>(auftrag_.Hoechstdauer_ms) / 3.6e6, 1) +
+                  " Stunden nicht fertig; das Laden wurde aufgegeben");
+        return;
+    }
+    // Not the silence alone: a trickle keeps a connection alive for days.
+    if (empfangen_ - bytes_bei_pruefung_ < auftrag_.Mindest_Bytes) {
+        Scheitern(stand_.Datei + ": weniger als " + std::to_string(auftrag_.Mindest_Bytes) +
+                  " Bytes in " + Sekunden(auftrag_.Mindest_Fenster_ms) +
+                  " – die Verbindung ist zu langsam und wurde aufgegeben");
+        return;
+    }
+    bytes_bei_pruefung_ = empfangen_;
+}
+
+void Bahnelemente_Laden::Weitergeleitet(const QUrl& ziel) {
+    const std::string adresse = ziel.toString().toStdString();
+    for (const QUrl& u : besucht_)
+        if (u == ziel) {
+            Scheitern("Weiterleitungen im Kreis: " + adresse + " wurde schon einmal aufgerufen");
+            return;
+        }
+    if (const std::string grund = Adresse_Pruefen(adresse); !grund.empty()) {
+        Scheitern("Weiterleitung von " + besucht_.back().toString().toStdString() + " nach " +
+                  adresse + " abgelehnt: " + grund);
+        return;
+    }
+    if (besucht_.size() > Max_Weiterleitungen) {
+        Scheitern("Mehr als " + std::to_string(Max_Weiterleitungen) +
+                  " Weiterleitungen, zuletzt nach " + adresse + "; das Laden wurde aufgegeben");
+        return;
+    }
+    besucht_.push_back(ziel);
+    Anfordern(ziel);
 }
 
 Bahnelemente_Laden::~Bahnelemente_Laden() {
-    if (antwort_) {
-        antwort_->disconnect(this);
-        antwort_->abort();
+    if (abruf_) {
+        abruf_->disconnect(this);
+        abruf_->Abbrechen();
     }
 }
 
 void Bahnelemente_Laden::Starten() {
     schritt_ = 0;
     fertig_ = false;
+    empfangen_ = bytes_bei_pruefung_ = 0;
+    gesamt_.start();
+    rate_.start(auftrag_.Mindest_Fenster_ms);
     // Later, so that a caller connected after Starten() sees every signal.
     QTimer::singleShot(0, this, [this] { Naechste(); });
 }
@@ -64,6 +111,7 @@ void Bahnelemente_Laden::Naechste() {
     if (fertig_) return;
     if (schritt_ >= 2) {
         fertig_ = true;
+        rate_.stop();
         emit Fertig(true, {});
         return;
     }
@@ -83,26 +131,30 @@ void Bahnelemente_Laden::Naechste() {
         Scheitern(f.what());
         return;
     }
-    QNetworkRequest anfrage(QUrl(QString::fromStdString(url)));
-    anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    antwort_ = netz_->get(anfrage);
-    antwort_->setReadBufferSize(1 << 20);
-    connect(antwort_, &QNetworkReply::readyRead, this, &Bahnelemente_Laden::Lesen);
-    connect(antwort_, &QNetworkReply::finished, this, &Bahnelemente_Laden::Beendet);
-    connect(antwort_, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 gesamt) {
-        stand_.Gesamt = gesamt;
-        stillstand_.start();
-    });
-    stillstand_.start(auftrag_.Stillstand_ms);
+    besucht_ = {QUrl(QString::fromStdString(url))};
+    Anfordern(besucht_.front());
 }
 
-void Bahnelemente_Laden::Lesen() {
-    if (fertig_ || !antwort_) return;
-    stillstand_.start();
-    const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray daten = antwort_->readAll();
-    if (status >= 300 || daten.isEmpty()) return; // an error page: the error follows with finished
+void Bahnelemente_Laden::Anfordern(const QUrl& url) {
+    abruf_ = new Http_Abruf(url, this);
+    connect(abruf_, &Http_Abruf::Kopf, this, [this] {
+        if (abruf_->Status() >= 200 && abruf_->Status() < 300) stand_.Gesamt = abruf_->Laenge();
+    });
+    connect(abruf_, &Http_Abruf::Empfangen, this, [this](qint64 n) {
+        empfangen_ += static_cast<std::uint64_t>(n);
+        stillstand_.start();
+    });
+    connect(abruf_, &Http_Abruf::Daten, this, &Bahnelemente_Laden::Lesen);
+    connect(abruf_, &Http_Abruf::Fertig, this, &Bahnelemente_Laden::Beendet);
+    connect(abruf_, &Http_Abruf::Fehler, this,
+            [this](const QString& text) { Scheitern(text.toStdString()); });
+    stillstand_.start(auftrag_.Stillstand_ms);
+    abruf_->Starten();
+}
+
+void Bahnelemente_Laden::Lesen(const QByteArray& daten) {
+    // An error page's body is not element data: its status follows with Fertig.
+    if (fertig_ || !abruf_ || abruf_->Status() >= 300 || daten.isEmpty()) return;
     try {
         strom_->Daten(std::string_view(daten.constData(), static_cast<std::size_t>(daten.size())));
     } catch (const std::exception& f) {
@@ -115,25 +167,21 @@ void Bahnelemente_Laden::Lesen() {
 }
 
 void Bahnelemente_Laden::Beendet() {
-    if (fertig_ || !antwort_) return;
-    Lesen();
-    if (fertig_) return;
-    const int status = antwort_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const std::string url = antwort_->url().toString().toStdString();
-    if (antwort_->error() != QNetworkReply::NoError || status >= 300) {
-        std::string grund;
-        if (status >= 300)
-            grund = "der Server meldet " + std::to_string(status) + " " +
-                    antwort_->attribute(QNetworkRequest::HttpReasonPhraseAttribute)
-                        .toString()
-                        .toStdString();
-        else if (antwort_->error() == QNetworkReply::ConnectionRefusedError)
-            grund = "die Verbindung wurde abgelehnt";
-        else if (antwort_->error() == QNetworkReply::HostNotFoundError)
-            grund = "der Server ist nicht zu finden (keine Internetverbindung?)";
-        else
-            grund = antwort_->errorString().toStdString();
-        Scheitern(url + ": " + grund);
+    if (fertig_ || !abruf_) return;
+    const int status = abruf_->Status();
+    const QUrl url = abruf_->Url();
+    const QByteArray ort = abruf_->Ort();
+    const std::string grund = abruf_->Grund();
+    abruf_->deleteLater();
+    abruf_ = nullptr;
+    if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308) &&
+        !ort.isEmpty()) {
+        Weitergeleitet(url.resolved(QUrl::fromEncoded(ort)));
+        return;
+    }
+    if (status >= 300) {
+        Scheitern(url.toString().toStdString() + ": der Server meldet " + std::to_string(status) +
+                  " " + grund);
         return;
     }
     try {
@@ -143,8 +191,6 @@ void Bahnelemente_Laden::Beendet() {
         return;
     }
     stillstand_.stop();
-    antwort_->deleteLater();
-    antwort_ = nullptr;
     strom_.reset();
     ++schritt_;
     Naechste();
@@ -154,11 +200,12 @@ void Bahnelemente_Laden::Scheitern(const std::string& meldung) {
     if (fertig_) return;
     fertig_ = true;
     stillstand_.stop();
-    if (antwort_) {
-        antwort_->disconnect(this);
-        antwort_->abort();
-        antwort_->deleteLater();
-        antwort_ = nullptr;
+    rate_.stop();
+    if (abruf_) {
+        abruf_->disconnect(this);
+        abruf_->Abbrechen();
+        abruf_->deleteLater();
+        abruf_ = nullptr;
     }
     strom_.reset();
     emit Fertig(false, QString::fromStdString(meldung));
@@ -206,6 +253,11 @@ std::string Bahnelemente_Aktualisieren(const Aktualisierungs_Auftrag& auftrag,
     laden.Starten();
     schleife.exec();
     if (!ok) throw Aktualisierungs_Fehler(meldung.toStdString());
+    if (!auftrag.Erzwingen)
+        if (const std::string schwund = Schwund_Pruefen(
+                auftrag.Ordner, laden.Asteroiden.Zeilen.size(), laden.Kometen.Zeilen.size());
+            !schwund.empty())
+            throw Schwund_Fehler(schwund);
     if (melden) melden("Installieren in " + auftrag.Ordner);
     Bahnelemente_Installieren(auftrag.Ordner, Element_Datei_Text(laden.Asteroiden.Zeilen),
                               Element_Datei_Text(laden.Kometen.Zeilen));

@@ -1,11 +1,19 @@
 #include "app/einstellungen.hpp"
 
+#include <unistd.h>
+
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
+#include "shared/datei_oeffnen.hpp"
 #include "shared/zahlen.hpp"
 
 namespace {
@@ -14,11 +22,79 @@ std::string& Datei() {
     return datei;
 }
 
+struct Schreib_Meldung {
+    std::function<void(const std::string&)> Anzeige;
+    bool Gemeldet = false; // once per session and settings file
+};
+Schreib_Meldung& Meldung() {
+    static Schreib_Meldung m;
+    return m;
+}
+
+std::string Pfad() {
+    if (!Datei().empty()) return Datei();
+    // Where QSettings keeps the user's INI file (XDG_CONFIG_HOME or ~/.config).
+    return (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            "/Stelux/stelux.ini")
+        .toStdString();
+}
+
+// Null when the file is there but no regular file: Qt would read a pipe
+// for ever. Every value then reads as its default.
 std::unique_ptr<QSettings> Oeffnen() {
+    try {
+        Gewoehnliche_Datei_Pruefen(Pfad());
+    } catch (const std::exception&) {
+        return nullptr;
+    }
     if (!Datei().empty())
         return std::make_unique<QSettings>(QString::fromStdString(Datei()), QSettings::IniFormat);
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Stelux",
                                        "stelux");
+}
+
+// Why the file could not be written, as far as the system tells.
+std::string Schreib_Grund(const std::string& pfad) {
+    const QFileInfo datei(QString::fromStdString(pfad));
+    const QFileInfo ordner(datei.absolutePath());
+    if (!ordner.exists()) return "der Ordner " + ordner.filePath().toStdString() + " fehlt";
+    if (!ordner.isDir()) return ordner.filePath().toStdString() + " ist kein Ordner";
+    if (::access(ordner.filePath().toLocal8Bit().constData(), W_OK) != 0)
+        return "keine Schreibberechtigung im Ordner " + ordner.filePath().toStdString() + " (" +
+               std::strerror(errno) + ")";
+    if (datei.exists() && !datei.isFile()) return "keine gewöhnliche Datei";
+    if (datei.exists() && ::access(datei.filePath().toLocal8Bit().constData(), W_OK) != 0)
+        return "die Datei ist schreibgeschützt (" + std::string(std::strerror(errno)) + ")";
+    return "Schreiben fehlgeschlagen (Platte voll?)";
+}
+
+// Writes one value; a failure is told once, and the program goes on.
+void Setzen(const char* schluessel, const QVariant& wert) {
+    auto s = Oeffnen();
+    if (s) {
+        s->setValue(schluessel, wert);
+        s->sync();
+        if (s->status() == QSettings::NoError) return;
+    }
+    Schreib_Meldung& m = Meldung();
+    if (m.Gemeldet) return;
+    m.Gemeldet = true;
+    const std::string pfad = Pfad();
+    std::string grund;
+    try {
+        Gewoehnliche_Datei_Pruefen(pfad);
+        grund = Schreib_Grund(pfad);
+    } catch (const std::exception& f) {
+        grund = f.what();
+    }
+    const std::string text = "Die Einstellungen können nicht gespeichert werden: " + pfad + ": " +
+                             grund +
+                             ". Stelux arbeitet weiter; geänderte Optionen gelten nur bis zum "
+                             "Beenden.";
+    if (m.Anzeige)
+        m.Anzeige(text);
+    else
+        std::fprintf(stderr, "%s\n", text.c_str());
 }
 } // namespace
 
@@ -28,11 +104,16 @@ const std::string& Einstellungen_Datei() {
 
 void Einstellungen_Datei_Setzen(const std::string& datei) {
     Datei() = datei;
+    Meldung().Gemeldet = false;
+}
+
+void Einstellungen_Fehler_Anzeige_Setzen(std::function<void(const std::string&)> anzeige) {
+    Meldung().Anzeige = std::move(anzeige);
 }
 
 bool Einstellungen_Beschaedigt() {
     auto s = Oeffnen();
-    if (s->status() != QSettings::NoError) return true;
+    if (!s || s->status() != QSettings::NoError) return true;
     // The INI reader passes over much that no writer of the file makes:
     // control bytes, bytes that are no UTF-8, a section line without "]".
     QFile datei(s->fileName());
@@ -54,8 +135,9 @@ namespace {
 // A value, invalid when never stored or when the file cannot be read as a whole.
 QVariant Wert(const char* schluessel) {
     auto s = Oeffnen();
-    return s->status() == QSettings::NoError && !Einstellungen_Beschaedigt() ? s->value(schluessel)
-                                                                             : QVariant();
+    return s && s->status() == QSettings::NoError && !Einstellungen_Beschaedigt()
+               ? s->value(schluessel)
+               : QVariant();
 }
 } // namespace
 
@@ -69,9 +151,7 @@ bool Einstellung_Lesen(const char* schluessel, bool vorgabe) {
 }
 
 void Einstellung_Schreiben(const char* schluessel, bool wert) {
-    auto s = Oeffnen();
-    s->setValue(schluessel, wert);
-    s->sync();
+    Setzen(schluessel, wert);
 }
 
 std::string Einstellung_Text_Lesen(const char* schluessel, const std::string& vorgabe) {
@@ -80,9 +160,7 @@ std::string Einstellung_Text_Lesen(const char* schluessel, const std::string& vo
 }
 
 void Einstellung_Text_Schreiben(const char* schluessel, const std::string& wert) {
-    auto s = Oeffnen();
-    s->setValue(schluessel, QString::fromStdString(wert));
-    s->sync();
+    Setzen(schluessel, QString::fromStdString(wert));
 }
 
 double Einstellung_Zahl_Lesen(const char* schluessel, double vorgabe, double min, double max) {
@@ -95,7 +173,5 @@ double Einstellung_Zahl_Lesen(const char* schluessel, double vorgabe, double min
 }
 
 void Einstellung_Zahl_Schreiben(const char* schluessel, double wert) {
-    auto s = Oeffnen();
-    s->setValue(schluessel, QString::fromStdString(Fest(wert, 4)));
-    s->sync();
+    Setzen(schluessel, QString::fromStdString(Fest(wert, 4)));
 }

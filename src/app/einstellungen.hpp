@@ -2,12 +2,19 @@
 // Options of the window remembered from one run to the next. They live in a
 // settings file of their own (QSettings, INI format, the user's configuration
 // folder), never in the parameter file.
+#include <functional>
 #include <string>
 
 // The settings file; empty: the user's (~/.config/Stelux/stelux.ini). Tests
 // set a file in their own folder.
 const std::string& Einstellungen_Datei();
 void Einstellungen_Datei_Setzen(const std::string& datei);
+
+// Where a failed write of the settings is told (once per session and file,
+// naming the file and the reason); by default on standard error. A settings
+// file that is no regular file (a pipe) is never handed to Qt: its values
+// read as their defaults.
+void Einstellungen_Fehler_Anzeige_Setzen(std::function<void(const std::string&)> anzeige);
 
 // Keys of the options.
 inline constexpr const char* Einstellung_Refraktion = "Optionen/Refraktion";

@@ -105,6 +105,18 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
                    .arg(meldung));
         return;
     }
+    const std::string schwund = Schwund_Pruefen(
+        Zustand.Daten_Ordner(), laden->Asteroiden.Zeilen.size(), laden->Kometen.Zeilen.size());
+    if (!schwund.empty() &&
+        !Fragen(QString::fromStdString(schwund) +
+                    QString::fromUtf8("\n\nTrotzdem installieren? Die bisherigen Dateien "
+                                      "blieben als .bak erhalten."),
+                QString::fromUtf8("Installieren"))) {
+        Melden(Meldungsart::Hinweis,
+               QString::fromUtf8("Bahnelemente nicht installiert; die bisherigen Dateien bleiben "
+                                 "unverändert."));
+        return;
+    }
     Fehler_Waechter([&] {
         Bahnelemente_Installieren(Zustand.Daten_Ordner(),
                                   Element_Datei_Text(laden->Asteroiden.Zeilen),

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <exception>
 
 namespace {
@@ -22,6 +23,27 @@ void Melden(Meldungsart art, const QString& text) {
         QMessageBox::critical(fenster, "Stelux", text);
     else
         QMessageBox::information(fenster, "Stelux", text);
+}
+
+namespace {
+Frage_Anzeige& Frage_Ersatz() {
+    static Frage_Anzeige a;
+    return a;
+}
+} // namespace
+
+void Frage_Anzeige_Setzen(Frage_Anzeige anzeige) {
+    Frage_Ersatz() = std::move(anzeige);
+}
+
+bool Fragen(const QString& text, const QString& ja) {
+    if (Frage_Ersatz()) return Frage_Ersatz()(text);
+    QMessageBox box(QMessageBox::Warning, "Stelux", text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* ok = box.addButton(ja, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QString::fromUtf8("Abbrechen"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == ok;
 }
 
 bool Fehler_Waechter(const std::function<void()>& schritt) {

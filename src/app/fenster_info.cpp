@@ -49,8 +49,8 @@ void TForm_Main::Systeminfo_Zeigen() {
     a.Dateiversion = Versions_Info.FileVersion;
     a.Computer_Name = Computer_Name();
     a.Benutzer_Name = Benutzer_Name();
-    a.Temp_Ordner = Zustand.Temp_Ordner();
-    a.Programm_Ordner = Zustand.Programm_Ordner();
+    a.Temp_Ordner = temp_ordner_;
+    a.Programm_Ordner = programm_ordner_;
     a.Daten_Ordner = Zustand.Daten_Ordner();
     a.Zone = Zeitzone_Abfragen();
     for (const std::string& zeile : System_Log(a))

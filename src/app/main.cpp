@@ -4,12 +4,15 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QMessageBox>
+#include <cstdio>
 
+#include "app/einzelfenster.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
-#include "app/versions_block.hpp"
 #include "app/versionsinfo.hpp"
+#include "basis/versions_block.hpp"
 #include "catalog/katalog_ordner.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
@@ -32,6 +35,13 @@ int main(int argc, char** argv) {
     start.Programm_Ordner = Programm_Ordner_Ermitteln(programm);
     start.Daten_Ordner = Daten_Ordner_Ermitteln();
     Ordner_Anlegen(start.Daten_Ordner);
+    const Fenster_Sperre sperre = Fenster_Sperre_Nehmen(start.Daten_Ordner);
+    if (!sperre.Besetzt.empty()) {
+        std::fprintf(stderr, "%s\n", sperre.Besetzt.c_str());
+        QMessageBox::warning(nullptr, "Stelux", QString::fromStdString(sperre.Besetzt));
+        return 1;
+    }
+    Stopp_Signale_Abfangen();
     start.Versions_Info = Versionsinfo_Lesen(programm);
 
     QApplication::setApplicationName("STELUX");

@@ -1,7 +1,7 @@
 // Writing the parameter file: through Qt's save file, so the old file stays
 // until every byte of the new one is written. Kept apart from the reader,
 // which stelux-cli uses without Qt.
-#include "app/parameter_datei.hpp"
+#include "basis/parameter_datei.hpp"
 
 #include <QSaveFile>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "app/plattform.hpp"
 
-#include "app/plattform_windows.hpp"
+#include "basis/plattform_windows.hpp"
 
 #include <QDesktopServices>
 #include <QDir>

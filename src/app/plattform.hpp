@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "app/plattform_basis.hpp"
+#include "basis/plattform_basis.hpp"
 #include "shared/zeitzone_type.hpp"
 
 // Time-zone state of `zone` at the instant `jetzt`. A zone whose offset is 0

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,17 +21,26 @@
 #include <QTimer>
 #include <clocale>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_info.hpp"
 #include "app/fenster_nachtmodus.hpp"
-#include "app/parameter_datei.hpp"
 #include "app/plattform.hpp"
+#include "basis/parameter_datei.hpp"
 #include "pointing/instrument.hpp"
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
-TForm_Main::TForm_Main(const Fenster_Start& start) : Versions_Info(start.Versions_Info) {
-    Zustand.Ordner_Setzen(start.Temp_Ordner, start.Programm_Ordner, start.Daten_Ordner);
+TForm_Main::TForm_Main(const Fenster_Start& start)
+    : Versions_Info(start.Versions_Info), temp_ordner_(start.Temp_Ordner),
+      programm_ordner_(start.Programm_Ordner) {
+    Zustand.Daten_Ordner_Setzen(start.Daten_Ordner);
+    Einstellungen_Fehler_Anzeige_Setzen(
+        [](const std::string& text) { Melden(Meldungsart::Fehler, QString::fromStdString(text)); });
+    // The day's values also when the session ends without the window's stop.
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] { Parameter_Sichern(false); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this] { Parameter_Sichern(false); });
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);
@@ -127,6 +137,19 @@ void TForm_Main::Stop_Schreiben() {
     Parameter_Schreiben(Zustand.Daten_Ordner(), Zustand.Parameter_Zum_Speichern());
 }
 
+void TForm_Main::Parameter_Sichern(bool melden) {
+    if (parameter_unvollstaendig_) return; // the stop tells why nothing is written
+    try {
+        Parameter_Schreiben(Zustand.Daten_Ordner(), Zustand.Parameter_Zum_Speichern());
+    } catch (const std::exception& f) {
+        // Once: a read-only folder must not answer every click with a box.
+        if (melden && !sichern_gemeldet_) {
+            sichern_gemeldet_ = true;
+            Melden(Meldungsart::Fehler, QString::fromStdString(f.what()));
+        }
+    }
+}
+
 void TForm_Main::Beim_Schliessen() {
     ++Schliessen_Aufrufe;
     Stop_Schreiben();
@@ -173,27 +196,32 @@ void TForm_Main::Uhr_Takt() {
 void TForm_Main::Instrument_Wechseln() {
     Zustand.Instrument_Wechseln();
     Instrument_Menue();
+    Parameter_Sichern();
 }
 
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
 void TForm_Main::DE_Plus() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Plus);
+    Parameter_Sichern();
     Eingabe_Fokus();
 }
 
 void TForm_Main::DE_Minus() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Minus);
+    Parameter_Sichern();
     Eingabe_Fokus();
 }
 
 void TForm_Main::SW_Plus() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Plus);
+    Parameter_Sichern();
     Eingabe_Fokus();
 }
 
 void TForm_Main::SW_Minus() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Minus);
+    Parameter_Sichern();
     Eingabe_Fokus();
 }
 

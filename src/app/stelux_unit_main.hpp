@@ -108,6 +108,9 @@ private:
     void Beim_Schliessen();
     void Beenden(); // "Datei > Schliessen"
     void Stop_Schreiben();
+    // Writes the parameter file after a change (instrument, corrections) and
+    // at the session's end; a failure is shown once, when `melden`.
+    void Parameter_Sichern(bool melden = true);
     void Elemente_Laden(); // start-up: element tables and their brightness
     void Optionen_Laden();
 
@@ -220,10 +223,12 @@ private:
     bool vorschlaege_geladen_ = false;
     std::vector<Vorschlag> angezeigt_; // the suggestions in the list
 
+    const std::string temp_ordner_, programm_ordner_; // for the system information
     QWidget* flaeche_ = nullptr;
     Verlauf verlauf_;                       // the confirmed entries, Up/Down in the entry box
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
+    bool sichern_gemeldet_ = false;         // a failed save after a change was shown
     bool aktiviert_ = false;                // Beim_Aktivieren has run
     Bahnelemente_Laden* laden_ = nullptr;   // a running element download
 };

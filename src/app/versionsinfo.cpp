@@ -9,7 +9,7 @@
 #include <functional>
 #include <map>
 
-#include "app/versions_block.hpp"
+#include "basis/versions_block.hpp"
 
 std::string Dateifunktion_Text(const Feste_Versionsinfo& fest) {
     static constexpr const char* Treiber[] = {

@@ -10,13 +10,6 @@
 #include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
 
-void Sitzung::Ordner_Setzen(const std::string& temp, const std::string& programm,
-                            const std::string& daten) {
-    temp_ordner_ = temp;
-    programm_ordner_ = programm;
-    daten_ordner_ = daten;
-}
-
 void Sitzung::Parameter_Uebernehmen(const Parameter_Type& parameter) {
     parameter_ = parameter;
     instrument_ = Instrument_Aus_Wert(parameter.Instrument);

@@ -47,9 +47,8 @@ public:
     Sitzung& operator=(const Sitzung&) = delete;
 
     // --- Set-up ---
-    // Folders, each ending with '/'.
-    void Ordner_Setzen(const std::string& temp, const std::string& programm,
-                       const std::string& daten);
+    // The user's data folder, ending with '/'.
+    void Daten_Ordner_Setzen(const std::string& daten) { daten_ordner_ = daten; }
     // The site parameters as read; the instrument is the one they name.
     void Parameter_Uebernehmen(const Parameter_Type& parameter);
     // stelux-cli: the element files are read at the first lookup that needs them.
@@ -120,8 +119,6 @@ public:
     int Zehntel() const { return zehntel_; }
     bool Planung() const { return planung_; }
     std::int64_t Planung_Versatz_ms() const { return planung_ms_; }
-    const std::string& Temp_Ordner() const { return temp_ordner_; }
-    const std::string& Programm_Ordner() const { return programm_ordner_; }
     const std::string& Daten_Ordner() const { return daten_ordner_; }
     // 1-based element tables; empty until read.
     const Asteroiden_Tabelle& Asteroiden() const { return asteroiden_; }
@@ -139,7 +136,7 @@ private:
     std::int32_t zehntel_ = 0; // 1: clock texts with tenths of seconds
     bool refraktion_ = false;  // refraction enters the altitude and the circles
 
-    std::string temp_ordner_, programm_ordner_, daten_ordner_;
+    std::string daten_ordner_;
 
     Objekt_Type objekt_;
     bool objekt_gueltig_ = false;

@@ -1,6 +1,7 @@
 #include "catalog/katalog_zeilen.hpp"
 
-#include "pointing/geostat.hpp"
+#include <cmath>
+
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -163,6 +164,20 @@ void Fotometrie_Zeile_Lesen(std::string_view z, Objekt_Type& o) {
     o.Alias.clear();
     o.Typ = Art_Typ(o.Art);
     Ohne_Groesse_Und_Distanz(o);
+}
+
+std::optional<double> Geostat_Laenge(const std::string& bezeichnung) {
+    // The columns are those of the 8-bit catalogue line, not of the UTF-8 text.
+    const std::string zeile = Utf8_Zu_Cp1252(bezeichnung);
+    if (zeile.size() < 23) return std::nullopt;
+    const auto laenge = Reell_Versuchen(Spalten(zeile, 19, 23));
+    if (!laenge || !std::isfinite(*laenge)) return std::nullopt;
+    const bool west = zeile.size() >= 24 && (zeile[23] == 'W' || zeile[23] == 'w');
+    return west ? -*laenge : *laenge;
+}
+
+bool Geostat_Laenge_Gueltig(const std::string& bezeichnung) {
+    return Geostat_Laenge(bezeichnung).has_value();
 }
 
 void Geostat_Zeile_Lesen(std::string_view z, Objekt_Type& o) {

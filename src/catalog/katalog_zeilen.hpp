@@ -117,6 +117,15 @@ void HIP_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);
 // Variable star: right ascension given in degrees.
 void Veraenderlicher_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);
 void Fotometrie_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);
+// Orbital longitude of a geostationary satellite, degrees, east positive.
+//   bezeichnung  "G" + the catalogue label: characters 19..23 hold the longitude
+//                (blanks around it allowed), character 24 "W"/"w" for west.
+// Empty when those characters are missing or not a finite number.
+std::optional<double> Geostat_Laenge(const std::string& bezeichnung);
+
+// Whether the designation of a geostationary satellite carries a readable longitude.
+bool Geostat_Laenge_Gueltig(const std::string& bezeichnung);
+
 // Geostationary satellite: only the label; the place follows from it later.
 void Geostat_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);
 void Helle_Sterne_Zeile_Lesen(std::string_view zeile, Objekt_Type& objekt);

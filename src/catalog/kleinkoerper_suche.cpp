@@ -12,6 +12,7 @@
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
 #include "shared/zeilen_leser.hpp"
+#include "time/kalender.hpp"
 
 namespace {
 double Element_Alter(double jd_epoche, double jd_ut);
@@ -51,11 +52,11 @@ double Komet_Epoche(const Komet_Type& rec) {
         const int j = static_cast<int>(*datum / 10000), m = static_cast<int>(*datum / 100 % 100),
                   t = static_cast<int>(*datum % 100);
         if (m >= 1 && m <= 12 && t >= 1 && t <= 31)
-            return KALENDERMJD(t, m, j, 0.0) + MJD_Nullpunkt;
+            return Datum_Zu_MJD(j, m, t, 0.0) + MJD_Nullpunkt;
     }
     const double tag = std::trunc(rec.Peri_Tag);
-    return KALENDERMJD(static_cast<int>(tag), rec.Peri_Monat, rec.Peri_Jahr,
-                       (rec.Peri_Tag - tag) * 24.0) +
+    return Datum_Zu_MJD(rec.Peri_Jahr, rec.Peri_Monat, static_cast<int>(tag),
+                        (rec.Peri_Tag - tag) * 24.0) +
            MJD_Nullpunkt;
 }
 
@@ -86,8 +87,8 @@ bool Asteroid_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_T
         rec.Helligkeit = mag;
         if (kontext.Asteroid_Aktuell) *kontext.Asteroid_Aktuell = rec;
         const double tag = std::trunc(rec.Epoche_Tag);
-        const double epoche = KALENDERMJD(static_cast<int>(tag), rec.Epoche_Monat, rec.Epoche_Jahr,
-                                          (rec.Epoche_Tag - tag) * 24.0) +
+        const double epoche = Datum_Zu_MJD(rec.Epoche_Jahr, rec.Epoche_Monat, static_cast<int>(tag),
+                                           (rec.Epoche_Tag - tag) * 24.0) +
                               MJD_Nullpunkt;
         Kleinkoerper_Fuellen(objekt, Objekt_Art::Asteroid, rec.Name, ra, de, mag, delta, epoche,
                              kontext.JD_UT);

@@ -19,9 +19,11 @@
 
 namespace {
 
+// Anything under the name counts: a pipe or a link loop is then reported by
+// the reader, not taken for a missing file.
 bool Datei_Da(const std::string& pfad) {
     std::error_code f;
-    return std::filesystem::is_regular_file(Pfad_Aus_Utf8(pfad), f);
+    return std::filesystem::exists(std::filesystem::symlink_status(Pfad_Aus_Utf8(pfad), f));
 }
 
 // Constellation of the final J2000 place.
@@ -108,7 +110,7 @@ void Eigenes_Objekt_Fuellen(const Eigenes_Objekt_Zeile& e, double jd_ut, Objekt_
         if (e.Aequinoktium) {
             const double jahr = std::trunc(*e.Aequinoktium);
             if (!(std::fabs(jahr) < 2147483647.0))
-                throw Bereichs_Fehler("Equinox out of range: " + Fest(*e.Aequinoktium, 1));
+                throw Bereichs_Fehler("Äquinoktium außerhalb des Bereichs: " + Fest(*e.Aequinoktium, 1));
             Datum_Zu_JD(static_cast<std::int32_t>(jahr), 1, 1, 0, 0, 0, jd_von);
         }
         double ra = 0;

@@ -69,6 +69,8 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             a.Asteroiden_Url = wert();
         } else if (arg == "--kometen-url") {
             a.Kometen_Url = wert();
+        } else if (arg == "--erzwingen") {
+            a.Erzwingen = true;
         } else if (arg == "--karte") {
             a.Karte = wert();
             if (a.Karte.empty()) throw std::invalid_argument("--karte braucht einen Dateinamen");
@@ -98,9 +100,11 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
     if (!a.Aktualisieren && (!a.Asteroiden_Url.empty() || !a.Kometen_Url.empty()))
         throw std::invalid_argument(
             "--asteroiden-url und --kometen-url gehören zu --aktualisieren");
+    if (!a.Aktualisieren && a.Erzwingen)
+        throw std::invalid_argument("--erzwingen gehört zu --aktualisieren");
     if (a.Aktualisieren && (bezeichnung_da || a.JD_UT || a.Zehntel))
-        throw std::invalid_argument("--aktualisieren nimmt nur --asteroiden-url, --kometen-url "
-                                    "und --daten");
+        throw std::invalid_argument("--aktualisieren nimmt nur --asteroiden-url, --kometen-url, "
+                                    "--erzwingen und --daten");
     const auto da = [&](const char* option) {
         for (const std::string& x : argumente)
             if (x == option) return true;

@@ -3,6 +3,7 @@
 //   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] [--refraktion]
 //              BEZEICHNUNG [--karte DATEI [--feld GRAD] [--schema ART]]
 //   stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]
+//              [--erzwingen]
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ struct Cli_Argumente {
     bool Aktualisieren = false; // --aktualisieren: download and install new elements
     std::string Asteroiden_Url; // --asteroiden-url; empty: remembered or default
     std::string Kometen_Url;    // --kometen-url
+    bool Erzwingen = false;     // --erzwingen: install also a list less than half as long
     std::string Karte;          // --karte: finder chart file (.png, .pdf); empty: none
     double Feld = 5;            // --feld: chart field in degrees, 0 < Feld <= 90
     std::string Schema;         // --schema: bildschirm, druck, nacht; empty: by file type
@@ -60,9 +62,12 @@ inline constexpr const char* Cli_Hilfe =
     "2 Aufruf- oder Dateifehler.\n"
     "\n"
     "stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]\n"
+    "                           [--erzwingen]\n"
     "  lädt die aktuellen Bahnelemente (MPCORB.DAT.gz, CometEls.txt) und installiert die\n"
     "  6000 hellsten Asteroiden und die Kometen als Asteroiden.txt und Kometen.txt im\n"
     "  Datenordner (die bisherigen bleiben als .bak). Fortschritt auf der Fehlerausgabe.\n"
     "  --asteroiden-url URL  Adresse von MPCORB.DAT.gz (nur https://)\n"
     "  --kometen-url URL     Adresse von CometEls.txt (nur https://)\n"
+    "  --erzwingen           installiert auch eine Liste mit weniger als der Hälfte der\n"
+    "                        bisherigen Körper (sonst abgelehnt, Ausgang 2)\n"
     "  Ausgang: 0 installiert, 2 Fehler (die bisherigen Dateien bleiben unverändert).\n";

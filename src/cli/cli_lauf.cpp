@@ -1,16 +1,16 @@
 #include "cli/cli_lauf.hpp"
 
-#include "app/parameter_datei.hpp"
-#include "app/plattform_basis.hpp"
+#include "basis/parameter_datei.hpp"
+#include "basis/plattform_basis.hpp"
 #include "bedienung/cli_schluessel.hpp"
 #include "bedienung/sitzung.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
-#include "cli/cli_aktualisieren.hpp"
-#include "cli/cli_karte.hpp"
+#include "cli/cli_weitergabe.hpp"
+#include "shared/fehler.hpp"
 
 int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
-                   std::ostream& fehler) {
+                   std::ostream& fehler, const Cli_Erweiterungen& erweiterungen) {
     Cli_Argumente arg;
     try {
         arg = Argumente_Lesen(argumente);
@@ -22,7 +22,11 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         aus << Cli_Hilfe;
         return 0;
     }
-    if (arg.Aktualisieren) return Cli_Aktualisieren(arg, fehler);
+    if (arg.Aktualisieren) {
+        if (erweiterungen.Aktualisieren) return erweiterungen.Aktualisieren(arg, fehler);
+        fehler << "--aktualisieren nur mit " << Cli_Voll_Name << "\n";
+        return 2;
+    }
     try {
         // The PC clock is the instant in the local zone (TZ decides).
         const double jd_ut = arg.JD_UT ? *arg.JD_UT : Jetzt_JD_UT();
@@ -33,7 +37,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         sitzung.Elemente_Bei_Bedarf();
         std::string daten = arg.Daten.empty() ? Daten_Ordner_Ermitteln() : arg.Daten;
         if (!daten.empty() && daten.back() != '/') daten += '/';
-        sitzung.Ordner_Setzen("", "", daten);
+        sitzung.Daten_Ordner_Setzen(daten);
         // Read only; stelux-cli never writes it.
         Parameter_Type parameter;
         Parameter_Lesen(daten, parameter);
@@ -55,18 +59,21 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             fehler << "Nicht gefunden: " << arg.Bezeichnung << "\n";
             return 1;
         }
-        if (!arg.Karte.empty())
-            Karte_Ausgeben(arg, sitzung.Objekt(), anzeige.Uhr.JD_UT, anzeige.Position.Objekt.Zeile,
-                           [&](double jd, Objekt_Type& o) {
-                               // Elements of a hit go to a copy, not to the selection.
-                               Such_Kontext k = sitzung.Kontext(jd);
-                               Asteroid_Type a;
-                               Komet_Type c;
-                               k.Asteroid_Aktuell = &a;
-                               k.Komet_Aktuell = &c;
-                               k.Meldung = nullptr;
-                               return Objekt_Suchen(auswahl.Eingabe, k, o);
-                           });
+        if (!arg.Karte.empty()) {
+            if (!erweiterungen.Karte)
+                throw Ein_Ausgabe_Fehler(std::string("--karte nur mit ") + Cli_Voll_Name);
+            erweiterungen.Karte(arg, sitzung.Objekt(), anzeige.Uhr.JD_UT,
+                                anzeige.Position.Objekt.Zeile, [&](double jd, Objekt_Type& o) {
+                                    // Elements of a hit go to a copy, not to the selection.
+                                    Such_Kontext k = sitzung.Kontext(jd);
+                                    Asteroid_Type a;
+                                    Komet_Type c;
+                                    k.Asteroid_Aktuell = &a;
+                                    k.Komet_Aktuell = &c;
+                                    k.Meldung = nullptr;
+                                    return Objekt_Suchen(auswahl.Eingabe, k, o);
+                                });
+        }
         return 0;
     } catch (const std::exception& f) {
         fehler << f.what() << "\n";

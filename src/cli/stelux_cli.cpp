@@ -5,26 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "app/versions_block.hpp"
-#include "cli/cli_aktualisieren.hpp"
-#include "cli/cli_karte.hpp"
+#include "basis/versions_block.hpp"
 #include "cli/cli_lauf.hpp"
 #include "cli/cli_weitergabe.hpp"
-#include "shared/fehler.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux-cli", "Stelux - Positionen an der Kommandozeile");
 
-// main hands every run with --karte or --aktualisieren to stelux-cli-voll
-// before the lookup starts, so these two are never reached here.
-int Cli_Aktualisieren(const Cli_Argumente&, std::ostream& fehler) {
-    fehler << "--aktualisieren nur mit " << Cli_Voll_Name << "\n";
-    return 2;
-}
-void Karte_Ausgeben(const Cli_Argumente&, const Objekt_Type&, double, const std::string&,
-                    const Karten_Suche&) {
-    throw Ein_Ausgabe_Fehler(std::string("--karte nur mit ") + Cli_Voll_Name);
-}
-
+// Every run with --karte or --aktualisieren goes to stelux-cli-voll before the
+// lookup starts; without it the two options are refused.
 int main(int argc, char** argv) {
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     if (Braucht_Voll(argumente)) return Voll_Ausfuehren(argv, std::cerr);

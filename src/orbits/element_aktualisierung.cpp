@@ -3,8 +3,11 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstring>
 #include <map>
+#include <optional>
 
 #include "orbits/element_zeilen.hpp"
 #include "shared/text.hpp"
@@ -116,6 +119,12 @@ Element_Strom::Element_Strom(Element_Art art, std::string quelle, Strom_Grenzen 
     : art_(art), quelle_(std::move(quelle)), grenzen_(grenzen) {
     if (grenzen_.Max_Text == 0)
         grenzen_.Max_Text = art == Element_Art::Asteroiden ? 2ull << 30 : 256ull << 20;
+    if (grenzen_.Jahr == 0) {
+        const auto s =
+            std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch())
+                .count();
+        grenzen_.Jahr = 1970.0 + s / (365.2425 * 86400.0);
+    }
     zeile_.reserve(256);
 }
 
@@ -134,6 +143,11 @@ void Element_Strom::Anfang_Pruefen(std::string_view text) {
 
 void Element_Strom::Daten(std::string_view stueck) {
     bytes_ += stueck.size();
+    if (bytes_ > grenzen_.Max_Empfangen)
+        throw Aktualisierungs_Fehler(quelle_ + ": mehr als " +
+                                     std::to_string(grenzen_.Max_Empfangen >> 20) +
+                                     " MiB empfangen – das ist keine Bahnelement-Datei (Abbruch)");
+    Ohne_Zeile_Pruefen();
     if (!anfang_geprueft_) {
         // The first bytes tell an HTML page, gzip data or text.
         kopf_.append(stueck);
@@ -218,6 +232,15 @@ void Element_Strom::Text(const char* p, std::size_t n) {
         p = q + 1;
         Zeile_Fertig();
     }
+    Ohne_Zeile_Pruefen();
+}
+
+void Element_Strom::Ohne_Zeile_Pruefen() const {
+    if (ergebnis_.Gueltig == 0 && std::max(bytes_, text_) > grenzen_.Max_Ohne_Zeile)
+        throw Aktualisierungs_Fehler(quelle_ + ": " +
+                                     std::to_string(grenzen_.Max_Ohne_Zeile >> 20) +
+                                     " MiB ohne eine gültige Zeile – das ist keine "
+                                     "Bahnelement-Datei (Abbruch)");
 }
 
 void Element_Strom::Zeile_Fertig() {
@@ -258,6 +281,18 @@ void Element_Strom::Nehmen(std::int64_t nummer, std::string_view roh, bool zu_la
             a.Zeile = std::move(z);
             a.Nummer = static_cast<std::int32_t>(std::min<std::int64_t>(nummer, INT32_MAX));
             Asteroid_Zerlegen(a);
+            // Values no real body has; the brightest are kept, so an absurd H
+            // would push real asteroids out.
+            if (a.H < -2) {
+                fehlerhaft("H " + Kurz(a.H) + " unter -2 – kein Asteroid");
+                return;
+            }
+            const double epoche = a.Epoche_Jahr + (a.Epoche_Monat - 1) / 12.0;
+            if (std::abs(epoche - grenzen_.Jahr) > 100) {
+                fehlerhaft("Epoche " + std::to_string(a.Epoche_Jahr) +
+                           " liegt mehr als 100 Jahre vom Ladedatum entfernt");
+                return;
+            }
             h = a.H;
             z = std::move(a.Zeile);
         } else {
@@ -265,6 +300,21 @@ void Element_Strom::Nehmen(std::int64_t nummer, std::string_view roh, bool zu_la
             k.Zeile = std::move(z);
             k.Nummer = static_cast<std::int32_t>(std::min<std::int64_t>(nummer, INT32_MAX));
             Komet_Zerlegen(k);
+            if (k.H < -5) {
+                fehlerhaft("Helligkeitsparameter " + Kurz(k.H) + " unter -5 – kein Komet");
+                return;
+            }
+            // Historical comets stay; dates outside 1000 to 2200 are packing faults.
+            const std::string_view ep = Trimmen(Spalten(k.Zeile, 82, 89));
+            const auto ep_jahr =
+                ep.size() == 8 ? Ganzzahl_Versuchen(ep.substr(0, 4)) : std::nullopt;
+            const std::pair<const char*, std::optional<int>> jahre[] = {
+                {"Periheldatum ", k.Peri_Jahr}, {"Epoche ", ep_jahr}};
+            for (const auto& [was, jahr] : jahre)
+                if (jahr && (*jahr < 1000 || *jahr > 2200)) {
+                    fehlerhaft(was + std::to_string(*jahr) + " außerhalb der Jahre 1000 bis 2200");
+                    return;
+                }
             h = k.H;
             z = std::move(k.Zeile);
         }

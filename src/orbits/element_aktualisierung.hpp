@@ -12,7 +12,10 @@
 //    Windows-1252, any other line is taken as Windows-1252; characters without
 //    a Windows-1252 code become '?', control characters blanks; trailing
 //    blanks are removed and empty lines skipped;
-//  - a line is valid when the program's own element-line reader accepts it;
+//  - a line is valid when the program's own element-line reader accepts it
+//    and its values are those of a real body: an asteroid with H >= -2 and an
+//    epoch within 100 years of the download; a comet with a magnitude
+//    parameter >= -5 and perihelion date and epoch in the years 1000 to 2200;
 //  - of the valid lines the `Anzahl` with the smallest H are kept; among equal
 //    H the earlier line wins; they are installed in the order of the input.
 #include <cstdint>
@@ -36,6 +39,13 @@ struct Strom_Grenzen {
     // Bytes of text (after decompression) at most: a stream that decompresses
     // without end stops here.
     std::uint64_t Max_Text = 0; // 0: 2 GiB for asteroids, 256 MiB for comets
+    // Bytes received at most (compressed): endless empty gzip blocks give no text.
+    std::uint64_t Max_Empfangen = 1ull << 30;
+    // Bytes received or decompressed before the first valid line at most.
+    std::uint64_t Max_Ohne_Zeile = 64ull << 20;
+    // The download's date as a decimal year (epochs are judged against it);
+    // 0: the system clock's.
+    double Jahr = 0;
 };
 
 struct Element_Auswahl {
@@ -57,7 +67,8 @@ public:
     Element_Strom& operator=(const Element_Strom&) = delete;
 
     // The next piece of the download. Throws Aktualisierungs_Fehler for an
-    // HTML page, a damaged gzip stream or text beyond the size limit.
+    // HTML page, a damaged gzip stream, a download or text beyond the size
+    // limits, or 64 MiB without a valid line.
     void Daten(std::string_view stueck);
 
     // The end of the download: the kept lines. Throws Aktualisierungs_Fehler
@@ -77,6 +88,7 @@ private:
     void Zeile_Fertig();
     void Nehmen(std::int64_t nummer, std::string_view roh, bool zu_lang);
     void Anfang_Pruefen(std::string_view text);
+    void Ohne_Zeile_Pruefen() const;
 
     Element_Art art_;
     bool gzip_ = false;

@@ -51,8 +51,8 @@ double Winkel(double x, const char* was) {
 
 Packdatum DecodePackedDate(std::string_view text) {
     if (text.size() < 5)
-        throw Bereichs_Fehler("Range check error: packed date '" + Cp1252_Zu_Utf8(text) +
-                              "' shorter than 5 characters");
+        throw Bereichs_Fehler("Gepacktes Datum '" + Cp1252_Zu_Utf8(text) +
+                              "' ist kürzer als 5 Zeichen");
     // The century letter: "I" = 1800, "J" = 1900, "K" = 2000.
     if (text[0] < 'A' || text[0] > 'Z')
         throw Bereichs_Fehler("Jahrhundert '" + Cp1252_Zu_Utf8(text.substr(0, 1)) +
@@ -113,8 +113,7 @@ bool Asteroid_Zerlegen(Asteroid_Type& rec) {
 void Komet_Zerlegen(Komet_Type& rec) {
     Mit_Zeilennummer("Kometen.txt", rec.Nummer, [&] {
         const std::string_view z = rec.Zeile;
-        if (z.size() < 5)
-            throw Bereichs_Fehler("Range check error: comet line shorter than 5 characters");
+        if (z.size() < 5) throw Bereichs_Fehler("Kometenzeile kürzer als 5 Zeichen");
         rec.Typ = z[4];
         rec.Bezeichnung = Text_Feld_Roh(z, 6, 12);
         rec.Peri_Jahr = Ganzzahl_Lesen(Spalten(z, 15, 18));

@@ -4,6 +4,7 @@
 
 #include "orbits/sonnenreihe.hpp"
 #include "shared/konstanten.hpp"
+#include "time/kalender.hpp"
 #include "time/numerik.hpp"
 
 namespace {
@@ -23,25 +24,18 @@ struct Ort {
     double R = 0;          // Sun's distance, AU
 };
 
-struct Praezession_J2000 {
-    Matrix3 m;
-    Praezession_J2000() { EKLPRAEZ(0.0, 0.0, m); }
-};
-
 // Heliocentric orbit to geocentric J2000 place, corrected for light time.
 Ort Kette(double q, double e, double Peri, double Knoten, double Inkl, double T0,
           const Sonnen_Ort& sonne) {
     Matrix3 m;
     BAHNMATRIX(Knoten, Inkl, Peri, m);
     const double T = sonne.T;
-    // Elements at J2000.0, wanted at J2000.0: the same matrix for every body.
-    static const Praezession_J2000 P1;
     const double* S = sonne.S;
 
+    // The elements refer to the ecliptic and equinox J2000.0, as does the
+    // Sun's vector: the orbit's place needs no precession.
     Vektor3 X, V;
     BAHNORT(m, e, q, T, T0, X[0], X[1], X[2], V[0], V[1], V[2]);
-    MATVEK(P1.m, X);
-    MATVEK(P1.m, V);
 
     Ort o;
     o.r = std::sqrt(X[0] * X[0] + X[1] * X[1] + X[2] * X[2]);
@@ -62,7 +56,7 @@ Ort Kette(double q, double e, double Peri, double Knoten, double Inkl, double T0
 double Perihel_T0(int Jahr, int Monat, double Tag) {
     const double d = std::trunc(Tag);
     const double Stunde = (Tag - d) * 24.0;
-    return (KALENDERMJD(static_cast<int>(d), Monat, Jahr, Stunde) - (JD2000 - MJD_Nullpunkt)) /
+    return (Datum_Zu_MJD(Jahr, Monat, static_cast<int>(d), Stunde) - (JD2000 - MJD_Nullpunkt)) /
            Tage_Je_Jahrhundert;
 }
 
@@ -155,23 +149,6 @@ void EKLPRAEZ(double T1, double T2, Matrix3& m) {
     m[2][0] = sp * sP;
     m[2][1] = -sp * cP;
     m[2][2] = cp;
-}
-
-double KALENDERMJD(int Tag, int Monat, int Jahr, double Stunde) {
-    // Held wide: the date number of a far year does not fit 32 bits.
-    const double N = static_cast<double>(Jahr) * 10000.0 + Monat * 100.0 + Tag;
-    double jahr = Jahr;
-    double monat = Monat;
-    if (Monat <= 2) {
-        monat += 12.0;
-        jahr -= 1.0;
-    }
-    double b;
-    if (N <= 15821004.1)
-        b = std::trunc((jahr + 4716.0) / 4.0) - 1181.0; // Julian calendar
-    else
-        b = std::trunc(jahr / 400.0) - std::trunc(jahr / 100.0) + std::trunc(jahr / 4.0);
-    return 365.0 * jahr - 679004.0 + b + std::trunc(30.6001 * (monat + 1.0)) + Tag + Stunde / 24.0;
 }
 
 Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD) {

@@ -55,13 +55,6 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA
 bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE, double& Mag,
                 double* Delta = nullptr);
 
-// Modified Julian Date of a calendar date.
-//   Given:    Tag, Monat, Jahr  day, month, year (Julian calendar up to
-//             1582-10-04, Gregorian from then on); Stunde  hours of the day
-//   Returned: MJD, days (JD - 2400000.5)
-//   References: Meeus ch. 7.
-double KALENDERMJD(int Tag, int Monat, int Jahr, double Stunde);
-
 // Cartesian vector of polar coordinates.
 //   Given:    r  length; Breite  latitude, degrees; Laenge  longitude, degrees
 //   Returned: x, y, z  in the units of r

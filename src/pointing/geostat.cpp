@@ -13,20 +13,6 @@ constexpr double Radius_Geostationaer_km = 42164.0;
 constexpr double Radius_Erde_km = 6378.0;
 } // namespace
 
-std::optional<double> Geostat_Laenge(const std::string& bezeichnung) {
-    // The columns are those of the 8-bit catalogue line, not of the UTF-8 text.
-    const std::string zeile = Utf8_Zu_Cp1252(bezeichnung);
-    if (zeile.size() < 23) return std::nullopt;
-    const auto laenge = Reell_Versuchen(Spalten(zeile, 19, 23));
-    if (!laenge || !std::isfinite(*laenge)) return std::nullopt;
-    const bool west = zeile.size() >= 24 && (zeile[23] == 'W' || zeile[23] == 'w');
-    return west ? -*laenge : *laenge;
-}
-
-bool Geostat_Laenge_Gueltig(const std::string& bezeichnung) {
-    return Geostat_Laenge(bezeichnung).has_value();
-}
-
 bool Geostat_Position(Objekt_Type& objekt, double jd_pc, double sternzeit,
                       const Parameter_Type& parameter) {
     const auto laenge = Geostat_Laenge(objekt.Bezeichnung);

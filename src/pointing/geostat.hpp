@@ -1,19 +1,10 @@
 #pragma once
 // Places of geostationary satellites, from the orbital longitude in their designation.
-#include <optional>
 #include <string>
 
+#include "catalog/katalog_zeilen.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
-
-// Orbital longitude of a geostationary satellite, degrees, east positive.
-//   bezeichnung  "G" + the catalogue label: characters 19..23 hold the longitude
-//                (blanks around it allowed), character 24 "W"/"w" for west.
-// Empty when those characters are missing or not a finite number.
-std::optional<double> Geostat_Laenge(const std::string& bezeichnung);
-
-// Whether the designation of a geostationary satellite carries a readable longitude.
-bool Geostat_Laenge_Gueltig(const std::string& bezeichnung);
 
 // Topocentric place of a geostationary satellite over the observatory.
 //   jd_pc      Julian Date of the equinox of date

@@ -40,6 +40,13 @@ bool Darstellbar(double x) {
     return std::isfinite(x) && std::fabs(x) < 1e9;
 }
 
+// A distance as shown: value and unit. The deep-sky catalogue gives every
+// distance in Mpc; one in our Galaxy (under 0.1 Mpc) reads better in kpc.
+std::string Distanz_Text(double d, const std::string& einheit) {
+    if (einheit == "Mpc" && d < 0.1) return Distanz_Text(d * 1000.0, "kpc");
+    return Fest(d, d <= 10 ? 1 : 0) + " " + einheit;
+}
+
 // Name line: kind label in place of the kind letter, then alias and distance.
 std::string Objekt_Zeile(const Objekt_Type& o) {
     std::string schluessel(Trimmen(o.Bezeichnung));
@@ -51,8 +58,7 @@ std::string Objekt_Zeile(const Objekt_Type& o) {
             text = schluessel;
         text += "   " + o.Alias;
         if (!o.Alias.empty() && o.Distanz != UNBEKANNT) text += "; ";
-        if (o.Distanz != UNBEKANNT)
-            text += Fest(o.Distanz, o.Distanz <= 10 ? 1 : 0) + " " + o.Distanz_Einheit;
+        if (o.Distanz != UNBEKANNT) text += Distanz_Text(o.Distanz, o.Distanz_Einheit);
     }
     return text;
 }
@@ -262,6 +268,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     a.Horizont.Hoehe = Fest(a.Hoehe, 1) + "°";
     a.Horizont.Azimut = Fest(a.Azimut, 1) + "°";
     a.Luftmasse = Luftmasse(a.Hoehe);
-    a.Horizont.Luftmasse = Fest(a.Luftmasse, 3);
+    // Below the horizon (and in the last half degree above it) there is no air mass to give.
+    a.Horizont.Luftmasse = a.Luftmasse > 0 ? Fest(a.Luftmasse, 3) : "—";
     return a;
 }

@@ -101,12 +101,12 @@ std::optional<double> Reell_Versuchen(std::string_view feld) {
 
 int Ganzzahl_Lesen(std::string_view feld) {
     if (auto w = Ganzzahl_Intern(feld)) return *w;
-    throw Konvertierungs_Fehler(Zitat(feld) + " is not a valid integer value");
+    throw Konvertierungs_Fehler(Zitat(feld) + " ist keine gültige Ganzzahl");
 }
 
 double Reell_Lesen(std::string_view feld) {
     if (auto w = Reell_Intern(feld)) return *w;
-    throw Konvertierungs_Fehler(Zitat(feld) + " is not a valid floating point value");
+    throw Konvertierungs_Fehler(Zitat(feld) + " ist keine gültige Dezimalzahl");
 }
 
 std::string Kurz(double x) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "shared/datei_oeffnen.hpp"
 #include "shared/fehler.hpp"
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -66,16 +67,7 @@ Ein_Ausgabe_Fehler Oeffnungs_Fehler(const std::string& pfad, int fehlernummer) {
 }
 
 Zeilen_Leser::Zeilen_Leser(const std::string& pfad) : name_(Voller_Pfad(pfad)) {
-    std::error_code fehler;
-    const std::filesystem::path p = Pfad_Aus_Utf8(pfad);
-    if (std::filesystem::is_directory(p, fehler))
-        throw Ein_Ausgabe_Fehler("Ein Ordner, keine Datei: " + name_);
-#ifdef _WIN32
-    datei_ = _wfopen(p.c_str(), L"rb");
-#else
-    datei_ = std::fopen(p.c_str(), "rb");
-#endif
-    if (!datei_) throw Oeffnungs_Fehler(pfad, errno);
+    datei_ = Datei_Lesend_Oeffnen(pfad).release();
     // Not zero-filled: only the bytes read are looked at, and a small file
     // then touches only the pages it fills.
     puffer_ = std::make_unique_for_overwrite<char[]>(Block);
@@ -100,7 +92,7 @@ bool Zeilen_Leser::Nachladen() {
     const std::size_t gelesen = std::fread(puffer_.get() + ende_, 1, Block - ende_, datei_);
     if (gelesen == 0) {
         if (std::ferror(datei_))
-            throw Ein_Ausgabe_Fehler("Read error: " + name_ + " (" + std::strerror(errno) + ")");
+            throw Ein_Ausgabe_Fehler("Lesefehler: " + name_ + " (" + std::strerror(errno) + ")");
         eof_ = true;
         return false;
     }

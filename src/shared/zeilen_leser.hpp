@@ -21,9 +21,10 @@ std::string Utf8_Aus_Pfad(const std::filesystem::path& pfad);
 
 class Zeilen_Leser {
 public:
-    // Opens `pfad` for reading. Throws Ein_Ausgabe_Fehler naming the full path:
-    // "File not found: <Pfad>" when it is missing, "Keine Leseberechtigung:
-    // <Pfad>" when it may not be read, and the system's reason otherwise.
+    // Opens `pfad` for reading (Datei_Lesend_Oeffnen: regular files only).
+    // Throws Ein_Ausgabe_Fehler naming the full path: "File not found: <Pfad>"
+    // when it is missing, "Keine Leseberechtigung: <Pfad>" when it may not be
+    // read, a FIFO, device or UTF-16 text, and the system's reason otherwise.
     explicit Zeilen_Leser(const std::string& pfad);
     ~Zeilen_Leser();
     Zeilen_Leser(const Zeilen_Leser&) = delete;

@@ -11,13 +11,12 @@ std::int32_t Tage(double wert) {
     const double t = std::trunc(wert);
     if (!(t >= std::numeric_limits<std::int32_t>::min() &&
           t <= std::numeric_limits<std::int32_t>::max()))
-        throw Bereichs_Fehler("Range check error: day count out of range");
+        throw Bereichs_Fehler("Datum außerhalb des darstellbaren Bereichs");
     return static_cast<std::int32_t>(t);
 }
-} // namespace
 
-void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, double m, double s,
-                 double& JD) {
+// The day count of 0 h of a date: JD + 1524.5, a whole number of days.
+double Tageszahl(std::int32_t Y, std::int32_t M, std::int32_t D) {
     // Years before 333 are moved forward by whole millennia and back at the end.
     std::int64_t jahr = Y;
     std::int64_t k = 0;
@@ -40,19 +39,29 @@ void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, doubl
                         static_cast<double>(Tage(30.6001 * static_cast<double>(mo + 1))) + D +
                         static_cast<double>(B);
     Tage(tage);
-    JD = tage - 1524.5;
-    JD = JD - static_cast<double>(k) * 365250.0;
+    return tage - static_cast<double>(k) * 365250.0;
+}
+} // namespace
+
+void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, double m, double s,
+                 double& JD) {
+    JD = Tageszahl(Y, M, D) - 1524.5;
     JD = JD + h / 24.0 + m / 1440.0 + s / 86400.0;
+}
+
+double Datum_Zu_MJD(std::int32_t Y, std::int32_t M, std::int32_t D, double stunden) {
+    // Whole days first, so the hours keep the precision of a small number.
+    return (Tageszahl(Y, M, D) - 1524.5 - 2400000.5) + stunden / 24.0;
 }
 
 void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, double& h, double& m,
                  double& s) {
-    if (!std::isfinite(JD)) throw Bereichs_Fehler("Range check error: invalid Julian Date");
+    if (!std::isfinite(JD)) throw Bereichs_Fehler("Ungültiges Julianisches Datum");
     std::int64_t k = 0;
     if (JD < 1800000.0) {
         // Beyond some two million millennia back the year no longer fits 32 bits.
         const double millennien = std::ceil((1800000.0 - JD) / 365250.0);
-        if (!(millennien < 3e6)) throw Bereichs_Fehler("Range check error: year out of range");
+        if (!(millennien < 3e6)) throw Bereichs_Fehler("Jahr außerhalb des darstellbaren Bereichs");
         k = static_cast<std::int64_t>(millennien);
         JD += static_cast<double>(k) * 365250.0;
         while (JD < 1800000.0) {
@@ -76,7 +85,7 @@ void JD_Zu_Datum(double JD, std::int32_t& Y, std::int32_t& M, std::int32_t& D, d
     if (M >= 3) jahr -= 1;
     jahr -= 1000 * k;
     if (jahr < std::numeric_limits<std::int32_t>::min())
-        throw Bereichs_Fehler("Range check error: year out of range");
+        throw Bereichs_Fehler("Jahr außerhalb des darstellbaren Bereichs");
     Y = static_cast<std::int32_t>(jahr);
 
     // The time of day comes from the fraction alone, independent of the day.

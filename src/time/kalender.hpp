@@ -15,6 +15,10 @@
 void Datum_Zu_JD(std::int32_t Y, std::int32_t M, std::int32_t D, double h, double m, double s,
                  double& JD);
 
+// Modified Julian Date (JD - 2400000.5) of a calendar date and hours of the
+// day, with the calendar and limits of Datum_Zu_JD.
+double Datum_Zu_MJD(std::int32_t Y, std::int32_t M, std::int32_t D, double stunden);
+
 // Calendar date and time of day of a Julian Date.
 //   Given:    JD  Julian Date, days
 //   Returned: Y, M, D  year, month, day; h, m  hour and minute as whole

@@ -34,12 +34,12 @@ std::string Datum_Zeit_Text(std::int32_t Y, std::int32_t M, std::int32_t D, doub
 }
 
 std::string Sexagesimal_Text(int n, double x) {
-    if (n < 0 || n > 4) throw Bereichs_Fehler("Range check error: Sexagesimal_Text decimals");
+    if (n < 0 || n > 4) throw Bereichs_Fehler("Sexagesimaltext: nur 0 bis 4 Nachkommastellen");
     const char vorzeichen = x < 0 ? '-' : ' ';
     const double a = std::fabs(x);
     const std::int64_t p = Zehnerpotenzen[static_cast<std::size_t>(n)];
     if (!(a * 3600 * static_cast<double>(p) < 9e18))
-        throw Bereichs_Fehler("Range check error: Sexagesimal_Text value");
+        throw Bereichs_Fehler("Winkel oder Uhrzeit zu groß für die Anzeige");
     const std::int64_t N =
         static_cast<std::int64_t>(std::trunc(a * 3600 * static_cast<double>(p) + 0.5));
     const std::int64_t U = 60 * p;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/plattform_windows.hpp"
+#include "basis/plattform_windows.hpp"
 #include "time/uhr_tick.hpp"
 
 namespace {

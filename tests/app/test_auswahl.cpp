@@ -128,7 +128,7 @@ TEST_F(Auswahl, ListenMitLeerzeichenUndOhneEintraege) {
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_Asteroid"), Qt::LeftButton);
     ASSERT_EQ(Steuer<QComboBox>(*f, "Combo")->count(), 3);
     EXPECT_EQ(Edit(), "A(1) Ceres");
-    f->Zustand.Ordner_Setzen("", "", o.pfad + "leer/"); // no element files there
+    f->Zustand.Daten_Ordner_Setzen(o.pfad + "leer/"); // no element files there
     f->Zustand.Elemente_Zeilen_Laden();
     ASSERT_EQ(f->Zustand.Anzahl_Asteroiden(), 0);
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_Asteroid"), Qt::LeftButton);

@@ -8,9 +8,12 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSslConfiguration>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -24,9 +27,15 @@
 
 namespace {
 struct Antwort {
+    Antwort(int s = 200, QByteArray k = {}, bool h = false)
+        : status(s), koerper(std::move(k)), haengen(h) {}
     int status = 200;
     QByteArray koerper;
-    bool haengen = false; // sends half the body, then nothing more
+    bool haengen = false;     // sends half the body, then nothing more
+    QByteArray kopf;          // more header lines ("Location: ...\r\n")
+    qint64 laenge = -1;       // Content-Length announced; -1: the body's
+    int tropfen_ms = 0;       // the body one byte at a time, this far apart
+    bool endlos_gzip = false; // a gzip header, then empty blocks without end
 };
 
 // One response per path; HTTP/1.1 with Content-Length, one request per connection.
@@ -55,11 +64,39 @@ private:
         eingang_.erase(s);
         const auto it = pfade.find(pfad);
         const Antwort a = it != pfade.end() ? it->second : Antwort{404, "<html>fehlt</html>"};
-        s->write(QString("HTTP/1.1 %1 %2\r\nContent-Length: %3\r\nConnection: close\r\n\r\n")
+        s->write(QString("HTTP/1.1 %1 %2\r\n")
                      .arg(a.status)
-                     .arg(a.status == 200 ? "OK" : "Not Found")
-                     .arg(a.koerper.size())
-                     .toLatin1());
+                     .arg(a.status == 200   ? "OK"
+                          : a.status == 404 ? "Not Found"
+                                            : "Found")
+                     .toLatin1() +
+                 a.kopf);
+        if (!a.endlos_gzip)
+            s->write("Content-Length: " +
+                     QByteArray::number(a.laenge >= 0 ? a.laenge : a.koerper.size()) + "\r\n");
+        s->write("Connection: close\r\n\r\n");
+        if (a.endlos_gzip) {
+            // Stored blocks of length 0, not final: valid gzip that never ends nor yields a byte.
+            s->write(QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10));
+            QByteArray leer;
+            for (int i = 0; i < 1 << 14; ++i) leer.append("\x00\x00\x00\xff\xff", 5);
+            QObject::connect(s, &QTcpSocket::bytesWritten, s, [s, leer] {
+                if (s->bytesToWrite() < (1 << 20)) s->write(leer);
+            });
+            s->write(leer);
+            return;
+        }
+        if (a.tropfen_ms > 0) {
+            auto* uhr = new QTimer(s);
+            auto rest = std::make_shared<QByteArray>(a.koerper);
+            QObject::connect(uhr, &QTimer::timeout, s, [s, rest] {
+                if (rest->isEmpty()) return;
+                s->write(rest->left(1));
+                rest->remove(0, 1);
+            });
+            uhr->start(a.tropfen_ms);
+            return;
+        }
         if (a.haengen) {
             s->write(a.koerper.left(a.koerper.size() / 2));
             return;
@@ -241,6 +278,23 @@ TEST(Bahnelemente, FehlerLassenDieAltenDateien) {
     server.pfade["/seite.gz"] = {200, "<!DOCTYPE html><html><body>Wartung</body></html>"};
     server.pfade["/unsinn.txt"] = {200, "kein Komet\nauch keiner\n"};
     server.pfade["/bombe.gz"] = {200, QByteArray::fromStdString(Gzip(std::string(8 << 20, ' ')))};
+    server.pfade["/tropf.gz"] = {200, QByteArray::fromStdString(gz)};
+    server.pfade["/tropf.gz"].tropfen_ms = 20;
+    server.pfade["/endlos.gz"].endlos_gzip = true;
+    server.pfade["/kurz.txt"] = {200, QByteArray::fromStdString(Eingabe().kometen)};
+    server.pfade["/kurz.txt"].laenge = server.pfade["/kurz.txt"].koerper.size() + 5000;
+    const auto weiter = [&](const char* pfad, const QString& ziel) {
+        server.pfade[pfad] = {302, {}};
+        server.pfade[pfad].kopf = "Location: " + ziel.toLatin1() + "\r\n";
+    };
+    server.pfade["/kopf.gz"] = {200, QByteArray::fromStdString(gz)};
+    for (int i = 0; i < 1000; ++i)
+        server.pfade["/kopf.gz"].kopf += "X-Fuellung: " + QByteArray(1000, 'a') + "\r\n";
+    weiter("/weg.gz", "http://0.0.0.0:1/MPCORB.DAT.gz");
+    weiter("/kreis.gz", server.Url("/kreis.gz"));
+    weiter("/datei.gz", "file:///etc/hostname");
+    for (int i = 1; i <= 7; ++i)
+        weiter(qPrintable(QString("/w%1.gz").arg(i)), server.Url(QString("/w%1.gz").arg(i + 1)));
     QTcpServer zu;
     zu.listen(QHostAddress::LocalHost, 0);
     const QString abgelehnt = QString("http://127.0.0.1:%1/MPCORB.DAT.gz").arg(zu.serverPort());
@@ -264,6 +318,30 @@ TEST(Bahnelemente, FehlerLassenDieAltenDateien) {
          {},
          Lage::Normal,
          "https://"},
+        {"Tropfen", server.Url("/tropf.gz"), {}, Lage::Normal, "zu langsam"},
+        {"endlose leere gzip-Blöcke",
+         server.Url("/endlos.gz"),
+         {},
+         Lage::Normal,
+         "ohne eine gültige Zeile"},
+        {"kurz", {}, server.Url("/kurz.txt"), Lage::Normal, "angekündigten Bytes"},
+        {"1 MB Kopf", server.Url("/kopf.gz"), {}, Lage::Normal, "größer als 64 KiB"},
+        {"Weiterleitung nach http",
+         server.Url("/weg.gz"),
+         {},
+         Lage::Normal,
+         "nach http://0.0.0.0:1/MPCORB.DAT.gz abgelehnt"},
+        {"Weiterleitung im Kreis", server.Url("/kreis.gz"), {}, Lage::Normal, "im Kreis"},
+        {"Weiterleitung nach file",
+         server.Url("/datei.gz"),
+         {},
+         Lage::Normal,
+         "file:///etc/hostname"},
+        {"zu viele Weiterleitungen",
+         server.Url("/w1.gz"),
+         {},
+         Lage::Normal,
+         "Mehr als 5 Weiterleitungen"},
         {"schreibgeschützt", {}, {}, Lage::Schreibgeschuetzt, "schreibgeschützt"},
         {"Platte voll", {}, {}, Lage::Platte_Voll, "kann nicht geschrieben werden"},
     };
@@ -273,7 +351,9 @@ TEST(Bahnelemente, FehlerLassenDieAltenDateien) {
         if (!f.asteroiden.isEmpty()) a.Asteroiden_Url = f.asteroiden.toStdString();
         if (!f.kometen.isEmpty()) a.Kometen_Url = f.kometen.toStdString();
         a.Stillstand_ms = 500;
+        a.Mindest_Fenster_ms = 1000; // the real rule's 60 s, scaled down
         a.Grenzen.Max_Text = 4 << 20;
+        a.Grenzen.Max_Ohne_Zeile = 4 << 20;
         const Stand vorher = Stand_Von(o);
         namespace fs = std::filesystem;
         rlimit grenze{};
@@ -337,11 +417,13 @@ TEST(Bahnelemente, Kommandozeile) {
     Test_Server server;
     Bedienen(server);
     const Stand vorher = Stand_Von(o);
-    const auto lauf = [&](const QString& asteroiden_url) {
+    const auto lauf = [&](const QString& asteroiden_url, const QString& kometen = "/CometEls.txt",
+                          const QStringList& mehr = {}) {
         QProcess p;
         p.start(STELUX_BINAER_ORDNER "/stelux-cli",
-                {"--aktualisieren", "--asteroiden-url", asteroiden_url, "--kometen-url",
-                 server.Url("/CometEls.txt"), "--daten", QString::fromStdString(o.pfad)});
+                QStringList{"--aktualisieren", "--asteroiden-url", asteroiden_url, "--kometen-url",
+                            server.Url(kometen), "--daten", QString::fromStdString(o.pfad)} +
+                    mehr);
         // The server lives in this thread: keep its events running.
         EXPECT_TRUE(QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 60000));
         return std::make_pair(p.exitCode(), QString::fromUtf8(p.readAllStandardError()));
@@ -354,4 +436,130 @@ TEST(Bahnelemente, Kommandozeile) {
     EXPECT_EQ(rc, 0) << text.toStdString();
     EXPECT_TRUE(text.contains("Asteroiden: 6000 installiert")) << text.toStdString();
     EXPECT_EQ(Datei_Lesen(o.Datei("Asteroiden.txt.bak")), vorher.asteroiden);
+
+    // A cut list (one comet where many are installed) only with --erzwingen.
+    const std::string kometen = Eingabe().kometen;
+    server.pfade["/eins.txt"] = {
+        200, QByteArray::fromStdString(kometen.substr(0, kometen.find('\n') + 1))};
+    const Stand voll = Stand_Von(o);
+    const auto [rc_kurz, text_kurz] = lauf(server.Url("/MPCORB.DAT.gz"), "/eins.txt");
+    EXPECT_EQ(rc_kurz, 2);
+    const std::int64_t installiert = std::count(voll.kometen.begin(), voll.kometen.end(), '\n');
+    EXPECT_TRUE(
+        text_kurz.contains(QString::fromUtf8("nur 1 Körper, installiert sind %1").arg(installiert)))
+        << text_kurz.toStdString();
+    EXPECT_TRUE(text_kurz.contains("--erzwingen")) << text_kurz.toStdString();
+    EXPECT_TRUE(Stand_Von(o) == voll);
+    const auto [rc_erzwungen, text_erzwungen] =
+        lauf(server.Url("/MPCORB.DAT.gz"), "/eins.txt", {"--erzwingen"});
+    EXPECT_EQ(rc_erzwungen, 0) << text_erzwungen.toStdString();
+    EXPECT_TRUE(text_erzwungen.contains("Kometen: 1 installiert")) << text_erzwungen.toStdString();
+}
+
+// A linked element file: the backup is a file of its own with the old bytes,
+// the new file takes the link's place, the linked file stays as it was.
+TEST(Bahnelemente, VerknuepfteElementdatei) {
+    namespace fs = std::filesystem;
+    Test_Ordner o;
+    Test_Server server;
+    Bedienen(server);
+    QTemporaryDir woanders;
+    const std::string ziel = woanders.filePath("Asteroiden.txt").toStdString();
+    const std::string alt = Datei_Lesen(o.Datei("Asteroiden.txt"));
+    Datei_Schreiben(ziel, alt);
+    fs::remove(o.Datei("Asteroiden.txt"));
+    fs::create_symlink(ziel, o.Datei("Asteroiden.txt"));
+    Bahnelemente_Aktualisieren(Auftrag(server, o), {});
+    EXPECT_FALSE(fs::is_symlink(o.Datei("Asteroiden.txt")));
+    EXPECT_NE(Datei_Lesen(o.Datei("Asteroiden.txt")), alt);
+    EXPECT_EQ(Datei_Lesen(ziel), alt);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(o.Datei("Asteroiden.txt.bak"))));
+    Datei_Schreiben(ziel, "geändert");
+    EXPECT_EQ(Datei_Lesen(o.Datei("Asteroiden.txt.bak")), alt);
+}
+
+// The window asks before a list less than half as long replaces the installed one.
+TEST(Bahnelemente, FensterFragtVorKurzerListe) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    Test_Server server;
+    Bedienen(server);
+    const std::string kometen = Eingabe().kometen;
+    server.pfade["/eins.txt"] = {
+        200, QByteArray::fromStdString(kometen.substr(0, kometen.find('\n') + 1))};
+    auto f = std::make_unique<TForm_Main>(o.Start());
+    Aktualisierungs_Auftrag a = Auftrag(server, o);
+    a.Kometen_Url = server.Url("/eins.txt").toStdString();
+    QString frage;
+    for (const bool ja : {false, true}) {
+        SCOPED_TRACE(ja);
+        Frage_Anzeige_Setzen([&](const QString& text) {
+            frage = text;
+            return ja;
+        });
+        r.meldungen.clear();
+        const Stand vorher = Stand_Von(o);
+        f->Bahnelemente_Laden_Starten(a);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !f->Bahnelemente_Laeuft(); }, 60000));
+        if (!ja) {
+            EXPECT_TRUE(
+                frage.contains(QString::fromUtf8("Kometen.txt: die neue Liste hat nur 1 Körper")))
+                << frage.toStdString();
+            EXPECT_TRUE(Stand_Von(o) == vorher);
+        } else {
+            EXPECT_EQ(f->Zustand.Anzahl_Kometen(), 1);
+        }
+    }
+    Frage_Anzeige_Setzen({});
+    f->close();
+}
+
+// https through the program's own client: a certificate nobody vouches for
+// is refused; once its authority is trusted the lists install.
+TEST(Bahnelemente, VerschluesseltMitZertifikatspruefung) {
+    Test_Ordner o;
+    QTemporaryDir d;
+    const QString c = d.filePath("c.pem"), k = d.filePath("k.pem");
+    QProcess ssl;
+    ssl.start("openssl",
+              {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", k, "-out", c, "-days",
+               "1", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
+    if (!ssl.waitForFinished(60000) || ssl.exitCode() != 0) GTEST_SKIP() << "kein openssl";
+    Datei_Schreiben(d.filePath("MPCORB.DAT.gz").toStdString(), Eingabe().mpcorb_gz);
+    Datei_Schreiben(d.filePath("CometEls.txt").toStdString(), Eingabe().kometen);
+    QProcess py;
+    py.setWorkingDirectory(d.path());
+    py.start(
+        "/usr/bin/python3",
+        {"-c",
+         "import http.server,ssl,sys\n"
+         "s=http.server.HTTPServer(('127.0.0.1',0),http.server.SimpleHTTPRequestHandler)\n"
+         "x=ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER);x.load_cert_chain(sys.argv[1],sys.argv[2])\n"
+         "s.socket=x.wrap_socket(s.socket,server_side=True)\n"
+         "print(s.server_port,flush=True);s.serve_forever()",
+         c, k});
+    ASSERT_TRUE(py.waitForReadyRead(20000));
+    const QString basis = "https://127.0.0.1:" + QString(py.readLine()).trimmed();
+    Aktualisierungs_Auftrag a;
+    a.Asteroiden_Url = (basis + "/MPCORB.DAT.gz").toStdString();
+    a.Kometen_Url = (basis + "/CometEls.txt").toStdString();
+    a.Ordner = o.pfad;
+    const Stand vorher = Stand_Von(o);
+    try {
+        Bahnelemente_Aktualisieren(a, {});
+        ADD_FAILURE() << "ungeprüftes Zertifikat angenommen";
+    } catch (const std::exception& e) {
+        EXPECT_NE(std::string(e.what()).find("Zertifikat"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(Stand_Von(o) == vorher);
+    const QSslConfiguration alt = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration neu = alt;
+    neu.addCaCertificates(c);
+    QSslConfiguration::setDefaultConfiguration(neu);
+    std::string bericht;
+    EXPECT_NO_THROW(bericht = Bahnelemente_Aktualisieren(a, {}));
+    QSslConfiguration::setDefaultConfiguration(alt);
+    EXPECT_NE(bericht.find("Asteroiden: 6000 installiert"), std::string::npos) << bericht;
+    py.kill();
+    py.waitForFinished(5000);
 }

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <set>
 
-#include "app/parameter_datei.hpp"
+#include "basis/parameter_datei.hpp"
 #include "hilfen.hpp"
 #include "shared/fehler.hpp"
 

@@ -15,7 +15,7 @@ constexpr double Jetzt = 2461001.1; // UT; between two rows of the Mars table
 
 // As stelux-cli starts one: element files read when a lookup needs them.
 void Einrichten(Sitzung& s) {
-    s.Ordner_Setzen("", "", STELUX_TEST_DATEN "/app/");
+    s.Daten_Ordner_Setzen(STELUX_TEST_DATEN "/app/");
     s.Elemente_Bei_Bedarf();
     s.Parameter_Uebernehmen(Parameter_Vorgabe());
     s.Uhr_Schritt(Jetzt, Zeitzone_Info{}); // no zone: the PC clock is UT

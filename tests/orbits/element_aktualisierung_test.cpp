@@ -168,3 +168,51 @@ TEST(Element_Aktualisierung, KometennamenInWindows1252) {
     }
     EXPECT_EQ(k.Epoche, "2022-08-24");
 }
+
+// Values no real body has are counted and skipped (H -30 would push real
+// asteroids out of the brightest); historical comets stay.
+TEST(Element_Aktualisierung, AbsurdeWerteUebersprungen) {
+    Strom_Grenzen g;
+    g.Jahr = 2026.9;
+    const std::string ast =
+        Asteroid("00001", 3.3) + "\n" + Asteroid("00002", 3.0).replace(8, 5, "-30.0") + "\n" +
+        Asteroid("00003", 5.0).replace(20, 5, "Z991C") + "\n" + Asteroid("00004", 6.1) + "\n";
+    const Element_Auswahl a = Lesen(Element_Art::Asteroiden, ast, 4096, g);
+    ASSERT_EQ(a.Zeilen.size(), 2u);
+    EXPECT_EQ(a.Zeilen[1].substr(0, 5), "00004");
+    EXPECT_EQ(a.Fehlerhaft, 2);
+    EXPECT_NE(a.Erste_Meldung.find("Zeile 2: H -30 unter -2"), std::string::npos)
+        << a.Erste_Meldung;
+
+    const std::size_t ep = Komet("x").find("20220824");
+    const std::string kom = Komet("2P/Encke") + "\n" + Komet("hell", -6) + "\n" +
+                            Komet("spät").replace(14, 4, "2300") + "\n" +
+                            Komet("früh").replace(ep, 4, "0999") + "\n" +
+                            Komet("1066 Halley").replace(14, 4, "1066") + "\n";
+    const Element_Auswahl k = Lesen(Element_Art::Kometen, kom, 4096, g);
+    ASSERT_EQ(k.Zeilen.size(), 2u);
+    EXPECT_NE(k.Zeilen[1].find("1066 Halley"), std::string::npos);
+    EXPECT_EQ(k.Fehlerhaft, 3);
+}
+
+// Endless empty gzip blocks give no text at all: the received bytes end them.
+TEST(Element_Aktualisierung, EndloseLeereBloecke) {
+    std::string block;
+    for (int i = 0; i < 1 << 13; ++i) block.append("\x00\x00\x00\xff\xff", 5);
+    for (const bool ohne_zeile : {true, false}) {
+        Strom_Grenzen g;
+        g.Max_Ohne_Zeile = ohne_zeile ? 1 << 20 : 1ull << 40;
+        g.Max_Empfangen = ohne_zeile ? 1ull << 40 : 2 << 20;
+        Element_Strom s(Element_Art::Asteroiden, "Test", g);
+        try {
+            s.Daten(std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10));
+            for (int i = 0; i < 200; ++i) s.Daten(block);
+            ADD_FAILURE() << "kein Ende";
+        } catch (const Aktualisierungs_Fehler& f) {
+            EXPECT_NE(std::string(f.what()).find(ohne_zeile ? "1 MiB ohne eine gültige Zeile"
+                                                            : "mehr als 2 MiB empfangen"),
+                      std::string::npos)
+                << f.what();
+        }
+    }
+}

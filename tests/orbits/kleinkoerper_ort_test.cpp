@@ -12,6 +12,7 @@
 #include "orbits/element_zeilen.hpp"
 #include "orbits/kleinkoerper_ort.hpp"
 #include "shared/konstanten.hpp"
+#include "time/kalender.hpp"
 
 namespace {
 const std::string Daten = std::string(STELUX_TEST_DATEN) + "/orbits/";
@@ -42,12 +43,12 @@ Komet_Type Komet(double q, double e) {
 }
 } // namespace
 
-TEST(Koordinaten, KALENDERMJD_JulianischUndGregorianisch) {
-    EXPECT_DOUBLE_EQ(KALENDERMJD(1, 1, 2000, 12), 51544.5);
+TEST(Koordinaten, MJD_JulianischUndGregorianisch) {
+    EXPECT_DOUBLE_EQ(Datum_Zu_MJD(2000, 1, 1, 12), 51544.5);
     // The day after 1582-10-04 (Julian) is 1582-10-15 (Gregorian).
-    EXPECT_DOUBLE_EQ(KALENDERMJD(15, 10, 1582, 0) - KALENDERMJD(4, 10, 1582, 0), 1.0);
-    EXPECT_DOUBLE_EQ(KALENDERMJD(17, 11, 1858, 0), 0.0); // origin of the MJD
-    EXPECT_DOUBLE_EQ(KALENDERMJD(1, 3, 2024, 6) - KALENDERMJD(28, 2, 2024, 6), 2.0); // leap day
+    EXPECT_DOUBLE_EQ(Datum_Zu_MJD(1582, 10, 15, 0) - Datum_Zu_MJD(1582, 10, 4, 0), 1.0);
+    EXPECT_DOUBLE_EQ(Datum_Zu_MJD(1858, 11, 17, 0), 0.0); // origin of the MJD
+    EXPECT_DOUBLE_EQ(Datum_Zu_MJD(2024, 3, 1, 6) - Datum_Zu_MJD(2024, 2, 28, 6), 2.0); // leap day
 }
 
 TEST(Koordinaten, WINKEL2_UndKARTPOL_InDenAchsen) {

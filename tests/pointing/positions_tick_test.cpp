@@ -160,7 +160,7 @@ TEST(Positions_Tick, ImMeridian) {
     a = Im_Meridian(tief, p);
     EXPECT_TRUE(a.Hoehen_Farbe_Setzen);
     EXPECT_EQ(a.Hoehen_Farbe, Farbe_Rot);
-    EXPECT_EQ(a.Horizont.Luftmasse, "0.000");
+    EXPECT_EQ(a.Horizont.Luftmasse, "—");
     EXPECT_EQ(a.Horizont.Hoehe, Fest(90.0 - 47.0 + tief.DEapp, 1) + "°");
 }
 
@@ -207,6 +207,13 @@ TEST(Positions_Tick, Objektzeile) {
     o.Distanz = 10.4;
     EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile,
               "Messier 31   Andromeda-Galaxie; 10 Mpc");
+    // In our Galaxy the catalogue's Mpc read as "0.0 Mpc" for every object.
+    o.Distanz = 0.0077;
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile,
+              "Messier 31   Andromeda-Galaxie; 7.7 kpc");
+    o.Distanz = 0.0123;
+    EXPECT_EQ(Positions_Tick(o, true, JD_2026, 0, p, true).Objekt.Zeile,
+              "Messier 31   Andromeda-Galaxie; 12 kpc");
 
     o.Art = Objekt_Art::Planet;
     o.Bezeichnung = "PSonne";

@@ -213,7 +213,15 @@ def asteroid_zeile_pruefen(z):
     if not "A" <= ep[0] <= "Z":
         raise ValueError(f"epoch (cols 21-25): {ep!r} has no century letter")
     jahr = (ord(ep[0]) - 55) * 100 + _ganz(ep[1:3], "epoch year (cols 22-23)")
-    _datum(jahr, _packzeichen(ep[3]), _packzeichen(ep[4]), ep)
+    monat = _packzeichen(ep[3])
+    _datum(jahr, monat, _packzeichen(ep[4]), ep)
+    # Values no real body has: the brightest are kept, so an absurd H would
+    # push real asteroids out; an epoch a century away is a packing fault.
+    if h < -2:
+        raise ValueError(f"H {h} below -2")
+    heute = datetime.date.today()
+    if abs(jahr + (monat - 1) / 12 - (heute.year + (heute.month - 1) / 12)) > 100:
+        raise ValueError(f"epoch year {jahr} more than 100 years from today")
     return h
 
 
@@ -233,6 +241,13 @@ def komet_zeile_pruefen(z):
         wert = _bereich(_reell(_spalten(z, von, bis), f"{was} (cols {von}-{bis})"), lo, hi, was)
         if was == "H":
             h = wert
+    if h < -5:
+        raise ValueError(f"magnitude parameter {h} below -5")
+    # Historical comets stay; dates outside 1000 to 2200 are packing faults.
+    ep = _spalten(z, 82, 89).strip()
+    for was, j in (("perihelion year", jahr), ("epoch year", int(ep[:4]) if len(ep) == 8 and ep[:4].isdigit() else None)):
+        if j is not None and not 1000 <= j <= 2200:
+            raise ValueError(f"{was} {j} outside 1000 to 2200")
     return h
 
 

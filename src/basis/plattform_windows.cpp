@@ -1,4 +1,4 @@
-#include "app/plattform_windows.hpp"
+#include "basis/plattform_windows.hpp"
 
 #ifdef _WIN32
 #include <shellapi.h>

@@ -1,4 +1,4 @@
-#include "cli/cli_karte.hpp"
+#include "cli_voll/karte.hpp"
 
 #include <QGuiApplication>
 #include <memory>

@@ -4,12 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "app/versions_block.hpp"
+#include "basis/versions_block.hpp"
 #include "cli/cli_lauf.hpp"
+#include "cli_voll/aktualisieren.hpp"
+#include "cli_voll/karte.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux-cli-voll",
                       "Stelux - Aufsuchkarten und Bahnelemente an der Kommandozeile");
 
 int main(int argc, char** argv) {
-    return Cli_Ausfuehren(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    Cli_Erweiterungen voll;
+    voll.Karte = Karte_Ausgeben;
+    voll.Aktualisieren = Cli_Aktualisieren;
+    return Cli_Ausfuehren(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                          voll);
 }

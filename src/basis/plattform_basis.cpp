@@ -1,4 +1,4 @@
-#include "app/plattform_basis.hpp"
+#include "basis/plattform_basis.hpp"
 
 #include <chrono>
 #include <cmath>
@@ -8,8 +8,10 @@
 #include <fstream>
 
 #ifdef _WIN32
-#include "app/plattform_windows.hpp"
+#include "basis/plattform_windows.hpp"
 #endif
+
+#include "shared/datei_oeffnen.hpp"
 
 namespace {
 
@@ -114,7 +116,13 @@ std::string Dokumente_Ordner_Ermitteln() {
     const std::string heim = Heim_Ordner();
     std::string konfig = Umgebung("XDG_CONFIG_HOME");
     if (konfig.empty()) konfig = heim + "/.config";
-    std::ifstream datei(konfig + "/user-dirs.dirs");
+    // Not a regular file (a pipe would hang the start): as if it were missing.
+    std::ifstream datei;
+    try {
+        if (Datei_Lesend_Oeffnen(konfig + "/user-dirs.dirs", true))
+            datei.open(konfig + "/user-dirs.dirs");
+    } catch (const std::exception&) {
+    }
     std::string ergebnis, zeile;
     bool gefunden = false;
     // Lines like XDG_DOCUMENTS_DIR="$HOME/Dokumente".

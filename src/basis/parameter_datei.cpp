@@ -1,12 +1,11 @@
-#include "app/parameter_datei.hpp"
+#include "basis/parameter_datei.hpp"
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "shared/datei_oeffnen.hpp"
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -151,22 +150,17 @@ void Parameter_Aus_Text(std::string_view text, Parameter_Type& p, const std::str
 void Parameter_Lesen(const std::string& ordner, Parameter_Type& p) {
     p = Parameter_Type{};
     const std::string pfad = Pfad_In(ordner, Parameter_Datei_Name);
-    std::error_code fehler;
-    if (!std::filesystem::exists(pfad, fehler)) {
+    const Datei_Zeiger datei = Datei_Lesend_Oeffnen(pfad, true);
+    if (!datei) {
         p = Parameter_Vorgabe();
         return;
     }
     const std::string voll = Voller_Pfad(pfad);
-    if (std::filesystem::is_directory(pfad, fehler))
-        throw Ein_Ausgabe_Fehler("Ein Ordner, keine Datei: " + voll);
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei) throw Oeffnungs_Fehler(pfad, errno);
     // Eight short lines: anything beyond a few KiB is not this file.
     std::string text(Max_Parameter_Bytes + 1, '\0');
-    datei.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (datei.bad())
-        throw Ein_Ausgabe_Fehler("Read error: " + voll + " (" + std::strerror(errno) + ")");
-    text.resize(static_cast<std::size_t>(datei.gcount()));
+    text.resize(std::fread(text.data(), 1, text.size(), datei.get()));
+    if (std::ferror(datei.get()))
+        throw Ein_Ausgabe_Fehler("Lesefehler: " + voll + " (" + std::strerror(errno) + ")");
     if (text.size() > Max_Parameter_Bytes)
         throw Ein_Ausgabe_Fehler(voll + " ist größer als 64 KiB und keine Parameterdatei");
     Parameter_Aus_Text(text, p, voll);

@@ -1,4 +1,4 @@
-#include "cli/cli_aktualisieren.hpp"
+#include "cli_voll/aktualisieren.hpp"
 
 #include <QCoreApplication>
 #include <memory>
@@ -26,10 +26,16 @@ int Cli_Aktualisieren(const Cli_Argumente& arg, std::ostream& fehler) {
                 ? arg.Kometen_Url
                 : Einstellung_Text_Lesen(Einstellung_Kometen_Url, Vorgabe_Kometen_Url);
         auftrag.Ordner = arg.Daten.empty() ? Daten_Ordner_Ermitteln() : arg.Daten;
+        auftrag.Erzwingen = arg.Erzwingen;
         const std::string bericht = Bahnelemente_Aktualisieren(
             auftrag, [&](const std::string& zeile) { fehler << zeile << std::endl; });
         fehler << bericht << "\n";
         return 0;
+    } catch (const Schwund_Fehler& f) {
+        fehler << "Bahnelemente nicht aktualisiert: " << f.what()
+               << ". Mit --erzwingen wird sie trotzdem installiert; die bisherigen Dateien "
+                  "bleiben unverändert.\n";
+        return 2;
     } catch (const std::exception& f) {
         fehler << "Bahnelemente nicht aktualisiert: " << f.what() << "\n";
         return 2;
