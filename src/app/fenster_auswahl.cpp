@@ -27,6 +27,8 @@ void TForm_Main::Positions_Takt() {
 
 void TForm_Main::Anzeige_Zeigen(const Anzeige& anzeige) {
     const Positions_Anzeige& a = anzeige.Position;
+    // The degree sign, point and hour mark of the circles belong to readings.
+    for (QLabel* zeichen : {Label13, Label14, Label16}) zeichen->setVisible(anzeige.Gueltig);
     if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Objekt_Farbe);
     Text(Label_Objekt, a.Objekt.Zeile);
     Text(Label_RA2000, a.Objekt.RA2000);

@@ -84,9 +84,19 @@ void TForm_Main::Handbuch_Zeigen() {
         Form_Handbuch = text;
     }
     Nachtmodus_Anwenden(Form_Handbuch);
+    Handbuch_Farben();
     Form_Handbuch->show();
     Form_Handbuch->raise();
     Form_Handbuch->activateWindow();
+}
+
+// The document draws its table lines in a grey of its own, outside the palette.
+void TForm_Main::Handbuch_Farben() {
+    auto* text = qobject_cast<QTextBrowser*>(Form_Handbuch);
+    if (!text) return;
+    const QString linie = Nachtmodus_Aktiv() ? "#a00000" : "#808080";
+    text->document()->setDefaultStyleSheet("table, td, th { border-color: " + linie + "; }");
+    text->reload();
 }
 
 void TForm_Main::Eigene_Bearbeiten() {

@@ -60,6 +60,12 @@ const char* Nacht_Blatt =
     "{ background: black; border: 1px solid rgb(90,0,0); }"
     "QAbstractSpinBox::up-arrow, QAbstractSpinBox::down-arrow, QDateTimeEdit::down-arrow "
     "{ width: 0px; height: 0px; }"
+    // The style shades the scroll bars in grey.
+    "QScrollBar { background: black; border: 1px solid rgb(90,0,0); }"
+    "QScrollBar:vertical { width: 14px; } QScrollBar:horizontal { height: 14px; }"
+    "QScrollBar::handle { background: rgb(110,0,0); min-height: 20px; min-width: 20px; }"
+    "QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; }"
+    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"
     "QHeaderView::section { background: black; color: rgb(245,0,0); border: none; "
     "border-right: 1px solid rgb(60,0,0); border-bottom: 1px solid rgb(60,0,0); }";
 
@@ -149,7 +155,7 @@ bool Braucht_Blatt(const QWidget* w) {
     // red edges instead.
     return !w->styleSheet().isEmpty() || w->inherits("QAbstractButton") ||
            w->inherits("QAbstractSpinBox") || w->inherits("QCalendarWidget") ||
-           w->inherits("QHeaderView");
+           w->inherits("QScrollBar") || w->inherits("QHeaderView");
 }
 } // namespace
 

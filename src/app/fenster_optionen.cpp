@@ -60,6 +60,7 @@ void TForm_Main::Nachtmodus_Anzeigen() {
         Nachtmodus_Anwenden(Form_Karte);
         Form_Karte->update();
     }
+    Handbuch_Farben();
 }
 
 bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {

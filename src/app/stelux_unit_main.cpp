@@ -67,6 +67,7 @@ void TForm_Main::Beim_Start() {
     Panel_About->hide();
     Panel_SysInfo->hide();
     Label_Planung->hide();
+    for (QLabel* zeichen : {Label13, Label14, Label16}) zeichen->hide(); // no object yet
     Combo->hide();
     Suffix_Tasten(false);
     Edit_Objekt->clear();

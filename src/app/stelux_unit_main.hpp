@@ -130,6 +130,7 @@ private:
     void Karte_Zeigen();       // the finder chart window (Ctrl+K)
     void Beobachtbar_Zeigen(); // "Jetzt beobachtbar" (F8)
     void Handbuch_Zeigen();    // the manual in a window of the program (F1)
+    void Handbuch_Farben();    // its table lines in the mode's colours
     void Eigene_Bearbeiten();
     void Systeminfo_Zeigen();
     void Systeminfo_Schliessen();

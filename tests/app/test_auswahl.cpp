@@ -58,6 +58,11 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
     f->Positions_Takt();
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_RA2000")->text(), "RA(J2000)");
     EXPECT_TRUE(Steuer<QLabel>(*f, "Label_Height")->text().isEmpty());
+    // No stray degree sign, point or hour mark without readings.
+    for (const char* zeichen : {"Label13", "Label14", "Label16"})
+        EXPECT_FALSE(Steuer<QLabel>(*f, zeichen)->isVisible()) << zeichen;
+    Enter(); // "S" alone: the empty state stays
+    EXPECT_FALSE(Steuer<QLabel>(*f, "Label16")->isVisible());
 }
 
 TEST_F(Auswahl, NummernKatalogeUndSuffixTasten) {

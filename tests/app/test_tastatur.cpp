@@ -207,6 +207,8 @@ TEST_F(Tastatur, JederKnopfUndJedeTastenkombinationHatEinenTipp) {
 TEST_F(Tastatur, NachtmodusHinUndZurueck) {
     Waehlen("M31");
     f->findChild<QAction*>("Beobachtbar1")->trigger();
+    Steuer<QAction>(*f, "Handbuch1")->trigger();
+    auto* handbuch = f->findChild<QWidget*>("Form_Handbuch");
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
     Steuer<QLineEdit>(*f, "Edit_Objekt")->setFocus();
@@ -225,6 +227,15 @@ TEST_F(Tastatur, NachtmodusHinUndZurueck) {
     EXPECT_EQ(Schwacher_Text(*f, 4.5), "");
     Palette_Pruefen(QApplication::palette(), "night");
     Palette_Pruefen(Steuer<QMenu>(*f, "Option1")->palette(), "night menu");
+    // The manual at night: nothing but red, its table lines too.
+    const QImage seite = handbuch->grab().toImage();
+    int hell = 0;
+    for (int y = 0; y < seite.height(); ++y)
+        for (int x = 0; x < seite.width(); ++x) {
+            const QColor c = seite.pixelColor(x, y);
+            hell += c.green() > 24 || c.blue() > 24;
+        }
+    EXPECT_EQ(hell, 0);
 
     QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F9);
     ASSERT_FALSE(Nachtmodus_Aktiv());
