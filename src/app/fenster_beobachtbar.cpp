@@ -226,6 +226,11 @@ void TForm_Beobachtbar::Zeigen() {
     Label_Stand->setText(stand);
 }
 
+void TForm_Beobachtbar::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    Tabelle->setFocus(Qt::OtherFocusReason);
+}
+
 void TForm_Beobachtbar::Waehlen(int zeile) {
     const QTableWidgetItem* i = Tabelle->item(zeile, Sp_Objekt);
     if (i && waehlen_) waehlen_(i->data(Qt::UserRole + 1).toString());

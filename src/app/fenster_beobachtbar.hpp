@@ -35,12 +35,16 @@ public:
     // Selects the row's object in the main window.
     void Waehlen(int zeile);
 
+protected:
+    // Arrows and Return work in the list as soon as the window is shown.
+    void showEvent(QShowEvent* e) override;
+
+private:
     QTableWidget* Tabelle = nullptr;
     QDoubleSpinBox* SpinBox_Mag = nullptr;
     QCheckBox* Arten[6] = {}; // one per Beobachtbar_Art
     QLabel* Label_Stand = nullptr;
 
-private:
     struct Ergebnis {
         std::shared_ptr<const Beobachtbar_Katalog> katalog;
         std::shared_ptr<const Sonnensystem_Vorrat> vorrat;

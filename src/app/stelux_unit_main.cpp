@@ -340,8 +340,6 @@ void TForm_Main::Beobachtbar_Zeigen() {
     Form_Beobachtbar->show();
     Form_Beobachtbar->raise();
     Form_Beobachtbar->activateWindow();
-    // Arrows and Return work in the list at once.
-    Form_Beobachtbar->Tabelle->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm_Main::Panel_Zeigen(QFrame* panel, QPushButton* ok) {

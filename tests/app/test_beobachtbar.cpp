@@ -19,8 +19,11 @@ namespace {
 // The entries of the list, as the observer would type them.
 QStringList Eingaben(const TForm_Beobachtbar& b) {
     QStringList e;
-    for (int r = 0; r < b.Tabelle->rowCount(); ++r)
-        e << b.Tabelle->item(r, 0)->data(Qt::UserRole + 1).toString();
+    for (int r = 0; r < Steuer<QTableWidget>(b, "Tabelle_Beobachtbar")->rowCount(); ++r)
+        e << Steuer<QTableWidget>(b, "Tabelle_Beobachtbar")
+                 ->item(r, 0)
+                 ->data(Qt::UserRole + 1)
+                 .toString();
     return e;
 }
 
@@ -81,13 +84,14 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     } faelle[] = {{"M31", true}, {"Vega", true}, {"M7", false}};
     for (const auto& fall : faelle)
         EXPECT_EQ(Eingaben(b).contains(fall.eingabe), fall.gelistet) << fall.eingabe;
-    EXPECT_TRUE(b.Label_Stand->text().startsWith("Stand 22:00"));
+    EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 22:00"));
     if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_BILD"))
         b.grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_BILD"));
 
     // Return on a row selects it as typed and confirmed.
-    b.Tabelle->setCurrentCell(static_cast<int>(Eingaben(b).indexOf("M31")), 2);
-    QTest::keyClick(b.Tabelle, Qt::Key_Return);
+    Steuer<QTableWidget>(b, "Tabelle_Beobachtbar")
+        ->setCurrentCell(static_cast<int>(Eingaben(b).indexOf("M31")), 2);
+    QTest::keyClick(Steuer<QTableWidget>(b, "Tabelle_Beobachtbar"), Qt::Key_Return);
     f.Positions_Takt();
     EXPECT_TRUE(Steuer<QLabel>(f, "Label_Objekt")->text().startsWith("Messier 31"))
         << Steuer<QLabel>(f, "Label_Objekt")->text().toStdString();
@@ -97,7 +101,7 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     Steuer<QAction>(f, "Zeitpunkt_Jetzt1")->trigger();
     EXPECT_FALSE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().contains("PLANUNG"));
     b.Abwarten();
-    EXPECT_TRUE(b.Label_Stand->text().startsWith("Stand 12:00"));
+    EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 12:00"));
     b.close();
     f.close();
     QDir::setCurrent(alt);

@@ -151,7 +151,7 @@ TEST_F(Tastatur, FensterUndDialogeGebenDieTastaturZurueck) {
     f->findChild<QAction*>("Beobachtbar1")->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")));
     EXPECT_EQ(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->focusWidget(),
-              f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->Tabelle);
+              Steuer<QTableWidget>(*f, "Tabelle_Beobachtbar"));
     f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->close();
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
