@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <cmath>
 #include <map>
 
@@ -227,6 +228,9 @@ TEST_F(Tastatur, NachtmodusHinUndZurueck) {
     EXPECT_EQ(Schwacher_Text(*f, 4.5), "");
     Palette_Pruefen(QApplication::palette(), "night");
     Palette_Pruefen(Steuer<QMenu>(*f, "Option1")->palette(), "night menu");
+    const QPalette tipp = QToolTip::palette();
+    EXPECT_GE(Kontrast(tipp.color(QPalette::ToolTipText), tipp.color(QPalette::ToolTipBase)), 4.5);
+    EXPECT_EQ(tipp.color(QPalette::ToolTipBase).green(), 0); // a red hint, not a yellow one
     // The manual at night: nothing but red, its table lines too.
     const QImage seite = handbuch->grab().toImage();
     int hell = 0;
