@@ -11,6 +11,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "python3, python3-ephem, python3-numpy, kstars-data, stellarium-data, gpredict, iraf-noao, fonts-liberation, xdg-user-dirs")
+  "python3, python3-ephem, python3-numpy, kstars-data, stellarium-data, gpredict, iraf-noao, fonts-liberation, qt6-translations-l10n, xdg-user-dirs")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,12 +1,14 @@
 // The main window built from its control table (fenster_tabelle.cpp), the
 // menu tree, and the wiring of the handlers.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -18,8 +20,8 @@
 #include <string>
 
 #include "app/einstellungen.hpp"
-#include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_nachtmodus.hpp"
 #include "app/fenster_tabelle.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -153,6 +155,15 @@ void TForm_Main::Aufbauen() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(Schrift("MS Sans Serif", 13));
+    // Disabled texts of the style are too faint to read (under 2 : 1): a grey
+    // that keeps 3 : 1 on the light grounds and stays below the enabled black.
+    QPalette app = QApplication::palette();
+    for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        app.setColor(QPalette::Disabled, rolle, QColor(120, 120, 120));
+    // White on the style's light blue selection is 3.7 : 1: a deeper blue.
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive})
+        app.setColor(gruppe, QPalette::Highlight, QColor(0, 84, 160));
+    if (!Nachtmodus_Aktiv()) QApplication::setPalette(app);
     flaeche_ = new QWidget(this);
     flaeche_->setObjectName("Client");
     flaeche_->setFixedSize(Flaeche_Breite, Flaeche_Hoehe);
@@ -203,6 +214,7 @@ void TForm_Main::Aufbauen() {
     STELUX_BINDEN(Label_AirMass);
     STELUX_BINDEN(Label20);
     STELUX_BINDEN(Label_Hoehenmarke);
+    STELUX_BINDEN(Label_Planung);
     STELUX_BINDEN(Label_Sichtbarkeit);
     STELUX_BINDEN(Label_RA2000);
     STELUX_BINDEN(Label_DE2000);
@@ -251,7 +263,14 @@ void TForm_Main::Aufbauen() {
     Combo->setStyleSheet("QComboBox { combobox-popup: 0; }");
     Combo->view()->setStyleSheet("QAbstractItemView { background: black; color: white; }"
                                  "QAbstractItemView::item { height: 24px; }");
+    // The keys of the entry box, the catalogue list and the two panels.
     Edit_Objekt->installEventFilter(this);
+    Combo->installEventFilter(this);
+    Combo->view()->installEventFilter(this);
+    for (QFrame* panel : {Panel_About, Panel_SysInfo}) {
+        panel->installEventFilter(this);
+        for (QWidget* w : panel->findChildren<QWidget*>()) w->installEventFilter(this);
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -259,6 +278,8 @@ void TForm_Main::Aufbauen() {
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(500);
+
+    Nacht_Invers(Label_Planung);
 
     Menue_Aufbauen();
     Vorschlaege_Einrichten();
@@ -268,42 +289,39 @@ void TForm_Main::Aufbauen() {
         connect(sender, signal, this,
                 [this, handler] { Fehler_Waechter([&] { (this->*handler)(); }); });
     };
-    bei(Timer1, &QTimer::timeout, &TForm_Main::Timer1Timer);
-    bei(Timer2, &QTimer::timeout, &TForm_Main::Timer2Timer);
-    bei(Button_DE_plus, &QPushButton::clicked, &TForm_Main::Button_DE_plusClick);
-    bei(Button_DE_minus, &QPushButton::clicked, &TForm_Main::Button_DE_minusClick);
-    bei(Button1, &QPushButton::clicked, &TForm_Main::Button1Click);
-    bei(Button2, &QPushButton::clicked, &TForm_Main::Button2Click);
-    bei(Button_Clear, &QPushButton::clicked, &TForm_Main::Button_ClearClick);
-    bei(Button_Enter, &QPushButton::clicked, &TForm_Main::Button_EnterClick);
-    bei(Button_About_OK, &QPushButton::clicked, &TForm_Main::Button_About_OKClick);
-    bei(Button3, &QPushButton::clicked, &TForm_Main::Button3Click);
-    void (TForm_Main::*const tasten[16])() = {
-        &TForm_Main::Button_0Click, &TForm_Main::Button_1Click, &TForm_Main::Button_2Click,
-        &TForm_Main::Button_3Click, &TForm_Main::Button_4Click, &TForm_Main::Button_5Click,
-        &TForm_Main::Button_6Click, &TForm_Main::Button_7Click, &TForm_Main::Button_8Click,
-        &TForm_Main::Button_9Click, &TForm_Main::Button_AClick, &TForm_Main::Button_BClick,
-        &TForm_Main::Button_CClick, &TForm_Main::Button_DClick, &TForm_Main::Button_EClick,
-        &TForm_Main::Button_FClick};
-    for (int i = 0; i < 10; ++i) bei(Ziffern[i], &QPushButton::clicked, tasten[i]);
-    for (int i = 0; i < 6; ++i) bei(Buchstaben[i], &QPushButton::clicked, tasten[10 + i]);
-    const std::pair<TKlick_Label*, void (TForm_Main::*)()> labels[] = {
-        {Label_Messier, &TForm_Main::Label_MessierClick},
-        {Label_Planet, &TForm_Main::Label_PlanetClick},
-        {Label_Asteroid, &TForm_Main::Label_AsteroidClick},
-        {Label_Variable, &TForm_Main::Label_VariableClick},
-        {Label_Fotometrie, &TForm_Main::Label_FotometrieClick},
-        {Label_Eigene, &TForm_Main::Label_EigeneClick},
-        {Label_Geosynchron, &TForm_Main::Label_GeosynchronClick},
-        {Label_Komet, &TForm_Main::Label_KometClick},
-        {Label_SAO, &TForm_Main::Label_SAOClick},
-        {Label_HIP, &TForm_Main::Label_HIPClick},
-        {Label_NGC, &TForm_Main::Label_NGCClick},
-        {Label_IC, &TForm_Main::Label_ICClick}};
-    for (const auto& [label, handler] : labels) bei(label, &TKlick_Label::Klick, handler);
+    bei(Timer1, &QTimer::timeout, &TForm_Main::Uhr_Takt);
+    bei(Timer2, &QTimer::timeout, &TForm_Main::Positions_Takt);
+    bei(Button_DE_plus, &QPushButton::clicked, &TForm_Main::DE_Plus);
+    bei(Button_DE_minus, &QPushButton::clicked, &TForm_Main::DE_Minus);
+    bei(Button1, &QPushButton::clicked, &TForm_Main::SW_Plus);
+    bei(Button2, &QPushButton::clicked, &TForm_Main::SW_Minus);
+    bei(Button_Clear, &QPushButton::clicked, &TForm_Main::Eingabe_Loeschen);
+    bei(Button_Enter, &QPushButton::clicked, &TForm_Main::Eingabe_Bestaetigen);
+    bei(Button_About_OK, &QPushButton::clicked, &TForm_Main::Versionsinfo_Schliessen);
+    bei(Button3, &QPushButton::clicked, &TForm_Main::Systeminfo_Schliessen);
+    // The keypad appends its captions; a catalogue label opens its list or
+    // puts its kind letter into the entry box.
+    const auto bei_klick = [this](auto* sender, auto signal, auto schritt) {
+        connect(sender, signal, this, [schritt] { Fehler_Waechter(schritt); });
+    };
+    for (QPushButton* k : Ziffern)
+        bei_klick(k, &QPushButton::clicked, [this, k] { Zeichen_Taste(k->text().at(0)); });
+    for (QPushButton* k : Buchstaben)
+        bei_klick(k, &QPushButton::clicked, [this, k] { Zeichen_Taste(k->text().at(0)); });
+    const std::pair<TKlick_Label*, char> listen[] = {
+        {Label_Messier, 'M'},     {Label_Planet, 'P'},     {Label_Asteroid, 'A'},
+        {Label_Variable, 'V'},    {Label_Fotometrie, 'F'}, {Label_Eigene, 'E'},
+        {Label_Geosynchron, 'G'}, {Label_Komet, 'K'}};
+    for (const auto& [label, buchstabe] : listen)
+        bei_klick(label, &TKlick_Label::Klick,
+                  [this, l = label, b = buchstabe] { Liste_Oeffnen(b, l); });
+    const std::pair<TKlick_Label*, char> nummern[] = {
+        {Label_SAO, 'S'}, {Label_HIP, 'H'}, {Label_NGC, 'N'}, {Label_IC, 'I'}};
+    for (const auto& [label, buchstabe] : nummern)
+        bei_klick(label, &TKlick_Label::Klick, [this, b = buchstabe] { Nummern_Katalog(b); });
     // Only a pick by the observer fires the change, not an index set by the program.
     connect(Combo, &QComboBox::activated, this,
-            [this] { Fehler_Waechter([&] { ComboChange(); }); });
+            [this] { Fehler_Waechter([&] { Listeneintrag_Uebernehmen(); }); });
 }
 
 void TForm_Main::Menue_Aufbauen() {
@@ -348,7 +366,9 @@ void TForm_Main::Menue_Aufbauen() {
     Zeitpunkt_Jetzt1 = Option1->addAction("Zeitpunkt: jetzt");
     Zeitpunkt_Jetzt1->setObjectName("Zeitpunkt_Jetzt1");
     Zeitpunkt_Jetzt1->setEnabled(false);
-    Beobachtbar_Menue(this, Option1);
+    Beobachtbar1 = Option1->addAction("Jetzt &beobachtbar");
+    Beobachtbar1->setObjectName("Beobachtbar1");
+    Beobachtbar1->setShortcut(QKeySequence(Qt::Key_F8));
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
     Eigene1 = leiste->addAction("&Edit Eigene");
@@ -359,6 +379,7 @@ void TForm_Main::Menue_Aufbauen() {
     Hilfe1->setObjectName("Hilfe1");
     Handbuch1 = Hilfe1->addAction("Stelux Handbuch");
     Handbuch1->setObjectName("Handbuch1");
+    Handbuch1->setShortcut(QKeySequence(Qt::Key_F1));
     SystemInformation1 = Hilfe1->addAction("System-Infos");
     SystemInformation1->setObjectName("SystemInformation1");
     N3 = Hilfe1->addSeparator();
@@ -366,13 +387,20 @@ void TForm_Main::Menue_Aufbauen() {
     Version2 = Hilfe1->addAction("Versions-Infos");
     Version2->setObjectName("Version2");
 
-    const auto bei = [this](QAction* a, void (TForm_Main::*handler)()) {
-        connect(a, &QAction::triggered, this,
-                [this, handler] { Fehler_Waechter([&] { (this->*handler)(); }); });
+    // After a menu command typing goes on in the entry box of the main
+    // window, which is active again after a dialog; not after a command that
+    // opens a window of its own or a panel with its OK button.
+    const auto bei = [this](QAction* a, void (TForm_Main::*handler)(), bool zurueck = true) {
+        connect(a, &QAction::triggered, this, [this, handler, zurueck] {
+            Fehler_Waechter([&] { (this->*handler)(); });
+            if (!zurueck) return;
+            activateWindow();
+            Eingabe_Fokus();
+        });
     };
-    bei(Exit1, &TForm_Main::Exit1Click);
-    bei(Bahnelemente1, &TForm_Main::Bahnelemente1Click);
-    bei(Instrument2, &TForm_Main::Instrument2Click);
+    bei(Exit1, &TForm_Main::Beenden, false);
+    bei(Bahnelemente1, &TForm_Main::Bahnelemente_Erfragen);
+    bei(Instrument2, &TForm_Main::Instrument_Wechseln);
     // Each option is remembered as the observer sets it.
     const auto merken = [this](QAction* a, const char* schluessel) {
         connect(a, &QAction::triggered, this, [a, schluessel] {
@@ -382,16 +410,41 @@ void TForm_Main::Menue_Aufbauen() {
     merken(Zehntelsekunden, Einstellung_Zehntelsekunden);
     merken(AsteroidenSort, Einstellung_Asteroiden_Sort);
     merken(KometenSort, Einstellung_Kometen_Sort);
-    bei(Zehntelsekunden, &TForm_Main::ZehntelsekundenClick);
-    bei(AsteroidenSort, &TForm_Main::AsteroidenSortClick);
-    bei(KometenSort, &TForm_Main::KometenSortClick);
-    bei(Refraktion1, &TForm_Main::RefraktionClick);
-    bei(Aufsuchkarte1, &TForm_Main::Aufsuchkarte1Click);
-    bei(Nachtmodus1, &TForm_Main::NachtmodusClick);
-    bei(Zeitpunkt1, &TForm_Main::ZeitpunktClick);
-    bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_JetztClick);
-    bei(Eigene1, &TForm_Main::Eigene1Click);
-    bei(Handbuch1, &TForm_Main::Handbuch1Click);
-    bei(SystemInformation1, &TForm_Main::SystemInformation1Click);
-    bei(Version2, &TForm_Main::Version2Click);
+    bei(Zehntelsekunden, &TForm_Main::Zehntel_Umschalten);
+    bei(AsteroidenSort, &TForm_Main::Asteroiden_Ordnen);
+    bei(KometenSort, &TForm_Main::Kometen_Ordnen);
+    bei(Refraktion1, &TForm_Main::Refraktion_Umschalten);
+    bei(Aufsuchkarte1, &TForm_Main::Karte_Zeigen, false);
+    bei(Nachtmodus1, &TForm_Main::Nachtmodus_Umschalten);
+    bei(Zeitpunkt1, &TForm_Main::Zeitpunkt_Erfragen);
+    bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_Jetzt);
+    bei(Beobachtbar1, &TForm_Main::Beobachtbar_Zeigen, false);
+    bei(Eigene1, &TForm_Main::Eigene_Bearbeiten, false); // an editor of its own
+    bei(Handbuch1, &TForm_Main::Handbuch_Zeigen, false);
+    bei(SystemInformation1, &TForm_Main::Systeminfo_Zeigen, false);
+    bei(Version2, &TForm_Main::Versionsinfo_Zeigen, false);
+    Tipps_Setzen();
+}
+
+void TForm_Main::Tipps_Setzen() {
+    const auto tipp = [](QWidget* w, const char* text) { w->setToolTip(QString::fromUtf8(text)); };
+    for (int i = 0; i < 10; ++i)
+        Ziffern[i]->setToolTip(QString::fromUtf8("Ziffer %1 an die Eingabe anhängen").arg(i));
+    for (int i = 0; i < 6; ++i)
+        Buchstaben[i]->setToolTip(
+            QString::fromUtf8("Zusatzbuchstaben %1 anhängen (NGC, IC)").arg(QChar('A' + i)));
+    tipp(Button_Clear, "Eingabe löschen");
+    tipp(Button_Enter, "Objekt der Eingabe suchen und anzeigen (Eingabetaste)");
+    tipp(Button_DE_plus, "Deklinationskorrektur des Instruments um 0.1° erhöhen");
+    tipp(Button_DE_minus, "Deklinationskorrektur des Instruments um 0.1° verringern");
+    tipp(Button1, "Stundenwinkelkorrektur des Instruments um 0.1 min erhöhen");
+    tipp(Button2, "Stundenwinkelkorrektur des Instruments um 0.1 min verringern");
+    tipp(Button_About_OK, "Schließen (Eingabetaste oder Esc)");
+    tipp(Button3, "Schließen (Eingabetaste oder Esc)");
+    // A command with a key says its key.
+    for (QAction* a : menuBar()->findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            a->setToolTip(a->text().remove('&') + " (" +
+                          a->shortcut().toString(QKeySequence::NativeText) + ")");
+    for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setToolTipsVisible(true);
 }

@@ -21,9 +21,14 @@ void Text(QLabel* label, const std::string& text) {
 }
 } // namespace
 
-void TForm_Main::Timer2Timer() {
-    const Anzeige& anzeige = Zustand.Positions_Schritt();
+void TForm_Main::Positions_Takt() {
+    Anzeige_Zeigen(Zustand.Positions_Schritt());
+}
+
+void TForm_Main::Anzeige_Zeigen(const Anzeige& anzeige) {
     const Positions_Anzeige& a = anzeige.Position;
+    // The degree sign, point and hour mark of the circles belong to readings.
+    for (QLabel* zeichen : {Label13, Label14, Label16}) zeichen->setVisible(anzeige.Gueltig);
     if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Objekt_Farbe);
     Text(Label_Objekt, a.Objekt.Zeile);
     Text(Label_RA2000, a.Objekt.RA2000);
@@ -67,7 +72,7 @@ void TForm_Main::Elemente_Laden() {
                        .arg(l.Weg));
     }
     // One clock tick first: the brightness is that of the current instant.
-    Timer1Timer();
+    Uhr_Takt();
     const std::array<Auslassungen, 2> weg = Zustand.Elemente_Auswerten();
     const char* dateien[] = {"Asteroiden.txt", "Kometen.txt"};
     for (int i = 0; i < 2; ++i)
@@ -81,31 +86,40 @@ void TForm_Main::Elemente_Laden() {
     Vorschlaege_Laden();
 }
 
-void TForm_Main::Button_EnterClick() {
-    Zustand.Auswahl_Aufheben();
+void TForm_Main::Eingabe_Bestaetigen() {
     Vorschlaege_Schliessen();
-    if (Edit_Objekt->text().length() < 2) return;
-    verlauf_.Merken(Edit_Objekt->text().toStdString());
-    Einstellung_Text_Schreiben(Einstellung_Verlauf, verlauf_.Text());
+    // Nothing to look up: a stray Return leaves the shown object alone.
+    if (Edit_Objekt->text().trimmed().size() < 2) return;
+    Objekt_Waehlen(Edit_Objekt->text().toStdString());
+}
+
+bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz) {
+    Vorschlaege_Schliessen();
     Combo->hide();
-    const Auswahl_Ergebnis r = Zustand.Auswaehlen(Edit_Objekt->text().toStdString());
-    Edit_Objekt->setText(QString::fromStdString(r.Eingabe));
-    // The kind letter stays selected: after a miss the next key replaces it.
-    Edit_Objekt->setSelection(0, 1);
+    Auswahl_Ergebnis r = Zustand.Auswaehlen(eingabe);
+    const std::string* gewaehlt = &eingabe;
+    if (!r.Gefunden && !ersatz.empty()) {
+        const std::string meldung = r.Meldung;
+        r = Zustand.Auswaehlen(ersatz);
+        if (r.Meldung.empty()) r.Meldung = meldung;
+        gewaehlt = &ersatz;
+    }
+    verlauf_.Merken(*gewaehlt);
+    Einstellung_Text_Schreiben(Einstellung_Verlauf, verlauf_.Text());
+    if (r.Gefunden) {
+        Edit_Objekt->clear();
+        Eingabe_Fokus();
+    } else {
+        Edit_Objekt->setText(QString::fromStdString(r.Eingabe));
+        Eingabe_Fokus();
+        // The kind letter stays selected: after a miss the next key replaces it.
+        Edit_Objekt->setSelection(0, 1);
+    }
+    // The complete readings of the new selection, in this same event.
+    Anzeige_Zeigen(r.Stand);
     if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
     if (r.Fehler) std::rethrow_exception(r.Fehler);
-    if (!r.Gefunden) {
-        // Said in the object line until the next entry.
-        Schriftfarbe(Label_Objekt, Farbe_Weiss);
-        Text(Label_Objekt, r.Nicht_Gefunden);
-    }
-    if (r.Gefunden) {
-        // Hidden until the position tick writes the display form in white.
-        Schrift_Verbergen(Label_Objekt);
-        Label_Objekt->setText(Edit_Objekt->text());
-        Edit_Objekt->clear();
-        Edit_Objekt->setFocus();
-    }
+    return r.Gefunden;
 }
 
 void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
@@ -127,7 +141,7 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
     Combo->setFocus();
     Combo->setCurrentIndex(-1);
     Combo->setCurrentIndex(eintraege.empty() ? -1 : 0);
-    ComboChange();
+    Listeneintrag_Uebernehmen();
 }
 
 void TForm_Main::Nummern_Katalog(char buchstabe) {
@@ -140,7 +154,7 @@ void TForm_Main::Nummern_Katalog(char buchstabe) {
     Eingabe_Ende();
 }
 
-void TForm_Main::ComboChange() {
+void TForm_Main::Listeneintrag_Uebernehmen() {
     // An empty list has no entry to append: the letter stays alone.
     QString text = QChar(Zustand.Katalog_Buchstabe());
     if (Combo->currentIndex() >= 0) text += Combo->currentText();
@@ -149,12 +163,12 @@ void TForm_Main::ComboChange() {
 }
 
 // The menu has already toggled the check mark.
-void TForm_Main::AsteroidenSortClick() {
+void TForm_Main::Asteroiden_Ordnen() {
     Combo->hide();
     Zustand.Asteroiden_Sortieren(AsteroidenSort->isChecked());
 }
 
-void TForm_Main::KometenSortClick() {
+void TForm_Main::Kometen_Ordnen() {
     Combo->hide();
     Zustand.Kometen_Sortieren(KometenSort->isChecked());
 }

@@ -17,7 +17,7 @@
 #include "app/stelux_unit_main.hpp"
 #include "shared/text.hpp"
 
-void TForm_Main::Bahnelemente1Click() {
+void TForm_Main::Bahnelemente_Erfragen() {
     if (laden_) return;
     QDialog dialog(this);
     dialog.setWindowTitle(QString::fromUtf8("Bahnelemente aktualisieren"));
@@ -125,8 +125,8 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
         // the selected body come from the new elements.
         Combo->hide();
         Elemente_Laden();
-        AsteroidenSortClick();
-        KometenSortClick();
+        Asteroiden_Ordnen();
+        Kometen_Ordnen();
         const Objekt_Type& o = Zustand.Objekt();
         if (Zustand.Objekt_Gueltig() &&
             (o.Art == Objekt_Art::Asteroid || o.Art == Objekt_Art::Komet)) {
@@ -135,7 +135,7 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
             if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
             if (!r.Gefunden) Label_Objekt->clear();
         }
-        Timer2Timer();
+        Positions_Takt();
         Melden(Meldungsart::Hinweis, QString::fromUtf8("Bahnelemente aktualisiert.\n") +
                                          QString::fromStdString(Aktualisierung_Zusammenfassung(
                                              laden->Asteroiden, laden->Kometen)));

@@ -1,13 +1,10 @@
 #include "app/fenster_beobachtbar.hpp"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -15,16 +12,14 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
-#include "app/stelux_unit_main.hpp"
 #include "bedienung/sitzung.hpp"
 #include "pointing/sichtbarkeit.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
-namespace {
 // The main window's instant, site and tables as its clock tick left them.
-Beobachtbar_Eingabe Fenster_Eingabe(Sitzung& s) {
+Beobachtbar_Eingabe Fenster_Eingabe(const Sitzung& s) {
     Beobachtbar_Eingabe e;
     e.JD_UT = s.JD_UT();
     e.JD_PC = s.JD_PC();
@@ -40,6 +35,7 @@ Beobachtbar_Eingabe Fenster_Eingabe(Sitzung& s) {
     return e;
 }
 
+namespace {
 // Sorted by the number in Qt::UserRole where there is one.
 class Zahl_Item : public QTableWidgetItem {
 public:
@@ -219,6 +215,8 @@ void TForm_Beobachtbar::Zeigen() {
     for (int r = 0; r < Tabelle->rowCount(); ++r)
         if (Tabelle->item(r, Sp_Objekt)->data(Qt::UserRole + 1).toString() == gewaehlt)
             Tabelle->setCurrentCell(r, Sp_Objekt);
+    // Return picks the top row when none was chosen.
+    if (Tabelle->currentRow() < 0 && Tabelle->rowCount() > 0) Tabelle->setCurrentCell(0, Sp_Objekt);
     Tabelle->resizeColumnsToContents();
     QString stand = QString::fromStdString(stand_) + QString::fromUtf8("  ·  ") +
                     QString::number(Tabelle->rowCount()) + " Objekte";
@@ -228,31 +226,12 @@ void TForm_Beobachtbar::Zeigen() {
     Label_Stand->setText(stand);
 }
 
+void TForm_Beobachtbar::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    Tabelle->setFocus(Qt::OtherFocusReason);
+}
+
 void TForm_Beobachtbar::Waehlen(int zeile) {
     const QTableWidgetItem* i = Tabelle->item(zeile, Sp_Objekt);
     if (i && waehlen_) waehlen_(i->data(Qt::UserRole + 1).toString());
-}
-
-QAction* Beobachtbar_Menue(TForm_Main* f, QMenu* menue) {
-    QAction* a = menue->addAction("Jetzt &beobachtbar");
-    a->setObjectName("Beobachtbar1");
-    a->setShortcut(QKeySequence(Qt::Key_F8));
-    QObject::connect(a, &QAction::triggered, f, [f] {
-        Fehler_Waechter([f] {
-            if (!f->Form_Beobachtbar)
-                f->Form_Beobachtbar =
-                    new TForm_Beobachtbar([f] { return Fenster_Eingabe(f->Zustand); },
-                                          [f](const QString& eingabe) {
-                                              // As if typed and confirmed.
-                                              f->Edit_Objekt->setText(eingabe);
-                                              Fehler_Waechter([f] { f->Button_EnterClick(); });
-                                          },
-                                          f);
-            Nachtmodus_Anwenden(f->Form_Beobachtbar);
-            f->Form_Beobachtbar->show();
-            f->Form_Beobachtbar->raise();
-            f->Form_Beobachtbar->activateWindow();
-        });
-    });
-    return a;
 }

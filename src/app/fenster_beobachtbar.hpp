@@ -10,14 +10,12 @@
 
 #include "pointing/jetzt_beobachtbar.hpp"
 
-class QAction;
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
-class QMenu;
 class QTableWidget;
 class QTimer;
-class TForm_Main;
+class Sitzung;
 
 class TForm_Beobachtbar : public QWidget {
     Q_OBJECT
@@ -37,12 +35,16 @@ public:
     // Selects the row's object in the main window.
     void Waehlen(int zeile);
 
+protected:
+    // Arrows and Return work in the list as soon as the window is shown.
+    void showEvent(QShowEvent* e) override;
+
+private:
     QTableWidget* Tabelle = nullptr;
     QDoubleSpinBox* SpinBox_Mag = nullptr;
     QCheckBox* Arten[6] = {}; // one per Beobachtbar_Art
     QLabel* Label_Stand = nullptr;
 
-private:
     struct Ergebnis {
         std::shared_ptr<const Beobachtbar_Katalog> katalog;
         std::shared_ptr<const Sonnensystem_Vorrat> vorrat;
@@ -62,6 +64,6 @@ private:
     QTimer* Timer_Beobachtbar = nullptr;
 };
 
-// "Optionen > Jetzt beobachtbar" (F8, also while typing) in `menue`; opens the
-// window as the main window's Form_Beobachtbar.
-QAction* Beobachtbar_Menue(TForm_Main* fenster, QMenu* menue);
+// What the list is built from: the instant, the site and the element tables of
+// the session as its clock tick left them.
+Beobachtbar_Eingabe Fenster_Eingabe(const Sitzung& sitzung);

@@ -6,8 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBrowser>
+#include <QUrl>
 #include <filesystem>
 
+#include "app/fenster_nachtmodus.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/system_info.hpp"
@@ -23,24 +26,22 @@ void Versionsinfo_Anzeigen(QTableWidget* grid) {
     }
 }
 
-void TForm_Main::Version2Click() {
-    Panel_About->raise();
-    Panel_About->show();
+// Each panel takes the focus into its OK button; Return and Escape close it.
+void TForm_Main::Versionsinfo_Zeigen() {
+    Panel_Zeigen(Panel_About, Button_About_OK);
 }
 
-void TForm_Main::Button_About_OKClick() {
-    Panel_About->hide();
+void TForm_Main::Versionsinfo_Schliessen() {
+    Panel_Schliessen(Panel_About);
 }
 
-void TForm_Main::Button3Click() {
-    Panel_SysInfo->hide();
+void TForm_Main::Systeminfo_Schliessen() {
+    Panel_Schliessen(Panel_SysInfo);
 }
 
-void TForm_Main::SystemInformation1Click() {
+void TForm_Main::Systeminfo_Zeigen() {
     Panel_SysInfo->move(0, 0);
-    Panel_SysInfo->raise();
-    Panel_SysInfo->show();
-    Button3->setFocus();
+    Panel_Zeigen(Panel_SysInfo, Button3);
     Memo_SysInfo->clear();
     Memo_SysInfo->setFont(Schrift("Courier", 13));
 
@@ -66,12 +67,39 @@ namespace {
 }
 } // namespace
 
-void TForm_Main::Handbuch1Click() {
-    const std::string pfad = Zustand.Daten_Ordner() + "Stelux_Anleitung.pdf";
-    if (!Dokument_Oeffnen(pfad)) Nicht_Geoeffnet(pfad, "PDF-Anzeige");
+void TForm_Main::Handbuch_Zeigen() {
+    // The manual is built into the program; the PDF in the data folder is the
+    // copy for printing.
+    if (!Form_Handbuch) {
+        auto* text = new QTextBrowser(this);
+        text->setWindowFlag(Qt::Window);
+        text->setObjectName("Form_Handbuch");
+        text->setWindowTitle(QString::fromUtf8("Stelux – Handbuch"));
+        text->setOpenExternalLinks(false);
+        text->setSource(QUrl("qrc:/handbuch/anleitung.html"));
+        if (text->toPlainText().isEmpty())
+            throw Datei_Nicht_Gefunden("qrc:/handbuch/anleitung.html");
+        text->resize(760, 820);
+        text->installEventFilter(this); // Escape closes it
+        Form_Handbuch = text;
+    }
+    Nachtmodus_Anwenden(Form_Handbuch);
+    Handbuch_Farben();
+    Form_Handbuch->show();
+    Form_Handbuch->raise();
+    Form_Handbuch->activateWindow();
 }
 
-void TForm_Main::Eigene1Click() {
+// The document draws its table lines in a grey of its own, outside the palette.
+void TForm_Main::Handbuch_Farben() {
+    auto* text = qobject_cast<QTextBrowser*>(Form_Handbuch);
+    if (!text) return;
+    const QString linie = Nachtmodus_Aktiv() ? "#a00000" : "#808080";
+    text->document()->setDefaultStyleSheet("table, td, th { border-color: " + linie + "; }");
+    text->reload();
+}
+
+void TForm_Main::Eigene_Bearbeiten() {
     const std::string pfad = Zustand.Daten_Ordner() + "Eigene_Objekte.txt";
     if (!Text_Bearbeiten(pfad)) Nicht_Geoeffnet(pfad, "Texteditor");
 }

@@ -160,6 +160,12 @@ void TForm_Karte::Zoom(int schritt) {
 void TForm_Karte::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Plus) return Zoom(+1);
     if (e->key() == Qt::Key_Minus) return Zoom(-1);
+    if (e->key() == Qt::Key_Escape) {
+        close();
+        // Typing goes on where it was in the main window.
+        if (parentWidget()) parentWidget()->activateWindow();
+        return;
+    }
     QWidget::keyPressEvent(e);
 }
 

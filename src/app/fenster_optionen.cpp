@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -11,6 +12,7 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_karte.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_tabelle.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "time/planung.hpp"
 
@@ -24,12 +26,12 @@ void TForm_Main::Optionen_Laden() {
     Refraktion1->setChecked(Einstellung_Lesen(Einstellung_Refraktion, false));
     Refraktion_Anzeigen();
     Zehntelsekunden->setChecked(Einstellung_Lesen(Einstellung_Zehntelsekunden, false));
-    ZehntelsekundenClick();
+    Zehntel_Umschalten();
     // The element tables are loaded before: sorting now gives the lists' order.
     AsteroidenSort->setChecked(Einstellung_Lesen(Einstellung_Asteroiden_Sort, false));
-    if (AsteroidenSort->isChecked()) AsteroidenSortClick();
+    if (AsteroidenSort->isChecked()) Asteroiden_Ordnen();
     KometenSort->setChecked(Einstellung_Lesen(Einstellung_Kometen_Sort, false));
-    if (KometenSort->isChecked()) KometenSortClick();
+    if (KometenSort->isChecked()) Kometen_Ordnen();
     verlauf_.Von_Text(Einstellung_Text_Lesen(Einstellung_Verlauf, ""));
     Nachtmodus1->setChecked(Einstellung_Lesen(Einstellung_Nachtmodus, false));
     Nachtmodus_Anzeigen();
@@ -41,12 +43,12 @@ void TForm_Main::Refraktion_Anzeigen() {
 }
 
 // The menu has already toggled the check mark.
-void TForm_Main::RefraktionClick() {
+void TForm_Main::Refraktion_Umschalten() {
     Einstellung_Schreiben(Einstellung_Refraktion, Refraktion1->isChecked());
     Refraktion_Anzeigen();
 }
 
-void TForm_Main::NachtmodusClick() {
+void TForm_Main::Nachtmodus_Umschalten() {
     Einstellung_Schreiben(Einstellung_Nachtmodus, Nachtmodus1->isChecked());
     Nachtmodus_Anzeigen();
 }
@@ -58,6 +60,7 @@ void TForm_Main::Nachtmodus_Anzeigen() {
         Nachtmodus_Anwenden(Form_Karte);
         Form_Karte->update();
     }
+    Handbuch_Farben();
 }
 
 bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
@@ -70,36 +73,43 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
         Melden(Meldungsart::Fehler, QString::fromStdString(p.Meldung));
         return false;
     }
+    Label_Planung->setText(QString::fromStdString(p.Marke).trimmed());
+    Label_Planung->show();
     Zeitpunkt_Jetzt1->setEnabled(true);
     Uhrfarbe_Setzen();
-    Timer1Timer();
-    Timer2Timer();
+    Uhr_Takt();
+    Positions_Takt();
     return true;
 }
 
-void TForm_Main::Zeitpunkt_JetztClick() {
+void TForm_Main::Zeitpunkt_Jetzt() {
     Zustand.Planung_Aufheben();
+    Label_Planung->hide();
     Zeitpunkt_Jetzt1->setEnabled(false);
     Uhrfarbe_Setzen();
-    Timer1Timer();
-    Timer2Timer();
+    Uhr_Takt();
+    Positions_Takt();
 }
 
 // The clock labels in amber while the window shows a planned instant.
 void TForm_Main::Uhrfarbe_Setzen() {
-    const QColor farbe = Zustand.Planung() ? QColor(255, 176, 0) : QColor(128, 128, 128);
+    const Design_Farbe normal = Fenster_Element("Label_PC_Zeit")->schrift;
+    const QColor farbe =
+        Zustand.Planung() ? QColor(255, 176, 0) : QColor(normal.r, normal.g, normal.b);
     for (QLabel* l : {Label12, Label_PC_Zeit, Label5, Label_UT_Zeit, Label3, Label_GMST, Label2,
                       Label_ZeitZone, Label4, Label_JD, Label1, Label_LMST})
         Schriftfarbe_Setzen(l, farbe);
 }
 
-void TForm_Main::ZeitpunktClick() {
+void TForm_Main::Zeitpunkt_Erfragen() {
     QDialog d(this);
     d.setWindowTitle(QString::fromUtf8("Zeitpunkt wählen"));
     auto* feld = new QDateTimeEdit(Jetzt().addMSecs(Zustand.Planung_Versatz_ms()), &d);
     feld->setObjectName("Zeitpunkt_Feld");
     feld->setDisplayFormat("yyyy-MM-dd HH:mm");
     feld->setCalendarPopup(true);
+    // German month and day names in the calendar; the numbers stay as typed.
+    feld->setLocale(QLocale(QLocale::German, QLocale::Germany));
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
     knoepfe->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Abbrechen"));
     connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);

@@ -12,60 +12,6 @@ namespace {
 constexpr int Zeilen_Hoehe = 26;
 constexpr int Hoechstens = 12;
 
-bool Return_Taste(const QKeyEvent* k) {
-    return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
-}
-
-// Keys of the entry box while suggestions are shown, and Return in the list.
-// Installed after the window's own filter, so it sees the keys first.
-class Vorschlag_Tasten : public QObject {
-public:
-    Vorschlag_Tasten(TForm_Main* fenster) : QObject(fenster), f_(fenster) {}
-
-    bool eventFilter(QObject* objekt, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
-        const auto* k = static_cast<QKeyEvent*>(e);
-        const bool druck = e->type() == QEvent::KeyPress;
-        if (objekt == f_->Combo) {
-            // Return confirms the picked entry as the Enter key does (on release,
-            // so the key does not reach the entry box afterwards).
-            if (Return_Taste(k) && !druck && !k->isAutoRepeat() && f_->Combo->isVisible()) {
-                Fehler_Waechter([&] { f_->Button_EnterClick(); });
-                return true;
-            }
-            return false;
-        }
-        if (objekt != f_->Edit_Objekt) return false;
-        QListWidget* liste = f_->Liste_Vorschlaege;
-        if (!liste || !liste->isVisible()) return false;
-        const int n = liste->count();
-        switch (k->key()) {
-        case Qt::Key_Down:
-        case Qt::Key_Up:
-            if (druck && n > 0) {
-                const int schritt = k->key() == Qt::Key_Down ? 1 : -1;
-                liste->setCurrentRow((liste->currentRow() + schritt + n) % n);
-            }
-            return true;
-        case Qt::Key_Escape:
-            if (druck) f_->Vorschlaege_Schliessen();
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (liste->currentRow() < 0) return false; // the entry as typed
-            if (!druck && !k->isAutoRepeat()) {
-                const int zeile = liste->currentRow();
-                Fehler_Waechter([&] { f_->Vorschlag_Waehlen(zeile); });
-            }
-            return true;
-        default:
-            return false;
-        }
-    }
-
-private:
-    TForm_Main* f_;
-};
 } // namespace
 
 void TForm_Main::Vorschlaege_Einrichten() {
@@ -90,9 +36,37 @@ void TForm_Main::Vorschlaege_Einrichten() {
     connect(Edit_Objekt, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.trimmed().size() < 2) Vorschlaege_Schliessen();
     });
-    auto* tasten = new Vorschlag_Tasten(this);
-    Edit_Objekt->installEventFilter(tasten);
-    Combo->installEventFilter(tasten);
+}
+
+bool TForm_Main::Vorschlag_Taste(QKeyEvent* k) {
+    if (!Liste_Vorschlaege || !Liste_Vorschlaege->isVisible()) return false;
+    const int n = Liste_Vorschlaege->count();
+    switch (k->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (n > 0) {
+            const int schritt = k->key() == Qt::Key_Down ? 1 : -1;
+            Liste_Vorschlaege->setCurrentRow((Liste_Vorschlaege->currentRow() + schritt + n) % n);
+        }
+        return true;
+    case Qt::Key_Escape:
+        Vorschlaege_Schliessen();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!k->isAutoRepeat()) Fehler_Waechter([this] { Vorschlag_Bestaetigen(); });
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm_Main::Vorschlag_Bestaetigen() {
+    if (angezeigt_.empty()) return Eingabe_Bestaetigen();
+    const int zeile = std::max(Liste_Vorschlaege->currentRow(), 0);
+    const std::string vorschlag = angezeigt_[static_cast<std::size_t>(zeile)].Eingabe;
+    // Only a hit counts for the typed text: a miss falls back to the list.
+    Objekt_Waehlen(Edit_Objekt->text().toStdString(), vorschlag);
 }
 
 void TForm_Main::Vorschlaege_Laden() {
@@ -127,10 +101,7 @@ void TForm_Main::Vorschlaege_Zeigen() {
 void TForm_Main::Vorschlag_Waehlen(int zeile) {
     if (zeile < 0 || zeile >= static_cast<int>(angezeigt_.size())) return;
     const std::string eingabe = angezeigt_[static_cast<std::size_t>(zeile)].Eingabe;
-    Vorschlaege_Schliessen();
-    Edit_Objekt->setText(QString::fromStdString(eingabe));
-    Edit_Objekt->setFocus();
-    Button_EnterClick();
+    Objekt_Waehlen(eingabe);
 }
 
 void TForm_Main::Vorschlaege_Schliessen() {

@@ -1,6 +1,9 @@
 // Program entry of the desktop program.
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -21,6 +24,11 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
+    // Qt's own texts (context menus, standard buttons, the calendar) in German.
+    QTranslator qt_texte;
+    if (qt_texte.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_texte);
     const std::string programm = QCoreApplication::applicationFilePath().toStdString();
     Fenster_Start start;
     start.Temp_Ordner = Temp_Ordner_Ermitteln();

@@ -2,8 +2,10 @@
 // instrument and its circle corrections, and the keypad.
 #include "app/stelux_unit_main.hpp"
 
+#include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_karte.hpp"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimeZone>
 #include <QTimer>
 #include <clocale>
@@ -41,7 +44,7 @@ TForm_Main::TForm_Main(const Fenster_Start& start)
     Aufbauen();
     setFixedSize(sizeHint());
     move(347, 124);
-    Fehler_Waechter([this] { FormCreate(); });
+    Fehler_Waechter([this] { Beim_Start(); });
     // The timers run whatever start-up reached.
     Timer1->start();
     Timer2->start();
@@ -58,11 +61,13 @@ void TForm_Main::Instrument_Menue() {
     Instrument2->setText(QString::fromStdString(unten));
 }
 
-void TForm_Main::FormCreate() {
+void TForm_Main::Beim_Start() {
     // Qt paints every widget double-buffered already.
     Panel_About->move((width() - Panel_About->width()) / 2, 45);
     Panel_About->hide();
     Panel_SysInfo->hide();
+    Label_Planung->hide();
+    for (QLabel* zeichen : {Label13, Label14, Label16}) zeichen->hide(); // no object yet
     Combo->hide();
     Suffix_Tasten(false);
     Edit_Objekt->clear();
@@ -101,7 +106,7 @@ void TForm_Main::FormCreate() {
     Optionen_Laden();
 }
 
-void TForm_Main::FormActivate() {
+void TForm_Main::Beim_Aktivieren() {
     Edit_Objekt->setFocus();
     Edit_Objekt->deselect();
     Edit_Objekt->setCursorPosition(Edit_Objekt->text().length());
@@ -115,7 +120,7 @@ void TForm_Main::changeEvent(QEvent* e) {
     // lookup the kind letter stays selected).
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && !aktiviert_) {
         aktiviert_ = true;
-        Fehler_Waechter([this] { FormActivate(); });
+        Fehler_Waechter([this] { Beim_Aktivieren(); });
     }
 }
 
@@ -146,20 +151,20 @@ void TForm_Main::Parameter_Sichern(bool melden) {
     }
 }
 
-void TForm_Main::FormClose() {
-    ++FormClose_Aufrufe;
+void TForm_Main::Beim_Schliessen() {
+    ++Schliessen_Aufrufe;
     Stop_Schreiben();
 }
 
 void TForm_Main::closeEvent(QCloseEvent* e) {
     if (!beendet_) {
         beendet_ = true;
-        Fehler_Waechter([this] { FormClose(); });
+        Fehler_Waechter([this] { Beim_Schliessen(); });
     }
     e->accept();
 }
 
-void TForm_Main::Exit1Click() {
+void TForm_Main::Beenden() {
     beendet_ = true;
     Fehler_Waechter([this] { Stop_Schreiben(); });
     QCoreApplication::processEvents();
@@ -167,14 +172,14 @@ void TForm_Main::Exit1Click() {
     QCoreApplication::exit(0);
 }
 
-void TForm_Main::ZehntelsekundenClick() {
+void TForm_Main::Zehntel_Umschalten() {
     // The menu has already toggled the check mark.
     const bool an = Zehntelsekunden->isChecked();
     Zustand.Zehntel_Setzen(an);
     Timer1->setInterval(an ? 100 : 200);
 }
 
-void TForm_Main::Timer1Timer() {
+void TForm_Main::Uhr_Takt() {
     const QTimeZone zone = QTimeZone::systemTimeZone();
     const QDateTime jetzt = Jetzt().addMSecs(Zustand.Planung_Versatz_ms());
     const Uhr_Anzeige& a =
@@ -189,7 +194,7 @@ void TForm_Main::Timer1Timer() {
     StatusBar1->showMessage(QString::fromStdString(Zustand.Stand().Planung + a.Status));
 }
 
-void TForm_Main::Instrument2Click() {
+void TForm_Main::Instrument_Wechseln() {
     Zustand.Instrument_Wechseln();
     Instrument_Menue();
     Parameter_Sichern();
@@ -197,28 +202,28 @@ void TForm_Main::Instrument2Click() {
 
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
-void TForm_Main::Button_DE_plusClick() {
+void TForm_Main::DE_Plus() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Plus);
     Parameter_Sichern();
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
-void TForm_Main::Button_DE_minusClick() {
+void TForm_Main::DE_Minus() {
     Zustand.Korrigieren(Korrektur_Schritt::DE_Minus);
     Parameter_Sichern();
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
-void TForm_Main::Button1Click() {
+void TForm_Main::SW_Plus() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Plus);
     Parameter_Sichern();
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
-void TForm_Main::Button2Click() {
+void TForm_Main::SW_Minus() {
     Zustand.Korrigieren(Korrektur_Schritt::SW_Minus);
     Parameter_Sichern();
-    Edit_Objekt->setFocus();
+    Eingabe_Fokus();
 }
 
 void TForm_Main::Suffix_Tasten(bool sichtbar) {
@@ -239,40 +244,81 @@ void TForm_Main::Zeichen_Taste(QChar zeichen) {
     Eingabe_Ende();
 }
 
-void TForm_Main::Button_ClearClick() {
+void TForm_Main::Eingabe_Loeschen() {
     Edit_Objekt->clear();
     Suffix_Tasten(false);
 }
 
-void TForm_Main::Edit_ObjektKeyUp(int taste) {
-    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) Button_EnterClick();
+void TForm_Main::Eingabe_Fokus() {
+    // The selection (the kind letter after a miss) stays as it is.
+    Edit_Objekt->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+bool Return_Taste(const QKeyEvent* k) {
+    return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+}
+} // namespace
+
+bool TForm_Main::Eingabe_Taste(QKeyEvent* k) {
+    if (Vorschlag_Taste(k)) return true;
+    // Up and Down step through the confirmed entries.
+    if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) {
+        const std::string t = k->key() == Qt::Key_Up
+                                  ? verlauf_.Zurueck(Edit_Objekt->text().toStdString())
+                                  : verlauf_.Vor();
+        Edit_Objekt->setText(QString::fromStdString(t));
+        Eingabe_Ende();
+        return true;
+    }
+    // On the press: a Return whose press closed a menu or a dialog releases
+    // here, and must not look up anything. Holding it down repeats nothing.
+    if (Return_Taste(k)) {
+        if (!k->isAutoRepeat()) Fehler_Waechter([this] { Eingabe_Bestaetigen(); });
+        return true;
+    }
+    return false;
+}
+
+bool TForm_Main::Listen_Taste(QObject* objekt, QKeyEvent* k) {
+    if (!Return_Taste(k)) return false;
+    if (k->isAutoRepeat()) return true;
+    QString text = QChar(Zustand.Katalog_Buchstabe());
+    if (objekt == Combo->view()) {
+        // The dropped-down list: the highlighted entry is taken and selected.
+        const int zeile = Combo->view()->currentIndex().row();
+        Combo->hidePopup();
+        if (zeile >= 0) Combo->setCurrentIndex(zeile);
+        Listeneintrag_Uebernehmen();
+    }
+    if (Combo->currentIndex() >= 0) text += Combo->currentText();
+    Fehler_Waechter([&] { Objekt_Waehlen(text.toStdString()); });
+    return true;
 }
 
 bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
-    // Up and Down step through the confirmed entries (the open suggestion list
-    // takes them first).
-    if (objekt == Edit_Objekt && e->type() == QEvent::KeyPress) {
-        const int taste = static_cast<QKeyEvent*>(e)->key();
-        if (taste == Qt::Key_Up || taste == Qt::Key_Down) {
-            const std::string t = taste == Qt::Key_Up
-                                      ? verlauf_.Zurueck(Edit_Objekt->text().toStdString())
-                                      : verlauf_.Vor();
-            Edit_Objekt->setText(QString::fromStdString(t));
-            Eingabe_Ende();
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (objekt == Edit_Objekt && Eingabe_Taste(k)) return true;
+        if ((objekt == Combo || objekt == Combo->view()) && Listen_Taste(objekt, k)) return true;
+        if (objekt == Form_Handbuch && k->key() == Qt::Key_Escape) {
+            Form_Handbuch->close();
+            activateWindow();
             return true;
         }
-    }
-    // Only the release of the key itself: holding Return down must not repeat
-    // the lookup with every auto-repeat.
-    if (objekt == Edit_Objekt && e->type() == QEvent::KeyRelease &&
-        !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
-        const int taste = static_cast<QKeyEvent*>(e)->key();
-        Fehler_Waechter([&] { Edit_ObjektKeyUp(taste); });
+        for (QFrame* panel : {Panel_About, Panel_SysInfo})
+            if (panel->isVisible() &&
+                (objekt == panel || panel->isAncestorOf(qobject_cast<QWidget*>(objekt)))) {
+                if (Return_Taste(k) || k->key() == Qt::Key_Escape) {
+                    if (!k->isAutoRepeat()) Panel_Schliessen(panel);
+                    return true;
+                }
+            }
     }
     return QMainWindow::eventFilter(objekt, e);
 }
 
-void TForm_Main::Aufsuchkarte1Click() {
+void TForm_Main::Karte_Zeigen() {
     if (!Form_Karte)
         Form_Karte = new TForm_Karte(
             Zustand, [this] { return Label_Objekt->text().toStdString(); }, this);
@@ -280,4 +326,29 @@ void TForm_Main::Aufsuchkarte1Click() {
     Form_Karte->show();
     Form_Karte->raise();
     Form_Karte->activateWindow();
+}
+
+void TForm_Main::Beobachtbar_Zeigen() {
+    if (!Form_Beobachtbar)
+        Form_Beobachtbar = new TForm_Beobachtbar(
+            [this] { return Fenster_Eingabe(Zustand); },
+            [this](const QString& eingabe) {
+                Fehler_Waechter([&] { Objekt_Waehlen(eingabe.toStdString()); });
+            },
+            this);
+    Nachtmodus_Anwenden(Form_Beobachtbar);
+    Form_Beobachtbar->show();
+    Form_Beobachtbar->raise();
+    Form_Beobachtbar->activateWindow();
+}
+
+void TForm_Main::Panel_Zeigen(QFrame* panel, QPushButton* ok) {
+    panel->raise();
+    panel->show();
+    ok->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm_Main::Panel_Schliessen(QFrame* panel) {
+    panel->hide();
+    Eingabe_Fokus();
 }

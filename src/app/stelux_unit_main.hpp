@@ -16,6 +16,7 @@
 #include "shared/versions_info.hpp"
 
 class QAction;
+class QKeyEvent;
 class QComboBox;
 class QFrame;
 class QLineEdit;
@@ -55,10 +56,10 @@ struct Fenster_Start {
 class TForm_Main : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window from its layout and runs FormCreate.
+    // Builds the window from its control table and runs Beim_Start.
     explicit TForm_Main(const Fenster_Start& start);
 
-    // The observing state; the window shows it.
+    // The observing session; the window shows its display record.
     Sitzung Zustand;
     const TFileVersionInfo Versions_Info;
 
@@ -67,90 +68,116 @@ public:
 
     // Counts for the stop paths: the parameter file is written once per run.
     int Parameter_Schreibvorgaenge = 0;
-    int FormClose_Aufrufe = 0;
+    int Schliessen_Aufrufe = 0;
 
-    // Handlers.
-    void FormCreate();
-    void FormActivate();
-    void FormClose();
-    void Exit1Click();
-    void ZehntelsekundenClick();
-    void RefraktionClick();
-    void Optionen_Laden();
-    void Refraktion_Anzeigen();
-    void NachtmodusClick();
+    // The two ticks: the clock (5 or 10 times a second) and the positions (twice).
+    void Uhr_Takt();
+    void Positions_Takt();
+    // Enter: the entry's text, unless it is empty or a lone letter (the
+    // displayed object then stays).
+    void Eingabe_Bestaetigen();
+    // The one way an object is selected: Enter, a suggestion, Return in a
+    // catalogue list and "Jetzt beobachtbar" all come here. The readings of
+    // the new selection are on screen when it returns. False after a miss.
+    // `ersatz`, when given, is looked up if `eingabe` names nothing.
+    bool Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz = {});
     // Planning instant: the window runs on from a chosen local date and time
     // (1900-2100) as if it were now. False, with a message, when refused.
     bool Zeitpunkt_Setzen(const QDateTime& lokal);
-    void ZeitpunktClick();       // asks for the date and time
-    void Zeitpunkt_JetztClick(); // back to the present
     bool Planung() const { return Zustand.Planung(); }
+    // True when the 40 cm Schmidt camera is the current instrument.
+    bool Schmidt_Aktuell() const;
+    // The window becomes the active one: the caret at the end of the entry.
+    void Beim_Aktivieren();
+    // The element download alone, without asking for the addresses (tests).
+    // When it is done the files are installed and the tables reloaded.
+    void Bahnelemente_Laden_Starten(const Aktualisierungs_Auftrag& auftrag);
+    bool Bahnelemente_Laeuft() const;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+private:
+    // Build-up, start and stop.
+    void Aufbauen();
+    void Menue_Aufbauen();
+    void Tipps_Setzen(); // the tooltips
+    void Beim_Start();
+    void Beim_Schliessen();
+    void Beenden(); // "Datei > Schliessen"
+    void Stop_Schreiben();
+    // Writes the parameter file after a change (instrument, corrections) and
+    // at the session's end; a failure is shown once, when `melden`.
+    void Parameter_Sichern(bool melden = true);
+    void Elemente_Laden(); // start-up: element tables and their brightness
+    void Optionen_Laden();
+
+    // Menu commands.
+    void Instrument_Wechseln();
+    void Instrument_Menue(); // the two captions from the current instrument
+    void Zehntel_Umschalten();
+    void Asteroiden_Ordnen();
+    void Kometen_Ordnen();
+    void Refraktion_Umschalten();
+    void Refraktion_Anzeigen();
+    void Nachtmodus_Umschalten();
     void Nachtmodus_Anzeigen();
-    void Timer1Timer();
-    void Timer2Timer();
-    void Instrument2Click();
-    void Button_DE_plusClick();
-    void Button_DE_minusClick();
-    void Button1Click();
-    void Button2Click();
-    // The sixteen character keys append their caption.
-    void Zeichen_Taste(QChar zeichen);
-    void Button_0Click() { Zeichen_Taste('0'); }
-    void Button_1Click() { Zeichen_Taste('1'); }
-    void Button_2Click() { Zeichen_Taste('2'); }
-    void Button_3Click() { Zeichen_Taste('3'); }
-    void Button_4Click() { Zeichen_Taste('4'); }
-    void Button_5Click() { Zeichen_Taste('5'); }
-    void Button_6Click() { Zeichen_Taste('6'); }
-    void Button_7Click() { Zeichen_Taste('7'); }
-    void Button_8Click() { Zeichen_Taste('8'); }
-    void Button_9Click() { Zeichen_Taste('9'); }
-    void Button_AClick() { Zeichen_Taste('A'); }
-    void Button_BClick() { Zeichen_Taste('B'); }
-    void Button_CClick() { Zeichen_Taste('C'); }
-    void Button_DClick() { Zeichen_Taste('D'); }
-    void Button_EClick() { Zeichen_Taste('E'); }
-    void Button_FClick() { Zeichen_Taste('F'); }
-    void Button_ClearClick();
-    void Button_EnterClick();
-    void Edit_ObjektKeyUp(int taste);
-    // The eight catalogue labels with a list, and the four of numbered catalogues.
-    void Liste_Oeffnen(char buchstabe, QLabel* label);
-    void Nummern_Katalog(char buchstabe);
-    void Label_MessierClick() { Liste_Oeffnen('M', Label_Messier); }
-    void Label_PlanetClick() { Liste_Oeffnen('P', Label_Planet); }
-    void Label_AsteroidClick() { Liste_Oeffnen('A', Label_Asteroid); }
-    void Label_VariableClick() { Liste_Oeffnen('V', Label_Variable); }
-    void Label_FotometrieClick() { Liste_Oeffnen('F', Label_Fotometrie); }
-    void Label_EigeneClick() { Liste_Oeffnen('E', Label_Eigene); }
-    void Label_GeosynchronClick() { Liste_Oeffnen('G', Label_Geosynchron); }
-    void Label_KometClick() { Liste_Oeffnen('K', Label_Komet); }
-    void Label_SAOClick() { Nummern_Katalog('S'); }
-    void Label_HIPClick() { Nummern_Katalog('H'); }
-    void Label_NGCClick() { Nummern_Katalog('N'); }
-    void Label_ICClick() { Nummern_Katalog('I'); }
-    void ComboChange();
+    void Zeitpunkt_Erfragen(); // asks for the date and time
+    void Zeitpunkt_Jetzt();    // back to the present
+    void Uhrfarbe_Setzen();
+    void Karte_Zeigen();       // the finder chart window (Ctrl+K)
+    void Beobachtbar_Zeigen(); // "Jetzt beobachtbar" (F8)
+    void Handbuch_Zeigen();    // the manual in a window of the program (F1)
+    void Handbuch_Farben();    // its table lines in the mode's colours
+    void Eigene_Bearbeiten();
+    void Systeminfo_Zeigen();
+    void Systeminfo_Schliessen();
+    void Versionsinfo_Zeigen();
+    void Versionsinfo_Schliessen();
+    void Bahnelemente_Erfragen();
+    void Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const QString& meldung);
+
+    // The correction buttons: one 0.1 step of the current instrument's field.
+    void DE_Plus();
+    void DE_Minus();
+    void SW_Plus();
+    void SW_Minus();
+
+    // Entry, keypad and catalogue lists.
+    void Anzeige_Zeigen(const Anzeige& anzeige); // the display record into the widgets
+    void Zeichen_Taste(QChar zeichen);           // a key of the keypad appends its caption
+    void Eingabe_Loeschen();
+    void Eingabe_Ende();
+    void Eingabe_Fokus();                             // typing goes on in the entry box
+    bool Eingabe_Taste(QKeyEvent* k);                 // a key pressed in the entry box; true: taken
+    bool Vorschlag_Taste(QKeyEvent* k);               // the same while the suggestions are open
+    bool Listen_Taste(QObject* objekt, QKeyEvent* k); // Return in a catalogue list
+    void Suffix_Tasten(bool sichtbar);
+    void Liste_Oeffnen(char buchstabe, QLabel* label); // a catalogue label with a list
+    void Nummern_Katalog(char buchstabe);              // SAO, HIP, NGC, IC
+    void Listeneintrag_Uebernehmen();                  // the picked list entry into the entry box
+    void Panel_Zeigen(QFrame* panel, QPushButton* ok);
+    void Panel_Schliessen(QFrame* panel);
+
     // Suggestions under the entry box while typing (fenster_vorschlaege.cpp).
+    void Vorschlaege_Einrichten(); // the list, at window build-up
+    void Vorschlaege_Laden();      // the names index, after the element tables
     void Vorschlaege_Zeigen();
     void Vorschlag_Waehlen(int zeile);
     void Vorschlaege_Schliessen();
-    void AsteroidenSortClick();
-    void KometenSortClick();
-    void Aufsuchkarte1Click(); // opens the finder chart window
-    void Handbuch1Click();
-    void Eigene1Click();
-    void SystemInformation1Click();
-    void Version2Click();
-    void Button_About_OKClick();
-    void Button3Click();
+    // Return with the suggestions open: the typed text when it names an
+    // object, else the highlighted suggestion (the first when none is).
+    void Vorschlag_Bestaetigen();
+    Such_Kontext Kontext() { return Zustand.Kontext(); }
 
-    // True when the 40 cm Schmidt camera is the current instrument.
-    bool Schmidt_Aktuell() const;
-
+    // The controls, each found by its object name from the control table.
     // Clock area.
     QLabel *Label12, *Label_PC_Zeit, *Label5, *Label_UT_Zeit, *Label3, *Label_GMST;
     QLabel *Label2, *Label_ZeitZone, *Label4, *Label_JD, *Label1, *Label_LMST;
     QStatusBar* StatusBar1;
+    QLabel* Label_Planung = nullptr; // the band over the clocks at a planned instant
     // Object and pointing area.
     QLabel *Label_Objekt, *Label_Deklination, *Label_DE_Raddeg, *Label13, *Label14,
         *Label_DE_Raddez;
@@ -185,43 +212,13 @@ public:
     QTimer *Timer1, *Timer2;
     // Menu.
     QMenu *File1, *Instrument1, *Option1, *Hilfe1;
-    QAction* Refraktion1 = nullptr;
-    QAction *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort, *N1, *Eigene1,
-        *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
-    QAction* Aufsuchkarte1;
-    QAction* Nachtmodus1 = nullptr; // F9, also while typing
-    QAction *Zeitpunkt1 = nullptr, *Zeitpunkt_Jetzt1 = nullptr;
+    QAction *Bahnelemente1, *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort,
+        *Refraktion1, *Aufsuchkarte1, *Nachtmodus1, *Zeitpunkt1, *Zeitpunkt_Jetzt1, *Beobachtbar1,
+        *N1, *Eigene1, *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
+    // Secondary windows, made when first asked for.
     TForm_Karte* Form_Karte = nullptr;
-    TForm_Beobachtbar* Form_Beobachtbar = nullptr; // "Jetzt beobachtbar" (F8)
-
-    // "Datei > Bahnelemente aktualisieren…": asks for the two addresses, then
-    // downloads with a progress dialog; the download alone starts with
-    // Bahnelemente_Laden_Starten (tests). Fertig: installed, tables reloaded.
-    QAction* Bahnelemente1 = nullptr;
-    void Bahnelemente1Click();
-    void Bahnelemente_Laden_Starten(const Aktualisierungs_Auftrag& auftrag);
-    bool Bahnelemente_Laeuft() const;
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void changeEvent(QEvent* e) override;
-    bool eventFilter(QObject* objekt, QEvent* e) override;
-
-private:
-    void Aufbauen();
-    void Menue_Aufbauen();
-    void Stop_Schreiben();
-    // Writes the parameter file after a change (instrument, corrections) and
-    // at the session's end; a failure is shown once, when `melden`.
-    void Parameter_Sichern(bool melden = true);
-    void Suffix_Tasten(bool sichtbar);
-    void Eingabe_Ende();
-    void Elemente_Laden(); // start-up: element tables and their brightness
-    void Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const QString& meldung);
-    Such_Kontext Kontext() { return Zustand.Kontext(); }
-    void Instrument_Menue();       // the two captions from the current instrument
-    void Vorschlaege_Einrichten(); // the list and its keys, at window build-up
-    void Vorschlaege_Laden();      // the names index, after the element tables
+    TForm_Beobachtbar* Form_Beobachtbar = nullptr;
+    QWidget* Form_Handbuch = nullptr;
 
     Vorschlags_Index vorschlaege_;
     bool vorschlaege_geladen_ = false;
@@ -229,11 +226,10 @@ private:
 
     const std::string temp_ordner_, programm_ordner_; // for the system information
     QWidget* flaeche_ = nullptr;
-    Verlauf verlauf_; // the confirmed entries, Up/Down in the entry box
-    void Uhrfarbe_Setzen();
+    Verlauf verlauf_;                       // the confirmed entries, Up/Down in the entry box
     bool parameter_unvollstaendig_ = false; // the start-up read of the parameter file failed
     bool beendet_ = false;                  // the menu stop ran: no second write
     bool sichern_gemeldet_ = false;         // a failed save after a change was shown
-    bool aktiviert_ = false;                // FormActivate has run
+    bool aktiviert_ = false;                // Beim_Aktivieren has run
     Bahnelemente_Laden* laden_ = nullptr;   // a running element download
 };

@@ -24,9 +24,16 @@ std::vector<std::string> System_Log(const System_Angaben& a) {
         "",
         "Computer Verzeichnisse",
         "----------------------",
+#ifdef _WIN32
         "Windows Temporary Folder: " + a.Temp_Ordner,
         "Windows Application Path: " + a.Programm_Ordner,
         "Windows Dokumentenordner: " + a.Daten_Ordner,
+#else
+        // Here there is no Windows: the same three folders, named in German.
+        "Temporärer Ordner       : " + a.Temp_Ordner,
+        "Programmordner          : " + a.Programm_Ordner,
+        "Dokumentenordner        : " + a.Daten_Ordner,
+#endif
         "",
         "Computer Zeiteinstellungen",
         "--------------------------",

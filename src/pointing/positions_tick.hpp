@@ -13,7 +13,8 @@ struct Farbe {
 };
 inline constexpr Farbe Farbe_Weiss{255, 255, 255};
 inline constexpr Farbe Farbe_Gruen{0, 192, 0};
-inline constexpr Farbe Farbe_Rot{192, 0, 0};
+// Light enough to stand 4.5 : 1 on the window's dark ground.
+inline constexpr Farbe Farbe_Rot{255, 96, 96};
 
 // What a tick computes about the object itself: a body of the solar system
 // moved to the tick's instant and reduced to the observatory, a satellite's

@@ -18,6 +18,14 @@ QApplication& Anwendung() {
     return *app;
 }
 
+QPushButton* Ziffer(const QObject& fenster, int ziffer) {
+    return Steuer<QPushButton>(fenster, ("Button_" + std::to_string(ziffer)).c_str());
+}
+
+QPushButton* Buchstabe(const QObject& fenster, int nummer) {
+    return Steuer<QPushButton>(fenster, (std::string("Button_") + char('A' + nummer)).c_str());
+}
+
 std::string Datei_Lesen(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};

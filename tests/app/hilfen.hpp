@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,17 @@
 #include "app/stelux_unit_main.hpp"
 
 QApplication& Anwendung();
+
+// A control of a window by its object name (the names of the control table);
+// a missing one fails the test.
+template <class T> T* Steuer(const QObject& fenster, const char* name) {
+    T* w = fenster.findChild<T*>(QString::fromLatin1(name));
+    if (!w) throw std::logic_error(std::string("no control ") + name);
+    return w;
+}
+// The digit keys Button_0 .. Button_9 and the suffix keys Button_A .. Button_F.
+QPushButton* Ziffer(const QObject& fenster, int ziffer);
+QPushButton* Buchstabe(const QObject& fenster, int nummer);
 
 // Reads a whole file as bytes; empty when missing.
 std::string Datei_Lesen(const std::string& pfad);

@@ -221,8 +221,8 @@ TEST(Bahnelemente, FensterLaedtInstalliertUndZeigtNeueKoerper) {
     Bedienen(server);
     const Stand alt = Stand_Von(o);
     auto f = std::make_unique<TForm_Main>(o.Start());
-    f->Edit_Objekt->setText("ACeres");
-    f->Button_EnterClick();
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("ACeres");
+    f->Eingabe_Bestaetigen();
     ASSERT_TRUE(f->Zustand.Objekt_Gueltig());
     r.meldungen.clear(); // the lookup's note on the missing names file of the test folder
     f->Bahnelemente_Laden_Starten(Auftrag(server, o));
@@ -257,8 +257,8 @@ TEST(Bahnelemente, FensterLaedtInstalliertUndZeigtNeueKoerper) {
     EXPECT_EQ(f->Zustand.Anzahl_Asteroiden(), 6000);
     EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
     EXPECT_DOUBLE_EQ(f->Zustand.Asteroid_Aktuell().M, 100.0);
-    f->Edit_Objekt->setText("KNeuer Test");
-    f->Button_EnterClick();
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("KNeuer Test");
+    f->Eingabe_Bestaetigen();
     EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
     EXPECT_NE(Datei_Lesen(o.Datei("Kometen.txt"))
                   .find("C/2031 Z8 (?\xF3"

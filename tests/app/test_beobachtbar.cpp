@@ -19,8 +19,11 @@ namespace {
 // The entries of the list, as the observer would type them.
 QStringList Eingaben(const TForm_Beobachtbar& b) {
     QStringList e;
-    for (int r = 0; r < b.Tabelle->rowCount(); ++r)
-        e << b.Tabelle->item(r, 0)->data(Qt::UserRole + 1).toString();
+    for (int r = 0; r < Steuer<QTableWidget>(b, "Tabelle_Beobachtbar")->rowCount(); ++r)
+        e << Steuer<QTableWidget>(b, "Tabelle_Beobachtbar")
+                 ->item(r, 0)
+                 ->data(Qt::UserRole + 1)
+                 .toString();
     return e;
 }
 
@@ -58,22 +61,22 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
             ->setDateTime(QDateTime(QDate(2026, 10, 1), QTime(22, 0)));
         d->accept();
     });
-    f.Zeitpunkt1->trigger();
+    Steuer<QAction>(f, "Zeitpunkt1")->trigger();
     const QString marke = "PLANUNG 2026-10-01 22:00";
-    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith(marke));
+    EXPECT_TRUE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().startsWith(marke));
     // A refused date leaves the planned instant as it was.
     EXPECT_FALSE(f.Zeitpunkt_Setzen(QDateTime(QDate(2101, 1, 1), QTime(0, 0))));
     EXPECT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
-    f.Timer1Timer();
-    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith(marke));
+    f.Uhr_Takt();
+    EXPECT_TRUE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().startsWith(marke));
 
     f.activateWindow(); // back from the dialog
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.Edit_Objekt->setFocus();
-    QTest::keyClicks(f.Edit_Objekt, "M4"); // F8 while typing
-    QTest::keyClick(f.Edit_Objekt, Qt::Key_F8);
-    ASSERT_NE(f.Form_Beobachtbar, nullptr);
-    TForm_Beobachtbar& b = *f.Form_Beobachtbar;
+    Steuer<QLineEdit>(f, "Edit_Objekt")->setFocus();
+    QTest::keyClicks(Steuer<QLineEdit>(f, "Edit_Objekt"), "M4"); // F8 while typing
+    QTest::keyClick(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_F8);
+    ASSERT_NE(f.findChild<TForm_Beobachtbar*>("Form_Beobachtbar"), nullptr);
+    TForm_Beobachtbar& b = *f.findChild<TForm_Beobachtbar*>("Form_Beobachtbar");
     b.Abwarten();
     const struct {
         const char* eingabe;
@@ -81,23 +84,24 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     } faelle[] = {{"M31", true}, {"Vega", true}, {"M7", false}};
     for (const auto& fall : faelle)
         EXPECT_EQ(Eingaben(b).contains(fall.eingabe), fall.gelistet) << fall.eingabe;
-    EXPECT_TRUE(b.Label_Stand->text().startsWith("Stand 22:00"));
+    EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 22:00"));
     if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_BILD"))
         b.grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_BILD"));
 
     // Return on a row selects it as typed and confirmed.
-    b.Tabelle->setCurrentCell(static_cast<int>(Eingaben(b).indexOf("M31")), 2);
-    QTest::keyClick(b.Tabelle, Qt::Key_Return);
-    f.Timer2Timer();
-    EXPECT_TRUE(f.Label_Objekt->text().startsWith("Messier 31"))
-        << f.Label_Objekt->text().toStdString();
-    EXPECT_EQ(f.Edit_Objekt->text(), "");
+    Steuer<QTableWidget>(b, "Tabelle_Beobachtbar")
+        ->setCurrentCell(static_cast<int>(Eingaben(b).indexOf("M31")), 2);
+    QTest::keyClick(Steuer<QTableWidget>(b, "Tabelle_Beobachtbar"), Qt::Key_Return);
+    f.Positions_Takt();
+    EXPECT_TRUE(Steuer<QLabel>(f, "Label_Objekt")->text().startsWith("Messier 31"))
+        << Steuer<QLabel>(f, "Label_Objekt")->text().toStdString();
+    EXPECT_EQ(Steuer<QLineEdit>(f, "Edit_Objekt")->text(), "");
 
     // Back to the present: the marker goes, the list follows.
-    f.Zeitpunkt_Jetzt1->trigger();
-    EXPECT_FALSE(f.StatusBar1->currentMessage().contains("PLANUNG"));
+    Steuer<QAction>(f, "Zeitpunkt_Jetzt1")->trigger();
+    EXPECT_FALSE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().contains("PLANUNG"));
     b.Abwarten();
-    EXPECT_TRUE(b.Label_Stand->text().startsWith("Stand 12:00"));
+    EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 12:00"));
     b.close();
     f.close();
     QDir::setCurrent(alt);

@@ -46,11 +46,11 @@ TEST(CliVergleich, GleicheTexteWieDasFenster) {
     {
         auto f = std::make_unique<TForm_Main>(o.Start());
         f->Jetzt = [] { return QDateTime(QDate(2026, 3, 20), QTime(21, 0), QTimeZone::utc()); };
-        f->Timer1Timer();
-        f->Edit_Objekt->setText("M31");
-        f->Button_EnterClick();
+        f->Uhr_Takt();
+        Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("M31");
+        f->Eingabe_Bestaetigen();
         ASSERT_TRUE(f->Zustand.Objekt_Gueltig());
-        f->Timer2Timer();
+        f->Positions_Takt();
 
         int code = -1;
         const auto cli = Cli_Zeilen(
@@ -61,7 +61,7 @@ TEST(CliVergleich, GleicheTexteWieDasFenster) {
         int verglichen = 0;
         for (const auto& [name, text] : cli) {
             if (name == "StatusBar1") {
-                EXPECT_EQ(f->StatusBar1->currentMessage(), text);
+                EXPECT_EQ(Steuer<QStatusBar>(*f, "StatusBar1")->currentMessage(), text);
                 ++verglichen;
             } else if (name.startsWith("Label_")) {
                 auto* label = f->findChild<QLabel*>(name);

@@ -56,23 +56,23 @@ TEST(Fenster, ErsterStartOhneParameterdateiUndSchliessen) {
     Test_Ordner o;
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
-    EXPECT_EQ(f->Instrument1->title(), "&40cm Schmidt-Kamera");
-    EXPECT_EQ(f->Instrument2->text(), "&60cm Cassegrain");
+    EXPECT_EQ(Steuer<QMenu>(*f, "Instrument1")->title(), "&40cm Schmidt-Kamera");
+    EXPECT_EQ(Steuer<QAction>(*f, "Instrument2")->text(), "&60cm Cassegrain");
     EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
     EXPECT_EQ(f->centralWidget()->size(), QSize(1018, 710));
     EXPECT_EQ(f->minimumSize(), f->maximumSize()); // not resizable
     EXPECT_FALSE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(f->Edit_Objekt->text().isEmpty());
-    EXPECT_FALSE(f->Panel_About->isVisibleTo(f.get()));
-    EXPECT_EQ(f->Panel_About->pos(), QPoint((1018 - 345) / 2, 45));
-    EXPECT_FALSE(f->Combo->isVisibleTo(f.get()));
-    EXPECT_FALSE(f->Buchstaben[0]->isVisibleTo(f.get()));
-    EXPECT_EQ(f->Timer1->interval(), 200);
-    EXPECT_EQ(f->Timer2->interval(), 500);
-    EXPECT_TRUE(f->Timer1->isActive());
+    EXPECT_TRUE(Steuer<QLineEdit>(*f, "Edit_Objekt")->text().isEmpty());
+    EXPECT_FALSE(Steuer<QFrame>(*f, "Panel_About")->isVisibleTo(f.get()));
+    EXPECT_EQ(Steuer<QFrame>(*f, "Panel_About")->pos(), QPoint((1018 - 345) / 2, 45));
+    EXPECT_FALSE(Steuer<QComboBox>(*f, "Combo")->isVisibleTo(f.get()));
+    EXPECT_FALSE(Buchstabe(*f, 0)->isVisibleTo(f.get()));
+    EXPECT_EQ(Steuer<QTimer>(*f, "Timer1")->interval(), 200);
+    EXPECT_EQ(Steuer<QTimer>(*f, "Timer2")->interval(), 500);
+    EXPECT_TRUE(Steuer<QTimer>(*f, "Timer1")->isActive());
 
     f->close();
-    EXPECT_EQ(f->FormClose_Aufrufe, 1);
+    EXPECT_EQ(f->Schliessen_Aufrufe, 1);
     EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), Parameter_Text(Parameter_Vorgabe()));
     f->close(); // a second close writes nothing more
     EXPECT_EQ(f->Parameter_Schreibvorgaenge, 1);
@@ -88,8 +88,8 @@ TEST(Fenster, Instrument60BleibtUndWechselWirdGespeichert) {
     Parameter_Schreiben(o.pfad, p);
     {
         auto f = Fenster(o.Start());
-        EXPECT_EQ(f->Instrument1->title(), "&60cm Cassegrain");
-        EXPECT_EQ(f->Instrument2->text(), "&40cm Schmidt-Kamera");
+        EXPECT_EQ(Steuer<QMenu>(*f, "Instrument1")->title(), "&60cm Cassegrain");
+        EXPECT_EQ(Steuer<QAction>(*f, "Instrument2")->text(), "&40cm Schmidt-Kamera");
         EXPECT_FALSE(f->Schmidt_Aktuell());
         f->close();
     }
@@ -98,10 +98,10 @@ TEST(Fenster, Instrument60BleibtUndWechselWirdGespeichert) {
     // Switching with the menu, then the close box, stores the new instrument;
     // two switches restore the captions.
     auto f = Fenster(o.Start());
-    f->Instrument2->trigger();
-    EXPECT_EQ(f->Instrument1->title(), "&40cm Schmidt-Kamera");
-    f->Instrument2->trigger();
-    f->Instrument2->trigger();
+    Steuer<QAction>(*f, "Instrument2")->trigger();
+    EXPECT_EQ(Steuer<QMenu>(*f, "Instrument1")->title(), "&40cm Schmidt-Kamera");
+    Steuer<QAction>(*f, "Instrument2")->trigger();
+    Steuer<QAction>(*f, "Instrument2")->trigger();
     f->close();
     p.Instrument = 40;
     EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), Parameter_Text(p));
@@ -111,12 +111,12 @@ TEST(Fenster, SchliessenImMenueSchreibtEinmalOhneFormClose) {
     Test_Ordner o;
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
-    f->Exit1->trigger();
+    Steuer<QAction>(*f, "Exit1")->trigger();
     EXPECT_EQ(f->Parameter_Schreibvorgaenge, 1);
-    EXPECT_EQ(f->FormClose_Aufrufe, 0);
+    EXPECT_EQ(f->Schliessen_Aufrufe, 0);
     EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), Parameter_Text(Parameter_Vorgabe()));
     f->close(); // the window goes away after the menu stop: no second write
-    EXPECT_EQ(f->FormClose_Aufrufe, 0);
+    EXPECT_EQ(f->Schliessen_Aufrufe, 0);
     EXPECT_EQ(f->Parameter_Schreibvorgaenge, 1);
 }
 
@@ -132,11 +132,11 @@ TEST(Fenster, FehlerhafteParameterdateiKostetNurDieParameter) {
         << r.meldungen[0].text.toStdString();
     // The defaults in memory, and the rest of start-up as usual.
     EXPECT_EQ(Parameter_Text(f->Zustand.Parameter()), Parameter_Text(Parameter_Vorgabe()));
-    EXPECT_EQ(f->Instrument1->title(), "&40cm Schmidt-Kamera");
+    EXPECT_EQ(Steuer<QMenu>(*f, "Instrument1")->title(), "&40cm Schmidt-Kamera");
     EXPECT_EQ(f->Zustand.Anzahl_Asteroiden(), 3);
     EXPECT_EQ(f->Zustand.Anzahl_Kometen(), 3);
     EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
-    EXPECT_TRUE(f->Timer1->isActive());
+    EXPECT_TRUE(Steuer<QTimer>(*f, "Timer1")->isActive());
     f->close();
     EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), kaputt);
     EXPECT_EQ(f->Parameter_Schreibvorgaenge, 0);
@@ -155,8 +155,8 @@ TEST(Fenster, VollePlatteBeimBeendenLaesstDieAlteDatei) {
     auto f = Fenster(o.Start());
     {
         const Dateigroesse_Begrenzt knapp(100);
-        f->Instrument2->trigger(); // the save after the change fails
-        f->close();                // and the one at the stop
+        Steuer<QAction>(*f, "Instrument2")->trigger(); // the save after the change fails
+        f->close();                                    // and the one at the stop
     }
     EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), alt);
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 2);
@@ -170,7 +170,7 @@ TEST(Fenster, FehlgeschlagenesSchreibenWirdAngezeigt) {
     auto f = Fenster(o.Start());
     // The folder vanished while the program ran.
     f->Zustand.Daten_Ordner_Setzen(o.pfad + "weg/");
-    f->Exit1->trigger();
+    Steuer<QAction>(*f, "Exit1")->trigger();
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     EXPECT_TRUE(r.meldungen[0].text.contains(Parameter_Datei_Name));
 }
@@ -183,32 +183,32 @@ TEST(Fenster, ZehntelsekundenUndUhrMitZeitzone) {
     f->Jetzt = [] {
         return QDateTime(QDate(2024, 1, 15), QTime(21, 15, 7, 400), QTimeZone("Europe/Zurich"));
     };
-    f->Timer1Timer();
-    EXPECT_EQ(Text(f->Label_ZeitZone), "UT + 60 min");
-    EXPECT_EQ(Text(f->Label_PC_Zeit), "2024-01-15 21:15:07");
-    EXPECT_EQ(Text(f->Label_UT_Zeit), "2024-01-15 20:15:07");
+    f->Uhr_Takt();
+    EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_ZeitZone")), "UT + 60 min");
+    EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_PC_Zeit")), "2024-01-15 21:15:07");
+    EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_UT_Zeit")), "2024-01-15 20:15:07");
     EXPECT_NEAR(f->Zustand.JD_UT(), f->Zustand.JD_PC() - 1.0 / 24, 1e-9);
-    EXPECT_EQ(Text(f->Label_JD), QString::number(f->Zustand.JD_UT(), 'f', 5));
-    EXPECT_EQ(f->StatusBar1->currentMessage(),
+    EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_JD")), QString::number(f->Zustand.JD_UT(), 'f', 5));
+    EXPECT_EQ(Steuer<QStatusBar>(*f, "StatusBar1")->currentMessage(),
               QString::fromStdString(f->Zustand.Stand().Uhr.Status));
 
-    f->Zehntelsekunden->trigger();
-    EXPECT_TRUE(f->Zehntelsekunden->isChecked());
+    Steuer<QAction>(*f, "Zehntelsekunden")->trigger();
+    EXPECT_TRUE(Steuer<QAction>(*f, "Zehntelsekunden")->isChecked());
     EXPECT_EQ(f->Zustand.Zehntel(), 1);
-    EXPECT_EQ(f->Timer1->interval(), 100);
-    f->Timer1Timer();
-    EXPECT_EQ(Text(f->Label_PC_Zeit), "2024-01-15 21:15:07.4");
-    EXPECT_EQ(Text(f->Label_GMST).count(':'), 2);
-    EXPECT_TRUE(Text(f->Label_GMST).contains('.'));
-    f->Zehntelsekunden->trigger();
+    EXPECT_EQ(Steuer<QTimer>(*f, "Timer1")->interval(), 100);
+    f->Uhr_Takt();
+    EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_PC_Zeit")), "2024-01-15 21:15:07.4");
+    EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_GMST")).count(':'), 2);
+    EXPECT_TRUE(Text(Steuer<QLabel>(*f, "Label_GMST")).contains('.'));
+    Steuer<QAction>(*f, "Zehntelsekunden")->trigger();
     EXPECT_EQ(f->Zustand.Zehntel(), 0);
-    EXPECT_EQ(f->Timer1->interval(), 200);
+    EXPECT_EQ(Steuer<QTimer>(*f, "Timer1")->interval(), 200);
 
     f->Jetzt = [] {
         return QDateTime(QDate(2024, 7, 15), QTime(12, 0), QTimeZone("Europe/Zurich"));
     };
-    f->Timer1Timer();
-    EXPECT_EQ(Text(f->Label_ZeitZone), "UT + 120 min");
+    f->Uhr_Takt();
+    EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_ZeitZone")), "UT + 120 min");
     EXPECT_NEAR(f->Zustand.JD_UT(), f->Zustand.JD_PC() - 2.0 / 24, 1e-9);
     f->close();
 }
@@ -223,8 +223,8 @@ TEST(Fenster, SystemZeitzoneAusTZ) {
         {"America/New_York", "UT - 300 min"}, {"Asia/Kolkata", "UT + 330 min"}, {"UTC", "UT"}};
     for (const auto& [tz, text] : faelle) {
         Zone_Setzen zone(tz);
-        f->Timer1Timer();
-        EXPECT_EQ(Text(f->Label_ZeitZone), text) << tz;
+        f->Uhr_Takt();
+        EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_ZeitZone")), text) << tz;
     }
     f->close();
 }
@@ -244,11 +244,12 @@ TEST(Fenster, DezimalpunktUnterDeutschenEinstellungen) {
     Parameter_Type p = f->Zustand.Parameter_Zum_Speichern();
     p.DE_Korr_40 = -0.3;
     f->Zustand.Parameter_Uebernehmen(p);
-    f->Timer1Timer();
-    EXPECT_TRUE(Text(f->Label_JD).contains('.'));
-    EXPECT_FALSE(Text(f->Label_JD).contains(','));
-    EXPECT_TRUE(f->StatusBar1->currentMessage().startsWith(
-        "40cm Schmidt-Kamera: DE/SW-Korr: -0.3°/0.0min"));
+    f->Uhr_Takt();
+    EXPECT_TRUE(Text(Steuer<QLabel>(*f, "Label_JD")).contains('.'));
+    EXPECT_FALSE(Text(Steuer<QLabel>(*f, "Label_JD")).contains(','));
+    EXPECT_TRUE(Steuer<QStatusBar>(*f, "StatusBar1")
+                    ->currentMessage()
+                    .startsWith("40cm Schmidt-Kamera: DE/SW-Korr: -0.3°/0.0min"));
     f->close();
     EXPECT_NE(Datei_Lesen(o.Datei(Parameter_Datei_Name)).find("  -0.30000 !"), std::string::npos);
     QLocale::setDefault(alt);
@@ -261,16 +262,18 @@ TEST(Fenster, KorrekturenFolgenDemInstrument) {
     auto f = Fenster(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    for (int i = 0; i < 3; ++i) QTest::mouseClick(f->Button_DE_plus, Qt::LeftButton);
-    EXPECT_EQ(f->focusWidget(), f->Edit_Objekt);
-    f->Timer1Timer();
-    EXPECT_TRUE(
-        f->StatusBar1->currentMessage().startsWith("40cm Schmidt-Kamera: DE/SW-Korr: 0.3°/0.0min"));
-    f->Instrument2->trigger();
-    QTest::mouseClick(f->Button1, Qt::LeftButton);
-    QTest::mouseClick(f->Button2, Qt::LeftButton);
-    QTest::mouseClick(f->Button2, Qt::LeftButton);
-    QTest::mouseClick(f->Button_DE_minus, Qt::LeftButton);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(Steuer<QPushButton>(*f, "Button_DE_plus"), Qt::LeftButton);
+    EXPECT_EQ(f->focusWidget(), Steuer<QLineEdit>(*f, "Edit_Objekt"));
+    f->Uhr_Takt();
+    EXPECT_TRUE(Steuer<QStatusBar>(*f, "StatusBar1")
+                    ->currentMessage()
+                    .startsWith("40cm Schmidt-Kamera: DE/SW-Korr: 0.3°/0.0min"));
+    Steuer<QAction>(*f, "Instrument2")->trigger();
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button1"), Qt::LeftButton);
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button2"), Qt::LeftButton);
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button2"), Qt::LeftButton);
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button_DE_minus"), Qt::LeftButton);
     EXPECT_NEAR(f->Zustand.Parameter().SW_Korr_60, -0.1, 1e-12);
     EXPECT_EQ(f->Zustand.Parameter().SW_Korr_40, 0);
     EXPECT_NEAR(f->Zustand.Parameter().DE_Korr_60, -0.1, 1e-12);
@@ -284,24 +287,24 @@ TEST(Fenster, TastenfeldUndAktivierung) {
     auto f = Fenster(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    QTest::mouseClick(f->Ziffern[7], Qt::LeftButton); // empty box: nothing appended
-    EXPECT_TRUE(f->Edit_Objekt->text().isEmpty());
-    f->Edit_Objekt->setText("N");
-    for (int i : {7, 0, 0, 0}) QTest::mouseClick(f->Ziffern[i], Qt::LeftButton);
-    f->Buchstaben[0]->show();
-    QTest::mouseClick(f->Buchstaben[0], Qt::LeftButton);
-    EXPECT_EQ(f->Edit_Objekt->text(), "N7000A");
-    EXPECT_EQ(f->Edit_Objekt->cursorPosition(), 6);
-    EXPECT_FALSE(f->Edit_Objekt->hasSelectedText());
-    QTest::mouseClick(f->Button_Clear, Qt::LeftButton);
-    EXPECT_TRUE(f->Edit_Objekt->text().isEmpty());
-    EXPECT_FALSE(f->Buchstaben[0]->isVisible());
+    QTest::mouseClick(Ziffer(*f, 7), Qt::LeftButton); // empty box: nothing appended
+    EXPECT_TRUE(Steuer<QLineEdit>(*f, "Edit_Objekt")->text().isEmpty());
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("N");
+    for (int i : {7, 0, 0, 0}) QTest::mouseClick(Ziffer(*f, i), Qt::LeftButton);
+    Buchstabe(*f, 0)->show();
+    QTest::mouseClick(Buchstabe(*f, 0), Qt::LeftButton);
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->text(), "N7000A");
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->cursorPosition(), 6);
+    EXPECT_FALSE(Steuer<QLineEdit>(*f, "Edit_Objekt")->hasSelectedText());
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button_Clear"), Qt::LeftButton);
+    EXPECT_TRUE(Steuer<QLineEdit>(*f, "Edit_Objekt")->text().isEmpty());
+    EXPECT_FALSE(Buchstabe(*f, 0)->isVisible());
 
-    f->Edit_Objekt->setText("M3");
-    f->Edit_Objekt->setSelection(0, 1);
-    f->FormActivate();
-    EXPECT_EQ(f->Edit_Objekt->cursorPosition(), 2);
-    EXPECT_FALSE(f->Edit_Objekt->hasSelectedText());
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("M3");
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setSelection(0, 1);
+    f->Beim_Aktivieren();
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->cursorPosition(), 2);
+    EXPECT_FALSE(Steuer<QLineEdit>(*f, "Edit_Objekt")->hasSelectedText());
     f->close();
 }
 
@@ -317,46 +320,44 @@ TEST(Fenster, InfoPanelsUndDokumente) {
     Fenster_Start start = o.Start();
     start.Versions_Info.FileVersion = "9.8.7";
     auto f = Fenster(start);
-    f->Handbuch1->trigger();
-    f->Eigene1->trigger();
-    ASSERT_EQ(geoeffnet.size(), 2u);
-    EXPECT_EQ(geoeffnet[0], std::make_pair(o.pfad + "Stelux_Anleitung.pdf", false));
-    EXPECT_EQ(geoeffnet[1], std::make_pair(o.pfad + "Eigene_Objekte.txt", true));
+    Steuer<QAction>(*f, "Eigene1")->trigger();
+    ASSERT_EQ(geoeffnet.size(), 1u);
+    EXPECT_EQ(geoeffnet[0], std::make_pair(o.pfad + "Eigene_Objekte.txt", true));
     EXPECT_TRUE(r.meldungen.empty());
-    // Nothing could open them: the observer is told which file and why.
+    // Nothing could open it: the observer is told which file and why.
     oeffnet = false;
     Datei_Schreiben(o.Datei("Eigene_Objekte.txt"), "--\r\n");
-    f->Handbuch1->trigger();
-    f->Eigene1->trigger();
-    ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 2);
-    EXPECT_EQ(r.meldungen[0].text,
-              QString::fromStdString("File not found: " + o.pfad + "Stelux_Anleitung.pdf"));
-    EXPECT_TRUE(r.meldungen[1].text.startsWith(QString::fromUtf8("Kein Programm zum Öffnen")));
+    Steuer<QAction>(*f, "Eigene1")->trigger();
+    ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
+    EXPECT_TRUE(r.meldungen[0].text.startsWith(QString::fromUtf8("Kein Programm zum Öffnen")));
     Oeffner_Setzen({});
 
-    f->SystemInformation1->trigger();
-    f->SystemInformation1->trigger(); // cleared first: the log appears once
-    EXPECT_TRUE(f->Panel_SysInfo->isVisibleTo(f.get()));
-    EXPECT_EQ(f->Panel_SysInfo->pos(), QPoint(0, 0));
-    const QStringList zeilen = f->Memo_SysInfo->toPlainText().split('\n');
+    Steuer<QAction>(*f, "SystemInformation1")->trigger();
+    Steuer<QAction>(*f, "SystemInformation1")->trigger(); // cleared first: the log appears once
+    EXPECT_TRUE(Steuer<QFrame>(*f, "Panel_SysInfo")->isVisibleTo(f.get()));
+    EXPECT_EQ(Steuer<QFrame>(*f, "Panel_SysInfo")->pos(), QPoint(0, 0));
+    const QStringList zeilen =
+        Steuer<QPlainTextEdit>(*f, "Memo_SysInfo")->toPlainText().split('\n');
     EXPECT_EQ(zeilen.count("Stelux System Logfile"), 1);
     EXPECT_EQ(zeilen[2], "Stelux Version: 9.8.7");
-    EXPECT_EQ(zeilen[13], QString::fromStdString("Windows Dokumentenordner: " + o.pfad));
-    QTest::mouseClick(f->Button3, Qt::LeftButton);
-    EXPECT_FALSE(f->Panel_SysInfo->isVisibleTo(f.get()));
+    EXPECT_EQ(zeilen[13], QString::fromStdString("Dokumentenordner        : " + o.pfad));
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button3"), Qt::LeftButton);
+    EXPECT_FALSE(Steuer<QFrame>(*f, "Panel_SysInfo")->isVisibleTo(f.get()));
 
-    f->Version2->trigger();
-    EXPECT_TRUE(f->Panel_About->isVisibleTo(f.get()));
+    Steuer<QAction>(*f, "Version2")->trigger();
+    EXPECT_TRUE(Steuer<QFrame>(*f, "Panel_About")->isVisibleTo(f.get()));
     const auto zeilen_grid = Versionsinfo_Zeilen(
         Versionsinfo_Lesen(QCoreApplication::applicationFilePath().toStdString()));
     for (int z = 0; z < 17; ++z) {
-        EXPECT_EQ(f->StringGrid_VersionsInfo->item(z, 0)->text().toStdString(),
-                  zeilen_grid[z].first);
-        EXPECT_EQ(f->StringGrid_VersionsInfo->item(z, 1)->text().toStdString(),
-                  zeilen_grid[z].second);
+        EXPECT_EQ(
+            Steuer<QTableWidget>(*f, "StringGrid_VersionsInfo")->item(z, 0)->text().toStdString(),
+            zeilen_grid[z].first);
+        EXPECT_EQ(
+            Steuer<QTableWidget>(*f, "StringGrid_VersionsInfo")->item(z, 1)->text().toStdString(),
+            zeilen_grid[z].second);
     }
-    QTest::mouseClick(f->Button_About_OK, Qt::LeftButton);
-    EXPECT_FALSE(f->Panel_About->isVisibleTo(f.get()));
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button_About_OK"), Qt::LeftButton);
+    EXPECT_FALSE(Steuer<QFrame>(*f, "Panel_About")->isVisibleTo(f.get()));
     EXPECT_EQ(f->windowTitle().left(12), "Stelux 9.8.7");
     f->close();
 }
@@ -373,25 +374,31 @@ TEST(Fenster, Bildschirmfoto) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
-    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_REFRAKTION")) f->Refraktion1->trigger();
-    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_NACHT")) f->Nachtmodus1->trigger();
-    f->Edit_Objekt->setText(qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_OBJEKT"));
-    f->Button_EnterClick();
+    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_REFRAKTION"))
+        Steuer<QAction>(*f, "Refraktion1")->trigger();
+    if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_NACHT"))
+        Steuer<QAction>(*f, "Nachtmodus1")->trigger();
+    Steuer<QLineEdit>(*f, "Edit_Objekt")
+        ->setText(qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_OBJEKT"));
+    f->Eingabe_Bestaetigen();
     QDir::setCurrent(alt);
-    f->Timer1Timer();
-    f->Timer2Timer();
+    f->Uhr_Takt();
+    f->Positions_Takt();
     const QString panel = qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_PANEL");
-    if (panel == "version") f->Version2->trigger();
-    if (panel == "system") f->SystemInformation1->trigger();
-    if (panel == "liste") f->Liste_Oeffnen('P', f->Label_Planet);
+    if (panel == "version") Steuer<QAction>(*f, "Version2")->trigger();
+    if (panel == "system") Steuer<QAction>(*f, "SystemInformation1")->trigger();
+    if (panel == "liste")
+        QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_Planet"), Qt::LeftButton);
     const QString getippt = qEnvironmentVariable("STELUX_BILDSCHIRMFOTO_TIPPEN");
     if (!getippt.isEmpty()) {
-        f->Edit_Objekt->setFocus();
-        QTest::keyClicks(f->Edit_Objekt, getippt); // the suggestions open below
+        Steuer<QLineEdit>(*f, "Edit_Objekt")->setFocus();
+        QTest::keyClicks(Steuer<QLineEdit>(*f, "Edit_Objekt"),
+                         getippt); // the suggestions open below
     }
     QTest::qWait(300);
     EXPECT_TRUE(f->grab().save(ziel));
-    if (f->Nachtmodus1->isChecked()) f->Nachtmodus1->trigger();
+    if (Steuer<QAction>(*f, "Nachtmodus1")->isChecked())
+        Steuer<QAction>(*f, "Nachtmodus1")->trigger();
     f->close();
 }
 
@@ -405,23 +412,25 @@ TEST(Fenster, ElementdateienBeimStart) {
         ASSERT_EQ(f->Zustand.Anzahl_Kometen(), 3);
         EXPECT_NE(f->Zustand.Asteroiden()[3].Helligkeit, 0); // evaluated at the start-up instant
         EXPECT_NE(f->Zustand.Kometen()[1].Helligkeit, 0);
-        EXPECT_NE(Text(f->Label_JD), "2451545.0000"); // one clock tick before the window shows
+        EXPECT_NE(Text(Steuer<QLabel>(*f, "Label_JD")),
+                  "2451545.0000"); // one clock tick before the window shows
 
         // Sorted by brightness and back to file order.
-        f->AsteroidenSort->trigger();
+        Steuer<QAction>(*f, "AsteroidenSort")->trigger();
         for (int i = 1; i < 3; ++i)
             EXPECT_LE(f->Zustand.Asteroiden()[i].Helligkeit,
                       f->Zustand.Asteroiden()[i + 1].Helligkeit);
         // The list shows the table in its present order, brightest first.
-        f->Liste_Oeffnen('A', f->Label_Asteroid);
-        ASSERT_EQ(f->Combo->count(), 3);
+        QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_Asteroid"), Qt::LeftButton);
+        ASSERT_EQ(Steuer<QComboBox>(*f, "Combo")->count(), 3);
         for (int i = 1; i <= 3; ++i)
-            EXPECT_EQ(f->Combo->itemText(i - 1).toStdString(), f->Zustand.Asteroiden()[i].Name);
+            EXPECT_EQ(Steuer<QComboBox>(*f, "Combo")->itemText(i - 1).toStdString(),
+                      f->Zustand.Asteroiden()[i].Name);
         EXPECT_NE(f->Zustand.Asteroiden()[1].Nummer,
                   1); // Vesta (line 3) is the brightest of the three
-        f->AsteroidenSort->trigger();
+        Steuer<QAction>(*f, "AsteroidenSort")->trigger();
         for (int i = 1; i <= 3; ++i) EXPECT_EQ(f->Zustand.Asteroiden()[i].Nummer, i);
-        f->KometenSort->trigger();
+        Steuer<QAction>(*f, "KometenSort")->trigger();
         EXPECT_LE(f->Zustand.Kometen()[1].Helligkeit, f->Zustand.Kometen()[2].Helligkeit);
         f->close();
     }
@@ -442,7 +451,7 @@ TEST(Fenster, ElementdateienBeimStart) {
             EXPECT_NE(asteroiden_fehlen ? f->Zustand.Kometen()[1].Helligkeit
                                         : f->Zustand.Asteroiden()[1].Helligkeit,
                       0);
-            EXPECT_NE(Text(f->Label_JD), "2451545.0000");
+            EXPECT_NE(Text(Steuer<QLabel>(*f, "Label_JD")), "2451545.0000");
             EXPECT_TRUE(f->windowTitle().startsWith("Stelux "));
             f->close();
         }
@@ -491,7 +500,7 @@ TEST(Fenster, AufbauNamenTexteUndPlaetze) {
         QWidget* eltern =
             s.eltern ? f->centralWidget()->findChild<QWidget*>(s.eltern) : f->centralWidget();
         EXPECT_EQ(w->parentWidget(), eltern) << s.name;
-        if (w != f->Panel_About) { // centred at start
+        if (w != Steuer<QFrame>(*f, "Panel_About")) { // centred at start
             EXPECT_EQ(w->geometry(), QRect(s.x, s.y, s.b, s.h)) << s.name;
         }
         if (!s.text || getickt.contains(s.name)) continue;
@@ -507,45 +516,52 @@ TEST(Fenster, AufbauNamenTexteUndPlaetze) {
         else if (auto* s1 = qobject_cast<QStatusBar*>(w))
             text = s1->currentMessage();
         // The entry box's design text is emptied at start.
-        EXPECT_EQ(text, w == f->Edit_Objekt ? QString() : QString::fromUtf8(s.text)) << s.name;
+        EXPECT_EQ(text,
+                  w == Steuer<QLineEdit>(*f, "Edit_Objekt") ? QString() : QString::fromUtf8(s.text))
+            << s.name;
     }
-    EXPECT_EQ(f->Panel_About->size(), QSize(345, 473));
-    EXPECT_EQ(f->Combo->maxVisibleItems(), 25);
-    EXPECT_FALSE(f->Combo->isEditable());
+    EXPECT_EQ(Steuer<QFrame>(*f, "Panel_About")->size(), QSize(345, 473));
+    EXPECT_EQ(Steuer<QComboBox>(*f, "Combo")->maxVisibleItems(), 25);
+    EXPECT_FALSE(Steuer<QComboBox>(*f, "Combo")->isEditable());
 
     // Right-aligned and centred labels.
-    for (QLabel* l : {f->Label3, f->Label_DE_Raddeg, f->Label_StdRadhrs, f->Label_Height,
-                      f->Label17, f->Label_Azimuth, f->Label19, f->Label_AirMass, f->Label20})
+    for (QLabel* l : {Steuer<QLabel>(*f, "Label3"), Steuer<QLabel>(*f, "Label_DE_Raddeg"),
+                      Steuer<QLabel>(*f, "Label_StdRadhrs"), Steuer<QLabel>(*f, "Label_Height"),
+                      Steuer<QLabel>(*f, "Label17"), Steuer<QLabel>(*f, "Label_Azimuth"),
+                      Steuer<QLabel>(*f, "Label19"), Steuer<QLabel>(*f, "Label_AirMass"),
+                      Steuer<QLabel>(*f, "Label20")})
         EXPECT_TRUE(l->alignment() & Qt::AlignRight) << l->objectName().toStdString();
-    for (QLabel* l : {f->Label_Objekt, f->Label13, f->Label14, f->Label16, f->Label_StdRadmin,
-                      static_cast<QLabel*>(f->Label_SAO), static_cast<QLabel*>(f->Label_IC)})
+    for (QLabel* l : {Steuer<QLabel>(*f, "Label_Objekt"), Steuer<QLabel>(*f, "Label13"),
+                      Steuer<QLabel>(*f, "Label14"), Steuer<QLabel>(*f, "Label16"),
+                      Steuer<QLabel>(*f, "Label_StdRadmin"),
+                      static_cast<QLabel*>(Steuer<TKlick_Label>(*f, "Label_SAO")),
+                      static_cast<QLabel*>(Steuer<TKlick_Label>(*f, "Label_IC"))})
         EXPECT_TRUE(l->alignment() & Qt::AlignHCenter) << l->objectName().toStdString();
 
-    // Colours: catalogue labels maroon with the inactive-caption colour, values
-    // white and captions grey on the dark shadow, the coordinate lines on olive,
-    // the entry in money green on the active-caption colour.
+    // Grounds: catalogue labels maroon, the coordinate lines olive, the entry's
+    // text money green (the contrast of every text is measured elsewhere).
     const auto grund = [](QWidget* w) { return w->palette().color(QPalette::Window); };
     const auto schrift = [](QWidget* w) { return w->palette().color(QPalette::WindowText); };
-    for (QLabel* l : {static_cast<QLabel*>(f->Label_Messier), static_cast<QLabel*>(f->Label_NGC)}) {
+    for (QLabel* l : {static_cast<QLabel*>(Steuer<TKlick_Label>(*f, "Label_Messier")),
+                      static_cast<QLabel*>(Steuer<TKlick_Label>(*f, "Label_NGC"))}) {
         EXPECT_EQ(grund(l), QColor(128, 0, 0));
-        EXPECT_EQ(schrift(l), QColor(128, 128, 128));
         EXPECT_EQ(l->font().pixelSize(), 23);
         EXPECT_TRUE(l->font().bold());
     }
-    EXPECT_EQ(grund(f->Label_PC_Zeit), QColor(48, 48, 48));
-    EXPECT_EQ(schrift(f->Label_PC_Zeit), QColor(128, 128, 128));
-    EXPECT_EQ(schrift(f->Label_Height), QColor(255, 255, 255));
-    EXPECT_EQ(schrift(f->Label_Hoehe), QColor(128, 128, 128));
-    EXPECT_EQ(schrift(f->Label_Objekt), grund(f->Label_Objekt)); // invisible until the first tick
-    EXPECT_EQ(grund(f->Label_RA2000), QColor(128, 128, 0));
-    EXPECT_EQ(f->Edit_Objekt->palette().color(QPalette::Text), QColor(192, 220, 192));
-    EXPECT_TRUE(f->Edit_Objekt->font().bold());
-    EXPECT_EQ(f->Edit_Objekt->font().pixelSize(), 27);
-    EXPECT_EQ(f->Ziffern[1]->font().pixelSize(), 23);
-    EXPECT_EQ(f->Buchstaben[0]->font().pixelSize(), 20);
-    EXPECT_EQ(f->Button_Clear->font().pixelSize(), 20);
-    EXPECT_EQ(f->Button_Enter->font().pixelSize(), 27);
-    EXPECT_TRUE(f->Button_Enter->font().bold());
+    EXPECT_EQ(grund(Steuer<QLabel>(*f, "Label_PC_Zeit")), QColor(48, 48, 48));
+    EXPECT_EQ(schrift(Steuer<QLabel>(*f, "Label_Height")), QColor(255, 255, 255));
+    EXPECT_EQ(schrift(Steuer<QLabel>(*f, "Label_Objekt")),
+              grund(Steuer<QLabel>(*f, "Label_Objekt"))); // invisible until the first tick
+    EXPECT_EQ(grund(Steuer<QLabel>(*f, "Label_RA2000")), QColor(128, 128, 0));
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->palette().color(QPalette::Text),
+              QColor(192, 220, 192));
+    EXPECT_TRUE(Steuer<QLineEdit>(*f, "Edit_Objekt")->font().bold());
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->font().pixelSize(), 27);
+    EXPECT_EQ(Ziffer(*f, 1)->font().pixelSize(), 23);
+    EXPECT_EQ(Buchstabe(*f, 0)->font().pixelSize(), 20);
+    EXPECT_EQ(Steuer<QPushButton>(*f, "Button_Clear")->font().pixelSize(), 20);
+    EXPECT_EQ(Steuer<QPushButton>(*f, "Button_Enter")->font().pixelSize(), 27);
+    EXPECT_TRUE(Steuer<QPushButton>(*f, "Button_Enter")->font().bold());
     f->close();
 }
 
@@ -562,23 +578,26 @@ TEST(Fenster, MenueBaum) {
     EXPECT_EQ(texte(f->menuBar()->actions()),
               QStringList({"&Datei", "&40cm Schmidt-Kamera", "&Optionen", "-", "&Edit Eigene", "-",
                            "&Hilfe"}));
-    EXPECT_EQ(texte(f->File1->actions()),
+    EXPECT_EQ(texte(Steuer<QMenu>(*f, "File1")->actions()),
               QStringList({QString::fromUtf8("Bahnelemente aktualisieren…"), "&Schliessen"}));
-    EXPECT_EQ(texte(f->Instrument1->actions()), QStringList({"&60cm Cassegrain"}));
-    EXPECT_EQ(texte(f->Option1->actions()),
+    EXPECT_EQ(texte(Steuer<QMenu>(*f, "Instrument1")->actions()),
+              QStringList({"&60cm Cassegrain"}));
+    EXPECT_EQ(texte(Steuer<QMenu>(*f, "Option1")->actions()),
               QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
                            "Kometen nach Helligkeit sortieren",
                            QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
                            "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"),
                            "Zeitpunkt: jetzt", "Jetzt &beobachtbar"}));
-    for (QAction* a : {f->Zehntelsekunden, f->AsteroidenSort, f->KometenSort, f->Refraktion1}) {
+    for (QAction* a :
+         {Steuer<QAction>(*f, "Zehntelsekunden"), Steuer<QAction>(*f, "AsteroidenSort"),
+          Steuer<QAction>(*f, "KometenSort"), Steuer<QAction>(*f, "Refraktion1")}) {
         EXPECT_TRUE(a->isCheckable());
         EXPECT_FALSE(a->isChecked());
     }
-    EXPECT_FALSE(f->Instrument2->isCheckable());
-    EXPECT_EQ(texte(f->Hilfe1->actions()),
+    EXPECT_FALSE(Steuer<QAction>(*f, "Instrument2")->isCheckable());
+    EXPECT_EQ(texte(Steuer<QMenu>(*f, "Hilfe1")->actions()),
               QStringList({"Stelux Handbuch", "System-Infos", "-", "Versions-Infos"}));
-    EXPECT_EQ(f->Eigene1->menu(), nullptr); // an item of the bar itself
+    EXPECT_EQ(Steuer<QAction>(*f, "Eigene1")->menu(), nullptr); // an item of the bar itself
     f->close();
 }
 
@@ -587,21 +606,21 @@ TEST(Fenster, RefraktionBleibtUeberNeustartAusserhalbDerParameterdatei) {
     Meldungs_Rekorder r;
     {
         auto f = Fenster(o.Start());
-        EXPECT_FALSE(f->Refraktion1->isChecked());
-        EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe"));
-        f->Refraktion1->trigger();
-        EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe refr."));
+        EXPECT_FALSE(Steuer<QAction>(*f, "Refraktion1")->isChecked());
+        EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_Hoehe")), QString::fromUtf8("Höhe"));
+        Steuer<QAction>(*f, "Refraktion1")->trigger();
+        EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_Hoehe")), QString::fromUtf8("Höhe refr."));
         f->close();
     }
     {
         auto f = Fenster(o.Start());
-        EXPECT_TRUE(f->Refraktion1->isChecked());
-        EXPECT_EQ(Text(f->Label_Hoehe), QString::fromUtf8("Höhe refr."));
-        f->Refraktion1->trigger();
+        EXPECT_TRUE(Steuer<QAction>(*f, "Refraktion1")->isChecked());
+        EXPECT_EQ(Text(Steuer<QLabel>(*f, "Label_Hoehe")), QString::fromUtf8("Höhe refr."));
+        Steuer<QAction>(*f, "Refraktion1")->trigger();
         f->close();
     }
     auto f = Fenster(o.Start());
-    EXPECT_FALSE(f->Refraktion1->isChecked());
+    EXPECT_FALSE(Steuer<QAction>(*f, "Refraktion1")->isChecked());
     for (const auto& datei : std::filesystem::directory_iterator(o.pfad))
         if (datei.path().extension() != ".ini") {
             EXPECT_EQ(Datei_Lesen(datei.path()).find("efrakt"), std::string::npos) << datei.path();

@@ -23,18 +23,18 @@ TEST(KarteFenster, FolgtDerAuswahlZoomtUndMerktSich) {
     QDir::setCurrent(STELUX_TEST_DATEN "/catalog");
     auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
-    f->Edit_Objekt->setText("H11767");
-    f->Button_EnterClick();
-    f->Timer1Timer();
-    f->Timer2Timer();
-    EXPECT_EQ(f->Aufsuchkarte1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
-    f->Aufsuchkarte1->trigger();
-    ASSERT_NE(f->Form_Karte, nullptr);
-    TForm_Karte* k = f->Form_Karte;
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("H11767");
+    f->Eingabe_Bestaetigen();
+    f->Uhr_Takt();
+    f->Positions_Takt();
+    EXPECT_EQ(Steuer<QAction>(*f, "Aufsuchkarte1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    Steuer<QAction>(*f, "Aufsuchkarte1")->trigger();
+    ASSERT_NE(f->findChild<TForm_Karte*>("Form_Karte"), nullptr);
+    TForm_Karte* k = f->findChild<TForm_Karte*>("Form_Karte");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k));
     k->Index_Abwarten();
     QDir::setCurrent(alt);
-    EXPECT_EQ(k->Inhalt().Titel, f->Label_Objekt->text().toStdString());
+    EXPECT_EQ(k->Inhalt().Titel, Steuer<QLabel>(*f, "Label_Objekt")->text().toStdString());
     ASSERT_FALSE(k->Inhalt().Sterne.empty());
     EXPECT_TRUE(r.meldungen.empty());
 
@@ -69,14 +69,14 @@ TEST(KarteFenster, FolgtDerAuswahlZoomtUndMerktSich) {
     EXPECT_TRUE(k->Inhalt().Bahn.empty());
     f->Jetzt = [] { return QDateTime(QDate(2025, 11, 21), QTime(12, 0), QTimeZone::utc()); };
     QDir::setCurrent(STELUX_TEST_DATEN "/catalog");
-    f->Timer1Timer();
-    f->Edit_Objekt->setText("PMars");
-    f->Button_EnterClick();
-    f->Timer2Timer();
+    f->Uhr_Takt();
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("PMars");
+    f->Eingabe_Bestaetigen();
+    f->Positions_Takt();
     k->Aktualisieren();
     QDir::setCurrent(alt);
     EXPECT_EQ(k->Inhalt().Bahn.size(), 13u);
-    EXPECT_EQ(k->Inhalt().Titel, f->Label_Objekt->text().toStdString());
+    EXPECT_EQ(k->Inhalt().Titel, Steuer<QLabel>(*f, "Label_Objekt")->text().toStdString());
     f->close();
     Einstellungen_Datei_Setzen("");
 }

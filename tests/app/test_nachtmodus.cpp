@@ -68,31 +68,33 @@ TEST(Nachtmodus, JedesWidgetRotAufSchwarzUndZurueck) {
     auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    const QPalette edit_normal = f->Edit_Objekt->palette();
+    const QPalette edit_normal = Steuer<QLineEdit>(*f, "Edit_Objekt")->palette();
     EXPECT_FALSE(Helle_Farbe(f.get()).isEmpty()); // the normal colours
 
     // F9 while typing, the suggestions open and an object under 20° selected.
-    f->Edit_Objekt->setFocus();
-    QTest::keyClicks(f->Edit_Objekt, "Veg");
-    QTest::keyClick(f->Edit_Objekt, Qt::Key_F9);
-    ASSERT_TRUE(f->Nachtmodus1->isChecked());
-    EXPECT_EQ(f->Edit_Objekt->text(), "Veg");
-    f->Aufsuchkarte1->trigger();
-    f->Edit_Objekt->setText("M31");
-    f->Button_EnterClick();
-    f->Timer1Timer();
-    f->Timer2Timer();
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setFocus();
+    QTest::keyClicks(Steuer<QLineEdit>(*f, "Edit_Objekt"), "Veg");
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F9);
+    ASSERT_TRUE(Steuer<QAction>(*f, "Nachtmodus1")->isChecked());
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->text(), "Veg");
+    Steuer<QAction>(*f, "Aufsuchkarte1")->trigger();
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("M31");
+    f->Eingabe_Bestaetigen();
+    f->Uhr_Takt();
+    f->Positions_Takt();
     Melden(Meldungsart::Hinweis, "x"); // recorded, but the box would take the application's
     EXPECT_EQ(Helle_Farbe(f.get()).toStdString(), "");
-    EXPECT_EQ(Helle_Farbe(f->Form_Karte).toStdString(), "");
+    EXPECT_EQ(Helle_Farbe(f->findChild<TForm_Karte*>("Form_Karte")).toStdString(), "");
     // The list of what is up now and the date dialog of the planning instant.
     f->findChild<QAction*>("Beobachtbar1")->trigger();
-    ASSERT_NE(f->Form_Beobachtbar, nullptr);
-    f->Form_Beobachtbar->Abwarten();
-    EXPECT_EQ(Helle_Farbe(f->Form_Beobachtbar).toStdString(), "");
-    EXPECT_EQ(Helle_Pixel(f->Form_Beobachtbar), 0);
+    ASSERT_NE(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar"), nullptr);
+    f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->Abwarten();
+    EXPECT_EQ(Helle_Farbe(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")).toStdString(), "");
+    EXPECT_EQ(Helle_Pixel(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")), 0);
     if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_NACHT_BILD"))
-        f->Form_Beobachtbar->grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_NACHT_BILD"));
+        f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")
+            ->grab()
+            .save(qEnvironmentVariable("STELUX_BEOBACHTBAR_NACHT_BILD"));
     QTimer::singleShot(0, [] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
@@ -101,25 +103,30 @@ TEST(Nachtmodus, JedesWidgetRotAufSchwarzUndZurueck) {
         EXPECT_EQ(Helle_Pixel(d->findChild<QDateTimeEdit*>()->calendarWidget()), 0);
         d->reject();
     });
-    f->Zeitpunkt1->trigger();
+    Steuer<QAction>(*f, "Zeitpunkt1")->trigger();
     EXPECT_FALSE(f->Planung());
     QTest::qWait(50);
+    // The text caret inverts the pixels under it, whatever the colours: not counted.
+    Steuer<QLineEdit>(*f, "Edit_Objekt")->clearFocus();
     EXPECT_EQ(Helle_Pixel(f.get()), 0);
     if (qEnvironmentVariableIsSet("STELUX_NACHT_BILD"))
         f->grab().save(qEnvironmentVariable("STELUX_NACHT_BILD"));
     const QColor app = QApplication::palette().color(QPalette::Window);
     EXPECT_TRUE(app.green() == 0 && app.blue() == 0);
 
-    f->Form_Karte->close();
+    f->findChild<TForm_Karte*>("Form_Karte")->close();
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    QTest::keyClick(f->Edit_Objekt, Qt::Key_F9);
-    EXPECT_FALSE(f->Nachtmodus1->isChecked());
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F9);
+    EXPECT_FALSE(Steuer<QAction>(*f, "Nachtmodus1")->isChecked());
     EXPECT_FALSE(Nachtmodus_Aktiv());
-    EXPECT_EQ(f->Edit_Objekt->palette().color(QPalette::Base), edit_normal.color(QPalette::Base));
-    EXPECT_EQ(f->Edit_Objekt->palette().color(QPalette::Text), edit_normal.color(QPalette::Text));
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->palette().color(QPalette::Base),
+              edit_normal.color(QPalette::Base));
+    EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->palette().color(QPalette::Text),
+              edit_normal.color(QPalette::Text));
     // The object line keeps the colour the tick gave it in night mode.
-    EXPECT_EQ(f->Label_Objekt->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(Steuer<QLabel>(*f, "Label_Objekt")->palette().color(QPalette::WindowText),
+              QColor(255, 255, 255));
     f->close();
     QDir::setCurrent(alt);
 }
@@ -128,8 +135,10 @@ TEST(Nachtmodus, OptionenUeberNeustart) {
     Test_Ordner o;
     Meldungs_Rekorder r;
     auto optionen = [](TForm_Main& f) {
-        return std::vector<QAction*>{f.Zehntelsekunden, f.AsteroidenSort, f.KometenSort,
-                                     f.Refraktion1, f.Nachtmodus1};
+        return std::vector<QAction*>{
+            Steuer<QAction>(f, "Zehntelsekunden"), Steuer<QAction>(f, "AsteroidenSort"),
+            Steuer<QAction>(f, "KometenSort"), Steuer<QAction>(f, "Refraktion1"),
+            Steuer<QAction>(f, "Nachtmodus1")};
     };
     {
         TForm_Main f(o.Start());
@@ -143,7 +152,7 @@ TEST(Nachtmodus, OptionenUeberNeustart) {
         TForm_Main f(o.Start());
         for (QAction* a : optionen(f)) EXPECT_TRUE(a->isChecked()) << a->objectName().toStdString();
         EXPECT_TRUE(Nachtmodus_Aktiv());
-        f.Nachtmodus1->trigger();
+        Steuer<QAction>(f, "Nachtmodus1")->trigger();
         f.close();
     }
     EXPECT_FALSE(Nachtmodus_Aktiv());
@@ -163,7 +172,8 @@ TEST(Nachtmodus, BeschaedigteEinstellungenGebenVorgabenUndEineMeldung) {
         Datei_Schreiben(Einstellungen_Datei(), fall.inhalt);
         r.meldungen.clear();
         TForm_Main f(o.Start());
-        for (QAction* a : {f.Zehntelsekunden, f.Nachtmodus1, f.Refraktion1})
+        for (QAction* a : {Steuer<QAction>(f, "Zehntelsekunden"), Steuer<QAction>(f, "Nachtmodus1"),
+                           Steuer<QAction>(f, "Refraktion1")})
             EXPECT_FALSE(a->isChecked()) << a->objectName().toStdString() << " in " << fall.inhalt;
         int hinweise = 0;
         for (const auto& m : r.meldungen)
@@ -179,7 +189,7 @@ TEST(Planung, MarkeUhrenUndZurueckZuJetzt) {
     TForm_Main f(o.Start());
     const QDateTime jetzt(QDate(2026, 12, 7), QTime(12, 0));
     f.Jetzt = [&] { return jetzt; };
-    const QColor grau = f.Label_PC_Zeit->palette().color(QPalette::WindowText);
+    const QColor grau = Steuer<QLabel>(f, "Label_PC_Zeit")->palette().color(QPalette::WindowText);
     const struct {
         QDateTime lokal;
         bool angenommen;
@@ -195,13 +205,15 @@ TEST(Planung, MarkeUhrenUndZurueckZuJetzt) {
         EXPECT_EQ(r.meldungen.size(), vorher + (fall.angenommen ? 0 : 1));
         EXPECT_EQ(f.Planung(), fall.angenommen);
     }
-    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith("PLANUNG 2026-12-24 22:00"));
-    EXPECT_EQ(f.Label_PC_Zeit->text().left(16), "2026-12-24 22:00");
-    EXPECT_NE(f.Label_PC_Zeit->palette().color(QPalette::WindowText), grau);
-    f.Zeitpunkt_Jetzt1->trigger();
-    EXPECT_FALSE(f.StatusBar1->currentMessage().contains("PLANUNG"));
-    EXPECT_EQ(f.Label_PC_Zeit->text().left(16), "2026-12-07 12:00");
-    EXPECT_EQ(f.Label_PC_Zeit->palette().color(QPalette::WindowText), grau);
+    EXPECT_TRUE(Steuer<QStatusBar>(f, "StatusBar1")
+                    ->currentMessage()
+                    .startsWith("PLANUNG 2026-12-24 22:00"));
+    EXPECT_EQ(Steuer<QLabel>(f, "Label_PC_Zeit")->text().left(16), "2026-12-24 22:00");
+    EXPECT_NE(Steuer<QLabel>(f, "Label_PC_Zeit")->palette().color(QPalette::WindowText), grau);
+    Steuer<QAction>(f, "Zeitpunkt_Jetzt1")->trigger();
+    EXPECT_FALSE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().contains("PLANUNG"));
+    EXPECT_EQ(Steuer<QLabel>(f, "Label_PC_Zeit")->text().left(16), "2026-12-07 12:00");
+    EXPECT_EQ(Steuer<QLabel>(f, "Label_PC_Zeit")->palette().color(QPalette::WindowText), grau);
     f.close();
 }
 
@@ -213,21 +225,21 @@ TEST(Verlauf, AufUndAbImEingabefeldUeberNeustart) {
     {
         TForm_Main f(o.Start());
         for (const char* e : {"M31", "M42"}) {
-            f.Edit_Objekt->setText(e);
-            f.Button_EnterClick();
+            Steuer<QLineEdit>(f, "Edit_Objekt")->setText(e);
+            f.Eingabe_Bestaetigen();
         }
         f.close();
     }
     TForm_Main f(o.Start());
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.Edit_Objekt->setFocus();
-    QTest::keyClick(f.Edit_Objekt, Qt::Key_Up);
-    EXPECT_EQ(f.Edit_Objekt->text(), "M42");
-    QTest::keyClick(f.Edit_Objekt, Qt::Key_Up);
-    EXPECT_EQ(f.Edit_Objekt->text(), "M31");
-    QTest::keyClick(f.Edit_Objekt, Qt::Key_Down);
-    EXPECT_EQ(f.Edit_Objekt->text(), "M42");
+    Steuer<QLineEdit>(f, "Edit_Objekt")->setFocus();
+    QTest::keyClick(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_Up);
+    EXPECT_EQ(Steuer<QLineEdit>(f, "Edit_Objekt")->text(), "M42");
+    QTest::keyClick(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_Up);
+    EXPECT_EQ(Steuer<QLineEdit>(f, "Edit_Objekt")->text(), "M31");
+    QTest::keyClick(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_Down);
+    EXPECT_EQ(Steuer<QLineEdit>(f, "Edit_Objekt")->text(), "M42");
     f.close();
     QDir::setCurrent(alt);
 }

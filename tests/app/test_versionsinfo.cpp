@@ -83,7 +83,11 @@ TEST(SystemLog, ZeitzoneZustaendeUndFehlendeAbfrage) {
     auto z = System_Log(a);
     ASSERT_EQ(z.size(), 28u);
     EXPECT_EQ(z[2], "Stelux Version: 1.0.0");
+#ifdef _WIN32
     EXPECT_EQ(z[13], "Windows Dokumentenordner: /d/Stelux/");
+#else
+    EXPECT_EQ(z[13], "Dokumentenordner        : /d/Stelux/");
+#endif
     EXPECT_EQ(z[18], "Computer Standard Date: 2024 10 27 3 0 0 0 0");
     EXPECT_EQ(z[20], "Current  Bias         : -60");
     EXPECT_EQ(z[21], "Current  Bias Name    : DAYLIGHT");
@@ -129,9 +133,15 @@ TEST(SystemLog, AlleZeilenDerAnleitungFuerDenSupport) {
         "",
         "Computer Verzeichnisse",
         "----------------------",
+#ifdef _WIN32
         "Windows Temporary Folder: /tmp/",
         "Windows Application Path: /opt/stelux/",
         "Windows Dokumentenordner: /home/b/Dokumente/Stelux/",
+#else
+        "Temporärer Ordner       : /tmp/",
+        "Programmordner          : /opt/stelux/",
+        "Dokumentenordner        : /home/b/Dokumente/Stelux/",
+#endif
         "",
         "Computer Zeiteinstellungen",
         "--------------------------",

@@ -41,8 +41,8 @@ TEST(Zuverlaessig, RohrAlsKatalogLaesstDasFensterWeiterlaufen) {
     {
         auto f = std::make_unique<TForm_Main>(o.Start());
         r.meldungen.clear();
-        f->Edit_Objekt->setText("N7000");
-        Fehler_Waechter([&] { f->Button_EnterClick(); });
+        Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("N7000");
+        Fehler_Waechter([&] { f->Eingabe_Bestaetigen(); });
         ASSERT_FALSE(r.meldungen.empty());
         EXPECT_TRUE(r.meldungen.back().text.contains("ist keine gewöhnliche Datei (FIFO)"))
             << r.meldungen.back().text.toStdString();
@@ -58,10 +58,11 @@ TEST(Zuverlaessig, AenderungSofortInDerParameterdatei) {
     Test_Ordner o;
     Meldungs_Rekorder r;
     auto f = std::make_unique<TForm_Main>(o.Start());
-    f->Button_DE_plusClick();
-    f->Instrument2->trigger();
-    f->Button2Click();
-    EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)), Parameter_Text(f->Zustand.Parameter_Zum_Speichern()));
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button_DE_plus"), Qt::LeftButton);
+    Steuer<QAction>(*f, "Instrument2")->trigger();
+    QTest::mouseClick(Steuer<QPushButton>(*f, "Button2"), Qt::LeftButton);
+    EXPECT_EQ(Datei_Lesen(o.Datei(Parameter_Datei_Name)),
+              Parameter_Text(f->Zustand.Parameter_Zum_Speichern()));
     EXPECT_EQ(f->Zustand.Parameter_Zum_Speichern().Instrument, 60);
     EXPECT_DOUBLE_EQ(f->Zustand.Parameter().DE_Korr_40, 0.1);
     EXPECT_TRUE(r.meldungen.empty());
@@ -154,14 +155,15 @@ TEST(Zuverlaessig, EinstellungenNichtSchreibbarEinmalGemeldet) {
     auto f = std::make_unique<TForm_Main>(o.Start());
     Einstellungen_Datei_Setzen(o.Datei("datei/stelux.ini"));
     r.meldungen.clear();
-    f->Refraktion1->trigger();
-    f->Refraktion1->trigger();
-    f->Refraktion1->trigger();
+    Steuer<QAction>(*f, "Refraktion1")->trigger();
+    Steuer<QAction>(*f, "Refraktion1")->trigger();
+    Steuer<QAction>(*f, "Refraktion1")->trigger();
     ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
     const QString text = r.meldungen[0].text;
     EXPECT_TRUE(text.contains(QString::fromStdString(o.Datei("datei/stelux.ini"))))
         << text.toStdString();
     EXPECT_TRUE(text.contains("ist kein Ordner")) << text.toStdString();
-    EXPECT_TRUE(f->Refraktion1->isChecked()); // the option holds for the session
+    EXPECT_TRUE(
+        Steuer<QAction>(*f, "Refraktion1")->isChecked()); // the option holds for the session
     f->close();
 }
