@@ -25,26 +25,24 @@ void TForm_Main::Positions_Takt() {
     Anzeige_Zeigen(Zustand.Positions_Schritt());
 }
 
+void TForm_Main::Anzeige_Felder_Finden() {
+    for (const Cli_Schluessel& s : Cli_Schluessel_Tabelle())
+        if (s.Bereich != Anzeige_Bereich::Wert)
+            if (QLabel* l = findChild<QLabel*>(QString::fromLatin1(s.Name)))
+                anzeige_felder_.push_back({l, &s});
+}
+
+void TForm_Main::Felder_Zeigen(const Anzeige& anzeige, Anzeige_Bereich bereich) {
+    for (const Anzeige_Feld& f : anzeige_felder_)
+        if (f.Schluessel->Bereich == bereich) Text(f.Label, f.Schluessel->Wert(anzeige));
+}
+
 void TForm_Main::Anzeige_Zeigen(const Anzeige& anzeige) {
     const Positions_Anzeige& a = anzeige.Position;
     // The degree sign, point and hour mark of the circles belong to readings.
     for (QLabel* zeichen : {Label13, Label14, Label16}) zeichen->setVisible(anzeige.Gueltig);
     if (a.Objekt_Farbe_Setzen) Schriftfarbe(Label_Objekt, a.Objekt_Farbe);
-    Text(Label_Objekt, a.Objekt.Zeile);
-    Text(Label_RA2000, a.Objekt.RA2000);
-    Text(Label_DE2000, a.Objekt.DE2000);
-    Text(Label_Con, a.Objekt.Sternbild);
-    Text(Label_RAapp, a.Objekt.RAapp);
-    Text(Label_DEapp, a.Objekt.DEapp);
-    Text(Label_Typ, a.Objekt.Typ);
-    Text(Label_Info, a.Objekt.Info);
-    Text(Label_DE_Raddeg, a.Kreise.DE_Grad);
-    Text(Label_DE_Raddez, a.Kreise.DE_Zehntel);
-    Text(Label_StdRadhrs, a.Kreise.SW_Stunden);
-    Text(Label_StdRadmin, a.Kreise.SW_Minuten);
-    Text(Label_Height, a.Horizont.Hoehe);
-    Text(Label_Azimuth, a.Horizont.Azimut);
-    Text(Label_AirMass, a.Horizont.Luftmasse);
+    Felder_Zeigen(anzeige, Anzeige_Bereich::Position);
     if (a.Hoehen_Farbe_Setzen)
         for (QLabel* l : {Label_Height, Label_Azimuth, Label_AirMass, Label_Hoehe, Label_Azimut,
                           Label_Luftmasse})

@@ -42,6 +42,7 @@ TForm_Main::TForm_Main(const Fenster_Start& start)
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this] { Parameter_Sichern(false); });
     Aufbauen();
+    Anzeige_Felder_Finden();
     setFixedSize(sizeHint());
     move(347, 124);
     Fehler_Waechter([this] { Beim_Start(); });
@@ -182,16 +183,10 @@ void TForm_Main::Zehntel_Umschalten() {
 void TForm_Main::Uhr_Takt() {
     const QTimeZone zone = QTimeZone::systemTimeZone();
     const QDateTime jetzt = Jetzt().addMSecs(Zustand.Planung_Versatz_ms());
-    const Uhr_Anzeige& a =
-        Zustand.Uhr_Schritt(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone_Von(zone, jetzt))
-            .Uhr;
-    Label_ZeitZone->setText(QString::fromStdString(a.Zone));
-    Label_PC_Zeit->setText(QString::fromStdString(a.PC_Zeit));
-    Label_UT_Zeit->setText(QString::fromStdString(a.UT_Zeit));
-    Label_JD->setText(QString::fromStdString(a.JD_Text));
-    Label_GMST->setText(QString::fromStdString(a.GMST_Text));
-    Label_LMST->setText(QString::fromStdString(a.LMST_Text));
-    StatusBar1->showMessage(QString::fromStdString(Zustand.Stand().Planung + a.Status));
+    const Anzeige& a =
+        Zustand.Uhr_Schritt(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone_Von(zone, jetzt));
+    Felder_Zeigen(a, Anzeige_Bereich::Uhr);
+    StatusBar1->showMessage(QString::fromStdString(a.Planung + a.Uhr.Status));
 }
 
 void TForm_Main::Instrument_Wechseln() {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "bedienung/cli_schluessel.hpp"
 #include "bedienung/sitzung.hpp"
 #include "catalog/namen_suche.hpp"
 #include "catalog/namen_vorschlaege.hpp"
@@ -147,7 +148,16 @@ private:
 
     // Entry, keypad and catalogue lists.
     void Anzeige_Zeigen(const Anzeige& anzeige); // the display record into the widgets
-    void Zeichen_Taste(QChar zeichen);           // a key of the keypad appends its caption
+    // The fields whose object name is a key of the display table, found once
+    // after the build-up; each tick writes those of its area.
+    struct Anzeige_Feld {
+        QLabel* Label;
+        const Cli_Schluessel* Schluessel;
+    };
+    std::vector<Anzeige_Feld> anzeige_felder_;
+    void Anzeige_Felder_Finden();
+    void Felder_Zeigen(const Anzeige& anzeige, Anzeige_Bereich bereich);
+    void Zeichen_Taste(QChar zeichen); // a key of the keypad appends its caption
     void Eingabe_Loeschen();
     void Eingabe_Ende();
     void Eingabe_Fokus();                             // typing goes on in the entry box
