@@ -197,26 +197,8 @@ void TForm_Main::Instrument_Wechseln() {
 
 // The correction buttons step the current instrument's field by 0.1; typing
 // goes on in the edit box.
-void TForm_Main::DE_Plus() {
-    Zustand.Korrigieren(Korrektur_Schritt::DE_Plus);
-    Parameter_Sichern();
-    Eingabe_Fokus();
-}
-
-void TForm_Main::DE_Minus() {
-    Zustand.Korrigieren(Korrektur_Schritt::DE_Minus);
-    Parameter_Sichern();
-    Eingabe_Fokus();
-}
-
-void TForm_Main::SW_Plus() {
-    Zustand.Korrigieren(Korrektur_Schritt::SW_Plus);
-    Parameter_Sichern();
-    Eingabe_Fokus();
-}
-
-void TForm_Main::SW_Minus() {
-    Zustand.Korrigieren(Korrektur_Schritt::SW_Minus);
+void TForm_Main::Korrektur_Schritt_Machen(Korrektur_Schritt schritt) {
+    Zustand.Korrigieren(schritt);
     Parameter_Sichern();
     Eingabe_Fokus();
 }

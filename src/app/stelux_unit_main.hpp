@@ -141,10 +141,11 @@ private:
     void Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const QString& meldung);
 
     // The correction buttons: one 0.1 step of the current instrument's field.
-    void DE_Plus();
-    void DE_Minus();
-    void SW_Plus();
-    void SW_Minus();
+    void Korrektur_Schritt_Machen(Korrektur_Schritt schritt);
+    void DE_Plus() { Korrektur_Schritt_Machen(Korrektur_Schritt::DE_Plus); }
+    void DE_Minus() { Korrektur_Schritt_Machen(Korrektur_Schritt::DE_Minus); }
+    void SW_Plus() { Korrektur_Schritt_Machen(Korrektur_Schritt::SW_Plus); }
+    void SW_Minus() { Korrektur_Schritt_Machen(Korrektur_Schritt::SW_Minus); }
 
     // Entry, keypad and catalogue lists.
     void Anzeige_Zeigen(const Anzeige& anzeige); // the display record into the widgets
