@@ -36,6 +36,8 @@ Such_Kontext Sitzung::Kontext(double jd_ut) {
     k.Asteroid_Aktuell = &asteroid_aktuell_;
     k.Komet_Aktuell = &komet_aktuell_;
     k.Meldung = &meldung_;
+    k.Bahnen = bahnen_.get();
+    k.Zweikoerper = zweikoerper_;
     if (elemente_bei_bedarf_ && !nachgeladen_)
         k.Elemente_Laden = [this](Such_Kontext& m) {
             Elemente_Nachladen();

@@ -151,6 +151,7 @@ TEST(Sonnensystem, ErdnaherAsteroidUndAlterDerElemente) {
     k.Asteroiden = tabelle.get();
     k.Anzahl_Asteroiden = anzahl;
     k.JD_UT = r.jd;
+    k.Zweikoerper = true; // the reference follows the unperturbed orbit
     Positions_Anzeige a;
     const Objekt_Type o = Tick_Bei("A2029 XA", k, r.jd, &a);
     // The shift from the geocentric to the topocentric place, in RA cos(DE)
