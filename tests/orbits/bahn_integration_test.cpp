@@ -128,3 +128,48 @@ TEST(Bahn_Integration, UralteElementeEndenMitMeldung) {
     k.Zweikoerper = true; // the unperturbed orbit still gives a place
     EXPECT_TRUE(Asteroid_Suchen("VESTA", k, o));
 }
+
+// A body in uniform straight motion 0.05 AU from the Earth: light time and TT
+// by hand. The body at t - tau seen from the Earth at t, the Sun moving by its
+// barycentric velocity, solves |p - w tau| = c tau, a quadratic in tau.
+TEST(Bahn_Integration, LichtzeitUndTTVonHand) {
+    const double jd_ut = 2461010.75;
+    const Sonnen_Ort s = Sonne_Zum_Zeitpunkt(jd_ut);
+    const double tt = jd_ut + Delta_T(jd_ut) / 86400.0;
+    const double v[3] = {0.012, -0.015, 0.004}; // AU/d: nearly a degree an hour seen from the Earth
+    double r0[3];
+    for (int i = 0; i < 3; ++i) r0[i] = s.E[i] + (i == 2 ? 0.05 : 0.0);
+    const Bahn_Funktion gerade = [&](double t, Bahn_Zustand& z) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            z.r[i] = r0[i] + v[i] * (t - tt);
+            z.v[i] = v[i];
+        }
+        return true;
+    };
+    Asteroid_Type a;
+    a.a = 1.5;
+    a.e = 0.2;
+    a.Peri_Jahr = 2026;
+    a.Peri_Monat = 1;
+    a.Peri_Tag = 1;
+    double ra, de, mag, delta;
+    ASSERT_TRUE(ASTEROIDENORT(a, s, ra, de, mag, &delta, &gerade));
+
+    const double c = 173.1446326846693;
+    double p[3], w[3], pp = 0, pw = 0, ww = 0;
+    for (int i = 0; i < 3; ++i) {
+        p[i] = r0[i] - s.E[i];
+        w[i] = v[i] + s.SV[i];
+        pp += p[i] * p[i];
+        pw += p[i] * w[i];
+        ww += w[i] * w[i];
+    }
+    const double A = ww - c * c, B = -2 * pw;
+    const double tau = (-B - std::sqrt(B * B - 4 * A * pp)) / (2 * A);
+    Vektor3 g = {p[0] - w[0] * tau, p[1] - w[1] * tau, p[2] - w[2] * tau};
+    EKLAEQU(g, 0.0);
+    double r, b, l;
+    KARTPOL(g[0], g[1], g[2], r, b, l);
+    EXPECT_LT(Abstand(ra * 15.0, de, l, b), 0.001);
+    EXPECT_NEAR(delta, c * tau, 1e-12);
+}
