@@ -30,7 +30,7 @@ void Takt(benchmark::State& state) {
     };
     const double jd_ut = 2461382.5; // 2026-12-07 0h UT: four years from the epoch
     Oskulierender_Stand stand;
-    Stand_Festhalten(bahn, jd_ut, stand);
+    Stand_Festhalten(bahn, Sonne_Zum_Zeitpunkt(jd_ut), stand);
     double ra, de, delta, dt = 0;
     for (auto _ : state) {
         dt += 0.5 / 86400.0;

@@ -107,7 +107,7 @@ bool Ort_Rechnen(const Rec& rec, Objekt_Art art, const std::string& name, double
                                   "nicht (zu nahe an einem Planeten oder an der Sonne)");
         return false;
     }
-    Stand_Festhalten(bahn, kontext.JD_UT, stand);
+    Stand_Festhalten(bahn, sonne, stand);
     return true;
 }
 } // namespace

@@ -284,8 +284,8 @@ bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, doub
     return true;
 }
 
-bool Stand_Festhalten(const Bahn_Funktion& bahn, double jd_ut, Oskulierender_Stand& stand) {
-    const Sonnen_Ort sonne = Sonne_Zum_Zeitpunkt(jd_ut);
+bool Stand_Festhalten(const Bahn_Funktion& bahn, const Sonnen_Ort& sonne,
+                      Oskulierender_Stand& stand) {
     Bahn_Zustand z;
     stand.Gueltig = false;
     if (!bahn(sonne.JD_TT, z)) return false;

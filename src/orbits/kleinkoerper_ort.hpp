@@ -75,9 +75,10 @@ bool Zweikoerper_Zustand(const Asteroid_Type& rec, double jd_tt, Bahn_Zustand& z
 bool Zweikoerper_Zustand(const Komet_Type& rec, double jd_tt, Bahn_Zustand& z);
 
 // The osculating states a tick carries on from: the body's and the Earth's at
-// the instant jd_ut, and the Sun's barycentric velocity.
+// the instant of sonne, and the Sun's barycentric velocity.
 //   Returned: stand; false when bahn gives no state at the instant
-bool Stand_Festhalten(const Bahn_Funktion& bahn, double jd_ut, Oskulierender_Stand& stand);
+bool Stand_Festhalten(const Bahn_Funktion& bahn, const Sonnen_Ort& sonne,
+                      Oskulierender_Stand& stand);
 
 // Geocentric astrometric place at jd_ut from an osculating stand: the body and
 // the Earth moved two-body, light time as ASTEROIDENORT.

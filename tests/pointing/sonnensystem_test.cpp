@@ -175,6 +175,12 @@ TEST(Sonnensystem, ErdnaherAsteroidUndAlterDerElemente) {
     Tick_Bei("A2029 XA", k, k.JD_UT, &a);
     EXPECT_NE(a.Objekt.Info.find("; Bahnelemente 2.1 Jahre alt"), std::string::npos)
         << a.Objekt.Info;
+    EXPECT_EQ(a.Objekt.Info.find("unsicher"), std::string::npos);
+    // Beyond ten years even an integrated orbit is not to be trusted.
+    k.JD_UT = r.jd + 12 * 365.25;
+    Tick_Bei("A2029 XA", k, k.JD_UT, &a);
+    EXPECT_NE(a.Objekt.Info.find("; Ort unsicher, Bahnelemente aktualisieren"), std::string::npos)
+        << a.Objekt.Info;
 }
 
 TEST(Refraktion, GegenFormelUndAstropy) {
