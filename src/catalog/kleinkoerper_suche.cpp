@@ -61,6 +61,14 @@ double Komet_Epoche(const Komet_Type& rec) {
            MJD_Nullpunkt;
 }
 
+// Element epoch of an asteroid as a Julian Date (TT).
+double Asteroid_Epoche(const Asteroid_Type& rec) {
+    const double tag = std::trunc(rec.Epoche_Tag);
+    return Datum_Zu_MJD(rec.Epoche_Jahr, rec.Epoche_Monat, static_cast<int>(tag),
+                        (rec.Epoche_Tag - tag) * 24.0) +
+           MJD_Nullpunkt;
+}
+
 // A body whose elements give no place: the observer is told which one.
 [[noreturn]] void Keine_Bahn(Objekt_Art art, const std::string& name) {
     throw Bereichs_Fehler(std::string(Art_Label(art)) + name +
@@ -127,10 +135,7 @@ bool Asteroid_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_T
         rec.Nummer = eintrag.Nummer;
         double ra = 0, de = 0, mag = UNBEKANNT, delta = 0;
         const bool perihel = Asteroid_Zerlegen(rec);
-        const double tag = std::trunc(rec.Epoche_Tag);
-        const double epoche = Datum_Zu_MJD(rec.Epoche_Jahr, rec.Epoche_Monat, static_cast<int>(tag),
-                                           (rec.Epoche_Tag - tag) * 24.0) +
-                              MJD_Nullpunkt;
+        const double epoche = Asteroid_Epoche(rec);
         Oskulierender_Stand stand;
         if (!perihel || !Ort_Rechnen(rec, Objekt_Art::Asteroid, rec.Name, epoche, kontext, ra, de,
                                      mag, delta, stand))
@@ -169,4 +174,26 @@ bool Komet_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_Type
         return true;
     }
     return false;
+}
+
+bool Stand_Erneuern(const Asteroid_Type& rec, const Such_Kontext& kontext,
+                    Oskulierender_Stand& stand) {
+    double ra, de, mag, delta;
+    try {
+        return Ort_Rechnen(rec, Objekt_Art::Asteroid, rec.Name, Asteroid_Epoche(rec), kontext, ra,
+                           de, mag, delta, stand);
+    } catch (const Bereichs_Fehler&) {
+        return false;
+    }
+}
+
+bool Stand_Erneuern(const Komet_Type& rec, const Such_Kontext& kontext,
+                    Oskulierender_Stand& stand) {
+    double ra, de, mag, delta;
+    try {
+        return Ort_Rechnen(rec, Objekt_Art::Komet, std::string(Trimmen(rec.Name)),
+                           Komet_Epoche(rec), kontext, ra, de, mag, delta, stand);
+    } catch (const Bereichs_Fehler&) {
+        return false;
+    }
 }
