@@ -94,6 +94,9 @@ Bahn_Zustand Als_Zustand(double t, const Vek6& y) {
     return {t, {y[0], y[1], y[2]}, {y[3], y[4], y[5]}};
 }
 
+// Longest step, days.
+constexpr double Laengster_Schritt = 30.0;
+
 // Columns of the extrapolation tableau; substeps 2, 4, 6, ... of the midpoint rule.
 constexpr int Spalten = 8;
 
@@ -175,7 +178,8 @@ bool Bahn_Integrieren(const Bahn_Zustand& start, double t, const Stoer_Modell& m
     double x = 0;
     // First step: a fiftieth of the orbital period at the body's distance.
     const double r0 = std::sqrt(y[0] * y[0] + y[1] * y[1] + y[2] * y[2]);
-    double H = richtung * std::max(0.01, 0.02 * 6.283185307 * std::sqrt(r0 * r0 * r0 / GM_Sonne));
+    double H = richtung * std::clamp(0.02 * 6.283185307 * std::sqrt(r0 * r0 * r0 / GM_Sonne), 0.01,
+                                     Laengster_Schritt);
     std::array<Vek6, Spalten> vorige{}, zeile{}; // rows j-1 and j of the tableau
     Vek6 z0, z1, f, fz;
     for (int schritt = 0; schritt < modell.Hoechstens_Schritte; ++schritt) {
@@ -243,7 +247,8 @@ bool Bahn_Integrieren(const Bahn_Zustand& start, double t, const Stoer_Modell& m
         x = letzter ? dauer : x + H;
         knoten.push_back(Als_Zustand(letzter ? t : t0 + x, y));
         if (letzter) return true;
-        H *= faktor;
+        // The inner planets' pull turns within weeks: longer steps only fail.
+        H = richtung * std::min(std::fabs(H * faktor), Laengster_Schritt);
     }
     return false;
 }
