@@ -1,8 +1,10 @@
 #include "bedienung/sitzung.hpp"
 
+#include <cmath>
 #include <filesystem>
 
 #include "catalog/eingabe.hpp"
+#include "catalog/kleinkoerper_suche.hpp"
 #include "catalog/listen.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "orbits/sortierung.hpp"
@@ -36,6 +38,8 @@ Such_Kontext Sitzung::Kontext(double jd_ut) {
     k.Asteroid_Aktuell = &asteroid_aktuell_;
     k.Komet_Aktuell = &komet_aktuell_;
     k.Meldung = &meldung_;
+    k.Bahnen = bahnen_.get();
+    k.Zweikoerper = zweikoerper_;
     if (elemente_bei_bedarf_ && !nachgeladen_)
         k.Elemente_Laden = [this](Such_Kontext& m) {
             Elemente_Nachladen();
@@ -84,6 +88,17 @@ const Anzeige& Sitzung::Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone) {
 }
 
 const Anzeige& Sitzung::Positions_Schritt() {
+    // A minor body a day or more from its osculating stand (a planning
+    // instant, a long night): the stand anew from the integrated orbit.
+    Oskulierender_Stand& stand = objekt_.Bahn.Stand;
+    if (objekt_gueltig_ && objekt_.Bahn.Art == Bahn_Art::Kleinkoerper && stand.Gueltig &&
+        std::fabs(JD_UT() - stand.JD_TT) > 1.0) {
+        const Such_Kontext k = Kontext();
+        if (objekt_.Art == Objekt_Art::Asteroid)
+            Stand_Erneuern(asteroid_aktuell_, k, stand);
+        else if (objekt_.Art == Objekt_Art::Komet)
+            Stand_Erneuern(komet_aktuell_, k, stand);
+    }
     Tick_Optionen optionen;
     optionen.JD_UT = JD_UT();
     optionen.Refraktion = refraktion_;

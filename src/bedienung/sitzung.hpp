@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "bedienung/anzeige.hpp"
 #include "catalog/namen_suche.hpp"
 #include "catalog/such_kontext.hpp"
+#include "orbits/bahn_integration.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/instrument.hpp"
 #include "shared/element_typen.hpp"
@@ -55,6 +57,8 @@ public:
     void Elemente_Bei_Bedarf() { elemente_bei_bedarf_ = true; }
     void Zehntel_Setzen(bool an) { zehntel_ = an ? 1 : 0; }
     void Refraktion_Setzen(bool an) { refraktion_ = an; }
+    // Minor bodies on unperturbed orbits from their elements (for comparison).
+    void Zweikoerper_Setzen(bool an) { zweikoerper_ = an; }
 
     // --- Operations ---
     // Selects the object an entry names (planet-name rule, lookup at the
@@ -135,6 +139,9 @@ private:
     Zeitzone_Info zeitzone_;
     std::int32_t zehntel_ = 0; // 1: clock texts with tenths of seconds
     bool refraktion_ = false;  // refraction enters the altitude and the circles
+    bool zweikoerper_ = false; // minor bodies without the planets' pull
+    // Integrated orbits of the minor bodies looked up, shared by the copies of a session.
+    std::shared_ptr<Bahn_Speicher> bahnen_ = std::make_shared<Bahn_Speicher>();
 
     std::string daten_ordner_;
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <type_traits>
 
 #include "astro/sternbild.hpp"
 #include "catalog/katalog_zeilen.hpp"
@@ -60,10 +61,62 @@ double Komet_Epoche(const Komet_Type& rec) {
            MJD_Nullpunkt;
 }
 
+// Element epoch of an asteroid as a Julian Date (TT).
+double Asteroid_Epoche(const Asteroid_Type& rec) {
+    const double tag = std::trunc(rec.Epoche_Tag);
+    return Datum_Zu_MJD(rec.Epoche_Jahr, rec.Epoche_Monat, static_cast<int>(tag),
+                        (rec.Epoche_Tag - tag) * 24.0) +
+           MJD_Nullpunkt;
+}
+
 // A body whose elements give no place: the observer is told which one.
 [[noreturn]] void Keine_Bahn(Objekt_Art art, const std::string& name) {
     throw Bereichs_Fehler(std::string(Art_Label(art)) + name +
                           ": aus den Bahnelementen ist keine Position berechenbar");
+}
+
+// The place of a minor body at the lookup instant: its orbit integrated from
+// the element epoch under the planets' pull, or (Zweikoerper) unperturbed.
+// Also keeps the osculating stand a tick moves on from.
+template <class Rec>
+bool Ort_Rechnen(const Rec& rec, Objekt_Art art, const std::string& name, double jd_epoche,
+                 const Such_Kontext& kontext, double& ra, double& de, double& mag, double& delta,
+                 Oskulierender_Stand& stand) {
+    const Sonnen_Ort sonne = Sonne_Zum_Zeitpunkt(kontext.JD_UT);
+    Bahn_Funktion bahn = [&rec](double t, Bahn_Zustand& z) {
+        return Zweikoerper_Zustand(rec, t, z);
+    };
+    Bahn_Speicher eigener;
+    Bahn_Zustand epoche;
+    if (!kontext.Zweikoerper && std::isfinite(jd_epoche)) {
+        // Elements are osculating at their epoch (TT).
+        if (!Zweikoerper_Zustand(rec, jd_epoche, epoche)) return false;
+        const double jahre = (sonne.JD_TT - jd_epoche) / 365.25;
+        if (!(std::fabs(jahre) * 365.25 <= Hoechste_Spanne))
+            throw Bereichs_Fehler(std::string(Art_Label(art)) + name + ": Bahnelemente " +
+                                  Fest(std::fabs(jahre), 0) +
+                                  " Jahre vom Zeitpunkt entfernt, zu alt für eine Bahnrechnung "
+                                  "(höchstens 50 Jahre); bitte Bahnelemente aktualisieren");
+        Bahn_Speicher* speicher = kontext.Bahnen ? kontext.Bahnen : &eigener;
+        const std::string schluessel = rec.Zeile;
+        bahn = [speicher, schluessel, epoche](double t, Bahn_Zustand& z) {
+            return speicher->Zustand(schluessel, epoche, t, z);
+        };
+    }
+    bool ok;
+    if constexpr (std::is_same_v<Rec, Asteroid_Type>)
+        ok = ASTEROIDENORT(rec, sonne, ra, de, mag, &delta, &bahn);
+    else
+        ok = KOMETENORT(rec, sonne, ra, de, mag, &delta, &bahn);
+    if (!ok) {
+        if (!kontext.Zweikoerper)
+            throw Bereichs_Fehler(std::string(Art_Label(art)) + name +
+                                  ": die Bahnrechnung ab der Epoche der Bahnelemente endet "
+                                  "nicht (zu nahe an einem Planeten oder an der Sonne)");
+        return false;
+    }
+    Stand_Festhalten(bahn, sonne, stand);
+    return true;
 }
 } // namespace
 
@@ -82,16 +135,16 @@ bool Asteroid_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_T
         rec.Nummer = eintrag.Nummer;
         double ra = 0, de = 0, mag = UNBEKANNT, delta = 0;
         const bool perihel = Asteroid_Zerlegen(rec);
-        if (!perihel || !ASTEROIDENORT(rec, kontext.JD_UT, ra, de, mag, &delta))
+        const double epoche = Asteroid_Epoche(rec);
+        Oskulierender_Stand stand;
+        if (!perihel || !Ort_Rechnen(rec, Objekt_Art::Asteroid, rec.Name, epoche, kontext, ra, de,
+                                     mag, delta, stand))
             Keine_Bahn(Objekt_Art::Asteroid, rec.Name);
         rec.Helligkeit = mag;
         if (kontext.Asteroid_Aktuell) *kontext.Asteroid_Aktuell = rec;
-        const double tag = std::trunc(rec.Epoche_Tag);
-        const double epoche = Datum_Zu_MJD(rec.Epoche_Jahr, rec.Epoche_Monat, static_cast<int>(tag),
-                                           (rec.Epoche_Tag - tag) * 24.0) +
-                              MJD_Nullpunkt;
         Kleinkoerper_Fuellen(objekt, Objekt_Art::Asteroid, rec.Name, ra, de, mag, delta, epoche,
                              kontext.JD_UT);
+        objekt.Bahn.Stand = stand;
         return true;
     }
     return false;
@@ -108,13 +161,39 @@ bool Komet_Suchen(const std::string& K, const Such_Kontext& kontext, Objekt_Type
         rec.Nummer = static_cast<std::int32_t>(leser.Zeilennummer());
         Komet_Zerlegen(rec);
         double ra = 0, de = 0, mag = UNBEKANNT, delta = 0;
-        if (!KOMETENORT(rec, kontext.JD_UT, ra, de, mag, &delta))
-            Keine_Bahn(Objekt_Art::Komet, std::string(Trimmen(rec.Name)));
+        const std::string name(Trimmen(rec.Name));
+        Oskulierender_Stand stand;
+        if (!Ort_Rechnen(rec, Objekt_Art::Komet, name, Komet_Epoche(rec), kontext, ra, de, mag,
+                         delta, stand))
+            Keine_Bahn(Objekt_Art::Komet, name);
         rec.Helligkeit = mag;
         if (kontext.Komet_Aktuell) *kontext.Komet_Aktuell = rec;
         Kleinkoerper_Fuellen(objekt, Objekt_Art::Komet, rec.Name, ra, de, mag, delta,
                              Komet_Epoche(rec), kontext.JD_UT);
+        objekt.Bahn.Stand = stand;
         return true;
     }
     return false;
+}
+
+bool Stand_Erneuern(const Asteroid_Type& rec, const Such_Kontext& kontext,
+                    Oskulierender_Stand& stand) {
+    double ra, de, mag, delta;
+    try {
+        return Ort_Rechnen(rec, Objekt_Art::Asteroid, rec.Name, Asteroid_Epoche(rec), kontext, ra,
+                           de, mag, delta, stand);
+    } catch (const Bereichs_Fehler&) {
+        return false;
+    }
+}
+
+bool Stand_Erneuern(const Komet_Type& rec, const Such_Kontext& kontext,
+                    Oskulierender_Stand& stand) {
+    double ra, de, mag, delta;
+    try {
+        return Ort_Rechnen(rec, Objekt_Art::Komet, std::string(Trimmen(rec.Name)),
+                           Komet_Epoche(rec), kontext, ra, de, mag, delta, stand);
+    } catch (const Bereichs_Fehler&) {
+        return false;
+    }
 }

@@ -6,6 +6,7 @@
 #include "shared/element_typen.hpp"
 
 struct Namen_Meldung;
+class Bahn_Speicher;
 
 struct Such_Kontext {
     double JD_UT = 0;           // the current instant (UT) for the Sun, planets and minor bodies
@@ -18,6 +19,10 @@ struct Such_Kontext {
     Asteroid_Type* Asteroid_Aktuell = nullptr; // receives the elements of an asteroid hit
     Komet_Type* Komet_Aktuell = nullptr;       // receives the elements of a comet hit
     Namen_Meldung* Meldung = nullptr;          // receives the one message about the names file
+    // Minor bodies: integrated orbits kept between lookups (none: integrated
+    // afresh each time); Zweikoerper: unperturbed orbits from the elements.
+    Bahn_Speicher* Bahnen = nullptr;
+    bool Zweikoerper = false;
     // Set when the element tables are read only once a lookup needs them: fills
     // Asteroiden/Kometen and their counts of the context it is given.
     std::function<void(Such_Kontext&)> Elemente_Laden;

@@ -89,6 +89,8 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             a.Hilfe = true;
         } else if (arg == "--refraktion") {
             a.Refraktion = true;
+        } else if (arg == "--zweikoerper") {
+            a.Zweikoerper = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             throw std::invalid_argument("unbekannte Option: " + arg);
         } else {

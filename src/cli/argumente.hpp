@@ -1,7 +1,7 @@
 #pragma once
 // Command line of stelux-cli:
 //   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] [--refraktion]
-//              BEZEICHNUNG [--karte DATEI [--feld GRAD] [--schema ART]]
+//              [--zweikoerper] BEZEICHNUNG [--karte DATEI [--feld GRAD] [--schema ART]]
 //   stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]
 //              [--erzwingen]
 #include <optional>
@@ -13,6 +13,7 @@ struct Cli_Argumente {
     std::string Daten;           // --daten; empty: <Documents>/Stelux/
     bool Zehntel = false;
     bool Refraktion = false;    // --refraktion: altitude, azimuth, air mass, circles refracted
+    bool Zweikoerper = false;   // --zweikoerper: minor bodies on unperturbed orbits
     std::string Bezeichnung;    // empty: only the clock tick
     bool Hilfe = false;         // --help, -h: print Cli_Hilfe and exit 0
     bool Aktualisieren = false; // --aktualisieren: download and install new elements
@@ -51,6 +52,8 @@ inline constexpr const char* Cli_Hilfe =
     "  --zehntel         Uhrzeiten mit Zehntelsekunden\n"
     "  --refraktion      Höhe, Azimut, Luftmasse und Teilkreise für den durch die\n"
     "                    Refraktion gehobenen Ort\n"
+    "  --zweikoerper     Asteroiden und Kometen auf ungestörten Bahnen aus den\n"
+    "                    Bahnelementen (ohne die Anziehung der Planeten), zum Vergleich\n"
     "  --karte DATEI     schreibt die Aufsuchkarte des Objekts als PNG (800 x 800 Pixel)\n"
     "                    oder, wenn DATEI auf .pdf endet, als PDF (800 x 800 Punkt)\n"
     "  --feld GRAD       Feld der Karte in Grad, über 0 bis 90 (ohne: 5)\n"

@@ -44,6 +44,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         sitzung.Parameter_Uebernehmen(parameter);
         sitzung.Zehntel_Setzen(arg.Zehntel);
         sitzung.Refraktion_Setzen(arg.Refraktion);
+        sitzung.Zweikoerper_Setzen(arg.Zweikoerper);
 
         // The clock first: the lookup is made at its instant.
         sitzung.Uhr_Schritt(jd_pc, zone);

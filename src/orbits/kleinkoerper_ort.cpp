@@ -1,16 +1,18 @@
 #include "orbits/kleinkoerper_ort.hpp"
 
+#include <erfa.h>
+
+#include <array>
 #include <cmath>
 
-#include "orbits/sonnenreihe.hpp"
 #include "shared/konstanten.hpp"
+#include "time/delta_t.hpp"
 #include "time/kalender.hpp"
 #include "time/numerik.hpp"
 
 namespace {
-constexpr double Lichtzeit_AE = 0.00578;                 // days per AU
-constexpr double Lichtzeit_Sonne = 1.581869343676325e-7; // centuries, one AU
-constexpr double Epsilon2000 = 23.43929111;              // degrees
+constexpr double Lichtgeschwindigkeit = 173.1446326846693; // AU per day
+constexpr double Epsilon2000 = 23.43929111;                // degrees
 
 bool Endlich(double x) {
     return std::isfinite(x);
@@ -24,32 +26,49 @@ struct Ort {
     double R = 0;          // Sun's distance, AU
 };
 
-// Heliocentric orbit to geocentric J2000 place, corrected for light time.
-Ort Kette(double q, double e, double Peri, double Knoten, double Inkl, double T0,
-          const Sonnen_Ort& sonne) {
-    Matrix3 m;
-    BAHNMATRIX(Knoten, Inkl, Peri, m);
-    const double T = sonne.T;
-    const double* S = sonne.S;
-
-    // The elements refer to the ecliptic and equinox J2000.0, as does the
-    // Sun's vector: the orbit's place needs no precession.
-    Vektor3 X, V;
-    BAHNORT(m, e, q, T, T0, X[0], X[1], X[2], V[0], V[1], V[2]);
-
-    Ort o;
-    o.r = std::sqrt(X[0] * X[0] + X[1] * X[1] + X[2] * X[2]);
-    Vektor3 g = {X[0] + S[0], X[1] + S[1], X[2] + S[2]};
-    o.Delta = std::sqrt(g[0] * g[0] + g[1] * g[1] + g[2] * g[2]);
-    const double tau = Lichtzeit_AE * o.Delta;
-    for (int i = 0; i < 3; ++i) g[i] -= tau * V[i];
+// Heliocentric orbit to geocentric J2000 place, corrected for light time:
+// the body at t - tau, the Earth at t, both barycentric (the Sun moves by
+// its velocity times tau).
+bool Kette(const Bahn_Funktion& bahn, const Sonnen_Ort& sonne, Ort& o) {
+    Bahn_Zustand z;
+    double tau = 0, g[3] = {};
+    for (int i = 0; i < 4; ++i) {
+        if (!bahn(sonne.JD_TT - tau, z)) return false;
+        for (int k = 0; k < 3; ++k) g[k] = z.r[k] - sonne.E[k] - sonne.SV[k] * tau;
+        const double d = std::sqrt(g[0] * g[0] + g[1] * g[1] + g[2] * g[2]);
+        if (i == 0) o.Delta = d;
+        const double neu = d / Lichtgeschwindigkeit;
+        const bool fertig = std::fabs(neu - tau) < 1e-10;
+        tau = neu;
+        if (fertig) break;
+    }
+    o.r = std::sqrt(z.r[0] * z.r[0] + z.r[1] * z.r[1] + z.r[2] * z.r[2]);
     EKLAEQU(g, 0.0);
     double alpha, delta;
     KARTPOL(g[0], g[1], g[2], o.Delta_L, delta, alpha);
     o.RA = alpha / 15.0;
     o.DE = delta;
     o.R = sonne.R;
-    return o;
+    return Endlich(o.RA) && Endlich(o.DE);
+}
+
+// Two-body orbit of perihelion elements as a state function.
+Bahn_Funktion Zweikoerper_Bahn(double q, double e, double Peri, double Knoten, double Inkl,
+                               double T0) {
+    Matrix3 m;
+    BAHNMATRIX(Knoten, Inkl, Peri, m);
+    std::array<std::array<double, 3>, 3> mm;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) mm[i][j] = m[i][j];
+    return [=](double jd_tt, Bahn_Zustand& z) {
+        Matrix3 mx;
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) mx[i][j] = mm[i][j];
+        z.t = jd_tt;
+        BAHNORT(mx, e, q, (jd_tt - JD2000) / Tage_Je_Jahrhundert, T0, z.r[0], z.r[1], z.r[2],
+                z.v[0], z.v[1], z.v[2]);
+        return Endlich(z.r[0]) && Endlich(z.r[1]) && Endlich(z.r[2]);
+    };
 }
 
 // Perihelion passage of a calendar date and day fraction, Julian centuries from J2000.0.
@@ -151,18 +170,26 @@ void EKLPRAEZ(double T1, double T2, Matrix3& m) {
     m[2][2] = cp;
 }
 
+// Equatorial (ICRS-aligned) vector to the ecliptic and equinox J2000.0.
+static void Zur_Ekliptik(const double q[3], double z[3]) {
+    static const double c = COSG(Epsilon2000), s = SING(Epsilon2000);
+    z[0] = q[0];
+    z[1] = c * q[1] + s * q[2];
+    z[2] = -s * q[1] + c * q[2];
+}
+
 Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD) {
     Sonnen_Ort s;
-    s.T = (JD - JD2000) / Tage_Je_Jahrhundert;
-    double L, B, R;
-    SONNEREIHE(s.T, L, B, R);
-    // The distance one AU's light time earlier, with the direction of the instant.
-    double L2, B2;
-    SONNEREIHE(s.T - Lichtzeit_Sonne, L2, B2, s.R);
-    POLKART(s.R, B, L, s.S[0], s.S[1], s.S[2]);
-    Matrix3 P2;
-    EKLPRAEZ(s.T, 0.0, P2);
-    MATVEK(P2, s.S);
+    s.JD_TT = JD + Delta_T(JD) / 86400.0;
+    s.T = (s.JD_TT - JD2000) / Tage_Je_Jahrhundert;
+    double pvh[2][3], pvb[2][3];
+    eraEpv00(JD2000, s.JD_TT - JD2000, pvh, pvb);
+    Zur_Ekliptik(pvh[0], s.E);
+    Zur_Ekliptik(pvh[1], s.EV);
+    // The Sun's barycentric velocity: the Earth's barycentric less its heliocentric.
+    const double sv[3] = {pvb[1][0] - pvh[1][0], pvb[1][1] - pvh[1][1], pvb[1][2] - pvh[1][2]};
+    Zur_Ekliptik(sv, s.SV);
+    s.R = std::sqrt(s.E[0] * s.E[0] + s.E[1] * s.E[1] + s.E[2] * s.E[2]);
     return s;
 }
 
@@ -176,18 +203,47 @@ bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double
     return KOMETENORT(rec, Sonne_Zum_Zeitpunkt(JD), RA, DE, Mag, Delta);
 }
 
-bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
-                   double& Mag, double* Delta) {
-    const double q = (1.0 - rec.e) * rec.a;
-    if (!Bahn_Moeglich(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(sonne.T))
-        return Ungueltig(RA, DE, Mag);
+namespace {
+// Perihelion passage of an asteroid, Julian centuries (TT) from J2000.0;
+// false when its time fields are out of all reason.
+bool Asteroid_T0(const Asteroid_Type& rec, double& T0) {
     if (!(std::fabs(rec.Peri_Stunde) + std::fabs(rec.Peri_Minute) + std::fabs(rec.Peri_Sekunde) <
           1e6))
-        return Ungueltig(RA, DE, Mag);
+        return false;
     const double D = rec.Peri_Tag + rec.Peri_Stunde / 24.0 + rec.Peri_Minute / 1440.0 +
                      rec.Peri_Sekunde / 86400.0;
-    const double T0 = Perihel_T0(rec.Peri_Jahr, rec.Peri_Monat, D);
-    const Ort o = Kette(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0, sonne);
+    T0 = Perihel_T0(rec.Peri_Jahr, rec.Peri_Monat, D);
+    return true;
+}
+} // namespace
+
+bool Zweikoerper_Zustand(const Asteroid_Type& rec, double jd_tt, Bahn_Zustand& z) {
+    const double q = (1.0 - rec.e) * rec.a;
+    double T0 = 0;
+    if (!Bahn_Moeglich(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Asteroid_T0(rec, T0))
+        return false;
+    return Zweikoerper_Bahn(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0)(jd_tt, z);
+}
+
+bool Zweikoerper_Zustand(const Komet_Type& rec, double jd_tt, Bahn_Zustand& z) {
+    if (!Bahn_Moeglich(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) ||
+        !(std::fabs(rec.Peri_Tag) < 1e6))
+        return false;
+    const double T0 = Perihel_T0(rec.Peri_Jahr, rec.Peri_Monat, rec.Peri_Tag);
+    return Zweikoerper_Bahn(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0)(jd_tt, z);
+}
+
+bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
+                   double& Mag, double* Delta, const Bahn_Funktion* bahn) {
+    const double q = (1.0 - rec.e) * rec.a;
+    double T0 = 0;
+    if (!Bahn_Moeglich(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(sonne.T) ||
+        !Asteroid_T0(rec, T0))
+        return Ungueltig(RA, DE, Mag);
+    Ort o;
+    if (!Kette(bahn ? *bahn : Zweikoerper_Bahn(q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0), sonne,
+               o))
+        return Ungueltig(RA, DE, Mag);
 
     // Phase angle Sun-body-Earth; rounding may push its cosine just past +-1.
     double cb = (o.r * o.r + o.Delta_L * o.Delta_L - o.R * o.R) / (2.0 * o.r * o.Delta_L);
@@ -200,7 +256,7 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA
     const double phi2 = std::exp(-1.87 * std::pow(t, 1.22));
     const double m = rec.H + 5.0 * std::log10(o.Delta) + 5.0 * std::log10(o.r) -
                      2.5 * std::log10((1.0 - rec.G) * phi1 + rec.G * phi2);
-    if (!Endlich(o.RA) || !Endlich(o.DE) || !Endlich(m)) return Ungueltig(RA, DE, Mag);
+    if (!Endlich(m)) return Ungueltig(RA, DE, Mag);
     RA = o.RA;
     DE = o.DE;
     Mag = m;
@@ -209,18 +265,72 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA
 }
 
 bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE, double& Mag,
-                double* Delta) {
+                double* Delta, const Bahn_Funktion* bahn) {
     // A day field far outside a month cannot be a perihelion date.
     if (!Bahn_Moeglich(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl) || !Endlich(sonne.T) ||
         !(std::fabs(rec.Peri_Tag) < 1e6))
         return Ungueltig(RA, DE, Mag);
     const double T0 = Perihel_T0(rec.Peri_Jahr, rec.Peri_Monat, rec.Peri_Tag);
-    const Ort o = Kette(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0, sonne);
+    Ort o;
+    if (!Kette(bahn ? *bahn : Zweikoerper_Bahn(rec.q, rec.e, rec.Peri, rec.Knoten, rec.Inkl, T0),
+               sonne, o))
+        return Ungueltig(RA, DE, Mag);
     const double m = rec.H + 5.0 * std::log10(o.Delta) + 2.5 * rec.K * std::log10(o.r);
-    if (!Endlich(o.RA) || !Endlich(o.DE) || !Endlich(m)) return Ungueltig(RA, DE, Mag);
+    if (!Endlich(m)) return Ungueltig(RA, DE, Mag);
     RA = o.RA;
     DE = o.DE;
     Mag = m;
     if (Delta) *Delta = o.Delta_L;
+    return true;
+}
+
+bool Stand_Festhalten(const Bahn_Funktion& bahn, const Sonnen_Ort& sonne,
+                      Oskulierender_Stand& stand) {
+    Bahn_Zustand z;
+    stand.Gueltig = false;
+    if (!bahn(sonne.JD_TT, z)) return false;
+    stand.JD_TT = sonne.JD_TT;
+    for (int i = 0; i < 3; ++i) {
+        stand.Koerper[i] = z.r[i];
+        stand.Koerper[i + 3] = z.v[i];
+        stand.Erde[i] = sonne.E[i];
+        stand.Erde[i + 3] = sonne.EV[i];
+        stand.Sonne_V[i] = sonne.SV[i];
+    }
+    stand.Gueltig = true;
+    return true;
+}
+
+bool Stand_Fortfuehren(const Oskulierender_Stand& stand, double jd_ut, double& RA, double& DE,
+                       double& Delta) {
+    if (!stand.Gueltig) return false;
+    const double jd_tt = jd_ut + Delta_T(jd_ut) / 86400.0;
+    const Bahn_Zustand koerper{stand.JD_TT,
+                               {stand.Koerper[0], stand.Koerper[1], stand.Koerper[2]},
+                               {stand.Koerper[3], stand.Koerper[4], stand.Koerper[5]}};
+    const Bahn_Zustand erde0{stand.JD_TT,
+                             {stand.Erde[0], stand.Erde[1], stand.Erde[2]},
+                             {stand.Erde[3], stand.Erde[4], stand.Erde[5]}};
+    Bahn_Zustand erde;
+    // The Earth-Moon system's mass added to the Sun's.
+    if (!Zweikoerper_Schritt(erde0, jd_tt, erde, GM_Sonne * (1.0 + 1.0 / Sonne_Je_Planet[2])))
+        return false;
+    Sonnen_Ort sonne;
+    sonne.JD_TT = jd_tt;
+    sonne.T = (jd_tt - JD2000) / Tage_Je_Jahrhundert;
+    for (int i = 0; i < 3; ++i) {
+        sonne.E[i] = erde.r[static_cast<std::size_t>(i)];
+        sonne.EV[i] = erde.v[static_cast<std::size_t>(i)];
+        sonne.SV[i] = stand.Sonne_V[i];
+    }
+    sonne.R =
+        std::sqrt(sonne.E[0] * sonne.E[0] + sonne.E[1] * sonne.E[1] + sonne.E[2] * sonne.E[2]);
+    Ort o;
+    if (!Kette([&koerper](double t, Bahn_Zustand& z) { return Zweikoerper_Schritt(koerper, t, z); },
+               sonne, o))
+        return false;
+    RA = o.RA;
+    DE = o.DE;
+    Delta = o.Delta_L;
     return true;
 }

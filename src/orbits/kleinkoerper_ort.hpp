@@ -10,24 +10,29 @@
 //   obliquity of the IAU 1976 system.
 //   Bowell, E. et al., in Asteroids II, Univ. of Arizona Press (1989), 524:
 //   the H, G magnitude system.
+#include <functional>
+
+#include "orbits/bahn_integration.hpp"
 #include "orbits/kepler.hpp"
 #include "shared/element_typen.hpp"
+#include "shared/objekt_type.hpp"
 
 // Vector of three doubles (x, y, z).
 using Vektor3 = double[3];
 
 // Geocentric place and visual magnitude of an asteroid.
 //   Given:    rec  elements with the perihelion passage already computed;
-//             JD  the instant, Julian Date, used as given (UT standing in for
-//             dynamical time)
+//             JD  the instant, Julian Date, UT (TT = UT + Delta_T)
 //   Returned: RA  hours, equinox J2000.0; DE  degrees; Mag  visual magnitude
 //             (H, G system); Delta, when given, the geocentric distance, AU;
 //             true, or false when the elements describe no orbit (q <= 0,
 //             e < 0, a value not finite) or the result is not finite: then
 //             RA = DE = 0 and Mag = UNBEKANNT
-//   Notes:    astrometric place: the body's position 0.00578 d/AU times the
-//             distance earlier (first-order light time, by its velocity); no
-//             aberration, nutation or parallax.
+//   Notes:    astrometric place: the body's heliocentric place at t - tau
+//             seen from the Earth at t, tau the light time (iterated), both
+//             referred to the barycentre (the Sun's motion during tau
+//             included); the Earth from eraEpv00; no aberration, nutation
+//             or parallax.
 //   References: Meeus ch. 33; Bowell et al. (1989).
 bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, double& Mag,
                    double* Delta = nullptr);
@@ -38,22 +43,50 @@ bool ASTEROIDENORT(const Asteroid_Type& rec, double JD, double& RA, double& DE, 
 bool KOMETENORT(const Komet_Type& rec, double JD, double& RA, double& DE, double& Mag,
                 double* Delta = nullptr);
 
-// The Sun's geocentric vector of one instant, shared by every body evaluated at it.
+// The Earth of one instant, shared by every body evaluated at it.
 struct Sonnen_Ort {
-    double T = 0;     // Julian centuries from J2000.0
-    double S[3] = {}; // AU, ecliptic and equinox J2000.0
-    double R = 0;     // the Sun's distance one AU's light time earlier, AU
+    double JD_TT = 0;  // Julian Date, TT
+    double T = 0;      // Julian centuries (TT) from J2000.0
+    double E[3] = {};  // the Earth's heliocentric place, AU, ecliptic and equinox J2000.0
+    double EV[3] = {}; // its velocity, AU per day
+    double SV[3] = {}; // the Sun's barycentric velocity, AU per day
+    double R = 0;      // the Sun's distance, AU
 };
-//   Given:    JD  Julian Date (as for ASTEROIDENORT)
-//   Returned: the Sun of SONNEREIHE, precessed from the ecliptic of date to
-//             that of J2000.0 (EKLPRAEZ)
+//   Given:    JD  Julian Date, UT
+//   Returned: the Earth of eraEpv00 at TT = UT + Delta_T, rotated from the
+//             equator to the ecliptic of J2000.0
 Sonnen_Ort Sonne_Zum_Zeitpunkt(double JD);
 
-// The same as ASTEROIDENORT and KOMETENORT with the Sun of the instant given.
+// Heliocentric state of a body at an instant (JD, TT); false when it has none.
+using Bahn_Funktion = std::function<bool(double, Bahn_Zustand&)>;
+
+// The same as ASTEROIDENORT and KOMETENORT with the Earth of the instant given
+// and, when bahn is given, the body's heliocentric states from it in place of
+// its two-body orbit (the perturbed orbit).
 bool ASTEROIDENORT(const Asteroid_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE,
-                   double& Mag, double* Delta = nullptr);
+                   double& Mag, double* Delta = nullptr, const Bahn_Funktion* bahn = nullptr);
 bool KOMETENORT(const Komet_Type& rec, const Sonnen_Ort& sonne, double& RA, double& DE, double& Mag,
-                double* Delta = nullptr);
+                double* Delta = nullptr, const Bahn_Funktion* bahn = nullptr);
+
+// Two-body heliocentric state of a body from its elements.
+//   Given:    rec  elements (asteroid: perihelion passage computed); jd_tt  JD, TT
+//   Returned: the state; false when the elements describe no orbit
+bool Zweikoerper_Zustand(const Asteroid_Type& rec, double jd_tt, Bahn_Zustand& z);
+bool Zweikoerper_Zustand(const Komet_Type& rec, double jd_tt, Bahn_Zustand& z);
+
+// The osculating states a tick carries on from: the body's and the Earth's at
+// the instant of sonne, and the Sun's barycentric velocity.
+//   Returned: stand; false when bahn gives no state at the instant
+bool Stand_Festhalten(const Bahn_Funktion& bahn, const Sonnen_Ort& sonne,
+                      Oskulierender_Stand& stand);
+
+// Geocentric astrometric place at jd_ut from an osculating stand: the body and
+// the Earth moved two-body, light time as ASTEROIDENORT.
+//   Returned: RA  hours; DE  degrees; Delta  AU; false when not finite
+//   Notes:    good for the hours of an observing night: the Moon's pull on the
+//             Earth's orbit moves it by some 10 km in six hours.
+bool Stand_Fortfuehren(const Oskulierender_Stand& stand, double jd_ut, double& RA, double& DE,
+                       double& Delta);
 
 // Cartesian vector of polar coordinates.
 //   Given:    r  length; Breite  latitude, degrees; Laenge  longitude, degrees

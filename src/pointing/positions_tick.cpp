@@ -5,6 +5,7 @@
 #include "astro/praezession.hpp"
 #include "astro/sternbild.hpp"
 #include "catalog/ephemeriden.hpp"
+#include "orbits/kleinkoerper_ort.hpp"
 #include "orbits/mond.hpp"
 #include "pointing/geostat.hpp"
 #include "pointing/instrument.hpp"
@@ -83,10 +84,14 @@ std::string Info_Text(const Objekt_Type& o) {
     if (std::fabs(o.Bahn.Element_Alter) > 1.0 && std::fabs(o.Bahn.Element_Alter) < 1e6)
         dazu("Bahnelemente " + Fest(std::fabs(o.Bahn.Element_Alter), 1) + " Jahre " +
              (o.Bahn.Element_Alter > 0 ? "alt" : "neuer"));
+    // Beyond ten years even the integrated orbit drifts: close approaches,
+    // the large asteroids' own pull, comets' outgassing.
+    if (std::fabs(o.Bahn.Element_Alter) > 10.0 && std::fabs(o.Bahn.Element_Alter) < 1e6)
+        dazu("Ort unsicher, Bahnelemente aktualisieren");
     return t;
 }
 
-// Moves a table body or the Moon to the instant jd_ut (when given) and
+// Moves a table body, the Moon or a minor body to the instant jd_ut (when given) and
 // reduces the geocentric place to the observatory.
 void Sonnensystem_Ort(Objekt_Type& o, double jd_pc, double sternzeit, const Parameter_Type& p,
                       double jd_ut) {
@@ -106,6 +111,14 @@ void Sonnensystem_Ort(Objekt_Type& o, double jd_pc, double sternzeit, const Para
             b.Distanz_AE = m.Distanz_km / AE_km;
             b.Beleuchtet = m.Beleuchtet;
             o.Distanz = std::round(m.Distanz_km);
+        } else if (b.Art == Bahn_Art::Kleinkoerper && b.Stand.Gueltig) {
+            // Two-body from the osculating states of the lookup: cheap for a tick.
+            double ra, de, delta;
+            if (Stand_Fortfuehren(b.Stand, jd_ut, ra, de, delta)) {
+                b.RA_Geo = ra;
+                b.DE_Geo = de;
+                b.Distanz_AE = delta;
+            }
         }
     }
     double v[3];

@@ -15,6 +15,17 @@ struct Ephemeriden_Stuetze {
     double Distanz = 0; // geocentric distance, AU
 };
 
+// Osculating heliocentric states of a minor body and of the Earth at one
+// instant (ecliptic and equinox J2000.0, AU and AU per day), which a tick moves
+// on by two-body motion.
+struct Oskulierender_Stand {
+    bool Gueltig = false;
+    double JD_TT = 0;       // Julian Date, TT
+    double Koerper[6] = {}; // place, velocity
+    double Erde[6] = {};
+    double Sonne_V[3] = {}; // the Sun's barycentric velocity
+};
+
 // How the position tick follows a body of the solar system.
 enum class Bahn_Art { Keine, Tabelle, Mond, Kleinkoerper };
 struct Bahn_Info {
@@ -25,6 +36,7 @@ struct Bahn_Info {
     double Distanz_AE = 0;                     // geocentric distance, AU (0: no parallax)
     double Beleuchtet = -1;                    // Moon: illuminated fraction 0..1, else < 0
     double Element_Alter = 0;                  // years from the element epoch to the instant
+    Oskulierender_Stand Stand;                 // minor body: what a tick moves on
 };
 
 // The kind of a selected object, from the file or rule that found it. Keine:

@@ -63,7 +63,7 @@ TEST_F(Sitzung_Test, TickSchreibtDenOrtDesDatumsZurueck) {
         const char* eingabe;
         bool bewegt; // a body of the solar system: RA2000/DE2000 follow the instant
     };
-    for (const Fall f : {Fall{"M31", false}, Fall{"mars", true}}) {
+    for (const Fall f : {Fall{"M31", false}, Fall{"mars", true}, Fall{"Vesta", true}}) {
         Sitzung s;
         Einrichten(s);
         ASSERT_TRUE(s.Auswaehlen(f.eingabe).Gefunden) << f.eingabe;
@@ -81,6 +81,21 @@ TEST_F(Sitzung_Test, TickSchreibtDenOrtDesDatumsZurueck) {
         EXPECT_NEAR(de * Rad_Zu_Grad, s.Objekt().DEapp, 1e-6) << f.eingabe;
         EXPECT_FALSE(t.Position.Horizont.Hoehe.empty()) << f.eingabe;
     }
+}
+
+// A minor body ticked a month after its lookup (a planning instant): its
+// place is the one a lookup at that instant gives, not two-body motion from
+// the lookup's stand.
+TEST_F(Sitzung_Test, KleinkoerperAmPlanungszeitpunkt) {
+    Sitzung s, frisch;
+    Einrichten(s);
+    Einrichten(frisch);
+    ASSERT_TRUE(s.Auswaehlen("Vesta").Gefunden);
+    s.Tick(Jetzt + 30, Zeitzone_Info{});
+    frisch.Uhr_Schritt(Jetzt + 30, Zeitzone_Info{});
+    ASSERT_TRUE(frisch.Auswaehlen("Vesta").Gefunden);
+    EXPECT_NEAR(s.Objekt().RA2000, frisch.Objekt().RA2000, 1e-7); // hours: 1.5 mas
+    EXPECT_NEAR(s.Objekt().DE2000, frisch.Objekt().DE2000, 1e-6);
 }
 
 // Enter used to show the previous object's circles until the next position

@@ -6,12 +6,14 @@
 #include "shared/konstanten.hpp"
 
 TEST(CliArgumente, OptionenUndBezeichnung) {
-    const Cli_Argumente a = Argumente_Lesen(
-        {"--zeit", "2000-01-01T12:00:00", "--daten", "/tmp/x", "--zehntel", "omi Cet"});
+    const Cli_Argumente a = Argumente_Lesen({"--zeit", "2000-01-01T12:00:00", "--daten", "/tmp/x",
+                                             "--zehntel", "--zweikoerper", "omi Cet"});
     ASSERT_TRUE(a.JD_UT);
     EXPECT_EQ(*a.JD_UT, JD2000);
     EXPECT_EQ(a.Daten, "/tmp/x");
     EXPECT_TRUE(a.Zehntel);
+    EXPECT_TRUE(a.Zweikoerper);
+    EXPECT_FALSE(Argumente_Lesen({}).Zweikoerper);
     EXPECT_EQ(a.Bezeichnung, "omi Cet");
     EXPECT_FALSE(Argumente_Lesen({}).JD_UT);
     EXPECT_EQ(Argumente_Lesen({}).Bezeichnung, "");

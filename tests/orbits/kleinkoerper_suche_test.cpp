@@ -29,6 +29,8 @@ protected:
         kontext_.Anzahl_Asteroiden = na_;
         kontext_.Asteroid_Aktuell = &asteroid_;
         kontext_.Komet_Aktuell = &komet_;
+        // The fields of a hit against the two-body place; the perturbed one is tested apart.
+        kontext_.Zweikoerper = true;
         // The comet file of the tests has the name the lookup opens.
         ordner_ = fs::temp_directory_path() /
                   ("stelux_suche_" +

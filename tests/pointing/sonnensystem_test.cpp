@@ -151,6 +151,7 @@ TEST(Sonnensystem, ErdnaherAsteroidUndAlterDerElemente) {
     k.Asteroiden = tabelle.get();
     k.Anzahl_Asteroiden = anzahl;
     k.JD_UT = r.jd;
+    k.Zweikoerper = true; // the reference follows the unperturbed orbit
     Positions_Anzeige a;
     const Objekt_Type o = Tick_Bei("A2029 XA", k, r.jd, &a);
     // The shift from the geocentric to the topocentric place, in RA cos(DE)
@@ -173,6 +174,12 @@ TEST(Sonnensystem, ErdnaherAsteroidUndAlterDerElemente) {
     k.JD_UT = r.jd + 2 * 365.25;
     Tick_Bei("A2029 XA", k, k.JD_UT, &a);
     EXPECT_NE(a.Objekt.Info.find("; Bahnelemente 2.1 Jahre alt"), std::string::npos)
+        << a.Objekt.Info;
+    EXPECT_EQ(a.Objekt.Info.find("unsicher"), std::string::npos);
+    // Beyond ten years even an integrated orbit is not to be trusted.
+    k.JD_UT = r.jd + 12 * 365.25;
+    Tick_Bei("A2029 XA", k, k.JD_UT, &a);
+    EXPECT_NE(a.Objekt.Info.find("; Ort unsicher, Bahnelemente aktualisieren"), std::string::npos)
         << a.Objekt.Info;
 }
 
