@@ -28,7 +28,8 @@ wurzel=$tmp/wurzel
 dpkg -x "$deb" "$wurzel"
 for f in bin/stelux bin/stelux-cli bin/stelux-cli-voll bin/stelux-starten bin/stelux-kataloge \
   share/applications/stelux.desktop share/icons/hicolor/scalable/apps/stelux.svg \
-  share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py; do
+  share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py \
+  share/man/man1/stelux.1.gz share/man/man1/stelux-cli.1.gz; do
   [ -e "$wurzel/usr/$f" ] || fehler "$f fehlt im Paket"
 done
 
