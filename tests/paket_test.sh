@@ -29,7 +29,8 @@ dpkg -x "$deb" "$wurzel"
 for f in bin/stelux bin/stelux-cli bin/stelux-cli-voll bin/stelux-starten bin/stelux-kataloge \
   share/applications/stelux.desktop share/icons/hicolor/scalable/apps/stelux.svg \
   share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py \
-  share/man/man1/stelux.1.gz share/man/man1/stelux-cli.1.gz; do
+  share/man/man1/stelux.1.gz share/man/man1/stelux-cli.1.gz \
+  share/bash-completion/completions/stelux-cli; do
   [ -e "$wurzel/usr/$f" ] || fehler "$f fehlt im Paket"
 done
 
