@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every option that stelux-cli --help names is described in its man page, and
-# both pages format without a warning from man.
+# both pages format without a warning from man (where man is installed).
 #   $1 stelux-cli   $2 folder of the roff pages
 set -euo pipefail
 cli=$1
@@ -16,6 +16,7 @@ for o in $optionen; do
   fi
 done
 for f in "$ordner"/*.1; do
+  command -v man >/dev/null || break
   warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$f" 2>&1 >/dev/null)
   [ -z "$warnungen" ] || { echo "FEHLER: $f: $warnungen" >&2; fehler=1; }
 done
