@@ -23,6 +23,11 @@ pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev l
         kstars-data stellarium-data gpredict iraf-noao dpkg-dev
         clang libclang-rt-14-dev
         g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64)
+# The package's checks: validators of the desktop entry and the metainfo,
+# lintian on the .deb, man for the man pages' warnings.
+if [ "$aktion" = testen ]; then
+  pakete+=(appstream desktop-file-utils lintian man-db)
+fi
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || fehlend+=("$p")

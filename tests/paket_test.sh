@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Debian package: made with cpack, unpacked into a scratch root (dpkg -x,
-# nothing installed on the machine), its stelux-cli run against the built
+# nothing installed on the machine) after lintian, its stelux-cli run against the built
 # catalogues and compared with the build tree's, its stelux-kataloge run on a
 # copy of the catalogue folder. Skipped (77) without STELUX_KATALOG.
 #   $1 build folder   $2 the build tree's stelux-cli
@@ -24,11 +24,20 @@ for p in libqt6widgets6 libqt6network6 liberfa1 zlib1g python3-ephem kstars-data
   [[ ",$abh," == *"$p"* ]] || fehler "Abhängigkeit $p fehlt: $abh"
 done
 
+# lintian: no error (warnings and notes are listed with their reasons in
+# cmake/paket.cmake).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error --tag-display-limit 0 "$deb" || fehler "lintian"
+fi
+
 wurzel=$tmp/wurzel
 dpkg -x "$deb" "$wurzel"
 for f in bin/stelux bin/stelux-cli bin/stelux-cli-voll bin/stelux-starten bin/stelux-kataloge \
-  share/applications/stelux.desktop share/icons/hicolor/scalable/apps/stelux.svg \
-  share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py; do
+  share/applications/io.github.stelux.Stelux.desktop share/icons/hicolor/scalable/apps/stelux.svg \
+  share/metainfo/io.github.stelux.Stelux.metainfo.xml share/icons/hicolor/48x48/apps/stelux.png \
+  share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py \
+  share/man/man1/stelux.1.gz share/man/man1/stelux-cli.1.gz \
+  share/bash-completion/completions/stelux-cli share/doc/stelux/copyright share/doc/stelux/changelog.gz; do
   [ -e "$wurzel/usr/$f" ] || fehler "$f fehlt im Paket"
 done
 
