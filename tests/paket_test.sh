@@ -35,7 +35,8 @@ dpkg -x "$deb" "$wurzel"
 for f in bin/stelux bin/stelux-cli bin/stelux-cli-voll bin/stelux-starten bin/stelux-kataloge \
   share/applications/io.github.stelux.Stelux.desktop share/icons/hicolor/scalable/apps/stelux.svg \
   share/metainfo/io.github.stelux.Stelux.metainfo.xml share/icons/hicolor/48x48/apps/stelux.png \
-  share/doc/stelux/Stelux_Anleitung.pdf share/stelux/katalog_bauer/katalog_bauen.py \
+  share/doc/stelux/Stelux_Anleitung.pdf share/doc/stelux/Stelux_Manual.pdf \
+  share/stelux/katalog_bauer/katalog_bauen.py \
   share/man/man1/stelux.1.gz share/man/man1/stelux-cli.1.gz \
   share/bash-completion/completions/stelux-cli share/doc/stelux/copyright share/doc/stelux/changelog.gz; do
   [ -e "$wurzel/usr/$f" ] || fehler "$f fehlt im Paket"

@@ -62,7 +62,9 @@ int main(int argc, char** argv) {
     if (!ziel.open(QIODevice::WriteOnly)) return Fehler("Cannot write " + args[2]);
     {
         QPdfWriter pdf(&ziel);
-        pdf.setTitle("Stelux - Anleitung");
+        // The title in the document's own language, from its <title>.
+        const QString titel = dokument.metaInformation(QTextDocument::DocumentTitle);
+        pdf.setTitle(titel.isEmpty() ? QStringLiteral("Stelux - Anleitung") : titel);
         pdf.setCreator("Stelux");
         pdf.setResolution(300);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
