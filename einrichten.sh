@@ -17,7 +17,7 @@ case "$aktion" in
 esac
 
 pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-        liberfa-dev libbenchmark-dev fonts-liberation qt6-translations-l10n xvfb xauth locales
+        liberfa-dev libbenchmark-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools xvfb xauth locales
         xdg-user-dirs python3 python3-ephem python3-astropy python3-erfa python3-numpy python3-scipy
         zlib1g-dev curl
         kstars-data stellarium-data gpredict iraf-noao dpkg-dev
