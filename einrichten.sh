@@ -24,9 +24,10 @@ pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev l
         clang libclang-rt-14-dev
         g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64)
 # The package's checks: validators of the desktop entry and the metainfo,
-# lintian on the .deb, man for the man pages' warnings.
+# lintian on the .deb, man for the man pages' warnings, xwininfo and xdotool to see
+# the installed window start in English.
 if [ "$aktion" = testen ]; then
-  pakete+=(appstream desktop-file-utils lintian man-db)
+  pakete+=(appstream desktop-file-utils lintian man-db x11-utils xdotool)
 fi
 fehlend=()
 for p in "${pakete[@]}"; do
