@@ -108,8 +108,11 @@ void TForm_Main::Zeitpunkt_Erfragen() {
     feld->setObjectName("Zeitpunkt_Feld");
     feld->setDisplayFormat("yyyy-MM-dd HH:mm");
     feld->setCalendarPopup(true);
-    // German month and day names in the calendar; the numbers stay as typed.
-    feld->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    // Month and day names of the window's language in the calendar; the
+    // numbers stay as typed.
+    feld->setLocale(Sprache_Aktiv() == Sprache::Englisch
+                        ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                        : QLocale(QLocale::German, QLocale::Germany));
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
     knoepfe->button(QDialogButtonBox::Cancel)->setText(Ue("Abbrechen"));
     connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
