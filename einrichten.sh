@@ -17,16 +17,17 @@ case "$aktion" in
 esac
 
 pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-        liberfa-dev libbenchmark-dev fonts-liberation qt6-translations-l10n xvfb xauth locales
+        liberfa-dev libbenchmark-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools xvfb xauth locales
         xdg-user-dirs python3 python3-ephem python3-astropy python3-erfa python3-numpy python3-scipy
         zlib1g-dev curl
         kstars-data stellarium-data gpredict iraf-noao dpkg-dev
         clang libclang-rt-14-dev
         g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64)
 # The package's checks: validators of the desktop entry and the metainfo,
-# lintian on the .deb, man for the man pages' warnings.
+# lintian on the .deb, man for the man pages' warnings, xwininfo and xdotool to see
+# the installed window start in English.
 if [ "$aktion" = testen ]; then
-  pakete+=(appstream desktop-file-utils lintian man-db)
+  pakete+=(appstream desktop-file-utils lintian man-db x11-utils xdotool)
 fi
 fehlend=()
 for p in "${pakete[@]}"; do

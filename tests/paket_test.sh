@@ -70,4 +70,22 @@ if grep -q "nicht gefunden" "$tmp/kataloge.log"; then
   cat "$tmp/kataloge.log"
   fehler "stelux-kataloge ohne Erzeuger"
 fi
+# The installed window starts in English on a system that is not German (its
+# title is the translated one), under a virtual X server of its own; Return
+# closes the notices of a first start in an empty home folder.
+if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null &&
+  command -v xdotool >/dev/null; then
+  mkdir -p "$tmp/heim"
+  (cd "$tmp/katalog" && env HOME="$tmp/heim" XDG_CONFIG_HOME="$tmp/heim/cfg" LANG=C.UTF-8 \
+    LC_ALL=C.UTF-8 xvfb-run -a sh -c '"$1" 2>/dev/null & p=$!
+      for i in $(seq 60); do
+        sleep 0.5
+        if xwininfo -root -tree | grep -q "Setting aid for the setting circles"; then
+          kill $p; exit 0
+        fi
+        w=$(xdotool search --name "^Stelux\$" 2>/dev/null | head -1)
+        [ -n "$w" ] && xdotool key --window "$w" Return 2>/dev/null
+      done
+      kill $p; exit 1' _ "$wurzel/usr/bin/stelux") || fehler "Fenster nicht englisch gestartet"
+fi
 echo "Paket $(basename "$deb") geprüft"

@@ -23,6 +23,8 @@ inline constexpr const char* Einstellung_Asteroiden_Sort = "Optionen/Asteroiden_
 inline constexpr const char* Einstellung_Kometen_Sort = "Optionen/Kometen_Helligkeit";
 inline constexpr const char* Einstellung_Nachtmodus = "Optionen/Nachtmodus";
 inline constexpr const char* Einstellung_Verlauf = "Eingabe/Verlauf";
+// "de" or "en"; absent: the system's language.
+inline constexpr const char* Einstellung_Sprache = "Optionen/Sprache";
 
 // True when the settings file exists but cannot be read as INI (its values
 // then read as their defaults).

@@ -1,6 +1,7 @@
 // The main window built from its control table (fenster_tabelle.cpp), the
 // menu tree, and the wiring of the handlers.
 #include <QAbstractItemView>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -22,6 +23,7 @@
 #include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_sprache.hpp"
 #include "app/fenster_tabelle.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -67,7 +69,8 @@ void Farben(QWidget* w, const QColor& grund, const QColor& schrift) {
 
 // The control of a row, with what its kind always has.
 QWidget* Erzeugen(const Steuerelement& s, QWidget* eltern) {
-    const QString text = QString::fromUtf8(s.text ? s.text : "");
+    // Captions in the window's language; sample readings have no translation.
+    const QString text = s.text ? Ue(s.text) : QString();
     switch (s.art) {
     case Steuer_Art::Label:
         return new QLabel(text, eltern);
@@ -328,63 +331,75 @@ void TForm_Main::Menue_Aufbauen() {
     QMenuBar* leiste = menuBar();
     leiste->setObjectName("MainMenu1");
     leiste->setNativeMenuBar(false);
-    File1 = leiste->addMenu("&Datei");
+    File1 = leiste->addMenu(Ue("&Datei"));
     File1->setObjectName("File1");
-    Bahnelemente1 = File1->addAction(QString::fromUtf8("Bahnelemente aktualisieren…"));
+    Bahnelemente1 = File1->addAction(Ue("Bahnelemente aktualisieren…"));
     Bahnelemente1->setObjectName("Bahnelemente1");
-    Exit1 = File1->addAction("&Schliessen");
+    Exit1 = File1->addAction(Ue("&Schliessen"));
     Exit1->setObjectName("Exit1");
-    Instrument1 = leiste->addMenu(
-        QString::fromUtf8(Caption_Schmidt_Kamera.data(), Caption_Schmidt_Kamera.size()));
+    Instrument1 = leiste->addMenu(Ue(std::string(Caption_Schmidt_Kamera).c_str()));
     Instrument1->setObjectName("Instrument1");
-    Instrument2 = Instrument1->addAction(
-        QString::fromUtf8(Caption_Cassegrain.data(), Caption_Cassegrain.size()));
+    Instrument2 = Instrument1->addAction(Ue(std::string(Caption_Cassegrain).c_str()));
     Instrument2->setObjectName("Instrument2");
-    Option1 = leiste->addMenu("&Optionen");
+    Option1 = leiste->addMenu(Ue("&Optionen"));
     Option1->setObjectName("Option1");
-    Zehntelsekunden = Option1->addAction("&Zehntelsekunden");
+    Zehntelsekunden = Option1->addAction(Ue("&Zehntelsekunden"));
     Zehntelsekunden->setObjectName("Zehntelsekunden");
     Zehntelsekunden->setCheckable(true);
-    AsteroidenSort = Option1->addAction("Asteroiden nach Helligkeit sortieren");
+    AsteroidenSort = Option1->addAction(Ue("Asteroiden nach Helligkeit sortieren"));
     AsteroidenSort->setObjectName("AsteroidenSort");
     AsteroidenSort->setCheckable(true);
-    KometenSort = Option1->addAction("Kometen nach Helligkeit sortieren");
+    KometenSort = Option1->addAction(Ue("Kometen nach Helligkeit sortieren"));
     KometenSort->setObjectName("KometenSort");
     KometenSort->setCheckable(true);
-    Refraktion1 = Option1->addAction(QString::fromUtf8("Refraktion berücksichtigen"));
+    Refraktion1 = Option1->addAction(Ue("Refraktion berücksichtigen"));
     Refraktion1->setObjectName("Refraktion1");
     Refraktion1->setCheckable(true);
-    Aufsuchkarte1 = Option1->addAction("&Aufsuchkarte");
+    Aufsuchkarte1 = Option1->addAction(Ue("&Aufsuchkarte"));
     Aufsuchkarte1->setObjectName("Aufsuchkarte1");
     Aufsuchkarte1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    Nachtmodus1 = Option1->addAction("&Nachtmodus");
+    Nachtmodus1 = Option1->addAction(Ue("&Nachtmodus"));
     Nachtmodus1->setObjectName("Nachtmodus1");
     Nachtmodus1->setCheckable(true);
     Nachtmodus1->setShortcut(QKeySequence(Qt::Key_F9));
-    Zeitpunkt1 = Option1->addAction(QString::fromUtf8("Zeitpunkt wählen…"));
+    Zeitpunkt1 = Option1->addAction(Ue("Zeitpunkt wählen…"));
     Zeitpunkt1->setObjectName("Zeitpunkt1");
-    Zeitpunkt_Jetzt1 = Option1->addAction("Zeitpunkt: jetzt");
+    Zeitpunkt_Jetzt1 = Option1->addAction(Ue("Zeitpunkt: jetzt"));
     Zeitpunkt_Jetzt1->setObjectName("Zeitpunkt_Jetzt1");
     Zeitpunkt_Jetzt1->setEnabled(false);
-    Beobachtbar1 = Option1->addAction("Jetzt &beobachtbar");
+    Beobachtbar1 = Option1->addAction(Ue("Jetzt &beobachtbar"));
     Beobachtbar1->setObjectName("Beobachtbar1");
     Beobachtbar1->setShortcut(QKeySequence(Qt::Key_F8));
+    Sprache1 = Option1->addMenu(Ue("&Sprache"));
+    Sprache1->setObjectName("Sprache1");
+    Deutsch1 = Sprache1->addAction("Deutsch");
+    Deutsch1->setObjectName("Deutsch1");
+    English1 = Sprache1->addAction("English");
+    English1->setObjectName("English1");
+    auto* sprachen = new QActionGroup(Sprache1);
+    for (QAction* a : {Deutsch1, English1}) {
+        a->setCheckable(true);
+        sprachen->addAction(a);
+    }
+    (Sprache_Aktiv() == Sprache::Englisch ? English1 : Deutsch1)->setChecked(true);
+    connect(Deutsch1, &QAction::triggered, this, [this] { Sprache_Umschalten(false); });
+    connect(English1, &QAction::triggered, this, [this] { Sprache_Umschalten(true); });
     N1 = leiste->addSeparator();
     N1->setObjectName("N1");
-    Eigene1 = leiste->addAction("&Edit Eigene");
+    Eigene1 = leiste->addAction(Ue("&Edit Eigene"));
     Eigene1->setObjectName("Eigene1");
     N2 = leiste->addSeparator();
     N2->setObjectName("N2");
-    Hilfe1 = leiste->addMenu("&Hilfe");
+    Hilfe1 = leiste->addMenu(Ue("&Hilfe"));
     Hilfe1->setObjectName("Hilfe1");
-    Handbuch1 = Hilfe1->addAction("Stelux Handbuch");
+    Handbuch1 = Hilfe1->addAction(Ue("Stelux Handbuch"));
     Handbuch1->setObjectName("Handbuch1");
     Handbuch1->setShortcut(QKeySequence(Qt::Key_F1));
-    SystemInformation1 = Hilfe1->addAction("System-Infos");
+    SystemInformation1 = Hilfe1->addAction(Ue("System-Infos"));
     SystemInformation1->setObjectName("SystemInformation1");
     N3 = Hilfe1->addSeparator();
     N3->setObjectName("N3");
-    Version2 = Hilfe1->addAction("Versions-Infos");
+    Version2 = Hilfe1->addAction(Ue("Versions-Infos"));
     Version2->setObjectName("Version2");
 
     // After a menu command typing goes on in the entry box of the main
@@ -427,12 +442,11 @@ void TForm_Main::Menue_Aufbauen() {
 }
 
 void TForm_Main::Tipps_Setzen() {
-    const auto tipp = [](QWidget* w, const char* text) { w->setToolTip(QString::fromUtf8(text)); };
+    const auto tipp = [](QWidget* w, const char* text) { w->setToolTip(Ue(text)); };
     for (int i = 0; i < 10; ++i)
-        Ziffern[i]->setToolTip(QString::fromUtf8("Ziffer %1 an die Eingabe anhängen").arg(i));
+        Ziffern[i]->setToolTip(Ue("Ziffer %1 an die Eingabe anhängen").arg(i));
     for (int i = 0; i < 6; ++i)
-        Buchstaben[i]->setToolTip(
-            QString::fromUtf8("Zusatzbuchstaben %1 anhängen (NGC, IC)").arg(QChar('A' + i)));
+        Buchstaben[i]->setToolTip(Ue("Zusatzbuchstaben %1 anhängen (NGC, IC)").arg(QChar('A' + i)));
     tipp(Button_Clear, "Eingabe löschen");
     tipp(Button_Enter, "Objekt der Eingabe suchen und anzeigen (Eingabetaste)");
     tipp(Button_DE_plus, "Deklinationskorrektur des Instruments um 0.1° erhöhen");

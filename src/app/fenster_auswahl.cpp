@@ -8,6 +8,7 @@
 #include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_sprache.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "time/uhr_tick.hpp"
 
@@ -62,12 +63,11 @@ void TForm_Main::Elemente_Laden() {
         if (!l.Fehler.empty())
             Melden(Meldungsart::Fehler, QString::fromStdString(l.Fehler));
         else if (l.Weg > 0)
-            Melden(Meldungsart::Hinweis,
-                   QString::fromUtf8("%1 enthält mehr als %2 Bahnelemente; die letzten %3 "
-                                     "Zeilen wurden nicht geladen.")
-                       .arg(l.Datei)
-                       .arg(Tabellen_Kapazitaet)
-                       .arg(l.Weg));
+            Melden(Meldungsart::Hinweis, Ue("%1 enthält mehr als %2 Bahnelemente; die letzten %3 "
+                                            "Zeilen wurden nicht geladen.")
+                                             .arg(l.Datei)
+                                             .arg(Tabellen_Kapazitaet)
+                                             .arg(l.Weg));
     }
     // One clock tick first: the brightness is that of the current instant.
     Uhr_Takt();
@@ -75,12 +75,11 @@ void TForm_Main::Elemente_Laden() {
     const char* dateien[] = {"Asteroiden.txt", "Kometen.txt"};
     for (int i = 0; i < 2; ++i)
         if (weg[i].Anzahl > 0)
-            Melden(Meldungsart::Fehler,
-                   QString::fromUtf8("%1: %2 Zeile(n) mit Fehlern wurden nicht geladen, die "
-                                     "übrigen schon. Die erste:\n%3")
-                       .arg(dateien[i])
-                       .arg(weg[i].Anzahl)
-                       .arg(QString::fromStdString(weg[i].Erste_Meldung)));
+            Melden(Meldungsart::Fehler, Ue("%1: %2 Zeile(n) mit Fehlern wurden nicht geladen, die "
+                                           "übrigen schon. Die erste:\n%3")
+                                            .arg(dateien[i])
+                                            .arg(weg[i].Anzahl)
+                                            .arg(QString::fromStdString(weg[i].Erste_Meldung)));
     Vorschlaege_Laden();
 }
 

@@ -14,28 +14,29 @@
 #include "app/bahnelemente_laden.hpp"
 #include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_sprache.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "shared/text.hpp"
 
 void TForm_Main::Bahnelemente_Erfragen() {
     if (laden_) return;
     QDialog dialog(this);
-    dialog.setWindowTitle(QString::fromUtf8("Bahnelemente aktualisieren"));
+    dialog.setWindowTitle(Ue("Bahnelemente aktualisieren"));
     auto* form = new QFormLayout;
     auto* asteroiden = new QLineEdit(QString::fromStdString(
         Einstellung_Text_Lesen(Einstellung_Asteroiden_Url, Vorgabe_Asteroiden_Url)));
     auto* kometen = new QLineEdit(QString::fromStdString(
         Einstellung_Text_Lesen(Einstellung_Kometen_Url, Vorgabe_Kometen_Url)));
     asteroiden->setMinimumWidth(420);
-    form->addRow(QString::fromUtf8("Asteroiden (MPCORB.DAT.gz):"), asteroiden);
-    form->addRow(QString::fromUtf8("Kometen (CometEls.txt):"), kometen);
-    auto* hinweis = new QLabel(QString::fromUtf8(
-        "Die 6000 hellsten Asteroiden und alle Kometen werden geladen und ersetzen "
-        "Asteroiden.txt und Kometen.txt im Datenordner (die bisherigen bleiben als .bak)."));
+    form->addRow(Ue("Asteroiden (MPCORB.DAT.gz):"), asteroiden);
+    form->addRow(Ue("Kometen (CometEls.txt):"), kometen);
+    auto* hinweis = new QLabel(
+        Ue("Die 6000 hellsten Asteroiden und alle Kometen werden geladen und ersetzen "
+           "Asteroiden.txt und Kometen.txt im Datenordner (die bisherigen bleiben als .bak)."));
     hinweis->setWordWrap(true);
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    knoepfe->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8("Laden"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Abbrechen"));
+    knoepfe->button(QDialogButtonBox::Ok)->setText(Ue("Laden"));
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(Ue("Abbrechen"));
     connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* spalte = new QVBoxLayout(&dialog);
@@ -66,9 +67,9 @@ void TForm_Main::Bahnelemente_Laden_Starten(const Aktualisierungs_Auftrag& auftr
     laden_ = laden;
     auto* fortschritt = new QProgressDialog(this);
     fortschritt->setObjectName("Bahnelemente_Fortschritt");
-    fortschritt->setWindowTitle(QString::fromUtf8("Bahnelemente aktualisieren"));
-    fortschritt->setLabelText(QString::fromUtf8("Verbinden …"));
-    fortschritt->setCancelButtonText(QString::fromUtf8("Abbrechen"));
+    fortschritt->setWindowTitle(Ue("Bahnelemente aktualisieren"));
+    fortschritt->setLabelText(Ue("Verbinden …"));
+    fortschritt->setCancelButtonText(Ue("Abbrechen"));
     fortschritt->setWindowModality(Qt::WindowModal);
     fortschritt->setAutoClose(false);
     fortschritt->setAutoReset(false);
@@ -100,21 +101,20 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
     laden->deleteLater();
     if (!ok) {
         Melden(Meldungsart::Fehler,
-               QString::fromUtf8("Bahnelemente nicht aktualisiert: %1\nDie bisherigen Dateien "
-                                 "bleiben unverändert.")
+               Ue("Bahnelemente nicht aktualisiert: %1\nDie bisherigen Dateien "
+                  "bleiben unverändert.")
                    .arg(meldung));
         return;
     }
     const std::string schwund = Schwund_Pruefen(
         Zustand.Daten_Ordner(), laden->Asteroiden.Zeilen.size(), laden->Kometen.Zeilen.size());
-    if (!schwund.empty() &&
-        !Fragen(QString::fromStdString(schwund) +
-                    QString::fromUtf8("\n\nTrotzdem installieren? Die bisherigen Dateien "
-                                      "blieben als .bak erhalten."),
-                QString::fromUtf8("Installieren"))) {
+    if (!schwund.empty() && !Fragen(QString::fromStdString(schwund) +
+                                        Ue("\n\nTrotzdem installieren? Die bisherigen Dateien "
+                                           "blieben als .bak erhalten."),
+                                    Ue("Installieren"))) {
         Melden(Meldungsart::Hinweis,
-               QString::fromUtf8("Bahnelemente nicht installiert; die bisherigen Dateien bleiben "
-                                 "unverändert."));
+               Ue("Bahnelemente nicht installiert; die bisherigen Dateien bleiben "
+                  "unverändert."));
         return;
     }
     Fehler_Waechter([&] {
@@ -136,7 +136,7 @@ void TForm_Main::Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const Q
             if (!r.Gefunden) Label_Objekt->clear();
         }
         Positions_Takt();
-        Melden(Meldungsart::Hinweis, QString::fromUtf8("Bahnelemente aktualisiert.\n") +
+        Melden(Meldungsart::Hinweis, Ue("Bahnelemente aktualisiert.\n") +
                                          QString::fromStdString(Aktualisierung_Zusammenfassung(
                                              laden->Asteroiden, laden->Kometen)));
     });

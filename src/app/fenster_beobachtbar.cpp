@@ -1,4 +1,5 @@
 #include "app/fenster_beobachtbar.hpp"
+#include "app/fenster_sprache.hpp"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -64,7 +65,7 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
                                      std::function<void(const QString&)> waehlen, QWidget* eltern)
     : QWidget(eltern, Qt::Window), eingabe_(std::move(eingabe)), waehlen_(std::move(waehlen)) {
     setObjectName("Form_Beobachtbar");
-    setWindowTitle("Jetzt beobachtbar");
+    setWindowTitle(Ue("Jetzt beobachtbar"));
 
     auto* leiste = new QHBoxLayout;
     for (int i = 0; i < 6; ++i) {
@@ -80,7 +81,7 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
     SpinBox_Mag->setRange(-30, 20);
     SpinBox_Mag->setDecimals(1);
     SpinBox_Mag->setSingleStep(0.5);
-    SpinBox_Mag->setPrefix("bis ");
+    SpinBox_Mag->setPrefix(Ue("bis "));
     SpinBox_Mag->setSuffix(" mag");
     SpinBox_Mag->setValue(10.0);
     leiste->addWidget(SpinBox_Mag);
@@ -89,8 +90,8 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
 
     Tabelle = new QTableWidget(0, Spalten, this);
     Tabelle->setObjectName("Tabelle_Beobachtbar");
-    Tabelle->setHorizontalHeaderLabels({"Objekt", "Art", "mag", QString::fromUtf8("Höhe"), "Azimut",
-                                        QString::fromUtf8("über 20°")});
+    Tabelle->setHorizontalHeaderLabels(
+        {Ue("Objekt"), Ue("Art"), "mag", Ue("Höhe"), Ue("Azimut"), Ue("über 20°")});
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -144,9 +145,12 @@ void TForm_Beobachtbar::Aktualisieren() {
         std::to_string(std::floor(e.JD_UT * 1440.0)) + "|" + std::to_string(e.Grenz_Mag);
     if (schluessel == schluessel_) return;
     schluessel_ = schluessel;
-    stand_laufend_ = "Stand " + Zonen_Uhrzeit(e.JD_UT, e.Versatz_Minuten) +
-                     " (Zeitzone des PC), Höhe über " + Fest(Sichtbarkeits_Grenze, 0) +
-                     "° oder in den nächsten " + Fest(Beobachtbar_Vorlauf, 0) + " Stunden darüber";
+    stand_laufend_ =
+        Ue("Stand %1 (Zeitzone des PC), Höhe über %2° oder in den nächsten %3 Stunden darüber")
+            .arg(QString::fromStdString(Zonen_Uhrzeit(e.JD_UT, e.Versatz_Minuten)),
+                 QString::fromStdString(Fest(Sichtbarkeits_Grenze, 0)),
+                 QString::fromStdString(Fest(Beobachtbar_Vorlauf, 0)))
+            .toStdString();
     // The build reads only its own copies: the tables may be reloaded meanwhile.
     auto asteroiden = Kopie(e.Kontext.Asteroiden, e.Kontext.Anzahl_Asteroiden);
     auto kometen = Kopie(e.Kontext.Kometen, e.Kontext.Anzahl_Kometen);
@@ -219,7 +223,7 @@ void TForm_Beobachtbar::Zeigen() {
     if (Tabelle->currentRow() < 0 && Tabelle->rowCount() > 0) Tabelle->setCurrentCell(0, Sp_Objekt);
     Tabelle->resizeColumnsToContents();
     QString stand = QString::fromStdString(stand_) + QString::fromUtf8("  ·  ") +
-                    QString::number(Tabelle->rowCount()) + " Objekte";
+                    Ue("%1 Objekte").arg(Tabelle->rowCount());
     // A missing or damaged catalogue file is said, not silently left out.
     if (katalog_ && !katalog_->Hinweise.empty())
         stand += QString::fromUtf8("  ·  ") + QString::fromStdString(katalog_->Hinweise.front());

@@ -1,4 +1,5 @@
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_sprache.hpp"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,7 +42,7 @@ bool Fragen(const QString& text, const QString& ja) {
     QMessageBox box(QMessageBox::Warning, "Stelux", text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* ok = box.addButton(ja, QMessageBox::AcceptRole);
-    box.setDefaultButton(box.addButton(QString::fromUtf8("Abbrechen"), QMessageBox::RejectRole));
+    box.setDefaultButton(box.addButton(Ue("Abbrechen"), QMessageBox::RejectRole));
     box.exec();
     return box.clickedButton() == ok;
 }
@@ -53,7 +54,7 @@ bool Fehler_Waechter(const std::function<void()>& schritt) {
     } catch (const std::exception& e) {
         Melden(Meldungsart::Fehler, QString::fromStdString(e.what()));
     } catch (...) {
-        Melden(Meldungsart::Fehler, "Unbekannter Fehler");
+        Melden(Meldungsart::Fehler, Ue("Unbekannter Fehler"));
     }
     return false;
 }

@@ -1,7 +1,9 @@
 // Version and system information panels, the manual and the own-objects file.
 #include "app/fenster_info.hpp"
+#include "app/fenster_sprache.hpp"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -74,11 +76,17 @@ void TForm_Main::Handbuch_Zeigen() {
         auto* text = new QTextBrowser(this);
         text->setWindowFlag(Qt::Window);
         text->setObjectName("Form_Handbuch");
-        text->setWindowTitle(QString::fromUtf8("Stelux – Handbuch"));
+        text->setWindowTitle(Ue("Stelux – Handbuch"));
         text->setOpenExternalLinks(false);
-        text->setSource(QUrl("qrc:/handbuch/anleitung.html"));
-        if (text->toPlainText().isEmpty())
-            throw Datei_Nicht_Gefunden("qrc:/handbuch/anleitung.html");
+        // The English manual when the window is English and it is built in;
+        // else the German one.
+        const char* englisch = "qrc:/handbuch/anleitung_en.html";
+        const char* quelle = Sprache_Aktiv() == Sprache::Englisch &&
+                                     QFile::exists(QUrl(englisch).path().prepend(':'))
+                                 ? englisch
+                                 : "qrc:/handbuch/anleitung.html";
+        text->setSource(QUrl(quelle));
+        if (text->toPlainText().isEmpty()) throw Datei_Nicht_Gefunden(quelle);
         text->resize(760, 820);
         text->installEventFilter(this); // Escape closes it
         Form_Handbuch = text;

@@ -1,5 +1,6 @@
 #include "app/fenster_karte.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_sprache.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,8 +41,9 @@ protected:
         p.fillRect(rect(), druck ? Qt::white : Qt::black);
         p.setPen(nacht ? QColor(170, 0, 0) : (druck ? Qt::black : Qt::white));
         p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                   QString::fromStdString(karte_->fehler_.empty() ? "Karte wird vorbereitet ..."
-                                                                  : karte_->fehler_));
+                   QString::fromStdString(karte_->fehler_.empty()
+                                              ? Ue("Karte wird vorbereitet ...").toStdString()
+                                              : karte_->fehler_));
     }
     void resizeEvent(QResizeEvent*) override { karte_->Aktualisieren(); }
 
@@ -52,7 +54,7 @@ private:
 TForm_Karte::TForm_Karte(Sitzung& zustand, std::function<std::string()> titel, QWidget* eltern)
     : QWidget(eltern, Qt::Window), zustand_(zustand), titel_(std::move(titel)) {
     setObjectName("Form_Karte");
-    setWindowTitle("Aufsuchkarte");
+    setWindowTitle(Ue("Aufsuchkarte"));
     optionen_ = Karten_Optionen_Lesen();
     schema_ = static_cast<Karten_Schema>(
         std::lround(Einstellung_Zahl_Lesen(Einstellung_Karte_Schema, 0, 0, 2)));
@@ -64,7 +66,7 @@ TForm_Karte::TForm_Karte(Sitzung& zustand, std::function<std::string()> titel, Q
     for (QPushButton* b : {minus, plus}) b->setFixedWidth(32);
     Label_Feld = new QLabel(this);
     Label_Feld->setObjectName("Label_Karte_Feld");
-    CheckBox_Spiegel = new QCheckBox("Spiegelbild", this);
+    CheckBox_Spiegel = new QCheckBox(Ue("Spiegelbild"), this);
     CheckBox_Spiegel->setObjectName("CheckBox_Karte_Spiegel");
     CheckBox_Spiegel->setChecked(optionen_.Spiegel);
     SpinBox_Drehung = new QSpinBox(this);
@@ -73,11 +75,11 @@ TForm_Karte::TForm_Karte(Sitzung& zustand, std::function<std::string()> titel, Q
     SpinBox_Drehung->setSingleStep(15);
     SpinBox_Drehung->setWrapping(true);
     SpinBox_Drehung->setSuffix(QString::fromUtf8("°"));
-    SpinBox_Drehung->setPrefix("Drehung ");
+    SpinBox_Drehung->setPrefix(Ue("Drehung "));
     SpinBox_Drehung->setValue(static_cast<int>(std::lround(optionen_.Drehung)));
     Combo_Schema = new QComboBox(this);
     Combo_Schema->setObjectName("Combo_Karte_Schema");
-    Combo_Schema->addItems({"Bildschirm", "Druck", "Nacht"});
+    Combo_Schema->addItems({Ue("Bildschirm"), Ue("Druck"), Ue("Nacht")});
     Combo_Schema->setCurrentIndex(static_cast<int>(schema_));
     SpinBox_Cassegrain = new QDoubleSpinBox(this);
     SpinBox_Cassegrain->setObjectName("SpinBox_Karte_Cassegrain");
@@ -197,7 +199,7 @@ void TForm_Karte::Aktualisieren() {
     const Objekt_Type& objekt = zustand_.Objekt();
     const double jd_ut = zustand_.JD_UT();
     if (!zustand_.Objekt_Gueltig()) {
-        fehler_ = "Kein Objekt gewählt.";
+        fehler_ = Ue("Kein Objekt gewählt.").toStdString();
         schluessel_.clear();
         return flaeche_->update();
     }

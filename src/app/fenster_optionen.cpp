@@ -12,16 +12,16 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_karte.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_sprache.hpp"
 #include "app/fenster_tabelle.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "time/planung.hpp"
 
 void TForm_Main::Optionen_Laden() {
     if (Einstellungen_Beschaedigt())
-        Melden(
-            Meldungsart::Hinweis,
-            QString::fromUtf8("Die Einstellungsdatei ist beschädigt; Stelux beginnt mit den "
-                              "Vorgaben und schreibt sie neu, sobald eine Option geändert wird."));
+        Melden(Meldungsart::Hinweis,
+               Ue("Die Einstellungsdatei ist beschädigt; Stelux beginnt mit den "
+                  "Vorgaben und schreibt sie neu, sobald eine Option geändert wird."));
     // Off at a first start: the readings are then those without refraction.
     Refraktion1->setChecked(Einstellung_Lesen(Einstellung_Refraktion, false));
     Refraktion_Anzeigen();
@@ -39,7 +39,7 @@ void TForm_Main::Optionen_Laden() {
 
 void TForm_Main::Refraktion_Anzeigen() {
     Zustand.Refraktion_Setzen(Refraktion1->isChecked());
-    Label_Hoehe->setText(QString::fromUtf8(Refraktion1->isChecked() ? "Höhe refr." : "Höhe"));
+    Label_Hoehe->setText(Refraktion1->isChecked() ? Ue("Höhe refr.") : Ue("Höhe"));
 }
 
 // The menu has already toggled the check mark.
@@ -103,19 +103,22 @@ void TForm_Main::Uhrfarbe_Setzen() {
 
 void TForm_Main::Zeitpunkt_Erfragen() {
     QDialog d(this);
-    d.setWindowTitle(QString::fromUtf8("Zeitpunkt wählen"));
+    d.setWindowTitle(Ue("Zeitpunkt wählen"));
     auto* feld = new QDateTimeEdit(Jetzt().addMSecs(Zustand.Planung_Versatz_ms()), &d);
     feld->setObjectName("Zeitpunkt_Feld");
     feld->setDisplayFormat("yyyy-MM-dd HH:mm");
     feld->setCalendarPopup(true);
-    // German month and day names in the calendar; the numbers stay as typed.
-    feld->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    // Month and day names of the window's language in the calendar; the
+    // numbers stay as typed.
+    feld->setLocale(Sprache_Aktiv() == Sprache::Englisch
+                        ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                        : QLocale(QLocale::German, QLocale::Germany));
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Abbrechen"));
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(Ue("Abbrechen"));
     connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     auto* l = new QVBoxLayout(&d);
-    l->addWidget(new QLabel(QString::fromUtf8("Datum und Uhrzeit (Zeitzone des PC):"), &d));
+    l->addWidget(new QLabel(Ue("Datum und Uhrzeit (Zeitzone des PC):"), &d));
     l->addWidget(feld);
     l->addWidget(knoepfe);
     feld->calendarWidget(); // the popup made now, so that the night colours reach it

@@ -3,12 +3,13 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QMessageBox>
+#include <QTranslator>
 #include <cstdio>
 
 #include "app/einzelfenster.hpp"
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_sprache.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/versionsinfo.hpp"
@@ -24,11 +25,14 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
-    // Qt's own texts (context menus, standard buttons, the calendar) in German.
+    // The window's language; Qt's own texts (context menus, standard buttons,
+    // the calendar) follow it: German from Qt's translations, English built in.
     QTranslator qt_texte;
-    if (qt_texte.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt_texte);
+    if (!Sprache_Anwenden(Sprache_Waehlen()) || Sprache_Aktiv() == Sprache::Deutsch) {
+        if (qt_texte.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt_texte);
+    }
     const std::string programm = QCoreApplication::applicationFilePath().toStdString();
     Fenster_Start start;
     start.Temp_Ordner = Temp_Ordner_Ermitteln();

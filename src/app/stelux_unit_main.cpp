@@ -1,6 +1,7 @@
 // The main window's shell handlers: start-up, stop, the clock tick, the
 // instrument and its circle corrections, and the keypad.
 #include "app/stelux_unit_main.hpp"
+#include "app/fenster_sprache.hpp"
 
 #include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_karte.hpp"
@@ -58,8 +59,19 @@ bool TForm_Main::Schmidt_Aktuell() const {
 void TForm_Main::Instrument_Menue() {
     std::string oben, unten;
     Instrument_Captions(Instrument_Wert(Zustand.Instrument()), oben, unten);
-    Instrument1->setTitle(QString::fromStdString(oben));
-    Instrument2->setText(QString::fromStdString(unten));
+    Instrument1->setTitle(Ue(oben.c_str()));
+    Instrument2->setText(Ue(unten.c_str()));
+}
+
+void TForm_Main::Sprache_Umschalten(bool englisch) {
+    const Sprache neu = englisch ? Sprache::Englisch : Sprache::Deutsch;
+    Sprache_Merken(neu);
+    // Every text of the window is set once when it is built: the new language
+    // shows from the next start on, told in the language chosen.
+    Melden(Meldungsart::Hinweis, englisch ? QString("The window will be in English from the "
+                                                    "next start of Stelux on.")
+                                          : QString::fromUtf8("Das Fenster ist ab dem nächsten "
+                                                              "Start von Stelux deutsch."));
 }
 
 void TForm_Main::Beim_Start() {
@@ -87,9 +99,9 @@ void TForm_Main::Beim_Start() {
         const Parameter_Type& p = Zustand.Parameter();
         Melden(Meldungsart::Fehler,
                QString::fromStdString(f.what()) +
-                   QString::fromUtf8("\n\nStelux rechnet bis zum Beenden mit den "
-                                     "Vorgabewerten (Standort %1°, %2°, %3 m) und lässt die "
-                                     "Datei unverändert. Bitte die genannte Zeile berichtigen.")
+                   Ue("\n\nStelux rechnet bis zum Beenden mit den "
+                      "Vorgabewerten (Standort %1°, %2°, %3 m) und lässt die "
+                      "Datei unverändert. Bitte die genannte Zeile berichtigen.")
                        .arg(QString::fromStdString(Fest(p.Laenge, 5)),
                             QString::fromStdString(Fest(p.Breite, 5)),
                             QString::fromStdString(Fest(p.Hoehe, 0))));
@@ -98,7 +110,7 @@ void TForm_Main::Beim_Start() {
 
     Versionsinfo_Anzeigen(StringGrid_VersionsInfo);
     setWindowTitle(QString::fromStdString("Stelux " + Versions_Info.FileVersion) +
-                   QString::fromUtf8(" – Einstellhilfe für die Teilkreise"));
+                   Ue(" – Einstellhilfe für die Teilkreise"));
     // Every number on the window comes from Fest(), which always writes "."; the
     // C runtime is pinned to "." as well, whatever the regional settings say.
     std::setlocale(LC_NUMERIC, "C");
@@ -129,9 +141,9 @@ void TForm_Main::Stop_Schreiben() {
     if (parameter_unvollstaendig_) {
         // Writing now would replace the observer's file by the half-read values.
         Melden(Meldungsart::Hinweis,
-               QString::fromUtf8("Die Parameterdatei %1 konnte beim Start nicht gelesen werden "
-                                 "und bleibt unverändert; die Einstellungen dieser Sitzung "
-                                 "werden nicht gespeichert.")
+               Ue("Die Parameterdatei %1 konnte beim Start nicht gelesen werden "
+                  "und bleibt unverändert; die Einstellungen dieser Sitzung "
+                  "werden nicht gespeichert.")
                    .arg(QString::fromStdString(Zustand.Daten_Ordner() + Parameter_Datei_Name)));
         return;
     }

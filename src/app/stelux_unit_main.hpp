@@ -124,6 +124,8 @@ private:
     void Refraktion_Umschalten();
     void Refraktion_Anzeigen();
     void Nachtmodus_Umschalten();
+    // "Optionen > Sprache": remembered, in effect at the next start.
+    void Sprache_Umschalten(bool englisch);
     void Nachtmodus_Anzeigen();
     void Zeitpunkt_Erfragen(); // asks for the date and time
     void Zeitpunkt_Jetzt();    // back to the present
@@ -222,10 +224,10 @@ private:
     QPushButton* Button3;
     QTimer *Timer1, *Timer2;
     // Menu.
-    QMenu *File1, *Instrument1, *Option1, *Hilfe1;
+    QMenu *File1, *Instrument1, *Option1, *Sprache1, *Hilfe1;
     QAction *Bahnelemente1, *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort,
         *Refraktion1, *Aufsuchkarte1, *Nachtmodus1, *Zeitpunkt1, *Zeitpunkt_Jetzt1, *Beobachtbar1,
-        *N1, *Eigene1, *N2, *Handbuch1, *SystemInformation1, *N3, *Version2;
+        *N1, *Eigene1, *N2, *Handbuch1, *SystemInformation1, *N3, *Version2, *Deutsch1, *English1;
     // Secondary windows, made when first asked for.
     TForm_Karte* Form_Karte = nullptr;
     TForm_Beobachtbar* Form_Beobachtbar = nullptr;

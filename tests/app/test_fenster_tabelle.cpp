@@ -4,15 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <cstring>
 #include <memory>
 #include <set>
 #include <string>
 
+#include "app/einstellungen.hpp"
+#include "app/fenster_sprache.hpp"
 #include "app/fenster_tabelle.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
@@ -50,8 +56,14 @@ TEST(Fenster_Tabelle, NamenUndVerweise) {
     EXPECT_EQ(Fenster_Element("Label_Unbekannt"), nullptr);
 }
 
-TEST(Fenster_Tabelle, GezeigtesFensterFolgtDerTabelle) {
+// The layout holds in each language of the window.
+struct Fenster_Sprache : ::testing::TestWithParam<Sprache> {
+    void TearDown() override { Sprache_Anwenden(Sprache::Deutsch); }
+};
+
+TEST_P(Fenster_Sprache, GezeigtesFensterFolgtDerTabelle) {
     Test_Ordner o;
+    ASSERT_TRUE(Sprache_Anwenden(GetParam())); // once the application exists
     Meldungs_Rekorder r;
     auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
@@ -94,8 +106,7 @@ TEST(Fenster_Tabelle, GezeigtesFensterFolgtDerTabelle) {
         // The design text, in the font shown, fits the width of the control.
         const bool beschriftet = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w);
         if (beschriftet && s.text && *s.text) {
-            EXPECT_LE(w->fontMetrics().horizontalAdvance(QString::fromUtf8(s.text)),
-                      w->contentsRect().width())
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(Ue(s.text)), w->contentsRect().width())
                 << s.name;
         }
     }
@@ -111,4 +122,53 @@ TEST(Fenster_Tabelle, GezeigtesFensterFolgtDerTabelle) {
             EXPECT_FALSE(wa->geometry().intersects(wb->geometry())) << a.name << " / " << b.name;
         }
     f->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster_Tabelle, Fenster_Sprache,
+                         ::testing::Values(Sprache::Deutsch, Sprache::Englisch), [](const auto& p) {
+                             return std::string(p.param == Sprache::Englisch ? "Englisch"
+                                                                             : "Deutsch");
+                         });
+
+// The remembered choice wins over the system's language; the English window
+// says so in its menu, keeps the catalogue letters on its keys, and its
+// manual is the English one where built in, else the German one.
+TEST(Fenster_Sprache_Wahl, GemerkteSpracheGiltBeimStart) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    Einstellung_Text_Schreiben(Einstellung_Sprache, "de");
+    EXPECT_EQ(Sprache_Waehlen(), Sprache::Deutsch);
+    Einstellung_Text_Schreiben(Einstellung_Sprache, "en");
+    ASSERT_EQ(Sprache_Waehlen(), Sprache::Englisch);
+    // German again for the tests after this one, whatever fails here.
+    struct Deutsch_Danach {
+        ~Deutsch_Danach() { Sprache_Anwenden(Sprache::Deutsch); }
+    } deutsch_danach;
+    ASSERT_TRUE(Sprache_Anwenden(Sprache_Waehlen()));
+    {
+        TForm_Main f(o.Start());
+        QStringList menue;
+        for (QAction* a : f.menuBar()->actions()) menue << a->text();
+        EXPECT_TRUE(menue.contains("&File")) << menue.join('|').toStdString();
+        EXPECT_TRUE(menue.contains("&Options"));
+        EXPECT_TRUE(menue.contains("&Help"));
+        EXPECT_EQ(Steuer<QLabel>(f, "Label6")->text(), "Hour angle*");
+        EXPECT_EQ(Steuer<QPushButton>(f, "Button_A")->text(), "A");
+        EXPECT_TRUE(Steuer<QAction>(f, "English1")->isChecked());
+        Steuer<QAction>(f, "Handbuch1")->trigger();
+        auto* handbuch = f.findChild<QTextBrowser*>("Form_Handbuch");
+        ASSERT_NE(handbuch, nullptr);
+        EXPECT_EQ(handbuch->source().fileName(), QFile::exists(":/handbuch/anleitung_en.html")
+                                                     ? "anleitung_en.html"
+                                                     : "anleitung.html");
+        // Choosing German is remembered for the next start.
+        const int hinweise = r.Anzahl(Meldungsart::Hinweis);
+        Steuer<QAction>(f, "Deutsch1")->trigger();
+        EXPECT_EQ(Sprache_Waehlen(), Sprache::Deutsch);
+        EXPECT_EQ(r.Anzahl(Meldungsart::Hinweis), hinweise + 1);
+    }
+    Sprache_Anwenden(Sprache::Deutsch);
+    TForm_Main f(o.Start());
+    EXPECT_EQ(f.menuBar()->actions().first()->text(), "&Datei");
+    EXPECT_EQ(Steuer<QLabel>(f, "Label6")->text(), QString::fromUtf8("Stundenwinkel*"));
 }

@@ -1,0 +1,41 @@
+#include "app/fenster_sprache.hpp"
+
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/einstellungen.hpp"
+
+namespace {
+QTranslator& Englisch() {
+    static QTranslator t;
+    return t;
+}
+bool englisch_aktiv = false;
+} // namespace
+
+Sprache Sprache_Waehlen() {
+    const std::string gemerkt = Einstellung_Text_Lesen(Einstellung_Sprache, "");
+    if (gemerkt == "de") return Sprache::Deutsch;
+    if (gemerkt == "en") return Sprache::Englisch;
+    return QLocale::system().language() == QLocale::German ? Sprache::Deutsch : Sprache::Englisch;
+}
+
+void Sprache_Merken(Sprache s) {
+    Einstellung_Text_Schreiben(Einstellung_Sprache, s == Sprache::Englisch ? "en" : "de");
+}
+
+bool Sprache_Anwenden(Sprache s) {
+    if (s == Sprache::Deutsch) {
+        if (englisch_aktiv) QCoreApplication::removeTranslator(&Englisch());
+        englisch_aktiv = false;
+        return true;
+    }
+    if (englisch_aktiv) return true;
+    if (Englisch().isEmpty() && !Englisch().load(":/uebersetzung/stelux_en.qm")) return false;
+    englisch_aktiv = QCoreApplication::installTranslator(&Englisch());
+    return englisch_aktiv;
+}
+
+Sprache Sprache_Aktiv() {
+    return englisch_aktiv ? Sprache::Englisch : Sprache::Deutsch;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The window's language. Its texts are written in German; the English
+// translation (built in as a resource) replaces them when the language is
+// English. Catalogue texts and the readings of the core stay as they are.
+#include <QCoreApplication>
+#include <QString>
+
+// A text of the window in the chosen language (German: the source unchanged).
+inline QString Ue(const char* deutsch) {
+    return QCoreApplication::translate("Stelux", deutsch);
+}
+
+enum class Sprache { Deutsch, Englisch };
+
+// The stored choice ("Optionen > Sprache"), else the system's: German for a
+// German locale, English for any other.
+Sprache Sprache_Waehlen();
+void Sprache_Merken(Sprache s);
+
+// Installs the English translation (or removes it for German). False when the
+// built-in translation cannot be loaded; the window then stays German.
+bool Sprache_Anwenden(Sprache s);
+Sprache Sprache_Aktiv();
