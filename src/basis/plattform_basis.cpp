@@ -2,10 +2,11 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #ifdef _WIN32
 #include "basis/plattform_windows.hpp"
@@ -116,13 +117,17 @@ std::string Dokumente_Ordner_Ermitteln() {
     const std::string heim = Heim_Ordner();
     std::string konfig = Umgebung("XDG_CONFIG_HOME");
     if (konfig.empty()) konfig = heim + "/.config";
-    // Not a regular file (a pipe would hang the start): as if it were missing.
-    std::ifstream datei;
+    // Read from the one checked opening; not a regular file (a pipe would hang
+    // the start): as if it were missing. A few hundred bytes; 64 KiB is plenty.
+    std::string text;
     try {
-        if (Datei_Lesend_Oeffnen(konfig + "/user-dirs.dirs", true))
-            datei.open(konfig + "/user-dirs.dirs");
+        if (const Datei_Zeiger f = Datei_Lesend_Oeffnen(konfig + "/user-dirs.dirs", true)) {
+            text.resize(64 * 1024);
+            text.resize(std::fread(text.data(), 1, text.size(), f.get()));
+        }
     } catch (const std::exception&) {
     }
+    std::istringstream datei(text);
     std::string ergebnis, zeile;
     bool gefunden = false;
     // Lines like XDG_DOCUMENTS_DIR="$HOME/Dokumente".
