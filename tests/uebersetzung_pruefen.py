@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
-# Every text the window passes through Ue() (or a tooltip through tipp()) has a
-# finished English translation; a new German text without one would show German
-# in the English window. Arguments: the src/app folder and the .ts file.
+# Every text the window passes through Ue() (or a tooltip through tipp()), and
+# every text of the core written through Kt(), has a finished English
+# translation; a new German text without one would show German in the English
+# window. Arguments: the src folder and the .ts file.
 import glob
 import re
 import sys
 import xml.etree.ElementTree as ET
 
-app, ts = sys.argv[1], sys.argv[2]
-aufruf = re.compile(r'\b(?:Ue|tipp)\((?:\w+,\s*)?((?:\s*"(?:[^"\\]|\\.)*")+)')
+quellen, ts = sys.argv[1], sys.argv[2]
+aufruf = re.compile(r'\b(?:Ue|tipp|Kt)\((?:\w+,\s*)?((?:\s*"(?:[^"\\]|\\.)*")+)')
 literal = re.compile(r'"((?:[^"\\]|\\.)*)"')
 uebersetzt = {}
 for m in ET.parse(ts).getroot().iter("message"):
@@ -16,7 +17,7 @@ for m in ET.parse(ts).getroot().iter("message"):
     if t.get("type") != "unfinished" and t.text:
         uebersetzt[m.find("source").text] = t.text
 fehlend = []
-for pfad in sorted(glob.glob(app + "/*.cpp")):
+for pfad in sorted(glob.glob(quellen + "/**/*.cpp", recursive=True)):
     quelle = open(pfad, encoding="utf-8").read()
     for m in aufruf.finditer(quelle):
         text = "".join(literal.findall(m.group(1))).replace("\\n", "\n").replace('\\"', '"')

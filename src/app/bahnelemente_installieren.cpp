@@ -10,12 +10,15 @@
 
 #include "shared/datei_oeffnen.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/zeilen_leser.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
-constexpr const char* Unveraendert = ". Die bisherigen Bahnelemente bleiben unverändert.";
+std::string Unveraendert() {
+    return Kt(". Die bisherigen Bahnelemente bleiben unverändert.");
+}
 
 bool Schreibbar(fs::perms r) {
     return (r & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) !=
@@ -35,8 +38,9 @@ struct Aufraeumen {
 void Schreiben(const std::string& pfad, const std::string& text) {
     QFile datei(QString::fromStdString(pfad));
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw Ein_Ausgabe_Fehler(Voller_Pfad(pfad) + " kann nicht angelegt werden: " +
-                                 datei.errorString().toStdString() + Unveraendert);
+        throw Ein_Ausgabe_Fehler(Kt("%1 kann nicht angelegt werden: %2",
+                                    {Voller_Pfad(pfad), datei.errorString().toStdString()}) +
+                                 Unveraendert());
     const char* p = text.data();
     qint64 rest = static_cast<qint64>(text.size());
     while (rest > 0) {
@@ -44,18 +48,19 @@ void Schreiben(const std::string& pfad, const std::string& text) {
         if (n <= 0) {
             const std::string grund = datei.errorString().toStdString();
             datei.close();
-            throw Ein_Ausgabe_Fehler(Voller_Pfad(pfad) +
-                                     " kann nicht geschrieben werden: " + grund + Unveraendert);
+            throw Ein_Ausgabe_Fehler(
+                Kt("%1 kann nicht geschrieben werden: %2", {Voller_Pfad(pfad), grund}) +
+                Unveraendert());
         }
         p += n;
         rest -= n;
     }
     if (!datei.flush() || datei.error() != QFileDevice::NoError || ::fsync(datei.handle()) != 0)
-        throw Ein_Ausgabe_Fehler(Voller_Pfad(pfad) + " kann nicht geschrieben werden: " +
-                                 (datei.error() != QFileDevice::NoError
-                                      ? datei.errorString().toStdString()
-                                      : std::string(std::strerror(errno))) +
-                                 Unveraendert);
+        throw Ein_Ausgabe_Fehler(Kt("%1 kann nicht geschrieben werden: %2",
+                                    {Voller_Pfad(pfad), datei.error() != QFileDevice::NoError
+                                                            ? datei.errorString().toStdString()
+                                                            : std::string(std::strerror(errno))}) +
+                                 Unveraendert());
     datei.close();
 }
 
@@ -78,10 +83,10 @@ void Sicherung_Anlegen(const std::string& alt, const std::string& ziel) {
         while ((n = std::fread(puffer, 1, sizeof puffer, quelle.get())) > 0)
             daten.append(puffer, n);
         if (std::ferror(quelle.get()))
-            throw Ein_Ausgabe_Fehler(Voller_Pfad(alt) +
-                                     " kann nicht gelesen werden: " + std::strerror(errno));
+            throw Ein_Ausgabe_Fehler(
+                Kt("%1 kann nicht gelesen werden: %2", {Voller_Pfad(alt), std::strerror(errno)}));
     } catch (const Ein_Ausgabe_Fehler& e) {
-        throw Ein_Ausgabe_Fehler(e.what() + std::string(Unveraendert));
+        throw Ein_Ausgabe_Fehler(e.what() + Unveraendert());
     }
     Schreiben(ziel, daten);
 }
@@ -101,8 +106,9 @@ std::int64_t Koerper_Zaehlen(const std::string& pfad) {
 
 void Umbenennen(const std::string& von, const std::string& nach) {
     if (std::rename(von.c_str(), nach.c_str()) != 0)
-        throw Ein_Ausgabe_Fehler(Voller_Pfad(nach) + " kann nicht ersetzt werden: " +
-                                 std::strerror(errno) + Unveraendert);
+        throw Ein_Ausgabe_Fehler(
+            Kt("%1 kann nicht ersetzt werden: %2", {Voller_Pfad(nach), std::strerror(errno)}) +
+            Unveraendert());
 }
 } // namespace
 
@@ -111,12 +117,13 @@ void Datenordner_Pruefen(const std::string& ordner) {
     std::error_code f;
     const auto status = fs::status(o, f);
     if (f || !fs::is_directory(status))
-        throw Ein_Ausgabe_Fehler("Datenordner nicht gefunden: " + Voller_Pfad(o) + Unveraendert);
+        throw Ein_Ausgabe_Fehler(Kt("Datenordner nicht gefunden: %1", {Voller_Pfad(o)}) +
+                                 Unveraendert());
     // A folder or file the observer made read-only is left alone, also where
     // the system would let the program write (the administrator's account).
     if (!Schreibbar(status.permissions()))
-        throw Ein_Ausgabe_Fehler("Der Datenordner " + Voller_Pfad(o) + " ist schreibgeschützt" +
-                                 Unveraendert);
+        throw Ein_Ausgabe_Fehler(Kt("Der Datenordner %1 ist schreibgeschützt", {Voller_Pfad(o)}) +
+                                 Unveraendert());
 }
 
 void Bahnelemente_Installieren(const std::string& ordner, const std::string& asteroiden,
@@ -132,8 +139,8 @@ void Bahnelemente_Installieren(const std::string& ordner, const std::string& ast
     for (const Datei& d : dateien) {
         const auto s = fs::status(Pfad_In(o, d.Name), f);
         if (!f && fs::is_regular_file(s) && !Schreibbar(s.permissions()))
-            throw Ein_Ausgabe_Fehler(Voller_Pfad(Pfad_In(o, d.Name)) + " ist schreibgeschützt" +
-                                     Unveraendert);
+            throw Ein_Ausgabe_Fehler(
+                Kt("%1 ist schreibgeschützt", {Voller_Pfad(Pfad_In(o, d.Name))}) + Unveraendert());
     }
 
     // Everything new on disk first; the old files are touched only when it is.
@@ -176,9 +183,9 @@ std::string Schwund_Pruefen(const std::string& ordner, std::size_t asteroiden,
         const std::int64_t alt = Koerper_Zaehlen(Pfad_In(ordner, name));
         if (static_cast<std::int64_t>(anzahl) * 2 >= alt) continue;
         if (!text.empty()) text += "\n";
-        text += std::string(name) + ": die neue Liste hat nur " + std::to_string(anzahl) +
-                " Körper, installiert sind " + std::to_string(alt) +
-                " – weniger als die Hälfte (abgeschnittene Liste?)";
+        text += Kt("%1: die neue Liste hat nur %2 Körper, installiert sind %3 – weniger als die "
+                   "Hälfte (abgeschnittene Liste?)",
+                   {name, std::to_string(anzahl), std::to_string(alt)});
     }
     return text;
 }

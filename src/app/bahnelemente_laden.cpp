@@ -7,20 +7,22 @@
 
 #include "app/bahnelemente_installieren.hpp"
 #include "app/http_abruf.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/zahlen.hpp"
 
 std::string Adresse_Pruefen(const std::string& url) {
     const QUrl u(QString::fromStdString(url), QUrl::StrictMode);
-    if (url.empty()) return "Keine Adresse angegeben";
-    if (!u.isValid() || u.host().isEmpty()) return "Keine gültige Adresse: " + url;
+    if (url.empty()) return Kt("Keine Adresse angegeben");
+    if (!u.isValid() || u.host().isEmpty()) return Kt("Keine gültige Adresse: %1", {url});
     const QString schema = u.scheme().toLower();
     if (schema == "https") return {};
     const QString host = u.host().toLower();
     QHostAddress adresse;
     const bool lokal = host == "localhost" || (adresse.setAddress(host) && adresse.isLoopback());
     if (schema == "http" && lokal) return {};
-    return "Die Adresse " + url +
-           " beginnt nicht mit \"https://\"; Bahnelemente werden nur verschlüsselt geladen";
+    return Kt("Die Adresse %1 beginnt nicht mit \"https://\"; Bahnelemente werden nur "
+              "verschlüsselt geladen",
+              {url});
 }
 
 namespace {
@@ -35,8 +37,8 @@ Bahnelemente_Laden::Bahnelemente_Laden(Aktualisierungs_Auftrag auftrag, QObject*
     stillstand_.setSingleShot(true);
     connect(&stillstand_, &QTimer::timeout, this, [this] {
         const int ms = auftrag_.Stillstand_ms;
-        Scheitern(stand_.Datei + ": seit " + Fest(ms / 1000.0, ms % 1000 ? 1 : 0) +
-                  " s kommen keine Daten mehr; die Verbindung wurde aufgegeben");
+        Scheitern(Kt("%1: seit %2 s kommen keine Daten mehr; die Verbindung wurde aufgegeben",
+                     {stand_.Datei, Fest(ms / 1000.0, ms % 1000 ? 1 : 0)}));
     });
     connect(&rate_, &QTimer::timeout, this, &Bahnelemente_Laden::Rate_Pruefen);
 }
@@ -50,16 +52,17 @@ std::string Sekunden(std::int64_t ms) {
 void Bahnelemente_Laden::Rate_Pruefen() {
     if (fertig_) return;
     if (gesamt_.elapsed() > auftrag_.Hoechstdauer_ms) {
-        Scheitern(stand_.Datei + ": nach " +
-                  Fest(static_cast<double>(auftrag_.Hoechstdauer_ms) / 3.6e6, 1) +
-                  " Stunden nicht fertig; das Laden wurde aufgegeben");
+        Scheitern(
+            Kt("%1: nach %2 Stunden nicht fertig; das Laden wurde aufgegeben",
+               {stand_.Datei, Fest(static_cast<double>(auftrag_.Hoechstdauer_ms) / 3.6e6, 1)}));
         return;
     }
     // Not the silence alone: a trickle keeps a connection alive for days.
     if (empfangen_ - bytes_bei_pruefung_ < auftrag_.Mindest_Bytes) {
-        Scheitern(stand_.Datei + ": weniger als " + std::to_string(auftrag_.Mindest_Bytes) +
-                  " Bytes in " + Sekunden(auftrag_.Mindest_Fenster_ms) +
-                  " – die Verbindung ist zu langsam und wurde aufgegeben");
+        Scheitern(Kt("%1: weniger als %2 Bytes in %3 – die Verbindung ist zu langsam und wurde "
+                     "aufgegeben",
+                     {stand_.Datei, std::to_string(auftrag_.Mindest_Bytes),
+                      Sekunden(auftrag_.Mindest_Fenster_ms)}));
         return;
     }
     bytes_bei_pruefung_ = empfangen_;
@@ -69,17 +72,17 @@ void Bahnelemente_Laden::Weitergeleitet(const QUrl& ziel) {
     const std::string adresse = ziel.toString().toStdString();
     for (const QUrl& u : besucht_)
         if (u == ziel) {
-            Scheitern("Weiterleitungen im Kreis: " + adresse + " wurde schon einmal aufgerufen");
+            Scheitern(Kt("Weiterleitungen im Kreis: %1 wurde schon einmal aufgerufen", {adresse}));
             return;
         }
     if (const std::string grund = Adresse_Pruefen(adresse); !grund.empty()) {
-        Scheitern("Weiterleitung von " + besucht_.back().toString().toStdString() + " nach " +
-                  adresse + " abgelehnt: " + grund);
+        Scheitern(Kt("Weiterleitung von %1 nach %2 abgelehnt: %3",
+                     {besucht_.back().toString().toStdString(), adresse, grund}));
         return;
     }
     if (besucht_.size() > Max_Weiterleitungen) {
-        Scheitern("Mehr als " + std::to_string(Max_Weiterleitungen) +
-                  " Weiterleitungen, zuletzt nach " + adresse + "; das Laden wurde aufgegeben");
+        Scheitern(Kt("Mehr als %1 Weiterleitungen, zuletzt nach %2; das Laden wurde aufgegeben",
+                     {std::to_string(Max_Weiterleitungen), adresse}));
         return;
     }
     besucht_.push_back(ziel);
@@ -104,7 +107,7 @@ void Bahnelemente_Laden::Starten() {
 }
 
 void Bahnelemente_Laden::Abbrechen() {
-    Scheitern("Abgebrochen");
+    Scheitern(Kt("Abgebrochen"));
 }
 
 void Bahnelemente_Laden::Naechste() {
@@ -180,8 +183,8 @@ void Bahnelemente_Laden::Beendet() {
         return;
     }
     if (status >= 300) {
-        Scheitern(url.toString().toStdString() + ": der Server meldet " + std::to_string(status) +
-                  " " + grund);
+        Scheitern(Kt("%1: der Server meldet %2 %3",
+                     {url.toString().toStdString(), std::to_string(status), grund}));
         return;
     }
     try {
@@ -213,20 +216,20 @@ void Bahnelemente_Laden::Scheitern(const std::string& meldung) {
 
 std::string Lade_Stand_Text(const Lade_Stand& s) {
     std::string t = s.Datei + ": " + Fest(static_cast<double>(s.Bytes) / 1e6, 1) + " MB";
-    if (s.Gesamt > 0) t += " von " + Fest(static_cast<double>(s.Gesamt) / 1e6, 1) + " MB";
-    return t + ", " + std::to_string(s.Zeilen) + " Zeilen";
+    if (s.Gesamt > 0) t += Kt(" von %1 MB", {Fest(static_cast<double>(s.Gesamt) / 1e6, 1)});
+    return t + Kt(", %1 Zeilen", {std::to_string(s.Zeilen)});
 }
 
 std::string Aktualisierung_Zusammenfassung(const Element_Auswahl& a, const Element_Auswahl& k) {
-    auto teil = [](const char* was, const Element_Auswahl& e) {
-        std::string t = std::string(was) + ": " + std::to_string(e.Zeilen.size()) +
-                        " installiert (von " + std::to_string(e.Gueltig) + " gültigen Zeilen";
-        if (e.Fehlerhaft) t += ", " + std::to_string(e.Fehlerhaft) + " fehlerhafte übersprungen";
+    auto teil = [](const std::string& was, const Element_Auswahl& e) {
+        std::string t = Kt("%1: %2 installiert (von %3 gültigen Zeilen",
+                           {was, std::to_string(e.Zeilen.size()), std::to_string(e.Gueltig)});
+        if (e.Fehlerhaft) t += Kt(", %1 fehlerhafte übersprungen", {std::to_string(e.Fehlerhaft)});
         t += ")";
-        if (!e.Epoche.empty()) t += ", Epoche " + e.Epoche;
+        if (!e.Epoche.empty()) t += Kt(", Epoche %1", {e.Epoche});
         return t;
     };
-    return teil("Asteroiden", a) + "\n" + teil("Kometen", k);
+    return teil(Kt("Asteroiden"), a) + "\n" + teil(Kt("Kometen"), k);
 }
 
 std::string Bahnelemente_Aktualisieren(const Aktualisierungs_Auftrag& auftrag,
@@ -258,7 +261,7 @@ std::string Bahnelemente_Aktualisieren(const Aktualisierungs_Auftrag& auftrag,
                 auftrag.Ordner, laden.Asteroiden.Zeilen.size(), laden.Kometen.Zeilen.size());
             !schwund.empty())
             throw Schwund_Fehler(schwund);
-    if (melden) melden("Installieren in " + auftrag.Ordner);
+    if (melden) melden(Kt("Installieren in %1", {auftrag.Ordner}));
     Bahnelemente_Installieren(auftrag.Ordner, Element_Datei_Text(laden.Asteroiden.Zeilen),
                               Element_Datei_Text(laden.Kometen.Zeilen));
     return Aktualisierung_Zusammenfassung(laden.Asteroiden, laden.Kometen);

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "shared/datei_oeffnen.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/zahlen.hpp"
 
 namespace {
@@ -57,15 +58,15 @@ std::unique_ptr<QSettings> Oeffnen() {
 std::string Schreib_Grund(const std::string& pfad) {
     const QFileInfo datei(QString::fromStdString(pfad));
     const QFileInfo ordner(datei.absolutePath());
-    if (!ordner.exists()) return "der Ordner " + ordner.filePath().toStdString() + " fehlt";
-    if (!ordner.isDir()) return ordner.filePath().toStdString() + " ist kein Ordner";
+    if (!ordner.exists()) return Kt("der Ordner %1 fehlt", {ordner.filePath().toStdString()});
+    if (!ordner.isDir()) return Kt("%1 ist kein Ordner", {ordner.filePath().toStdString()});
     if (::access(ordner.filePath().toLocal8Bit().constData(), W_OK) != 0)
-        return "keine Schreibberechtigung im Ordner " + ordner.filePath().toStdString() + " (" +
-               std::strerror(errno) + ")";
-    if (datei.exists() && !datei.isFile()) return "keine gewöhnliche Datei";
+        return Kt("keine Schreibberechtigung im Ordner %1 (%2)",
+                  {ordner.filePath().toStdString(), std::strerror(errno)});
+    if (datei.exists() && !datei.isFile()) return Kt("keine gewöhnliche Datei");
     if (datei.exists() && ::access(datei.filePath().toLocal8Bit().constData(), W_OK) != 0)
-        return "die Datei ist schreibgeschützt (" + std::string(std::strerror(errno)) + ")";
-    return "Schreiben fehlgeschlagen (Platte voll?)";
+        return Kt("die Datei ist schreibgeschützt (%1)", {std::strerror(errno)});
+    return Kt("Schreiben fehlgeschlagen (Platte voll?)");
 }
 
 // Writes one value; a failure is told once, and the program goes on.
@@ -87,10 +88,10 @@ void Setzen(const char* schluessel, const QVariant& wert) {
     } catch (const std::exception& f) {
         grund = f.what();
     }
-    const std::string text = "Die Einstellungen können nicht gespeichert werden: " + pfad + ": " +
-                             grund +
-                             ". Stelux arbeitet weiter; geänderte Optionen gelten nur bis zum "
-                             "Beenden.";
+    const std::string text = Kt("Die Einstellungen können nicht gespeichert werden: %1: %2. "
+                                "Stelux arbeitet weiter; geänderte Optionen gelten nur bis zum "
+                                "Beenden.",
+                                {pfad, grund});
     if (m.Anzeige)
         m.Anzeige(text);
     else

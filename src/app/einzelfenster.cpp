@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "shared/kern_text.hpp"
 #include "shared/zeilen_leser.hpp"
 
 Fenster_Sperre Fenster_Sperre_Nehmen(const std::string& daten_ordner) {
@@ -35,14 +36,14 @@ Fenster_Sperre Fenster_Sperre_Nehmen(const std::string& daten_ordner) {
             return s;
         }
     }
-    std::string wer = "einem anderen Prozess";
+    std::string wer = Kt("einem anderen Prozess");
     if (pid > 0)
-        wer = "Prozess " + std::to_string(pid) +
-              (rechner.isEmpty() ? std::string() : " auf " + rechner.toStdString());
-    s.Besetzt = "Stelux läuft bereits für den Datenordner " + Voller_Pfad(daten_ordner) + " (" +
-                wer +
-                "). Bitte jenes Fenster verwenden; zwei Fenster würden einander die "
-                "Parameterdatei überschreiben.";
+        wer = rechner.isEmpty()
+                  ? Kt("Prozess %1", {std::to_string(pid)})
+                  : Kt("Prozess %1 auf %2", {std::to_string(pid), rechner.toStdString()});
+    s.Besetzt = Kt("Stelux läuft bereits für den Datenordner %1 (%2). Bitte jenes Fenster "
+                   "verwenden; zwei Fenster würden einander die Parameterdatei überschreiben.",
+                   {Voller_Pfad(daten_ordner), wer});
     return s;
 }
 

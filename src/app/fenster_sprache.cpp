@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 #include "app/einstellungen.hpp"
+#include "shared/kern_text.hpp"
 
 namespace {
 QTranslator& Englisch() {
@@ -11,6 +12,11 @@ QTranslator& Englisch() {
     return t;
 }
 bool englisch_aktiv = false;
+
+// The core's texts through the same translation as the window's.
+std::string Kern_Uebersetzen(const char* deutsch) {
+    return QCoreApplication::translate("Stelux", deutsch).toStdString();
+}
 } // namespace
 
 Sprache Sprache_Waehlen() {
@@ -28,11 +34,13 @@ bool Sprache_Anwenden(Sprache s) {
     if (s == Sprache::Deutsch) {
         if (englisch_aktiv) QCoreApplication::removeTranslator(&Englisch());
         englisch_aktiv = false;
+        Kern_Uebersetzer_Setzen(nullptr);
         return true;
     }
     if (englisch_aktiv) return true;
     if (Englisch().isEmpty() && !Englisch().load(":/uebersetzung/stelux_en.qm")) return false;
     englisch_aktiv = QCoreApplication::installTranslator(&Englisch());
+    Kern_Uebersetzer_Setzen(englisch_aktiv ? Kern_Uebersetzen : nullptr);
     return englisch_aktiv;
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "shared/kern_text.hpp"
+
 namespace {
 constexpr qsizetype Max_Stueckzeile = 1024; // a chunk's size line with its extensions
 
@@ -51,9 +53,9 @@ void Http_Abruf::Starten() {
     connect(sock_, &QSslSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         if (e == QAbstractSocket::RemoteHostClosedError) return; // Getrennt() judges the end
         if (e == QAbstractSocket::ConnectionRefusedError)
-            Scheitern("die Verbindung wurde abgelehnt");
+            Scheitern(Kt("die Verbindung wurde abgelehnt"));
         else if (e == QAbstractSocket::HostNotFoundError)
-            Scheitern("der Server ist nicht zu finden (keine Internetverbindung?)");
+            Scheitern(Kt("der Server ist nicht zu finden (keine Internetverbindung?)"));
         else
             Scheitern(sock_ ? sock_->errorString().toStdString() : std::string("Netzfehler"));
     });
@@ -86,7 +88,7 @@ bool Http_Abruf::Kopf_Auswerten(const QByteArray& kopf) {
     bool ok = false;
     status_ = status.value(1).toInt(&ok);
     if (!status.value(0).startsWith("HTTP/1.") || !ok || status_ < 100 || status_ > 999) {
-        Scheitern("keine gültige HTTP-Antwort");
+        Scheitern(Kt("keine gültige HTTP-Antwort"));
         return false;
     }
     grund_ = zeilen.value(0).trimmed().split(' ').mid(2).join(' ').toStdString();
@@ -99,7 +101,7 @@ bool Http_Abruf::Kopf_Auswerten(const QByteArray& kopf) {
         if (name == "content-length") {
             laenge_ = wert.toLongLong(&ok);
             if (!ok || laenge_ < 0) {
-                Scheitern("ungültige Content-Length: " + wert.left(40).toStdString());
+                Scheitern(Kt("ungültige Content-Length: %1", {wert.left(40).toStdString()}));
                 return false;
             }
         } else if (name == "location") {
@@ -126,7 +128,7 @@ void Http_Abruf::Lesen() {
         if (ende < 0 || ende > static_cast<qsizetype>(Max_Antwortkopf)) {
             if (ende > static_cast<qsizetype>(Max_Antwortkopf) ||
                 kopf_.size() > static_cast<qsizetype>(Max_Antwortkopf))
-                Scheitern("der Antwortkopf des Servers ist größer als 64 KiB (abgelehnt)");
+                Scheitern(Kt("der Antwortkopf des Servers ist größer als 64 KiB (abgelehnt)"));
             continue;
         }
         const QByteArray rest = kopf_.mid(ende);
@@ -173,7 +175,7 @@ void Http_Abruf::Koerper(const char* p, qint64 n) {
             const char* lf = static_cast<const char*>(std::memchr(p, '\n', ende - p));
             stueck_zeile_.append(p, lf ? lf - p : ende - p);
             if (stueck_zeile_.size() > Max_Stueckzeile) {
-                Scheitern("ungültige stückweise Übertragung (Zeile zu lang)");
+                Scheitern(Kt("ungültige stückweise Übertragung (Zeile zu lang)"));
                 return;
             }
             if (!lf) return;
@@ -194,7 +196,7 @@ void Http_Abruf::Koerper(const char* p, qint64 n) {
                 const qsizetype semikolon = zeile.indexOf(';');
                 stueck_rest_ = (semikolon >= 0 ? zeile.left(semikolon) : zeile).toLongLong(&ok, 16);
                 if (!ok || stueck_rest_ < 0) {
-                    Scheitern("ungültige stückweise Übertragung");
+                    Scheitern(Kt("ungültige stückweise Übertragung"));
                     return;
                 }
                 stueck_ = stueck_rest_ == 0 ? Stueck::Anhang : Stueck::Daten;
@@ -221,12 +223,13 @@ void Http_Abruf::Getrennt() {
     Lesen();
     if (aus_) return;
     if (!kopf_da_)
-        Scheitern("der Server hat die Verbindung ohne vollständige Antwort geschlossen");
+        Scheitern(Kt("der Server hat die Verbindung ohne vollständige Antwort geschlossen"));
     else if (stueckweise_)
-        Scheitern("die stückweise Übertragung endet mitten im Strom (Übertragung abgebrochen)");
+        Scheitern(Kt("die stückweise Übertragung endet mitten im Strom (Übertragung abgebrochen)"));
     else if (laenge_ >= 0 && erhalten_ < laenge_)
-        Scheitern("die Antwort endet nach " + std::to_string(erhalten_) + " von " +
-                  std::to_string(laenge_) + " angekündigten Bytes (Übertragung abgebrochen)");
+        Scheitern(Kt("die Antwort endet nach %1 von %2 angekündigten Bytes (Übertragung "
+                     "abgebrochen)",
+                     {std::to_string(erhalten_), std::to_string(laenge_)}));
     else {
         Abbrechen();
         emit Fertig();

@@ -11,6 +11,7 @@
 
 #include "app/einstellungen.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/zeilen_leser.hpp"
 
 namespace {
@@ -242,8 +243,8 @@ void Karte_Schreiben(const Karten_Inhalt& k, Karten_Schema schema, const std::st
     const QString name = QString::fromStdString(pfad);
     QSaveFile datei(name);
     const auto fehler = [&](const QString& grund) {
-        return Ein_Ausgabe_Fehler("Karte nicht geschrieben: " + Voller_Pfad(pfad) + ": " +
-                                  grund.toStdString());
+        return Ein_Ausgabe_Fehler(
+            Kt("Karte nicht geschrieben: %1: %2", {Voller_Pfad(pfad), grund.toStdString()}));
     };
     if (!datei.open(QIODevice::WriteOnly)) throw fehler(datei.errorString());
     if (name.endsWith(".pdf", Qt::CaseInsensitive)) {

@@ -3,6 +3,7 @@
 #include <QSysInfo>
 
 #include "app/plattform.hpp"
+#include "shared/kern_text.hpp"
 
 std::string Wechsel_Datum_Text(const System_Zeit& t) {
     return std::to_string(t.Jahr) + " " + std::to_string(t.Monat) + " " + std::to_string(t.Tag) +
@@ -40,7 +41,8 @@ std::vector<std::string> System_Log(const System_Angaben& a) {
     };
     const Zeitzone_Info& zone = a.Zone;
     if (zone.Zustand < 0 || zone.Zustand > 2) {
-        z.push_back("Zeitzonen-Information fehlt: die Abfrage der Zeitzone ist fehlgeschlagen.");
+        z.push_back(
+            Kt("Zeitzonen-Information fehlt: die Abfrage der Zeitzone ist fehlgeschlagen."));
     } else {
         static constexpr const char* Namen[] = {"UNKNOWN", "STANDARD", "DAYLIGHT"};
         z.push_back("Computer Standard Name: " + zone.StandardName);
@@ -53,8 +55,8 @@ std::vector<std::string> System_Log(const System_Angaben& a) {
         z.push_back("DayLight Bias         : " + std::to_string(zone.DaylightBias));
     }
     z.push_back("");
-    z.push_back("Bei Problemen bitte diesen Inhalt kopieren und an die Person senden,");
-    z.push_back("die den Rechner der Sternwarte betreut.");
+    z.push_back(Kt("Bei Problemen bitte diesen Inhalt kopieren und an die Person senden,"));
+    z.push_back(Kt("die den Rechner der Sternwarte betreut."));
     return z;
 }
 

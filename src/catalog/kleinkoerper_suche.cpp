@@ -9,6 +9,7 @@
 #include "orbits/element_zeilen.hpp"
 #include "orbits/kleinkoerper_ort.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -71,8 +72,8 @@ double Asteroid_Epoche(const Asteroid_Type& rec) {
 
 // A body whose elements give no place: the observer is told which one.
 [[noreturn]] void Keine_Bahn(Objekt_Art art, const std::string& name) {
-    throw Bereichs_Fehler(std::string(Art_Label(art)) + name +
-                          ": aus den Bahnelementen ist keine Position berechenbar");
+    throw Bereichs_Fehler(Kt("%1%2: aus den Bahnelementen ist keine Position berechenbar",
+                             {Art_Label_Text(art), name}));
 }
 
 // The place of a minor body at the lookup instant: its orbit integrated from
@@ -93,10 +94,10 @@ bool Ort_Rechnen(const Rec& rec, Objekt_Art art, const std::string& name, double
         if (!Zweikoerper_Zustand(rec, jd_epoche, epoche)) return false;
         const double jahre = (sonne.JD_TT - jd_epoche) / 365.25;
         if (!(std::fabs(jahre) * 365.25 <= Hoechste_Spanne))
-            throw Bereichs_Fehler(std::string(Art_Label(art)) + name + ": Bahnelemente " +
-                                  Fest(std::fabs(jahre), 0) +
-                                  " Jahre vom Zeitpunkt entfernt, zu alt für eine Bahnrechnung "
-                                  "(höchstens 50 Jahre); bitte Bahnelemente aktualisieren");
+            throw Bereichs_Fehler(Kt("%1%2: Bahnelemente %3 Jahre vom Zeitpunkt entfernt, zu alt "
+                                     "für eine Bahnrechnung (höchstens 50 Jahre); bitte "
+                                     "Bahnelemente aktualisieren",
+                                     {Art_Label_Text(art), name, Fest(std::fabs(jahre), 0)}));
         Bahn_Speicher* speicher = kontext.Bahnen ? kontext.Bahnen : &eigener;
         const std::string schluessel = rec.Zeile;
         bahn = [speicher, schluessel, epoche](double t, Bahn_Zustand& z) {
@@ -110,9 +111,9 @@ bool Ort_Rechnen(const Rec& rec, Objekt_Art art, const std::string& name, double
         ok = KOMETENORT(rec, sonne, ra, de, mag, &delta, &bahn);
     if (!ok) {
         if (!kontext.Zweikoerper)
-            throw Bereichs_Fehler(std::string(Art_Label(art)) + name +
-                                  ": die Bahnrechnung ab der Epoche der Bahnelemente endet "
-                                  "nicht (zu nahe an einem Planeten oder an der Sonne)");
+            throw Bereichs_Fehler(Kt("%1%2: die Bahnrechnung ab der Epoche der Bahnelemente endet "
+                                     "nicht (zu nahe an einem Planeten oder an der Sonne)",
+                                     {Art_Label_Text(art), name}));
         return false;
     }
     Stand_Festhalten(bahn, sonne, stand);

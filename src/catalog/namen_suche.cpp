@@ -7,6 +7,7 @@
 
 #include "catalog/kleinkoerper_suche.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
 #include "shared/zeilen_leser.hpp"
@@ -178,5 +179,5 @@ std::string Nicht_Gefunden_Text(const std::string& eingabe_utf8) {
     std::size_t zeichen = 0, i = 0;
     for (; i < t.size(); ++i)
         if ((static_cast<unsigned char>(t[i]) & 0xC0) != 0x80 && ++zeichen > Hoechstens) break;
-    return "Nicht gefunden: " + std::string(t.substr(0, i)) + (i < t.size() ? "…" : "");
+    return Kt("Nicht gefunden: %1", {std::string(t.substr(0, i)) + (i < t.size() ? "…" : "")});
 }

@@ -13,6 +13,7 @@
 #include "pointing/positions_tick.hpp"
 #include "pointing/sichtbarkeit.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -39,8 +40,8 @@ void Lesen_Zaehlend(const std::string& ordner, const char* datei, Katalog_Format
         k.Hinweise.push_back(f.what());
     }
     if (beschaedigt > 0)
-        k.Hinweise.push_back(std::string(datei) + ": " + std::to_string(beschaedigt) +
-                             " beschädigte Zeilen übergangen");
+        k.Hinweise.push_back(
+            Kt("%1: %2 beschädigte Zeilen übergangen", {datei, std::to_string(beschaedigt)}));
 }
 
 // The place of the sky now and the hours ahead.
@@ -69,21 +70,21 @@ struct Himmel {
     bool Zirkumpolar(Beobachtbar_Zeile& z) const {
         z.Lage = Beobachtbar_Lage::Zirkumpolar;
         z.Stunden = std::numeric_limits<double>::infinity();
-        z.Zeit = "zirkumpolar";
+        z.Zeit = Kt("zirkumpolar");
         return true;
     }
     bool Oben(Beobachtbar_Zeile& z, double stunden) const {
         z.Lage = Beobachtbar_Lage::Oben;
         z.Stunden = stunden;
-        z.Zeit = "noch " + Dauer_Text(stunden);
+        z.Zeit = Kt("noch %1", {Dauer_Text(stunden)});
         return true;
     }
     bool Steigt(Beobachtbar_Zeile& z, double stunden) const {
         if (!(stunden <= Beobachtbar_Vorlauf)) return false;
         z.Lage = Beobachtbar_Lage::Steigt;
         z.Stunden = stunden;
-        z.Zeit = "ab " + Zonen_Uhrzeit(jd_ut + stunden / 24.0, versatz) + " (in " +
-                 Dauer_Text(stunden) + ")";
+        z.Zeit = Kt("ab %1 (in %2)",
+                    {Zonen_Uhrzeit(jd_ut + stunden / 24.0, versatz), Dauer_Text(stunden)});
         return true;
     }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/praezession.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 
@@ -161,11 +162,11 @@ Karten_Inhalt Karte_Berechnen(const Stern_Index& index, const Karten_Optionen& o
     };
     kreis(opt.Feld_Cassegrain, "60cm");
     kreis(opt.Feld_Schmidt, "40cm");
-    kreis(opt.Feld_Sucher, "Sucher");
+    kreis(opt.Feld_Sucher, Kt("Sucher"));
 
     Massstab(proj.Pixel_Pro_Grad(), opt.Breite, k.Massstab_Laenge, k.Massstab_Text);
-    k.Zeile = "Feld " + Feld_Text(opt.Feld) + "  bis " + Fest(grenz, 1) + " mag" +
-              (opt.Spiegel ? "  gespiegelt" : "") +
-              (opt.Drehung != 0 ? "  gedreht " + Fest(opt.Drehung, 0) + "°" : "");
+    k.Zeile = Kt("Feld %1  bis %2 mag", {Feld_Text(opt.Feld), Fest(grenz, 1)}) +
+              (opt.Spiegel ? Kt("  gespiegelt") : "") +
+              (opt.Drehung != 0 ? Kt("  gedreht %1°", {Fest(opt.Drehung, 0)}) : "");
     return k;
 }

@@ -11,6 +11,7 @@
 #include "pointing/instrument.hpp"
 #include "pointing/refraktion.hpp"
 #include "pointing/topozentrisch.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -32,7 +33,7 @@ void Leerer_Zustand(Positions_Anzeige& a) {
     a.Objekt.RAapp = "RA(appar)";
     a.Objekt.DE2000 = "DE(J2000)";
     a.Objekt.DEapp = "DE(appar)";
-    a.Objekt.Typ = "Typ: ";
+    a.Objekt.Typ = Kt("Typ: ");
     a.Objekt.Sternbild = "Con: ";
 }
 
@@ -52,7 +53,7 @@ std::string Distanz_Text(double d, const std::string& einheit) {
 std::string Objekt_Zeile(const Objekt_Type& o) {
     std::string schluessel(Trimmen(o.Bezeichnung));
     if (o.Art != Objekt_Art::Keine && !schluessel.empty()) schluessel.erase(0, 1);
-    std::string text = std::string(Art_Label(o.Art)) + schluessel;
+    std::string text = Art_Label_Text(o.Art) + schluessel;
     if (!o.Alias.empty() || o.Distanz > 0) {
         // The Sun and the Moon go by their names alone.
         if (o.Art == Objekt_Art::Planet && (schluessel == "Sonne" || schluessel == "Mond"))
@@ -79,15 +80,17 @@ std::string Info_Text(const Objekt_Type& o) {
     if (o.VMag != UNBEKANNT) t = "VMag:" + Fest(o.VMag, 1);
     if (o.BMag != UNBEKANNT) t += "; BMag:" + Fest(o.BMag, 1);
     const auto dazu = [&t](const std::string& teil) { t += (t.empty() ? "" : "; ") + teil; };
-    if (o.Bahn.Beleuchtet >= 0) dazu("beleuchtet " + Fest(o.Bahn.Beleuchtet * 100.0, 0) + " %");
+    if (o.Bahn.Beleuchtet >= 0) dazu(Kt("beleuchtet %1 %", {Fest(o.Bahn.Beleuchtet * 100.0, 0)}));
     // Elements older (or younger) than a year: perturbations have moved the body.
-    if (std::fabs(o.Bahn.Element_Alter) > 1.0 && std::fabs(o.Bahn.Element_Alter) < 1e6)
-        dazu("Bahnelemente " + Fest(std::fabs(o.Bahn.Element_Alter), 1) + " Jahre " +
-             (o.Bahn.Element_Alter > 0 ? "alt" : "neuer"));
+    if (std::fabs(o.Bahn.Element_Alter) > 1.0 && std::fabs(o.Bahn.Element_Alter) < 1e6) {
+        const std::string jahre = Fest(std::fabs(o.Bahn.Element_Alter), 1);
+        dazu(o.Bahn.Element_Alter > 0 ? Kt("Bahnelemente %1 Jahre alt", {jahre})
+                                      : Kt("Bahnelemente %1 Jahre neuer", {jahre}));
+    }
     // Beyond ten years even the integrated orbit drifts: close approaches,
     // the large asteroids' own pull, comets' outgassing.
     if (std::fabs(o.Bahn.Element_Alter) > 10.0 && std::fabs(o.Bahn.Element_Alter) < 1e6)
-        dazu("Ort unsicher, Bahnelemente aktualisieren");
+        dazu(Kt("Ort unsicher, Bahnelemente aktualisieren"));
     return t;
 }
 
@@ -241,7 +244,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     a.Objekt.DE2000 = "DE(J2000) " + Deklination_Text(objekt.DE2000);
     a.Objekt.DEapp = "DE(appar) " + Deklination_Text(objekt.DEapp);
     a.Objekt.Sternbild = "Con: " + objekt.Con;
-    a.Objekt.Typ = "Typ: " + objekt.Typ;
+    a.Objekt.Typ = Kt("Typ: ") + objekt.Typ;
     a.Objekt.Info = Info_Text(objekt);
 
     // Altitude and azimuth from the uncorrected place; with refraction the
@@ -277,7 +280,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     a.Hoehen_Farbe = Hoehen_Warnfarbe(a.Hoehe);
     // Said in words too: the colours alone are lost in night mode and to a
     // red-green blind observer.
-    if (a.Hoehen_Farbe == Farbe_Rot) a.Horizont.Marke = "▼ unter 20°";
+    if (a.Hoehen_Farbe == Farbe_Rot) a.Horizont.Marke = Kt("▼ unter 20°");
     a.Horizont.Hoehe = Fest(a.Hoehe, 1) + "°";
     a.Horizont.Azimut = Fest(a.Azimut, 1) + "°";
     a.Luftmasse = Luftmasse(a.Hoehe);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "pointing/positions_tick.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 #include "time/numerik.hpp"
@@ -101,8 +102,8 @@ Sichtbarkeit Sichtbarkeit_Berechnen(const Objekt_Type& objekt, double jd_ut, dou
         // Fixed in the sky of the observatory.
         s.Art = jetzt.hoehe > Sichtbarkeits_Grenze ? Sichtbarkeit::Art::Zirkumpolar
                                                    : Sichtbarkeit::Art::Nie;
-        s.Text = s.Art == Sichtbarkeit::Art::Nie ? "erreicht hier nie " + grenze
-                                                 : "zirkumpolar über " + grenze;
+        s.Text = s.Art == Sichtbarkeit::Art::Nie ? Kt("erreicht hier nie %1", {grenze})
+                                                 : Kt("zirkumpolar über %1", {grenze});
         return s;
     }
     s.Kulmination = r.Naechstes([](double) { return 0.0; });
@@ -133,10 +134,10 @@ Sichtbarkeit Sichtbarkeit_Berechnen(const Objekt_Type& objekt, double jd_ut, dou
     std::string t;
     switch (s.Art) {
     case Sichtbarkeit::Art::Nie:
-        t = "erreicht hier nie " + grenze;
+        t = Kt("erreicht hier nie %1", {grenze});
         break;
     case Sichtbarkeit::Art::Zirkumpolar:
-        t = "zirkumpolar über " + grenze;
+        t = Kt("zirkumpolar über %1", {grenze});
         break;
     default: {
         const auto zeit = [&](double jd) {
@@ -144,14 +145,14 @@ Sichtbarkeit Sichtbarkeit_Berechnen(const Objekt_Type& objekt, double jd_ut, dou
         };
         // Above the limit now: until when, then from when again.
         if (std::isfinite(s.Untergang) && (!std::isfinite(s.Aufgang) || s.Untergang < s.Aufgang))
-            t = "über " + grenze + " bis " + zeit(s.Untergang) + ", wieder ab " + zeit(s.Aufgang);
+            t = Kt("über %1 bis %2, wieder ab %3", {grenze, zeit(s.Untergang), zeit(s.Aufgang)});
         else
-            t = "über " + grenze + " ab " + zeit(s.Aufgang) + " bis " + zeit(s.Untergang);
+            t = Kt("über %1 ab %2 bis %3", {grenze, zeit(s.Aufgang), zeit(s.Untergang)});
     }
     }
     if (std::isfinite(s.Kulmination) && std::isfinite(s.Kulminationshoehe))
-        t += " · Kulmination " + Zonen_Uhrzeit(s.Kulmination, versatz_minuten) + " in " +
-             Fest(s.Kulminationshoehe, 1) + "°";
+        t += Kt(" · Kulmination %1 in %2°",
+                {Zonen_Uhrzeit(s.Kulmination, versatz_minuten), Fest(s.Kulminationshoehe, 1)});
     s.Text = t;
     return s;
 }

@@ -7,6 +7,7 @@
 
 #include "catalog/katalog_zeilen.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/zeilen_leser.hpp"
@@ -31,8 +32,8 @@ bool Datei_Lesen(const std::string& ordner, const char* name, Katalog_Format for
         return false;
     }
     if (beschaedigt > 0)
-        index.Hinweise.push_back(std::string(name) + ": " + std::to_string(beschaedigt) +
-                                 " beschädigte Zeilen übergangen");
+        index.Hinweise.push_back(
+            Kt("%1: %2 beschädigte Zeilen übergangen", {name, std::to_string(beschaedigt)}));
     index.Beschaedigte_Zeilen += beschaedigt;
     return true;
 }

@@ -12,19 +12,21 @@
 #endif
 
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/zeilen_leser.hpp"
 
 namespace {
 constexpr std::size_t Probe_Bytes = 4096;
 
 [[noreturn]] void Keine_Gewoehnliche(const std::string& pfad, const char* art) {
-    throw Ein_Ausgabe_Fehler(Voller_Pfad(pfad) + " ist keine gewöhnliche Datei (" + art + ")");
+    throw Ein_Ausgabe_Fehler(Kt("%1 ist keine gewöhnliche Datei (%2)", {Voller_Pfad(pfad), art}));
 }
 
 // The kind of a file that is not a regular one, for the message.
 void Art_Pruefen(const std::string& pfad, unsigned modus) {
     if (S_ISREG(modus)) return;
-    if (S_ISDIR(modus)) throw Ein_Ausgabe_Fehler("Ein Ordner, keine Datei: " + Voller_Pfad(pfad));
+    if (S_ISDIR(modus))
+        throw Ein_Ausgabe_Fehler(Kt("Ein Ordner, keine Datei: %1", {Voller_Pfad(pfad)}));
 #ifdef S_ISFIFO
     if (S_ISFIFO(modus)) Keine_Gewoehnliche(pfad, "FIFO");
 #endif
@@ -42,7 +44,8 @@ void Art_Pruefen(const std::string& pfad, unsigned modus) {
 #ifdef ELOOP
     if (fehlernummer == ELOOP)
         throw Ein_Ausgabe_Fehler(
-            Voller_Pfad(pfad) + ": Verknüpfungen im Kreis (die Verknüpfung zeigt auf sich selbst)");
+            Kt("%1: Verknüpfungen im Kreis (die Verknüpfung zeigt auf sich selbst)",
+               {Voller_Pfad(pfad)}));
 #endif
     throw Oeffnungs_Fehler(pfad, fehlernummer);
 }
@@ -61,8 +64,8 @@ void Kodierung_Pruefen(std::FILE* f, const std::string& pfad) {
     const std::size_t n = std::fread(probe, 1, sizeof probe, f);
     std::rewind(f);
     if (Sieht_Nach_Utf16_Aus(probe, n))
-        throw Ein_Ausgabe_Fehler(Voller_Pfad(pfad) +
-                                 ": UTF-16 – bitte als Windows-1252 oder UTF-8 speichern");
+        throw Ein_Ausgabe_Fehler(
+            Kt("%1: UTF-16 – bitte als Windows-1252 oder UTF-8 speichern", {Voller_Pfad(pfad)}));
 }
 } // namespace
 

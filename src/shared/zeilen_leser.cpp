@@ -7,6 +7,7 @@
 
 #include "shared/datei_oeffnen.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -61,9 +62,9 @@ Ein_Ausgabe_Fehler Oeffnungs_Fehler(const std::string& pfad, int fehlernummer) {
     const std::string voll = Voller_Pfad(pfad);
     if (fehlernummer == ENOENT || fehlernummer == ENOTDIR) return Datei_Nicht_Gefunden(voll);
     if (fehlernummer == EACCES || fehlernummer == EPERM)
-        return Ein_Ausgabe_Fehler("Keine Leseberechtigung: " + voll);
-    return Ein_Ausgabe_Fehler("Datei kann nicht gelesen werden: " + voll + " (" +
-                              std::strerror(fehlernummer) + ")");
+        return Ein_Ausgabe_Fehler(Kt("Keine Leseberechtigung: %1", {voll}));
+    return Ein_Ausgabe_Fehler(
+        Kt("Datei kann nicht gelesen werden: %1 (%2)", {voll, std::strerror(fehlernummer)}));
 }
 
 Zeilen_Leser::Zeilen_Leser(const std::string& pfad) : name_(Voller_Pfad(pfad)) {
@@ -92,7 +93,7 @@ bool Zeilen_Leser::Nachladen() {
     const std::size_t gelesen = std::fread(puffer_.get() + ende_, 1, Block - ende_, datei_);
     if (gelesen == 0) {
         if (std::ferror(datei_))
-            throw Ein_Ausgabe_Fehler("Lesefehler: " + name_ + " (" + std::strerror(errno) + ")");
+            throw Ein_Ausgabe_Fehler(Kt("Lesefehler: %1 (%2)", {name_, std::strerror(errno)}));
         eof_ = true;
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -31,10 +32,10 @@ std::string Zeitzone_Text(const Zeitzone_Info& zone) {
 }
 
 std::string Korrektur_Status_Text(const Parameter_Type& p) {
-    return "40cm Schmidt-Kamera: DE/SW-Korr: " + Fest(p.DE_Korr_40, 1) + "°/" +
-           Fest(p.SW_Korr_40, 1) + "min      " +
-           "60cm Cassegrain: DE/SW-Korr: " + Fest(p.DE_Korr_60, 1) + "°/" + Fest(p.SW_Korr_60, 1) +
-           "min";
+    return Kt("40cm Schmidt-Kamera: DE/SW-Korr: %1°/%2min      60cm Cassegrain: DE/SW-Korr: "
+              "%3°/%4min",
+              {Fest(p.DE_Korr_40, 1), Fest(p.SW_Korr_40, 1), Fest(p.DE_Korr_60, 1),
+               Fest(p.SW_Korr_60, 1)});
 }
 
 Uhr_Anzeige Uhr_Tick(double jd_pc, const Zeitzone_Info& zone, const Parameter_Type& parameter,

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <cstring>
@@ -121,6 +122,16 @@ TEST_P(Fenster_Sprache, GezeigtesFensterFolgtDerTabelle) {
             if (wa->parentWidget() != wb->parentWidget() || Darf_Ueberlappen(a, b)) continue;
             EXPECT_FALSE(wa->geometry().intersects(wb->geometry())) << a.name << " / " << b.name;
         }
+
+    // The core's texts follow the window's language.
+    const bool englisch = GetParam() == Sprache::Englisch;
+    f->Uhr_Takt();
+    f->Positions_Takt();
+    EXPECT_EQ(Steuer<QLabel>(*f, "Label_Typ")->text(), englisch ? "Type: " : "Typ: ");
+    EXPECT_TRUE(Steuer<QStatusBar>(*f, "StatusBar1")
+                    ->currentMessage()
+                    .startsWith(englisch ? "40cm Schmidt camera: Dec/HA corr.: "
+                                         : "40cm Schmidt-Kamera: DE/SW-Korr: "));
     f->close();
 }
 

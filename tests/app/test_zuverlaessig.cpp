@@ -89,6 +89,7 @@ TEST(Zuverlaessig, ZweitesFensterUndSigterm) {
     umgebung.insert("HOME", h);
     umgebung.insert("XDG_CONFIG_HOME", h + "/config");
     umgebung.insert("QT_QPA_PLATFORM", "offscreen");
+    umgebung.insert("LC_ALL", "de_DE.UTF-8"); // the German window: its message is checked
     const auto starten = [&](QProcess& p) {
         p.setProcessEnvironment(umgebung);
         p.setWorkingDirectory(STELUX_TEST_DATEN "/app");

@@ -357,5 +357,397 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>Objekt-Bezeichnung (Alias; Distanz)</source>
         <translation>Object designation (alias; distance)</translation>
     </message>
+    <message>
+        <source>  gedreht %1°</source>
+        <translation>  rotated %1°</translation>
+    </message>
+    <message>
+        <source>  gespiegelt</source>
+        <translation>  mirrored</translation>
+    </message>
+    <message>
+        <source> von %1 MB</source>
+        <translation> of %1 MB</translation>
+    </message>
+    <message>
+        <source> · Kulmination %1 in %2°</source>
+        <translation> · culmination %1 at %2°</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Ordner</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>%1 ist keine gewöhnliche Datei (%2)</source>
+        <translation>%1 is not a regular file (%2)</translation>
+    </message>
+    <message>
+        <source>%1 ist schreibgeschützt</source>
+        <translation>%1 is write-protected</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht angelegt werden: %2</source>
+        <translation>%1 cannot be created: %2</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht ersetzt werden: %2</source>
+        <translation>%1 cannot be replaced: %2</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geschrieben werden: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1%2: Bahnelemente %3 Jahre vom Zeitpunkt entfernt, zu alt für eine Bahnrechnung (höchstens 50 Jahre); bitte Bahnelemente aktualisieren</source>
+        <translation>%1%2: orbital elements %3 years from the instant, too old for an orbit computation (at most 50 years); please update the orbital elements</translation>
+    </message>
+    <message>
+        <source>%1%2: aus den Bahnelementen ist keine Position berechenbar</source>
+        <translation>%1%2: no position can be computed from the orbital elements</translation>
+    </message>
+    <message>
+        <source>%1%2: die Bahnrechnung ab der Epoche der Bahnelemente endet nicht (zu nahe an einem Planeten oder an der Sonne)</source>
+        <translation>%1%2: the orbit computation from the elements' epoch does not finish (too close to a planet or the Sun)</translation>
+    </message>
+    <message>
+        <source>%1: %2 beschädigte Zeilen übergangen</source>
+        <translation>%1: %2 damaged lines skipped</translation>
+    </message>
+    <message>
+        <source>%1: %2 installiert (von %3 gültigen Zeilen</source>
+        <translation>%1: %2 installed (of %3 valid lines</translation>
+    </message>
+    <message>
+        <source>%1: UTF-16 – bitte als Windows-1252 oder UTF-8 speichern</source>
+        <translation>%1: UTF-16 – please save as Windows-1252 or UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: Verknüpfungen im Kreis (die Verknüpfung zeigt auf sich selbst)</source>
+        <translation>%1: links in a circle (the link points to itself)</translation>
+    </message>
+    <message>
+        <source>%1: der Server meldet %2 %3</source>
+        <translation>%1: the server reports %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: die neue Liste hat nur %2 Körper, installiert sind %3 – weniger als die Hälfte (abgeschnittene Liste?)</source>
+        <translation>%1: the new list has only %2 bodies, %3 are installed – less than half (truncated list?)</translation>
+    </message>
+    <message>
+        <source>%1: nach %2 Stunden nicht fertig; das Laden wurde aufgegeben</source>
+        <translation>%1: not finished after %2 hours; the download was given up</translation>
+    </message>
+    <message>
+        <source>%1: seit %2 s kommen keine Daten mehr; die Verbindung wurde aufgegeben</source>
+        <translation>%1: no data for %2 s; the connection was given up</translation>
+    </message>
+    <message>
+        <source>%1: weniger als %2 Bytes in %3 – die Verbindung ist zu langsam und wurde aufgegeben</source>
+        <translation>%1: fewer than %2 bytes in %3 – the connection is too slow and was given up</translation>
+    </message>
+    <message>
+        <source>, %1 Zeilen</source>
+        <translation>, %1 lines</translation>
+    </message>
+    <message>
+        <source>, %1 fehlerhafte übersprungen</source>
+        <translation>, %1 faulty ones skipped</translation>
+    </message>
+    <message>
+        <source>, Epoche %1</source>
+        <translation>, epoch %1</translation>
+    </message>
+    <message>
+        <source>. Die bisherigen Bahnelemente bleiben unverändert.</source>
+        <translation>. The orbital elements installed so far stay unchanged.</translation>
+    </message>
+    <message>
+        <source>40cm Schmidt-Kamera: DE/SW-Korr: %1°/%2min      60cm Cassegrain: DE/SW-Korr: %3°/%4min</source>
+        <translation>40cm Schmidt camera: Dec/HA corr.: %1°/%2min      60cm Cassegrain: Dec/HA corr.: %3°/%4min</translation>
+    </message>
+    <message>
+        <source>Abgebrochen</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Asteroiden</source>
+        <translation>Asteroids</translation>
+    </message>
+    <message>
+        <source>Bahnelemente %1 Jahre alt</source>
+        <translation>orbital elements %1 years old</translation>
+    </message>
+    <message>
+        <source>Bahnelemente %1 Jahre neuer</source>
+        <translation>orbital elements %1 years newer</translation>
+    </message>
+    <message>
+        <source>Bei Problemen bitte diesen Inhalt kopieren und an die Person senden,</source>
+        <translation>If there are problems, please copy this content and send it to the person</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>File cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Datenordner nicht gefunden: %1</source>
+        <translation>Data folder not found: %1</translation>
+    </message>
+    <message>
+        <source>Der Datenordner %1 ist schreibgeschützt</source>
+        <translation>The data folder %1 is write-protected</translation>
+    </message>
+    <message>
+        <source>Der Zeitpunkt muss zwischen %1 und %2 liegen; die Anzeige bleibt, wie sie ist.</source>
+        <translation>The instant must lie between %1 and %2; the display stays as it is.</translation>
+    </message>
+    <message>
+        <source>Die Adresse %1 beginnt nicht mit "https://"; Bahnelemente werden nur verschlüsselt geladen</source>
+        <translation>The address %1 does not begin with "https://"; orbital elements are only downloaded encrypted</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen können nicht gespeichert werden: %1: %2. Stelux arbeitet weiter; geänderte Optionen gelten nur bis zum Beenden.</source>
+        <translation>The settings cannot be saved: %1: %2. Stelux carries on; changed options only last until it is closed.</translation>
+    </message>
+    <message>
+        <source>Ein Ordner, keine Datei: %1</source>
+        <translation>A folder, not a file: %1</translation>
+    </message>
+    <message>
+        <source>Feld %1  bis %2 mag</source>
+        <translation>Field %1  to %2 mag</translation>
+    </message>
+    <message>
+        <source>Installieren in %1</source>
+        <translation>Installing in %1</translation>
+    </message>
+    <message>
+        <source>Karte nicht geschrieben: %1: %2</source>
+        <translation>Chart not written: %1: %2</translation>
+    </message>
+    <message>
+        <source>Keine Adresse angegeben</source>
+        <translation>No address given</translation>
+    </message>
+    <message>
+        <source>Keine Leseberechtigung: %1</source>
+        <translation>No permission to read: %1</translation>
+    </message>
+    <message>
+        <source>Keine gültige Adresse: %1</source>
+        <translation>Not a valid address: %1</translation>
+    </message>
+    <message>
+        <source>Kometen</source>
+        <translation>Comets</translation>
+    </message>
+    <message>
+        <source>Lesefehler: %1 (%2)</source>
+        <translation>Read error: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mehr als %1 Weiterleitungen, zuletzt nach %2; das Laden wurde aufgegeben</source>
+        <translation>More than %1 redirections, the last to %2; the download was given up</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
+    <message>
+        <source>Ort unsicher, Bahnelemente aktualisieren</source>
+        <translation>place uncertain, update the orbital elements</translation>
+    </message>
+    <message>
+        <source>PLANUNG %1   </source>
+        <translation>PLANNING %1   </translation>
+    </message>
+    <message>
+        <source>Prozess %1 auf %2</source>
+        <translation>process %1 on %2</translation>
+    </message>
+    <message>
+        <source>Prozess %1</source>
+        <translation>process %1</translation>
+    </message>
+    <message>
+        <source>Schreiben fehlgeschlagen (Platte voll?)</source>
+        <translation>writing failed (disk full?)</translation>
+    </message>
+    <message>
+        <source>Stelux läuft bereits für den Datenordner %1 (%2). Bitte jenes Fenster verwenden; zwei Fenster würden einander die Parameterdatei überschreiben.</source>
+        <translation>Stelux is already running for the data folder %1 (%2). Please use that window; two windows would overwrite each other's parameter file.</translation>
+    </message>
+    <message>
+        <source>Sucher</source>
+        <translation>Finder</translation>
+    </message>
+    <message>
+        <source>Typ: </source>
+        <translation>Type: </translation>
+    </message>
+    <message>
+        <source>Weiterleitung von %1 nach %2 abgelehnt: %3</source>
+        <translation>Redirection from %1 to %2 refused: %3</translation>
+    </message>
+    <message>
+        <source>Weiterleitungen im Kreis: %1 wurde schon einmal aufgerufen</source>
+        <translation>Redirections in a circle: %1 was already requested</translation>
+    </message>
+    <message>
+        <source>Zeitzonen-Information fehlt: die Abfrage der Zeitzone ist fehlgeschlagen.</source>
+        <translation>Time zone information missing: the time zone query failed.</translation>
+    </message>
+    <message>
+        <source>ab %1 (in %2)</source>
+        <translation>from %1 (in %2)</translation>
+    </message>
+    <message>
+        <source>beleuchtet %1 %</source>
+        <translation>illuminated %1 %</translation>
+    </message>
+    <message>
+        <source>der Antwortkopf des Servers ist größer als 64 KiB (abgelehnt)</source>
+        <translation>the server's response header is larger than 64 KiB (refused)</translation>
+    </message>
+    <message>
+        <source>der Ordner %1 fehlt</source>
+        <translation>the folder %1 is missing</translation>
+    </message>
+    <message>
+        <source>der Server hat die Verbindung ohne vollständige Antwort geschlossen</source>
+        <translation>the server closed the connection without a complete response</translation>
+    </message>
+    <message>
+        <source>der Server ist nicht zu finden (keine Internetverbindung?)</source>
+        <translation>the server cannot be found (no internet connection?)</translation>
+    </message>
+    <message>
+        <source>die Antwort endet nach %1 von %2 angekündigten Bytes (Übertragung abgebrochen)</source>
+        <translation>the response ends after %1 of %2 announced bytes (transfer broken off)</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt (%1)</source>
+        <translation>the file is write-protected (%1)</translation>
+    </message>
+    <message>
+        <source>die Verbindung wurde abgelehnt</source>
+        <translation>the connection was refused</translation>
+    </message>
+    <message>
+        <source>die den Rechner der Sternwarte betreut.</source>
+        <translation>who looks after the observatory's computer.</translation>
+    </message>
+    <message>
+        <source>die stückweise Übertragung endet mitten im Strom (Übertragung abgebrochen)</source>
+        <translation>the chunked transfer ends in mid-stream (transfer broken off)</translation>
+    </message>
+    <message>
+        <source>einem anderen Prozess</source>
+        <translation>another process</translation>
+    </message>
+    <message>
+        <source>erreicht hier nie %1</source>
+        <translation>never reaches %1 here</translation>
+    </message>
+    <message>
+        <source>keine Schreibberechtigung im Ordner %1 (%2)</source>
+        <translation>no permission to write in the folder %1 (%2)</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>keine gültige HTTP-Antwort</source>
+        <translation>not a valid HTTP response</translation>
+    </message>
+    <message>
+        <source>noch %1</source>
+        <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>ungültige Content-Length: %1</source>
+        <translation>invalid Content-Length: %1</translation>
+    </message>
+    <message>
+        <source>ungültige stückweise Übertragung (Zeile zu lang)</source>
+        <translation>invalid chunked transfer (line too long)</translation>
+    </message>
+    <message>
+        <source>ungültige stückweise Übertragung</source>
+        <translation>invalid chunked transfer</translation>
+    </message>
+    <message>
+        <source>zirkumpolar über %1</source>
+        <translation>circumpolar above %1</translation>
+    </message>
+    <message>
+        <source>zirkumpolar</source>
+        <translation>circumpolar</translation>
+    </message>
+    <message>
+        <source>über %1 ab %2 bis %3</source>
+        <translation>above %1 from %2 to %3</translation>
+    </message>
+    <message>
+        <source>über %1 bis %2, wieder ab %3</source>
+        <translation>above %1 until %2, again from %3</translation>
+    </message>
+    <message>
+        <source>▼ unter 20°</source>
+        <translation>▼ below 20°</translation>
+    </message>
+    <message>
+        <source>Asteroid </source>
+        <translation>Asteroid </translation>
+    </message>
+    <message>
+        <source>Eigenes Objekt </source>
+        <translation>Own object </translation>
+    </message>
+    <message>
+        <source>Fotometrie-Standard </source>
+        <translation>Photometric standard </translation>
+    </message>
+    <message>
+        <source>Geostat. </source>
+        <translation>Geostat. </translation>
+    </message>
+    <message>
+        <source>HIP </source>
+        <translation>HIP </translation>
+    </message>
+    <message>
+        <source>IC </source>
+        <translation>IC </translation>
+    </message>
+    <message>
+        <source>Komet </source>
+        <translation>Comet </translation>
+    </message>
+    <message>
+        <source>Messier </source>
+        <translation>Messier </translation>
+    </message>
+    <message>
+        <source>NGC </source>
+        <translation>NGC </translation>
+    </message>
+    <message>
+        <source>Planet </source>
+        <translation>Planet </translation>
+    </message>
+    <message>
+        <source>SAO </source>
+        <translation>SAO </translation>
+    </message>
+    <message>
+        <source>Veränderlicher </source>
+        <translation>Variable </translation>
+    </message>
 </context>
 </TS>
