@@ -114,8 +114,35 @@ template <bool Linear> void BM_Tastendruck(benchmark::State& state) {
     state.counters["Max_us"] = je_praefix.empty() ? 0 : je_praefix.back();
 }
 
+// "Meinten Sie" after a miss: misspelt names of each kind (changed, dropped,
+// doubled, swapped letters, German words, a long name) against every name.
+void BM_Meinten_Sie(benchmark::State& state) {
+    Kataloge& d = Daten();
+    if (d.k.Katalog_Ordner.empty()) {
+        state.SkipWithError("no catalogue folder (STELUX_KATALOG)");
+        return;
+    }
+    static const Vorschlags_Index index = Vorschlags_Index_Bauen(d.k);
+    const char* fehler[] = {"Betelgeuze",        "Jupitr",        "Siriuss",
+                            "Vgea",              "Doppelsternhaufen", "Andromeda Galaxi",
+                            "Whirlpoolgalaxiee", "Xyzzy-Nebel"};
+    double laengste = 0;
+    for (auto _ : state)
+        for (const char* f : fehler) {
+            const auto t0 = std::chrono::steady_clock::now();
+            auto v = index.Aehnliche(f);
+            benchmark::DoNotOptimize(v);
+            laengste = std::max(laengste, std::chrono::duration<double, std::milli>(
+                                              std::chrono::steady_clock::now() - t0)
+                                              .count());
+        }
+    state.counters["Namen"] = static_cast<double>(index.Anzahl());
+    state.counters["Laengste_ms"] = laengste;
+}
+
 } // namespace
 
+BENCHMARK(BM_Meinten_Sie)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Index_Bauen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tastendruck<false>)->Name("BM_Tastendruck_Index")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tastendruck<true>)

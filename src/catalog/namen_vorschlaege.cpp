@@ -97,38 +97,45 @@ std::string Ins_Englische(std::string s) {
 }
 
 // Edit distance (adjacent swaps count one) of q to the whole of n and to
-// its best beginning; both above `grenze` once no cell of a row is within it.
+// its best beginning, computed in the band |i - j| <= grenze only; both
+// above `grenze` once no cell of a row is within it.
 struct Abstand {
     int Ganz, Anfang;
 };
 Abstand Abstand_Von(std::string_view q, std::string_view n, int grenze) {
     const int m = static_cast<int>(q.size());
     const int l = std::min(static_cast<int>(n.size()), m + grenze);
-    const Abstand weit{grenze + 1, grenze + 1};
-    // Three rows of at most 128 cells: names are cut there.
-    int z[3][129];
+    const int weit = grenze + 1;
+    if (m - grenze > l) return {weit, weit};
+    // Three rows of at most 130 cells: keys are cut at 128.
+    int z[3][130];
     int* vor2 = z[0];
     int* vor = z[1];
     int* jetzt = z[2];
-    for (int j = 0; j <= l; ++j) vor[j] = j;
+    for (int j = 0; j <= std::min(l, grenze + 1); ++j) vor[j] = std::min(j, weit);
+    int lo = 1, hi = 0;
     for (int i = 1; i <= m; ++i) {
-        jetzt[0] = i;
-        int kleinste = jetzt[0];
-        for (int j = 1; j <= l; ++j) {
+        lo = std::max(1, i - grenze);
+        hi = std::min(l, i + grenze);
+        if (lo > hi) return {weit, weit};
+        jetzt[lo - 1] = lo == 1 ? std::min(i, weit) : weit;
+        int kleinste = jetzt[lo - 1];
+        for (int j = lo; j <= hi; ++j) {
             const int kosten = q[i - 1] == n[j - 1] ? 0 : 1;
             int d = std::min({vor[j] + 1, jetzt[j - 1] + 1, vor[j - 1] + kosten});
             if (i > 1 && j > 1 && q[i - 1] == n[j - 2] && q[i - 2] == n[j - 1])
                 d = std::min(d, vor2[j - 2] + 1);
-            jetzt[j] = d;
-            kleinste = std::min(kleinste, d);
+            jetzt[j] = std::min(d, weit);
+            kleinste = std::min(kleinste, jetzt[j]);
         }
-        if (kleinste > grenze) return weit;
+        if (hi + 1 <= l) jetzt[hi + 1] = weit;
+        if (kleinste > grenze) return {weit, weit};
         std::swap(vor2, vor);
         std::swap(vor, jetzt);
     }
-    Abstand a = weit;
-    for (int j = 0; j <= l; ++j) a.Anfang = std::min(a.Anfang, vor[j]);
-    if (l == static_cast<int>(n.size())) a.Ganz = vor[l];
+    Abstand a{weit, weit};
+    for (int j = lo - 1; j <= hi; ++j) a.Anfang = std::min(a.Anfang, vor[j]);
+    if (l == static_cast<int>(n.size()) && l >= lo - 1 && l <= hi) a.Ganz = vor[l];
     return a;
 }
 
