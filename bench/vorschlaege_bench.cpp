@@ -123,9 +123,9 @@ void BM_Meinten_Sie(benchmark::State& state) {
         return;
     }
     static const Vorschlags_Index index = Vorschlags_Index_Bauen(d.k);
-    const char* fehler[] = {"Betelgeuze",        "Jupitr",        "Siriuss",
-                            "Vgea",              "Doppelsternhaufen", "Andromeda Galaxi",
-                            "Whirlpoolgalaxiee", "Xyzzy-Nebel"};
+    const char* fehler[] = {
+        "Betelgeuze",        "Jupitr",           "Siriuss",           "Vgea",
+        "Doppelsternhaufen", "Andromeda Galaxi", "Whirlpoolgalaxiee", "Xyzzy-Nebel"};
     double laengste = 0;
     for (auto _ : state)
         for (const char* f : fehler) {

@@ -47,7 +47,17 @@ template <class Tabelle> std::shared_ptr<const Tabelle> Kopie(const Tabelle* t, 
     return std::make_shared<const Tabelle>(t->begin(), t->begin() + n + 1);
 }
 
-enum Spalte { Sp_Objekt, Sp_Art, Sp_Mag, Sp_Hoehe, Sp_Azimut, Sp_Zeit, Sp_Groesse, Sp_Flaeche, Spalten };
+enum Spalte {
+    Sp_Objekt,
+    Sp_Art,
+    Sp_Mag,
+    Sp_Hoehe,
+    Sp_Azimut,
+    Sp_Zeit,
+    Sp_Groesse,
+    Sp_Flaeche,
+    Spalten
+};
 
 // A number with one decimal, or "—" where the catalogue lacks it.
 Zahl_Item* Zahl_Oder_Strich(double wert, bool bekannt, const char* einheit = "") {
@@ -98,9 +108,8 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
 
     Tabelle = new QTableWidget(0, Spalten, this);
     Tabelle->setObjectName("Tabelle_Beobachtbar");
-    Tabelle->setHorizontalHeaderLabels(
-        {Ue("Objekt"), Ue("Art"), "mag", Ue("Höhe"), Ue("Azimut"), Ue("über 20°"),
-         Ue("Größe (′)"), Ue("mag/″²")});
+    Tabelle->setHorizontalHeaderLabels({Ue("Objekt"), Ue("Art"), "mag", Ue("Höhe"), Ue("Azimut"),
+                                        Ue("über 20°"), Ue("Größe (′)"), Ue("mag/″²")});
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -185,7 +185,8 @@ private:
     // Under "Meinten Sie:" only a highlighted one is taken.
     void Vorschlag_Bestaetigen();
     void Meinten_Sie_Zeigen(const std::vector<Vorschlag>& vorschlaege); // after a miss
-    void Vorschlaege_Liste_Fuellen(const QString& ueberschrift); // heading: "Meinten Sie:"
+    // The list filled from angezeigt_, under a heading ("Meinten Sie:") when one is given.
+    void Vorschlaege_Liste_Fuellen(const QString& ueberschrift);
     Such_Kontext Kontext() { return Zustand.Kontext(); }
 
     // The controls, each found by its object name from the control table.

@@ -25,13 +25,11 @@ Beobachtbar_Eingabe Beobachtbar_Eingabe_Von(const Sitzung& s) {
 
 std::vector<std::string> Beobachtbar_Zeilen_Text(std::vector<Beobachtbar_Zeile> zeilen,
                                                  const Beobachtbar_Filter& filter) {
-    std::erase_if(zeilen, [&](const Beobachtbar_Zeile& z) {
-        return !Beobachtbar_Im_Filter(z, filter);
-    });
-    std::stable_sort(zeilen.begin(), zeilen.end(),
-                     [](const Beobachtbar_Zeile& a, const Beobachtbar_Zeile& b) {
-                         return a.Hoehe > b.Hoehe;
-                     });
+    std::erase_if(zeilen,
+                  [&](const Beobachtbar_Zeile& z) { return !Beobachtbar_Im_Filter(z, filter); });
+    std::stable_sort(
+        zeilen.begin(), zeilen.end(),
+        [](const Beobachtbar_Zeile& a, const Beobachtbar_Zeile& b) { return a.Hoehe > b.Hoehe; });
     std::vector<std::string> aus;
     for (const Beobachtbar_Zeile& z : zeilen)
         aus.push_back(z.Kennung + '\t' + z.Name + '\t' + Beobachtbar_Art_Text(z.Art) + '\t' +

@@ -30,8 +30,9 @@ struct Auswahl_Ergebnis {
     std::string Nicht_Gefunden; // object line after a miss, else empty
     std::string Meldung;        // the one message about the names file, else empty
     std::exception_ptr Fehler;  // a file or number error that stopped the lookup
-    std::vector<Vorschlag> Vorschlaege; // "Meinten Sie" names after a miss, best first
     Anzeige Stand;              // the complete readings right after the selection
+    // "Meinten Sie" names after a miss, best first.
+    std::vector<Vorschlag> Vorschlaege;
 };
 
 // How reading one element file at start-up went.

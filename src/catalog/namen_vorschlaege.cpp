@@ -59,20 +59,37 @@ std::string Falten(std::string_view gross) {
             continue;
         }
         switch (b) {
-        case 0xC4: aus += "AE"; continue;
-        case 0xD6: aus += "OE"; continue;
-        case 0xDC: aus += "UE"; continue;
-        case 0xDF: aus += "SS"; continue;
-        default: break;
+        case 0xC4:
+            aus += "AE";
+            continue;
+        case 0xD6:
+            aus += "OE";
+            continue;
+        case 0xDC:
+            aus += "UE";
+            continue;
+        case 0xDF:
+            aus += "SS";
+            continue;
+        default:
+            break;
         }
-        if (b >= 0xC0 && b <= 0xC5) aus += 'A';
-        else if (b == 0xC7) aus += 'C';
-        else if (b >= 0xC8 && b <= 0xCB) aus += 'E';
-        else if (b >= 0xCC && b <= 0xCF) aus += 'I';
-        else if (b == 0xD1) aus += 'N';
-        else if ((b >= 0xD2 && b <= 0xD5) || b == 0xD8) aus += 'O';
-        else if (b >= 0xD9 && b <= 0xDB) aus += 'U';
-        else if (b == 0xDD) aus += 'Y';
+        if (b >= 0xC0 && b <= 0xC5)
+            aus += 'A';
+        else if (b == 0xC7)
+            aus += 'C';
+        else if (b >= 0xC8 && b <= 0xCB)
+            aus += 'E';
+        else if (b >= 0xCC && b <= 0xCF)
+            aus += 'I';
+        else if (b == 0xD1)
+            aus += 'N';
+        else if ((b >= 0xD2 && b <= 0xD5) || b == 0xD8)
+            aus += 'O';
+        else if (b >= 0xD9 && b <= 0xDB)
+            aus += 'U';
+        else if (b == 0xDD)
+            aus += 'Y';
     }
     return aus;
 }
@@ -228,9 +245,7 @@ std::vector<Vorschlag> Vorschlags_Index::Aehnliche(std::string_view eingabe,
     if (q.size() < 3) return {};
     const std::string englisch = Ins_Englische(q);
     // A few letters wrong in a long name, one in a short one.
-    const auto grenze = [](std::size_t laenge) {
-        return laenge >= 12 ? 3 : laenge >= 8 ? 2 : 1;
-    };
+    const auto grenze = [](std::size_t laenge) { return laenge >= 12 ? 3 : laenge >= 8 ? 2 : 1; };
     struct Kandidat {
         int Abstand;
         bool Anfang; // only the beginning of the name is that close

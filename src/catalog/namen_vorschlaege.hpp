@@ -16,7 +16,7 @@ struct Vorschlag {
     std::string Eingabe; // what the entry box gets for the lookup (UTF-8)
     std::string Art;     // kind shown beside it: "Stern", "Messier", "Asteroid" ...
     double Mag = 99;     // magnitude, 99 when unknown
-    int Gruppe = 0; // -1 Sun, Moon, planets; 0 names; 1 designations (offered in this order)
+    int Gruppe = 0;      // -1 Sun, Moon, planets; 0 names; 1 designations (offered in this order)
 };
 
 class Vorschlags_Index {

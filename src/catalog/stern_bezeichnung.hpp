@@ -20,4 +20,3 @@ std::optional<std::string> Stern_Bezeichnung(std::string_view utf8);
 
 // The number of "HD 48915", "hd48915" (Henry Draper catalogue); nothing otherwise.
 std::optional<long> HD_Nummer(std::string_view utf8);
-

@@ -24,6 +24,7 @@ struct Cli_Argumente {
     std::string Karte;          // --karte: finder chart file (.png, .pdf); empty: none
     double Feld = 5;            // --feld: chart field in degrees, 0 < Feld <= 90
     std::string Schema;         // --schema: bildschirm, druck, nacht; empty: by file type
+
     bool Beobachtbar = false;     // --beobachtbar: the list "Jetzt beobachtbar", one row a line
     std::optional<double> Grenze; // --grenze: its magnitude limit for every kind
 };

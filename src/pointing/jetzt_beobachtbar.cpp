@@ -169,33 +169,35 @@ Beobachtbar_Katalog Beobachtbar_Katalog_Bauen(const std::string& ordner) {
         return std::make_pair(std::llround(o.RA2000 * 36000.0), std::llround(o.DE2000 * 3600.0));
     };
     std::vector<Beobachtbar_Fest> ngc_ic;
-    Lesen_Zaehlend(
-        ordner, Datei_NGC, Katalog_Format::NGC, k, [&](std::string_view zeile, Objekt_Type& o) {
-            if (zeile.empty() || (zeile[0] != 'M' && zeile[0] != 'N' && zeile[0] != 'I')) return;
-            const bool m = zeile[0] == 'M';
-            // Only the magnitude columns first: most lines are fainter.
-            if (!m) {
-                const auto v = Reell_Versuchen(Trimmen(Spalten(zeile, 29, 32)));
-                if (!v || !(*v > 0) || !(*v < Beobachtbar_Deepsky_Mag)) return;
-            }
-            NGC_Zeile_Lesen(zeile, o);
-            const auto n = erster_name.find(o.Bezeichnung);
-            Beobachtbar_Fest f{o.Bezeichnung,
-                               n == erster_name.end() ? std::string() : n->second,
-                               m ? Beobachtbar_Art::Messier
-                                 : zeile[0] == 'N' ? Beobachtbar_Art::NGC : Beobachtbar_Art::IC,
-                               o.VMag,
-                               o.RA2000,
-                               o.DE2000};
-            f.Groesse = o.Groesse_A > 0 ? o.Groesse_A : 0;
-            f.Flaeche = Flaechenhelligkeit(o.VMag, o.Groesse_A, o.Groesse_B);
-            if (m) {
-                messier.insert(ort(o));
-                k.Objekte.push_back(std::move(f));
-            } else {
-                ngc_ic.push_back(std::move(f));
-            }
-        });
+    Lesen_Zaehlend(ordner, Datei_NGC, Katalog_Format::NGC, k,
+                   [&](std::string_view zeile, Objekt_Type& o) {
+                       if (zeile.empty() || (zeile[0] != 'M' && zeile[0] != 'N' && zeile[0] != 'I'))
+                           return;
+                       const bool m = zeile[0] == 'M';
+                       // Only the magnitude columns first: most lines are fainter.
+                       if (!m) {
+                           const auto v = Reell_Versuchen(Trimmen(Spalten(zeile, 29, 32)));
+                           if (!v || !(*v > 0) || !(*v < Beobachtbar_Deepsky_Mag)) return;
+                       }
+                       NGC_Zeile_Lesen(zeile, o);
+                       const auto n = erster_name.find(o.Bezeichnung);
+                       Beobachtbar_Fest f{o.Bezeichnung,
+                                          n == erster_name.end() ? std::string() : n->second,
+                                          m                 ? Beobachtbar_Art::Messier
+                                          : zeile[0] == 'N' ? Beobachtbar_Art::NGC
+                                                            : Beobachtbar_Art::IC,
+                                          o.VMag,
+                                          o.RA2000,
+                                          o.DE2000};
+                       f.Groesse = o.Groesse_A > 0 ? o.Groesse_A : 0;
+                       f.Flaeche = Flaechenhelligkeit(o.VMag, o.Groesse_A, o.Groesse_B);
+                       if (m) {
+                           messier.insert(ort(o));
+                           k.Objekte.push_back(std::move(f));
+                       } else {
+                           ngc_ic.push_back(std::move(f));
+                       }
+                   });
     for (Beobachtbar_Fest& f : ngc_ic) {
         Objekt_Type o;
         o.RA2000 = f.RA2000;

@@ -13,7 +13,16 @@
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
 
-enum class Beobachtbar_Art : std::uint8_t { Mond, Planet, Messier, Stern, Asteroid, Komet, NGC, IC };
+enum class Beobachtbar_Art : std::uint8_t {
+    Mond,
+    Planet,
+    Messier,
+    Stern,
+    Asteroid,
+    Komet,
+    NGC,
+    IC
+};
 inline constexpr int Beobachtbar_Arten = 8;
 // Above the limit now, rising above it within the lead time, or never below it.
 enum class Beobachtbar_Lage : std::uint8_t { Oben, Steigt, Zirkumpolar };
@@ -23,7 +32,8 @@ const char* Beobachtbar_Art_Text(Beobachtbar_Art art);
 
 inline constexpr double Beobachtbar_Vorlauf = 2.0;   // hours ahead a rising is listed
 inline constexpr double Beobachtbar_Stern_Mag = 2.5; // named stars brighter than this
-inline constexpr double Beobachtbar_Deepsky_Mag = 10.0; // NGC and IC objects brighter than this
+// NGC and IC objects brighter than this.
+inline constexpr double Beobachtbar_Deepsky_Mag = 10.0;
 // The limits a list starts with: every kind to 10 mag, NGC and IC objects to
 // 8 mag (about a hundred showpieces instead of several hundred).
 inline constexpr double Beobachtbar_Vorgabe_Mag = 10.0;
@@ -67,8 +77,10 @@ struct Beobachtbar_Zeile {
     double VMag = 0;   // visual magnitude or UNBEKANNT
     double Hoehe = 0;  // degrees, geometric, now
     double Azimut = 0; // degrees from the south point, positive west, (-180, 180]
-    double Groesse = 0; // arcminutes, 0 unknown
-    double Flaeche = std::numeric_limits<double>::quiet_NaN(); // mag/arcsec², NaN unknown
+    // Deep-sky objects: major axis (arcminutes, 0 unknown) and mean surface
+    // brightness (mag/arcsec², NaN unknown).
+    double Groesse = 0;
+    double Flaeche = std::numeric_limits<double>::quiet_NaN();
     Beobachtbar_Lage Lage = Beobachtbar_Lage::Oben;
     // Oben: hours left above the limit; Steigt: hours until it rises above it;
     // Zirkumpolar: infinity.

@@ -158,9 +158,12 @@ TEST(NamenGebaut, PlanetenZuerstUndMeintenSie) {
     if (!ordner || !fs::is_directory(ordner)) GTEST_SKIP() << "STELUX_KATALOG names no folder";
     Umgebung u(ordner);
     const Vorschlags_Index index = Vorschlags_Index_Bauen(u.k);
-    for (const auto& [eingabe, erster] :
-         {std::pair{"Jupiter", "Jupiter"}, {"Mond", "Mond"}, {"Sonne", "Sonne"},
-          {"Moon", "Mond"}, {"sat", "Saturn"}, {"Venus", "Venus"}}) {
+    for (const auto& [eingabe, erster] : {std::pair{"Jupiter", "Jupiter"},
+                                          {"Mond", "Mond"},
+                                          {"Sonne", "Sonne"},
+                                          {"Moon", "Mond"},
+                                          {"sat", "Saturn"},
+                                          {"Venus", "Venus"}}) {
         const std::vector<Vorschlag> v = index.Suchen(eingabe);
         ASSERT_FALSE(v.empty()) << eingabe;
         EXPECT_EQ(v[0].Eingabe, erster) << eingabe;

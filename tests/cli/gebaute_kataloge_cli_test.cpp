@@ -188,9 +188,11 @@ TEST(GebauteKatalogeCli, PallasGestoertUndZweikoerper) {
 TEST(GebauteKatalogeCli, BeobachtbarMitNgcSchaustuecken) {
     const std::string o = Ordner();
     if (o.empty()) GTEST_SKIP() << "STELUX_KATALOG names no catalogue folder";
-    const std::string befehl = "cd '" + o + "' && TZ=UTC '" STELUX_BINAER_ORDNER
+    const std::string befehl = "cd '" + o +
+                               "' && TZ=UTC '" STELUX_BINAER_ORDNER
                                "/stelux-cli' --beobachtbar --zeit 2026-10-15T20:00:00 --grenze 10"
-                               " --daten '" + o + "' 2>/dev/null";
+                               " --daten '" +
+                               o + "' 2>/dev/null";
     FILE* p = popen(befehl.c_str(), "r");
     ASSERT_TRUE(p);
     std::map<std::string, std::vector<std::string>> zeilen;
