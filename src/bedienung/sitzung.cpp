@@ -9,6 +9,7 @@
 #include "catalog/objekt_suche.hpp"
 #include "orbits/sortierung.hpp"
 #include "pointing/sichtbarkeit.hpp"
+#include "shared/text.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
 
@@ -62,7 +63,14 @@ Auswahl_Ergebnis Sitzung::Auswaehlen(const std::string& eingabe) {
     r.Meldung.swap(meldung_.Text);
     if (!r.Gefunden && !r.Fehler) {
         r.Nicht_Gefunden = Nicht_Gefunden_Text(r.Eingabe);
-        r.Vorschlaege = Namen_Index().Aehnliche(eingabe);
+        // Suggestions are a help: no entry (a clock tick only) reads no names,
+        // and a file that cannot be read costs only them.
+        if (Trimmen(eingabe).size() >= 3) {
+            try {
+                r.Vorschlaege = Namen_Index().Aehnliche(eingabe);
+            } catch (const std::exception&) {
+            }
+        }
     }
     anzeige_.Nicht_Gefunden = r.Nicht_Gefunden;
     // Each as it is typed, with what it looks up where that differs ("Double Cluster (N869)").
