@@ -1,5 +1,5 @@
 // "Jetzt beobachtbar" on the built catalogues: reading the fixed objects once,
-// and the whole list (Moon, planets, Messier objects, named stars, every
+// and the whole list (Moon, planets, Messier, NGC and IC objects, named stars, every
 // asteroid and comet of the element files) at 2026-10-01 22:00 local time.
 // Run in the catalogue folder or with STELUX_KATALOG set:
 //   bench_beobachtbar [--benchmark_...]

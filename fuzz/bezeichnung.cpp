@@ -1,11 +1,13 @@
 // The entry box: the input is a designation as typed (UTF-8). It goes through
 // the planet-name rule and the lookup against small catalogue, ephemeris and
-// element files (fuzz/daten), as stelux-cli and the window look it up.
+// element files (fuzz/daten), as stelux-cli and the window look it up, and
+// through the suggestions and "Meinten Sie" over the names of those files.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "catalog/eingabe.hpp"
+#include "catalog/namen_vorschlaege.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "fuzz_hilfe.hpp"
 #include "orbits/element_tabellen.hpp"
@@ -44,7 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Komet_Type komet;
     kontext.Asteroid_Aktuell = &asteroid;
     kontext.Komet_Aktuell = &komet;
-    const std::string text = Planeten_Namen_Regel(std::string(fuzz::Text(daten, groesse)));
+    static const Vorschlags_Index index = Vorschlags_Index_Bauen(kontext);
+    const std::string eingabe(fuzz::Text(daten, groesse));
+    for (const auto& v : {index.Suchen(eingabe), index.Aehnliche(eingabe)})
+        if (v.size() > 12) __builtin_trap();
+    const std::string text = Planeten_Namen_Regel(eingabe);
     Objekt_Type objekt;
     fuzz::Versuchen([&] {
         if (Objekt_Suchen(text, kontext, objekt)) fuzz::Gefunden(objekt);

@@ -114,6 +114,7 @@ bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& e
     }
     // The complete readings of the new selection, in this same event.
     Anzeige_Zeigen(r.Stand);
+    if (!r.Gefunden && !r.Vorschlaege.empty()) Meinten_Sie_Zeigen(r.Vorschlaege);
     if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
     if (r.Fehler) std::rethrow_exception(r.Fehler);
     return r.Gefunden;

@@ -13,6 +13,7 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "bedienung/beobachtbar_liste.hpp"
 #include "bedienung/sitzung.hpp"
 #include "pointing/sichtbarkeit.hpp"
 #include "shared/konstanten.hpp"
@@ -21,19 +22,7 @@
 
 // The main window's instant, site and tables as its clock tick left them.
 Beobachtbar_Eingabe Fenster_Eingabe(const Sitzung& s) {
-    Beobachtbar_Eingabe e;
-    e.JD_UT = s.JD_UT();
-    e.JD_PC = s.JD_PC();
-    e.Parameter = s.Parameter();
-    e.Versatz_Minuten = Zeitzone_Versatz_Minuten(s.Zeitzone());
-    // Only the tables and the folder: the list is built on another thread and
-    // must not write into the window's selection.
-    e.Kontext.Daten_Ordner = s.Daten_Ordner();
-    e.Kontext.Asteroiden = &s.Asteroiden();
-    e.Kontext.Anzahl_Asteroiden = s.Anzahl_Asteroiden();
-    e.Kontext.Kometen = &s.Kometen();
-    e.Kontext.Anzahl_Kometen = s.Anzahl_Kometen();
-    return e;
+    return Beobachtbar_Eingabe_Von(s);
 }
 
 namespace {
@@ -58,7 +47,24 @@ template <class Tabelle> std::shared_ptr<const Tabelle> Kopie(const Tabelle* t, 
     return std::make_shared<const Tabelle>(t->begin(), t->begin() + n + 1);
 }
 
-enum Spalte { Sp_Objekt, Sp_Art, Sp_Mag, Sp_Hoehe, Sp_Azimut, Sp_Zeit, Spalten };
+enum Spalte {
+    Sp_Objekt,
+    Sp_Art,
+    Sp_Mag,
+    Sp_Hoehe,
+    Sp_Azimut,
+    Sp_Zeit,
+    Sp_Groesse,
+    Sp_Flaeche,
+    Spalten
+};
+
+// A number with one decimal, or "—" where the catalogue lacks it.
+Zahl_Item* Zahl_Oder_Strich(double wert, bool bekannt, const char* einheit = "") {
+    return new Zahl_Item(bekannt ? QString::fromStdString(Fest(wert, 1) + einheit)
+                                 : QString::fromUtf8("—"),
+                         bekannt ? wert : 1e9);
+}
 } // namespace
 
 TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingabe,
@@ -68,10 +74,11 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
     setWindowTitle(Ue("Jetzt beobachtbar"));
 
     auto* leiste = new QHBoxLayout;
-    for (int i = 0; i < 6; ++i) {
+    const Beobachtbar_Filter vorgabe;
+    for (int i = 0; i < Beobachtbar_Arten; ++i) {
         Arten[i] = new QCheckBox(Beobachtbar_Art_Text(static_cast<Beobachtbar_Art>(i)), this);
         Arten[i]->setObjectName(QString("CheckBox_Art_") + Arten[i]->text());
-        Arten[i]->setChecked(true);
+        Arten[i]->setChecked(vorgabe.Arten[i]);
         leiste->addWidget(Arten[i]);
         connect(Arten[i], &QCheckBox::toggled, this, [this] { Zeigen(); });
     }
@@ -83,15 +90,26 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
     SpinBox_Mag->setSingleStep(0.5);
     SpinBox_Mag->setPrefix(Ue("bis "));
     SpinBox_Mag->setSuffix(" mag");
-    SpinBox_Mag->setValue(10.0);
+    SpinBox_Mag->setValue(vorgabe.Grenz_Mag);
     leiste->addWidget(SpinBox_Mag);
+    // NGC and IC objects have their own limit: several hundred to 10 mag.
+    SpinBox_Deepsky_Mag = new QDoubleSpinBox(this);
+    SpinBox_Deepsky_Mag->setObjectName("SpinBox_Beobachtbar_Deepsky_Mag");
+    SpinBox_Deepsky_Mag->setRange(-30, Beobachtbar_Deepsky_Mag);
+    SpinBox_Deepsky_Mag->setDecimals(1);
+    SpinBox_Deepsky_Mag->setSingleStep(0.5);
+    SpinBox_Deepsky_Mag->setPrefix(Ue("NGC/IC bis "));
+    SpinBox_Deepsky_Mag->setSuffix(" mag");
+    SpinBox_Deepsky_Mag->setValue(vorgabe.Deepsky_Grenz_Mag);
+    leiste->addWidget(SpinBox_Deepsky_Mag);
+    connect(SpinBox_Deepsky_Mag, &QDoubleSpinBox::valueChanged, this, [this] { Zeigen(); });
     leiste->addStretch();
     connect(SpinBox_Mag, &QDoubleSpinBox::valueChanged, this, [this] { Aktualisieren(); });
 
     Tabelle = new QTableWidget(0, Spalten, this);
     Tabelle->setObjectName("Tabelle_Beobachtbar");
-    Tabelle->setHorizontalHeaderLabels(
-        {Ue("Objekt"), Ue("Art"), "mag", Ue("Höhe"), Ue("Azimut"), Ue("über 20°")});
+    Tabelle->setHorizontalHeaderLabels({Ue("Objekt"), Ue("Art"), "mag", Ue("Höhe"), Ue("Azimut"),
+                                        Ue("über 20°"), Ue("Größe (′)"), Ue("mag/″²")});
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -110,7 +128,7 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
     aufbau->addLayout(leiste);
     aufbau->addWidget(Tabelle, 1);
     aufbau->addWidget(Label_Stand);
-    resize(720, 560);
+    resize(900, 560);
 
     Timer_Beobachtbar = new QTimer(this);
     Timer_Beobachtbar->setObjectName("Timer_Beobachtbar");
@@ -184,13 +202,15 @@ void TForm_Beobachtbar::Zeigen() {
     const QString gewaehlt = alt >= 0 && Tabelle->item(alt, Sp_Objekt)
                                  ? Tabelle->item(alt, Sp_Objekt)->data(Qt::UserRole + 1).toString()
                                  : QString();
-    const double grenze = SpinBox_Mag->value();
+    Beobachtbar_Filter filter;
+    for (int i = 0; i < Beobachtbar_Arten; ++i) filter.Arten[i] = Arten[i]->isChecked();
+    filter.Grenz_Mag = SpinBox_Mag->value();
+    filter.Deepsky_Grenz_Mag = SpinBox_Deepsky_Mag->value();
     Tabelle->setSortingEnabled(false);
     Tabelle->setRowCount(0);
     for (const Beobachtbar_Zeile& z : zeilen_) {
-        if (!Arten[static_cast<int>(z.Art)]->isChecked()) continue;
+        if (!Beobachtbar_Im_Filter(z, filter)) continue;
         const bool bekannt = z.VMag < UNBEKANNT;
-        if (bekannt && z.VMag > grenze) continue;
         const int r = Tabelle->rowCount();
         Tabelle->insertRow(r);
         auto* objekt = new QTableWidgetItem(QString::fromStdString(z.Bezeichnung));
@@ -206,6 +226,10 @@ void TForm_Beobachtbar::Zeigen() {
         Tabelle->setItem(r, Sp_Azimut,
                          new Zahl_Item(QString::fromStdString(Fest(z.Azimut, 1) + "°"), z.Azimut));
         Tabelle->setItem(r, Sp_Zeit, new Zahl_Item(QString::fromStdString(z.Zeit), z.Zeit_Rang()));
+        Tabelle->setItem(r, Sp_Groesse, Zahl_Oder_Strich(z.Groesse, z.Groesse > 0));
+        Tabelle->setItem(r, Sp_Flaeche, Zahl_Oder_Strich(z.Flaeche, std::isfinite(z.Flaeche)));
+        Tabelle->item(r, Sp_Groesse)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Tabelle->item(r, Sp_Flaeche)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (z.Lage == Beobachtbar_Lage::Steigt)
             for (int s = 0; s < Spalten; ++s) {
                 QFont f = Tabelle->item(r, s)->font();

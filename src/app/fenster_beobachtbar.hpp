@@ -42,7 +42,8 @@ protected:
 private:
     QTableWidget* Tabelle = nullptr;
     QDoubleSpinBox* SpinBox_Mag = nullptr;
-    QCheckBox* Arten[6] = {}; // one per Beobachtbar_Art
+    QDoubleSpinBox* SpinBox_Deepsky_Mag = nullptr; // NGC and IC objects
+    QCheckBox* Arten[Beobachtbar_Arten] = {};      // one per Beobachtbar_Art
     QLabel* Label_Stand = nullptr;
 
     struct Ergebnis {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "app/fenster_fehler.hpp"
+#include "app/fenster_sprache.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "shared/zahlen.hpp"
 
@@ -26,7 +27,7 @@ void TForm_Main::Vorschlaege_Einrichten() {
     Liste_Vorschlaege->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Liste_Vorschlaege->hide();
     connect(Liste_Vorschlaege, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int zeile = Liste_Vorschlaege->row(item);
+        const int zeile = Liste_Vorschlaege->row(item) - (meinten_sie_ ? 1 : 0);
         Fehler_Waechter([&] { Vorschlag_Waehlen(zeile); });
     });
     connect(Edit_Objekt, &QLineEdit::textEdited, this,
@@ -43,12 +44,18 @@ bool TForm_Main::Vorschlag_Taste(QKeyEvent* k) {
     const int n = Liste_Vorschlaege->count();
     switch (k->key()) {
     case Qt::Key_Down:
-    case Qt::Key_Up:
-        if (n > 0) {
+    case Qt::Key_Up: {
+        // Under "Meinten Sie:" the heading row is never highlighted.
+        const int erste = meinten_sie_ ? 1 : 0;
+        const int m = n - erste;
+        if (m > 0) {
             const int schritt = k->key() == Qt::Key_Down ? 1 : -1;
-            Liste_Vorschlaege->setCurrentRow((Liste_Vorschlaege->currentRow() + schritt + n) % n);
+            const int jetzt = Liste_Vorschlaege->currentRow() - erste;
+            const int von = jetzt < 0 ? (schritt > 0 ? -1 : 0) : jetzt;
+            Liste_Vorschlaege->setCurrentRow(erste + (von + schritt + m) % m);
         }
         return true;
+    }
     case Qt::Key_Escape:
         Vorschlaege_Schliessen();
         return true;
@@ -63,6 +70,10 @@ bool TForm_Main::Vorschlag_Taste(QKeyEvent* k) {
 
 void TForm_Main::Vorschlag_Bestaetigen() {
     if (angezeigt_.empty()) return Eingabe_Bestaetigen();
+    if (meinten_sie_) {
+        const int zeile = Liste_Vorschlaege->currentRow() - 1;
+        return zeile >= 0 ? Vorschlag_Waehlen(zeile) : Eingabe_Bestaetigen();
+    }
     const int zeile = std::max(Liste_Vorschlaege->currentRow(), 0);
     const std::string vorschlag = angezeigt_[static_cast<std::size_t>(zeile)].Eingabe;
     // Only a hit counts for the typed text: a miss falls back to the list.
@@ -70,7 +81,9 @@ void TForm_Main::Vorschlag_Bestaetigen() {
 }
 
 void TForm_Main::Vorschlaege_Laden() {
-    vorschlaege_ = Vorschlags_Index_Bauen(Kontext());
+    // The session's index, read anew with the element tables just loaded.
+    Zustand.Namen_Index_Erneuern();
+    Zustand.Namen_Index();
     vorschlaege_geladen_ = true;
 }
 
@@ -79,12 +92,30 @@ void TForm_Main::Vorschlaege_Zeigen() {
     Zustand.Nicht_Gefunden_Vergessen();
     // A start-up that stopped before the index was built: build it now.
     if (!vorschlaege_geladen_) Vorschlaege_Laden();
-    angezeigt_ = vorschlaege_.Suchen(Edit_Objekt->text().toStdString(), Hoechstens);
+    angezeigt_ = Zustand.Namen_Index().Suchen(Edit_Objekt->text().toStdString(), Hoechstens);
+    Vorschlaege_Liste_Fuellen(QString());
+}
+
+void TForm_Main::Meinten_Sie_Zeigen(const std::vector<Vorschlag>& vorschlaege) {
+    angezeigt_ = vorschlaege;
+    Vorschlaege_Liste_Fuellen(Ue("Meinten Sie:"));
+}
+
+void TForm_Main::Vorschlaege_Liste_Fuellen(const QString& ueberschrift) {
+    meinten_sie_ = !ueberschrift.isEmpty();
     if (angezeigt_.empty()) {
         Vorschlaege_Schliessen();
         return;
     }
     Liste_Vorschlaege->clear();
+    if (meinten_sie_) {
+        auto* kopf = new QListWidgetItem(ueberschrift, Liste_Vorschlaege);
+        // Shown in the list's own colours (night mode too), never highlighted.
+        kopf->setFlags(Qt::ItemIsEnabled);
+        QFont schrift = Liste_Vorschlaege->font();
+        schrift.setItalic(true);
+        kopf->setFont(schrift);
+    }
     for (const Vorschlag& v : angezeigt_) {
         QString zeile = QString::fromStdString(v.Text) + "   (" + QString::fromStdString(v.Art);
         if (v.Mag < 90) zeile += ", " + QString::fromStdString(Fest(v.Mag, 1)) + " mag";
@@ -92,7 +123,7 @@ void TForm_Main::Vorschlaege_Zeigen() {
     }
     const QRect e = Edit_Objekt->geometry();
     Liste_Vorschlaege->setGeometry(e.x(), e.bottom() + 1, e.width(),
-                                   static_cast<int>(angezeigt_.size()) * Zeilen_Hoehe + 4);
+                                   Liste_Vorschlaege->count() * Zeilen_Hoehe + 4);
     Liste_Vorschlaege->setCurrentRow(-1);
     Liste_Vorschlaege->show();
     Liste_Vorschlaege->raise();
@@ -109,4 +140,5 @@ void TForm_Main::Vorschlaege_Schliessen() {
     Liste_Vorschlaege->hide();
     Liste_Vorschlaege->clear();
     angezeigt_.clear();
+    meinten_sie_ = false;
 }

@@ -182,7 +182,11 @@ private:
     void Vorschlaege_Schliessen();
     // Return with the suggestions open: the typed text when it names an
     // object, else the highlighted suggestion (the first when none is).
+    // Under "Meinten Sie:" only a highlighted one is taken.
     void Vorschlag_Bestaetigen();
+    void Meinten_Sie_Zeigen(const std::vector<Vorschlag>& vorschlaege); // after a miss
+    // The list filled from angezeigt_, under a heading ("Meinten Sie:") when one is given.
+    void Vorschlaege_Liste_Fuellen(const QString& ueberschrift);
     Such_Kontext Kontext() { return Zustand.Kontext(); }
 
     // The controls, each found by its object name from the control table.
@@ -233,9 +237,9 @@ private:
     TForm_Beobachtbar* Form_Beobachtbar = nullptr;
     QWidget* Form_Handbuch = nullptr;
 
-    Vorschlags_Index vorschlaege_;
     bool vorschlaege_geladen_ = false;
     std::vector<Vorschlag> angezeigt_; // the suggestions in the list
+    bool meinten_sie_ = false;         // the list is "Meinten Sie:", its first row the heading
 
     const std::string temp_ordner_, programm_ordner_; // for the system information
     QWidget* flaeche_ = nullptr;

@@ -9,6 +9,7 @@
 #include "catalog/objekt_suche.hpp"
 #include "orbits/sortierung.hpp"
 #include "pointing/sichtbarkeit.hpp"
+#include "shared/text.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
 
@@ -60,15 +61,40 @@ Auswahl_Ergebnis Sitzung::Auswaehlen(const std::string& eingabe) {
     }
     objekt_gueltig_ = r.Gefunden;
     r.Meldung.swap(meldung_.Text);
-    if (!r.Gefunden && !r.Fehler) r.Nicht_Gefunden = Nicht_Gefunden_Text(r.Eingabe);
+    if (!r.Gefunden && !r.Fehler) {
+        r.Nicht_Gefunden = Nicht_Gefunden_Text(r.Eingabe);
+        // Suggestions are a help: no entry (a clock tick only) reads no names,
+        // and a file that cannot be read costs only them.
+        if (Trimmen(eingabe).size() >= 3) {
+            try {
+                r.Vorschlaege = Namen_Index().Aehnliche(eingabe);
+            } catch (const std::exception&) {
+            }
+        }
+    }
     anzeige_.Nicht_Gefunden = r.Nicht_Gefunden;
+    // Each as it is typed, with what it looks up where that differs ("Double Cluster (N869)").
+    for (const Vorschlag& v : r.Vorschlaege) {
+        if (!anzeige_.Vorschlaege.empty()) anzeige_.Vorschlaege += " · ";
+        anzeige_.Vorschlaege += v.Text;
+        if (v.Eingabe != v.Text && v.Eingabe.substr(1) != v.Text)
+            anzeige_.Vorschlaege += " (" + v.Eingabe + ")";
+    }
     r.Stand = Positions_Schritt();
     return r;
 }
 
 void Sitzung::Auswahl_Aufheben() {
     objekt_gueltig_ = false;
-    anzeige_.Nicht_Gefunden.clear();
+    Nicht_Gefunden_Vergessen();
+}
+
+const Vorschlags_Index& Sitzung::Namen_Index() {
+    if (!namen_index_) {
+        if (elemente_bei_bedarf_ && !nachgeladen_) Elemente_Nachladen();
+        namen_index_ = std::make_unique<Vorschlags_Index>(Vorschlags_Index_Bauen(Kontext()));
+    }
+    return *namen_index_;
 }
 
 void Sitzung::Katalog_Waehlen(char buchstabe) {

@@ -12,6 +12,7 @@
 
 #include "bedienung/anzeige.hpp"
 #include "catalog/namen_suche.hpp"
+#include "catalog/namen_vorschlaege.hpp"
 #include "catalog/such_kontext.hpp"
 #include "orbits/bahn_integration.hpp"
 #include "orbits/element_tabellen.hpp"
@@ -30,6 +31,8 @@ struct Auswahl_Ergebnis {
     std::string Meldung;        // the one message about the names file, else empty
     std::exception_ptr Fehler;  // a file or number error that stopped the lookup
     Anzeige Stand;              // the complete readings right after the selection
+    // "Meinten Sie" names after a miss, best first.
+    std::vector<Vorschlag> Vorschlaege;
 };
 
 // How reading one element file at start-up went.
@@ -68,7 +71,14 @@ public:
     // No object selected any more; the miss line goes too.
     void Auswahl_Aufheben();
     // A new entry begins: the last miss is no longer reported.
-    void Nicht_Gefunden_Vergessen() { anzeige_.Nicht_Gefunden.clear(); }
+    void Nicht_Gefunden_Vergessen() {
+        anzeige_.Nicht_Gefunden.clear();
+        anzeige_.Vorschlaege.clear();
+    }
+    // The names the suggestions and "Meinten Sie" offer, read at the first
+    // need; Namen_Index_Erneuern drops them (new element tables).
+    const Vorschlags_Index& Namen_Index();
+    void Namen_Index_Erneuern() { namen_index_.reset(); }
     // A catalogue chosen by its kind letter: the selection goes, the letter stays.
     void Katalog_Waehlen(char buchstabe);
     // As Katalog_Waehlen, and the entries of the catalogue's list.
@@ -156,6 +166,7 @@ private:
     Asteroid_Type asteroid_aktuell_;
     Komet_Type komet_aktuell_;
     Namen_Meldung meldung_; // the one message about the names file
+    std::unique_ptr<Vorschlags_Index> namen_index_;
     bool elemente_bei_bedarf_ = false;
     bool nachgeladen_ = false;
 

@@ -58,6 +58,7 @@ inline constexpr Spalten_Bereich Schluessel_Fotometrie{106, 125};
 inline constexpr Spalten_Bereich Schluessel_Geostat{1, 28};
 inline constexpr Spalten_Bereich Schluessel_Helle_Sterne{89, 108};
 inline constexpr Spalten_Bereich Schluessel_Flamsteed{70, 79};
+inline constexpr Spalten_Bereich Schluessel_Flamsteed_HD{1, 6}; // HD number, right-aligned
 inline constexpr Spalten_Bereich Ephemeriden_JD_Spalten{1, 12};
 
 // Skips the leading lines of a file of the layout (none, one, two, or up to

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "catalog/ephemeriden.hpp"
 #include "catalog/katalog_zeilen.hpp"
 #include "catalog/namen_suche.hpp"
 #include "shared/text.hpp"
@@ -46,6 +47,115 @@ void Zeilen_Von(const std::string& ordner, const char* datei, Katalog_Format for
     }
 }
 
+// Key for the edit distance: umlauts and ß spelled out (so "Ä" and "AE"
+// meet), other accented capitals to their letter, only letters and digits.
+std::string Falten(std::string_view gross) {
+    std::string aus;
+    aus.reserve(gross.size());
+    for (char c : gross) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
+            aus += c;
+            continue;
+        }
+        switch (b) {
+        case 0xC4:
+            aus += "AE";
+            continue;
+        case 0xD6:
+            aus += "OE";
+            continue;
+        case 0xDC:
+            aus += "UE";
+            continue;
+        case 0xDF:
+            aus += "SS";
+            continue;
+        default:
+            break;
+        }
+        if (b >= 0xC0 && b <= 0xC5)
+            aus += 'A';
+        else if (b == 0xC7)
+            aus += 'C';
+        else if (b >= 0xC8 && b <= 0xCB)
+            aus += 'E';
+        else if (b >= 0xCC && b <= 0xCF)
+            aus += 'I';
+        else if (b == 0xD1)
+            aus += 'N';
+        else if ((b >= 0xD2 && b <= 0xD5) || b == 0xD8)
+            aus += 'O';
+        else if (b >= 0xD9 && b <= 0xDB)
+            aus += 'U';
+        else if (b == 0xDD)
+            aus += 'Y';
+    }
+    return aus;
+}
+
+// German words of deep-sky names and their English form in the names file
+// ("Doppelsternhaufen" -> "Double Cluster"), folded; longer ones first.
+constexpr std::pair<std::string_view, std::string_view> Deutsch_Englisch[] = {
+    {"KUGELSTERNHAUFEN", "GLOBULARCLUSTER"},
+    {"STERNHAUFEN", "CLUSTER"},
+    {"HAUFEN", "CLUSTER"},
+    {"GALAXIE", "GALAXY"},
+    {"NEBEL", "NEBULA"},
+    {"DOPPEL", "DOUBLE"},
+    {"WOLKE", "CLOUD"},
+};
+
+std::string Ins_Englische(std::string s) {
+    for (const auto& [de, en] : Deutsch_Englisch)
+        for (std::size_t i = s.find(de); i != std::string::npos; i = s.find(de, i + en.size()))
+            s.replace(i, de.size(), en);
+    return s;
+}
+
+// Edit distance (adjacent swaps count one) of q to the whole of n and to
+// its best beginning, computed in the band |i - j| <= grenze only; both
+// above `grenze` once no cell of a row is within it.
+struct Abstand {
+    int Ganz, Anfang;
+};
+Abstand Abstand_Von(std::string_view q, std::string_view n, int grenze) {
+    const int m = static_cast<int>(q.size());
+    const int l = std::min(static_cast<int>(n.size()), m + grenze);
+    const int weit = grenze + 1;
+    if (m - grenze > l) return {weit, weit};
+    // Three rows of at most 130 cells: keys are cut at 128.
+    int z[3][130];
+    int* vor2 = z[0];
+    int* vor = z[1];
+    int* jetzt = z[2];
+    for (int j = 0; j <= std::min(l, grenze + 1); ++j) vor[j] = std::min(j, weit);
+    int lo = 1, hi = 0;
+    for (int i = 1; i <= m; ++i) {
+        lo = std::max(1, i - grenze);
+        hi = std::min(l, i + grenze);
+        if (lo > hi) return {weit, weit};
+        jetzt[lo - 1] = lo == 1 ? std::min(i, weit) : weit;
+        int kleinste = jetzt[lo - 1];
+        for (int j = lo; j <= hi; ++j) {
+            const int kosten = q[i - 1] == n[j - 1] ? 0 : 1;
+            int d = std::min({vor[j] + 1, jetzt[j - 1] + 1, vor[j - 1] + kosten});
+            if (i > 1 && j > 1 && q[i - 1] == n[j - 2] && q[i - 2] == n[j - 1])
+                d = std::min(d, vor2[j - 2] + 1);
+            jetzt[j] = std::min(d, weit);
+            kleinste = std::min(kleinste, jetzt[j]);
+        }
+        if (hi + 1 <= l) jetzt[hi + 1] = weit;
+        if (kleinste > grenze) return {weit, weit};
+        std::swap(vor2, vor);
+        std::swap(vor, jetzt);
+    }
+    Abstand a{weit, weit};
+    for (int j = lo - 1; j <= hi; ++j) a.Anfang = std::min(a.Anfang, vor[j]);
+    if (l == static_cast<int>(n.size()) && l >= lo - 1 && l <= hi) a.Ganz = vor[l];
+    return a;
+}
+
 } // namespace
 
 bool Nur_Nummer(std::string_view eingabe) {
@@ -65,6 +175,8 @@ void Vorschlags_Index::Hinzufuegen(Vorschlag v) {
 
 void Vorschlags_Index::Fertig() {
     woerter_.clear();
+    gefaltet_.clear();
+    for (const std::string& k : schluessel_) gefaltet_.push_back(Falten(k).substr(0, 128));
     for (std::uint32_t e = 0; e < schluessel_.size(); ++e)
         Wortanfaenge(schluessel_[e], [&](std::uint32_t a) { woerter_.push_back({e, a}); });
     const auto text = [this](const Wort& w) {
@@ -125,6 +237,52 @@ std::vector<Vorschlag> Vorschlags_Index::Suchen_Linear(std::string_view eingabe,
     return Auswahl(treffer, hoechstens);
 }
 
+std::vector<Vorschlag> Vorschlags_Index::Aehnliche(std::string_view eingabe,
+                                                   std::size_t hoechstens) const {
+    const std::string gross = Suchschluessel(eingabe);
+    if (gross.size() > Laengster_Name || Nur_Nummer(gross)) return {};
+    std::string q = Falten(gross);
+    if (q.size() < 3) return {};
+    const std::string englisch = Ins_Englische(q);
+    // A few letters wrong in a long name, one in a short one.
+    const auto grenze = [](std::size_t laenge) { return laenge >= 12 ? 3 : laenge >= 8 ? 2 : 1; };
+    struct Kandidat {
+        int Abstand;
+        bool Anfang; // only the beginning of the name is that close
+        std::uint32_t Eintrag;
+    };
+    std::vector<Kandidat> kandidaten;
+    for (std::uint32_t e = 0; e < gefaltet_.size(); ++e) {
+        Abstand a = Abstand_Von(q, gefaltet_[e], grenze(q.size()));
+        if (englisch != q) {
+            const Abstand b = Abstand_Von(englisch, gefaltet_[e], grenze(englisch.size()));
+            a = {std::min(a.Ganz, b.Ganz), std::min(a.Anfang, b.Anfang)};
+        }
+        const int g = std::max(grenze(q.size()), grenze(englisch.size()));
+        // A beginning counts only where the entry is long enough to mean it.
+        if (a.Ganz <= g)
+            kandidaten.push_back({a.Ganz, false, e});
+        else if (q.size() >= 5 && a.Anfang <= g)
+            kandidaten.push_back({a.Anfang, true, e});
+    }
+    const auto rang = [this](const Kandidat& k) {
+        const Vorschlag& v = eintraege_[k.Eintrag];
+        return std::make_tuple(k.Abstand, k.Anfang, v.Gruppe, v.Mag, v.Text.size(), k.Eintrag);
+    };
+    std::sort(kandidaten.begin(), kandidaten.end(),
+              [&](const Kandidat& a, const Kandidat& b) { return rang(a) < rang(b); });
+    std::vector<Vorschlag> aus;
+    for (const Kandidat& k : kandidaten) {
+        if (aus.size() >= hoechstens) break;
+        const Vorschlag& v = eintraege_[k.Eintrag];
+        const bool schon = std::any_of(aus.begin(), aus.end(), [&](const Vorschlag& a) {
+            return a.Eingabe == v.Eingabe || a.Text == v.Text;
+        });
+        if (!schon) aus.push_back(v);
+    }
+    return aus;
+}
+
 std::size_t Vorschlags_Index::Speicher() const {
     std::size_t n = eintraege_.capacity() * sizeof(Vorschlag) +
                     schluessel_.capacity() * sizeof(std::string) +
@@ -132,13 +290,21 @@ std::size_t Vorschlags_Index::Speicher() const {
     for (const Vorschlag& v : eintraege_)
         n += v.Text.capacity() + v.Eingabe.capacity() + v.Art.capacity();
     for (const std::string& s : schluessel_) n += s.capacity();
+    for (const std::string& s : gefaltet_) n += sizeof(std::string) + s.capacity();
     return n;
 }
 
 Vorschlags_Index Vorschlags_Index_Bauen(const Such_Kontext& k) {
     Vorschlags_Index index;
-    for (const char* p : Planeten_Namen)
-        index.Hinzufuegen({p, p, std::string(p) == "Sonne" ? "Sonne" : "Planet", 99});
+    // The Sun, the Moon and the planets before any name that merely begins
+    // with theirs ("Jupiter's Ghost Nebula"); their English names lead to them too.
+    const auto art = [](std::string_view p) {
+        return p == "Sonne" ? "Sonne" : p == "Mond" ? "Mond" : "Planet";
+    };
+    for (const char* p : Sonnensystem_Namen) index.Hinzufuegen({p, p, art(p), 99, -1});
+    constexpr std::pair<const char*, const char*> Englisch[] = {
+        {"Sun", "Sonne"}, {"Moon", "Mond"}, {"Mercury", "Merkur"}, {"Neptune", "Neptun"}};
+    for (const auto& [en, de] : Englisch) index.Hinzufuegen({en, de, art(de), 99, -1});
     Zeilen_Von(k.Katalog_Ordner, Datei_Helle_Sterne, Katalog_Format::Helle_Sterne,
                [&](std::string_view z) {
                    const std::string name = Text_Feld(z, 89, 108);

@@ -16,7 +16,7 @@ struct Vorschlag {
     std::string Eingabe; // what the entry box gets for the lookup (UTF-8)
     std::string Art;     // kind shown beside it: "Stern", "Messier", "Asteroid" ...
     double Mag = 99;     // magnitude, 99 when unknown
-    int Gruppe = 0;      // 0 names, 1 designations (offered after the names)
+    int Gruppe = 0;      // -1 Sun, Moon, planets; 0 names; 1 designations (offered in this order)
 };
 
 class Vorschlags_Index {
@@ -36,6 +36,14 @@ public:
     std::vector<Vorschlag> Suchen_Linear(std::string_view eingabe,
                                          std::size_t hoechstens = 12) const;
 
+    // "Meinten Sie …?" after a miss: up to `hoechstens` names within a small
+    // edit distance of the entry (letters swapped, dropped, doubled or
+    // changed; the whole name or its beginning), umlauts and ß folded both
+    // ways, blanks and punctuation ignored, German words of deep-sky names
+    // also tried in English. Ranked by distance, then as the suggestions; one
+    // entry per object.
+    std::vector<Vorschlag> Aehnliche(std::string_view eingabe, std::size_t hoechstens = 5) const;
+
     std::size_t Anzahl() const { return eintraege_.size(); }
     // Bytes held by the index (names, keys and word table).
     std::size_t Speicher() const;
@@ -47,6 +55,7 @@ private:
     };
     std::vector<Vorschlag> eintraege_;
     std::vector<std::string> schluessel_; // upper-cased Windows-1252 of each Text
+    std::vector<std::string> gefaltet_;   // the key folded for Aehnliche
     std::vector<Wort> woerter_;           // sorted by the key text from the word on
     std::vector<Vorschlag> Auswahl(std::vector<std::pair<std::uint32_t, bool>>& treffer,
                                    std::size_t hoechstens) const;

@@ -10,6 +10,7 @@
 #include "catalog/katalog_zeilen.hpp"
 #include "catalog/kleinkoerper_suche.hpp"
 #include "catalog/namen_suche.hpp"
+#include "catalog/stern_bezeichnung.hpp"
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -189,6 +190,22 @@ bool Helle_Sterne_Zuerst(const std::string& T, const Such_Kontext& k, Objekt_Typ
                         o);
 }
 
+// A Bayer or Flamsteed designation in an everyday spelling, or an HD number,
+// through the cross-reference file. A missing file is reported by the
+// fallback later, not here.
+bool Stern_Bezeichnung_Suchen(const std::string& T_utf8, const Such_Kontext& k, Objekt_Type& o) {
+    const auto bezeichnung = Stern_Bezeichnung(T_utf8);
+    const auto hd = bezeichnung ? std::nullopt : HD_Nummer(T_utf8);
+    if (!bezeichnung && !hd) return false;
+    if (!Datei_Da(Pfad_In(k.Katalog_Ordner, Datei_Flamsteed))) return false;
+    o.Art = Objekt_Art::Keine;
+    if (bezeichnung)
+        return Stern_Suchen(k, Datei_Flamsteed, Katalog_Format::Flamsteed, Schluessel_Flamsteed,
+                            *bezeichnung, false, Flamsteed_Zeile_Lesen, o);
+    return Stern_Suchen(k, Datei_Flamsteed, Katalog_Format::Flamsteed, Schluessel_Flamsteed_HD,
+                        std::to_string(*hd), false, Flamsteed_Zeile_Lesen, o);
+}
+
 // The context with its element tables, read now if they wait for a need.
 Such_Kontext Mit_Elementen(const Such_Kontext& k) {
     Such_Kontext m = k;
@@ -214,8 +231,13 @@ bool Objekt_Suchen(const std::string& T_utf8, const Such_Kontext& kontext, Objek
 
     // Names before kinds: a star's proper name, then a common deep-sky name.
     if (Helle_Sterne_Zuerst(T, kontext, o)) return true;
-    if (const auto d = Deepsky_Name_Finden(T, kontext.Katalog_Ordner, kontext.Meldung);
-        d && NGC_Suchen(d->Bezeichnung[0], d->Bezeichnung.substr(1), kontext, o)) {
+    // A deep-sky name typed whole ("Omega Centauri") before a star designation
+    // ("Alpha Lyrae"), that before a name merely beginning with the entry.
+    const auto d = Deepsky_Name_Finden(T, kontext.Katalog_Ordner, kontext.Meldung);
+    const bool ganzer_name = d && Namen_Gross(d->Name) == Namen_Gross(Trimmen(T));
+    if (!ganzer_name && Stern_Bezeichnung_Suchen(T_utf8, kontext, o)) return true;
+    o = Objekt_Type{};
+    if (d && NGC_Suchen(d->Bezeichnung[0], d->Bezeichnung.substr(1), kontext, o)) {
         o.Alias = Cp1252_Zu_Utf8(d->Name); // the whole name, not cut to the alias column
         return true;
     }

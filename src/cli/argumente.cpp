@@ -91,6 +91,14 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             a.Refraktion = true;
         } else if (arg == "--zweikoerper") {
             a.Zweikoerper = true;
+        } else if (arg == "--beobachtbar") {
+            a.Beobachtbar = true;
+        } else if (arg == "--grenze") {
+            const std::string& t = wert();
+            const auto g = Reell_Versuchen(t);
+            if (!g || !(*g >= -30 && *g <= 30))
+                throw std::invalid_argument("ungültige Grenze: " + t + " (-30 bis 30 mag)");
+            a.Grenze = *g;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             throw std::invalid_argument("unbekannte Option: " + arg);
         } else {
@@ -114,6 +122,11 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
     };
     if (a.Karte.empty() && (da("--feld") || da("--schema")) && !a.Hilfe)
         throw std::invalid_argument("--feld und --schema nur mit --karte");
+    if (a.Grenze && !a.Beobachtbar && !a.Hilfe)
+        throw std::invalid_argument("--grenze nur mit --beobachtbar");
+    if (a.Beobachtbar && (bezeichnung_da || !a.Karte.empty() || a.Aktualisieren))
+        throw std::invalid_argument("--beobachtbar nimmt keine Bezeichnung, --karte oder "
+                                    "--aktualisieren");
     if (!a.Karte.empty() && a.Bezeichnung.empty() && !a.Hilfe)
         throw std::invalid_argument("--karte braucht eine Bezeichnung");
     return a;

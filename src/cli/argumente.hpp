@@ -2,6 +2,7 @@
 // Command line of stelux-cli:
 //   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] [--refraktion]
 //              [--zweikoerper] BEZEICHNUNG [--karte DATEI [--feld GRAD] [--schema ART]]
+//   stelux-cli --beobachtbar [--zeit ...] [--daten DIR] [--grenze MAG]
 //   stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]
 //              [--erzwingen]
 #include <optional>
@@ -23,6 +24,9 @@ struct Cli_Argumente {
     std::string Karte;          // --karte: finder chart file (.png, .pdf); empty: none
     double Feld = 5;            // --feld: chart field in degrees, 0 < Feld <= 90
     std::string Schema;         // --schema: bildschirm, druck, nacht; empty: by file type
+
+    bool Beobachtbar = false;     // --beobachtbar: the list "Jetzt beobachtbar", one row a line
+    std::optional<double> Grenze; // --grenze: its magnitude limit for every kind
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
@@ -59,6 +63,12 @@ inline constexpr const char* Cli_Hilfe =
     "  --feld GRAD       Feld der Karte in Grad, über 0 bis 90 (ohne: 5)\n"
     "  --schema ART      Farben der Karte: bildschirm (weiß auf schwarz), druck (schwarz\n"
     "                    auf weiß), nacht (rot auf schwarz); ohne: PNG bildschirm, PDF druck\n"
+    "  --beobachtbar     statt einer Bezeichnung die Liste „Jetzt beobachtbar“, eine Zeile\n"
+    "                    je Objekt, nach Höhe sortiert: Bezeichnung, Name, Art, Helligkeit,\n"
+    "                    Höhe (Grad), Azimut (Grad von Süden über Westen), Zeit, getrennt\n"
+    "                    durch Tabulatoren\n"
+    "  --grenze MAG      mit --beobachtbar: Objekte bis zu dieser Helligkeit (ohne: 10 mag,\n"
+    "                    NGC- und IC-Objekte bis 8 mag)\n"
     "  --help, -h        diese Hilfe\n"
     "\n"
     "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden (keine Karte geschrieben),\n"

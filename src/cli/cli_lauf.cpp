@@ -2,12 +2,34 @@
 
 #include "basis/parameter_datei.hpp"
 #include "basis/plattform_basis.hpp"
+#include "bedienung/beobachtbar_liste.hpp"
 #include "bedienung/cli_schluessel.hpp"
 #include "bedienung/sitzung.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "cli/cli_weitergabe.hpp"
 #include "shared/fehler.hpp"
+
+namespace {
+// The list "Jetzt beobachtbar" at the session's instant, with the element
+// tables of the data folder; a missing or damaged file is said and costs
+// only its part.
+int Beobachtbar_Ausgeben(Sitzung& sitzung, std::optional<double> grenze, std::ostream& aus,
+                         std::ostream& fehler) {
+    for (const Element_Ladung& l : sitzung.Elemente_Zeilen_Laden())
+        if (!l.Fehler.empty()) fehler << l.Fehler << "\n";
+    sitzung.Elemente_Auswerten();
+    Beobachtbar_Eingabe e = Beobachtbar_Eingabe_Von(sitzung);
+    Beobachtbar_Filter filter;
+    if (grenze) filter.Grenz_Mag = filter.Deepsky_Grenz_Mag = *grenze;
+    e.Grenz_Mag = filter.Grenz_Mag;
+    const Beobachtbar_Katalog katalog = Beobachtbar_Katalog_Bauen(e.Kontext.Katalog_Ordner);
+    for (const std::string& h : katalog.Hinweise) fehler << h << "\n";
+    for (const std::string& z : Beobachtbar_Zeilen_Text(Jetzt_Beobachtbar(katalog, e), filter))
+        aus << z << '\n';
+    return 0;
+}
+} // namespace
 
 int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
                    std::ostream& fehler, const Cli_Erweiterungen& erweiterungen) {
@@ -48,6 +70,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
 
         // The clock first: the lookup is made at its instant.
         sitzung.Uhr_Schritt(jd_pc, zone);
+        if (arg.Beobachtbar) return Beobachtbar_Ausgeben(sitzung, arg.Grenze, aus, fehler);
         const Auswahl_Ergebnis auswahl = sitzung.Auswaehlen(arg.Bezeichnung);
         if (auswahl.Fehler) std::rethrow_exception(auswahl.Fehler);
         if (!auswahl.Meldung.empty()) fehler << auswahl.Meldung << "\n";

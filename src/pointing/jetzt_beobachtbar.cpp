@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 
 #include "astro/praezession.hpp"
@@ -128,8 +129,27 @@ const char* Beobachtbar_Art_Text(Beobachtbar_Art art) {
         return "Asteroid";
     case Beobachtbar_Art::Komet:
         return "Komet";
+    case Beobachtbar_Art::NGC:
+        return "NGC";
+    case Beobachtbar_Art::IC:
+        return "IC";
     }
     return "";
+}
+
+double Flaechenhelligkeit(double vmag, double a, double b) {
+    if (!(vmag < UNBEKANNT) || !(a > 0)) return std::numeric_limits<double>::quiet_NaN();
+    if (!(b > 0)) b = a;
+    // Area of the ellipse in square arcseconds.
+    const double flaeche = Pi / 4.0 * (a * 60.0) * (b * 60.0);
+    return vmag + 2.5 * std::log10(flaeche);
+}
+
+bool Beobachtbar_Im_Filter(const Beobachtbar_Zeile& z, const Beobachtbar_Filter& f) {
+    if (!f.Arten[static_cast<int>(z.Art)]) return false;
+    if (!(z.VMag < UNBEKANNT)) return true;
+    const bool deepsky = z.Art == Beobachtbar_Art::NGC || z.Art == Beobachtbar_Art::IC;
+    return z.VMag <= f.Grenz_Mag && (!deepsky || z.VMag <= f.Deepsky_Grenz_Mag);
 }
 
 Beobachtbar_Katalog Beobachtbar_Katalog_Bauen(const std::string& ordner) {
@@ -140,19 +160,51 @@ Beobachtbar_Katalog Beobachtbar_Katalog_Bauen(const std::string& ordner) {
     } catch (const std::exception& f) {
         k.Hinweise.push_back(f.what()); // the objects without their names
     }
+    // The first common name of each designation.
+    std::map<std::string, std::string, std::less<>> erster_name;
+    for (const Deepsky_Name& n : namen) erster_name.emplace(n.Bezeichnung, Cp1252_Zu_Utf8(n.Name));
+    // The file gives a Messier object again under its NGC number, with the
+    // same place: that one is left out.
+    std::set<std::pair<long long, long long>> messier;
+    const auto ort = [](const Objekt_Type& o) {
+        return std::make_pair(std::llround(o.RA2000 * 36000.0), std::llround(o.DE2000 * 3600.0));
+    };
+    std::vector<Beobachtbar_Fest> ngc_ic;
     Lesen_Zaehlend(ordner, Datei_NGC, Katalog_Format::NGC, k,
                    [&](std::string_view zeile, Objekt_Type& o) {
-                       if (zeile.empty() || zeile[0] != 'M') return;
+                       if (zeile.empty() || (zeile[0] != 'M' && zeile[0] != 'N' && zeile[0] != 'I'))
+                           return;
+                       const bool m = zeile[0] == 'M';
+                       // Only the magnitude columns first: most lines are fainter.
+                       if (!m) {
+                           const auto v = Reell_Versuchen(Trimmen(Spalten(zeile, 29, 32)));
+                           if (!v || !(*v > 0) || !(*v < Beobachtbar_Deepsky_Mag)) return;
+                       }
                        NGC_Zeile_Lesen(zeile, o);
-                       std::string name;
-                       for (const Deepsky_Name& n : namen)
-                           if (n.Bezeichnung == o.Bezeichnung) {
-                               name = Cp1252_Zu_Utf8(n.Name);
-                               break;
-                           }
-                       k.Objekte.push_back({o.Bezeichnung, name, Beobachtbar_Art::Messier, o.VMag,
-                                            o.RA2000, o.DE2000});
+                       const auto n = erster_name.find(o.Bezeichnung);
+                       Beobachtbar_Fest f{o.Bezeichnung,
+                                          n == erster_name.end() ? std::string() : n->second,
+                                          m                 ? Beobachtbar_Art::Messier
+                                          : zeile[0] == 'N' ? Beobachtbar_Art::NGC
+                                                            : Beobachtbar_Art::IC,
+                                          o.VMag,
+                                          o.RA2000,
+                                          o.DE2000};
+                       f.Groesse = o.Groesse_A > 0 ? o.Groesse_A : 0;
+                       f.Flaeche = Flaechenhelligkeit(o.VMag, o.Groesse_A, o.Groesse_B);
+                       if (m) {
+                           messier.insert(ort(o));
+                           k.Objekte.push_back(std::move(f));
+                       } else {
+                           ngc_ic.push_back(std::move(f));
+                       }
                    });
+    for (Beobachtbar_Fest& f : ngc_ic) {
+        Objekt_Type o;
+        o.RA2000 = f.RA2000;
+        o.DE2000 = f.DE2000;
+        if (!messier.count(ort(o))) k.Objekte.push_back(std::move(f));
+    }
     // A star of several names once, under the first the file gives it.
     std::set<std::pair<long long, long long>> orte;
     Lesen_Zaehlend(
@@ -212,8 +264,12 @@ std::vector<Beobachtbar_Zeile> Jetzt_Beobachtbar(const Beobachtbar_Katalog& kata
         if (!himmel.Fest(f.RA2000, f.DE2000, z)) continue;
         z.Eingabe = f.Eingabe;
         z.Bezeichnung = f.Name.empty() ? f.Eingabe : f.Eingabe + "  " + f.Name;
+        z.Kennung = f.Eingabe;
+        z.Name = f.Name;
         z.Art = f.Art;
         z.VMag = f.VMag;
+        z.Groesse = f.Groesse;
+        z.Flaeche = f.Flaeche;
         liste.push_back(z);
     }
 
@@ -225,6 +281,10 @@ std::vector<Beobachtbar_Zeile> Jetzt_Beobachtbar(const Beobachtbar_Katalog& kata
         for (const auto& [name, o] : v.Koerper) {
             z.Eingabe = "P" + name;
             z.Bezeichnung = name;
+            z.Kennung = name;
+            z.Name.clear();
+            z.Groesse = 0;
+            z.Flaeche = std::numeric_limits<double>::quiet_NaN();
             z.Art = name == "Mond" ? Beobachtbar_Art::Mond : Beobachtbar_Art::Planet;
             if (himmel.Bewegt(o, p, z)) liste.push_back(z);
         }
@@ -243,6 +303,10 @@ std::vector<Beobachtbar_Zeile> Jetzt_Beobachtbar(const Beobachtbar_Katalog& kata
         if (!(mag <= e.Grenz_Mag) || !himmel.Fest(ra, de, z)) return;
         z.Bezeichnung = Cp1252_Zu_Utf8(Text_Feld(zeile, von, bis));
         z.Eingabe = buchstabe + z.Bezeichnung;
+        z.Kennung = z.Bezeichnung;
+        z.Name.clear();
+        z.Groesse = 0;
+        z.Flaeche = std::numeric_limits<double>::quiet_NaN();
         z.Art = art;
         z.VMag = mag;
         liste.push_back(z);

@@ -1,7 +1,8 @@
 #pragma once
 // What is worth observing now: the Moon and planets, the Messier objects, the
-// brightest named stars, and the asteroids and comets brighter than a limit,
-// each above the 20° limit now or rising above it within two hours.
+// NGC and IC showpieces, the brightest named stars, and the asteroids and
+// comets brighter than a limit, each above the 20° limit now or rising above
+// it within two hours.
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -12,15 +13,36 @@
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
 
-enum class Beobachtbar_Art : std::uint8_t { Mond, Planet, Messier, Stern, Asteroid, Komet };
+enum class Beobachtbar_Art : std::uint8_t {
+    Mond,
+    Planet,
+    Messier,
+    Stern,
+    Asteroid,
+    Komet,
+    NGC,
+    IC
+};
+inline constexpr int Beobachtbar_Arten = 8;
 // Above the limit now, rising above it within the lead time, or never below it.
 enum class Beobachtbar_Lage : std::uint8_t { Oben, Steigt, Zirkumpolar };
 
-// "Mond", "Planet", "Messier", "Stern", "Asteroid", "Komet".
+// "Mond", "Planet", "Messier", "Stern", "Asteroid", "Komet", "NGC", "IC".
 const char* Beobachtbar_Art_Text(Beobachtbar_Art art);
 
 inline constexpr double Beobachtbar_Vorlauf = 2.0;   // hours ahead a rising is listed
 inline constexpr double Beobachtbar_Stern_Mag = 2.5; // named stars brighter than this
+// NGC and IC objects brighter than this.
+inline constexpr double Beobachtbar_Deepsky_Mag = 10.0;
+// The limits a list starts with: every kind to 10 mag, NGC and IC objects to
+// 8 mag (about a hundred showpieces instead of several hundred).
+inline constexpr double Beobachtbar_Vorgabe_Mag = 10.0;
+inline constexpr double Beobachtbar_Vorgabe_Deepsky_Mag = 8.0;
+
+// Mean surface brightness, mag/arcsec², of an object of visual magnitude
+// `vmag` spread evenly over an ellipse of axes a × b arcminutes (b = 0: a
+// circle). NaN when the magnitude or the size is unknown.
+double Flaechenhelligkeit(double vmag, double a, double b);
 
 // A fixed object of the list with its catalogue place.
 struct Beobachtbar_Fest {
@@ -29,6 +51,8 @@ struct Beobachtbar_Fest {
     Beobachtbar_Art Art;
     double VMag;           // visual magnitude or UNBEKANNT
     double RA2000, DE2000; // hours, degrees; equator and equinox J2000.0
+    double Groesse = 0;    // deep-sky objects: major axis, arcminutes; 0 unknown
+    double Flaeche = std::numeric_limits<double>::quiet_NaN(); // mag/arcsec², NaN unknown
 };
 
 // The fixed objects, read once from the catalogue files.
@@ -37,7 +61,9 @@ struct Beobachtbar_Katalog {
     std::vector<std::string> Hinweise; // missing or damaged files
 };
 
-// Reads the Messier objects (with their common names) and the named stars
+// Reads the Messier objects and the NGC and IC objects brighter than
+// Beobachtbar_Deepsky_Mag that are no Messier object (with their common
+// names), and the named stars
 // brighter than Beobachtbar_Stern_Mag from `katalog_ordner` (empty: working
 // directory). A missing or damaged file costs only its part, named in Hinweise.
 Beobachtbar_Katalog Beobachtbar_Katalog_Bauen(const std::string& katalog_ordner);
@@ -45,10 +71,16 @@ Beobachtbar_Katalog Beobachtbar_Katalog_Bauen(const std::string& katalog_ordner)
 struct Beobachtbar_Zeile {
     std::string Eingabe;     // the text that selects it when typed
     std::string Bezeichnung; // designation and name as shown
+    std::string Kennung;     // the designation alone ("M31", "Mars", "(1) Ceres")
+    std::string Name;        // the common name alone, may be empty
     Beobachtbar_Art Art;
     double VMag = 0;   // visual magnitude or UNBEKANNT
     double Hoehe = 0;  // degrees, geometric, now
     double Azimut = 0; // degrees from the south point, positive west, (-180, 180]
+    // Deep-sky objects: major axis (arcminutes, 0 unknown) and mean surface
+    // brightness (mag/arcsec², NaN unknown).
+    double Groesse = 0;
+    double Flaeche = std::numeric_limits<double>::quiet_NaN();
     Beobachtbar_Lage Lage = Beobachtbar_Lage::Oben;
     // Oben: hours left above the limit; Steigt: hours until it rises above it;
     // Zirkumpolar: infinity.
@@ -89,3 +121,13 @@ struct Beobachtbar_Eingabe {
 // cannot be computed is left out.
 std::vector<Beobachtbar_Zeile> Jetzt_Beobachtbar(const Beobachtbar_Katalog& katalog,
                                                  const Beobachtbar_Eingabe& eingabe);
+
+// The filter of the list: kinds switched on (indexed by Beobachtbar_Art), a
+// magnitude limit for all and one for the NGC and IC objects; an unknown
+// magnitude passes.
+struct Beobachtbar_Filter {
+    bool Arten[Beobachtbar_Arten] = {true, true, true, true, true, true, true, true};
+    double Grenz_Mag = Beobachtbar_Vorgabe_Mag;
+    double Deepsky_Grenz_Mag = Beobachtbar_Vorgabe_Deepsky_Mag;
+};
+bool Beobachtbar_Im_Filter(const Beobachtbar_Zeile& zeile, const Beobachtbar_Filter& filter);

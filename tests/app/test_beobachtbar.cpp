@@ -4,6 +4,7 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -85,6 +86,18 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     for (const auto& fall : faelle)
         EXPECT_EQ(Eingaben(b).contains(fall.eingabe), fall.gelistet) << fall.eingabe;
     EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 22:00"));
+    // NGC showpieces: N7000 (4.0 mag) at once, N7000A (9.0 mag) only past the
+    // NGC/IC limit of 8 mag; size and surface brightness, "—" for a star.
+    EXPECT_TRUE(Eingaben(b).contains("N7000"));
+    EXPECT_FALSE(Eingaben(b).contains("N7000A"));
+    Steuer<QDoubleSpinBox>(b, "SpinBox_Beobachtbar_Deepsky_Mag")->setValue(10);
+    EXPECT_TRUE(Eingaben(b).contains("N7000A"));
+    const auto* t = Steuer<QTableWidget>(b, "Tabelle_Beobachtbar");
+    const int n7000 = static_cast<int>(Eingaben(b).indexOf("N7000"));
+    EXPECT_EQ(t->item(n7000, 1)->text(), "NGC");
+    EXPECT_EQ(t->item(n7000, 6)->text(), "120.0");
+    EXPECT_EQ(t->item(n7000, 7)->text(), "22.8"); // 4.0 + 2.5 lg(pi/4 * 7200" * 6000")
+    EXPECT_EQ(t->item(static_cast<int>(Eingaben(b).indexOf("Vega")), 6)->text(), "—");
     if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_BILD"))
         b.grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_BILD"));
 

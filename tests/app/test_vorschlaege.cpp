@@ -132,3 +132,26 @@ TEST_F(Vorschlaege, ReturnNimmtGetipptesOderErstenVorschlag) {
     EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "M31");
     EXPECT_TRUE(r.meldungen.empty());
 }
+
+// A miss offers "Meinten Sie:" under the entry box; Return takes a name only
+// once it is highlighted, Return before that looks the typed text up again.
+TEST_F(Vorschlaege, MeintenSieNachEinemFehlschlag) {
+    Tippen("Siriuss");
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_Return);
+    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
+    ASSERT_TRUE(Liste()->isVisible());
+    ASSERT_GE(Liste()->count(), 2);
+    EXPECT_EQ(Liste()->item(0)->text(), "Meinten Sie:");
+    EXPECT_TRUE(Liste()->item(1)->text().startsWith("Sirius"));
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_Return);
+    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
+    ASSERT_TRUE(Liste()->isVisible());
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_Up); // wraps past the heading
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_Down);
+    EXPECT_EQ(Liste()->currentRow(), 1);
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_Return);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(f->Zustand.Objekt().Bezeichnung, "Sirius");
+    EXPECT_FALSE(Liste()->isVisible());
+    EXPECT_TRUE(r.meldungen.empty());
+}

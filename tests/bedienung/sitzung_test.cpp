@@ -3,6 +3,8 @@
 #include <erfa.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "bedienung/sitzung.hpp"
@@ -134,4 +136,30 @@ TEST_F(Sitzung_Test, AuswahlBringtVollstaendigeAnzeige) {
     EXPECT_TRUE(m.Stand.Sichtbarkeit.empty());
     s.Auswahl_Aufheben();
     EXPECT_TRUE(s.Stand().Nicht_Gefunden.empty());
+}
+
+// A miss names what was perhaps meant, in the result and the display record,
+// until the next selection; an empty entry (stelux-cli's clock tick) reads no
+// names, so an unreadable element file does not stop it.
+TEST_F(Sitzung_Test, MeintenSieNachEinemFehlschlag) {
+    Sitzung s;
+    Einrichten(s);
+    Auswahl_Ergebnis r = s.Auswaehlen("Siriuss");
+    ASSERT_FALSE(r.Gefunden);
+    ASSERT_FALSE(r.Vorschlaege.empty());
+    EXPECT_EQ(r.Vorschlaege[0].Text, "Sirius");
+    EXPECT_EQ(r.Stand.Vorschlaege.rfind("Sirius", 0), 0u) << r.Stand.Vorschlaege;
+    r = s.Auswaehlen("Sirius");
+    EXPECT_TRUE(r.Gefunden);
+    EXPECT_EQ(r.Stand.Vorschlaege, "");
+
+    const fs::path daten =
+        fs::temp_directory_path() / ("stelux_meinten_" + std::to_string(getpid()));
+    fs::create_directories(daten / "Asteroiden.txt"); // a folder: not readable as a file
+    Sitzung t;
+    Einrichten(t);
+    t.Daten_Ordner_Setzen(daten.string() + "/");
+    EXPECT_NO_THROW(r = t.Auswaehlen(""));
+    EXPECT_FALSE(r.Fehler);
+    fs::remove_all(daten);
 }

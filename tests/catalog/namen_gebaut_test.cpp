@@ -13,6 +13,7 @@
 
 #include "catalog/eingabe.hpp"
 #include "catalog/namen_suche.hpp"
+#include "catalog/namen_vorschlaege.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "eigener_ordner.hpp"
 #include "orbits/element_tabellen.hpp"
@@ -147,4 +148,49 @@ TEST(NamenGebaut, JederIauNameFuehrtZuSeinemStern) {
         EXPECT_LE(Abstand(stern.RA2000, stern.DE2000, nummer.RA2000, nummer.DE2000), 1.0);
     }
     EXPECT_GE(anzahl, 300);
+}
+
+// Suggestions over the built names: the Sun, the Moon and the planets before
+// any name beginning like theirs; after a miss, the meant object among the
+// first "Meinten Sie" names.
+TEST(NamenGebaut, PlanetenZuerstUndMeintenSie) {
+    const char* ordner = std::getenv("STELUX_KATALOG");
+    if (!ordner || !fs::is_directory(ordner)) GTEST_SKIP() << "STELUX_KATALOG names no folder";
+    Umgebung u(ordner);
+    const Vorschlags_Index index = Vorschlags_Index_Bauen(u.k);
+    for (const auto& [eingabe, erster] : {std::pair{"Jupiter", "Jupiter"},
+                                          {"Mond", "Mond"},
+                                          {"Sonne", "Sonne"},
+                                          {"Moon", "Mond"},
+                                          {"sat", "Saturn"},
+                                          {"Venus", "Venus"}}) {
+        const std::vector<Vorschlag> v = index.Suchen(eingabe);
+        ASSERT_FALSE(v.empty()) << eingabe;
+        EXPECT_EQ(v[0].Eingabe, erster) << eingabe;
+    }
+    // entry -> what the first suggestion looks up (a typo of each kind)
+    for (const auto& [eingabe, erster] :
+         {std::pair{"Betelgeuze", "Betelgeuse"}, // changed letter
+          {"Jupitr", "Jupiter"},                 // dropped
+          {"Siriuss", "Sirius"},                 // doubled
+          {"Vgea", "Vega"},                      // swapped
+          {"Doppelsternhaufen", "N869"},         // German words of an English name
+          {"Sombrero Galaxie", "M104"},          // a blank too many
+          {"Aldebaraan", "Aldebaran"},
+          {"Muenchen", nullptr}}) {
+        SCOPED_TRACE(eingabe);
+        Objekt_Type o;
+        EXPECT_FALSE(Objekt_Suchen(Planeten_Namen_Regel(eingabe), u.k, o));
+        const std::vector<Vorschlag> v = index.Aehnliche(eingabe);
+        EXPECT_LE(v.size(), 5u);
+        if (!erster) {
+            EXPECT_TRUE(v.empty()) << v[0].Text;
+            continue;
+        }
+        ASSERT_FALSE(v.empty());
+        EXPECT_EQ(v[0].Eingabe, erster) << v[0].Text;
+        ASSERT_TRUE(Objekt_Suchen(Planeten_Namen_Regel(v[0].Eingabe), u.k, o));
+    }
+    // Umlauts and ß meet their spelled-out forms both ways.
+    EXPECT_EQ(index.Aehnliche("Merkür").at(0).Eingabe, "Merkur");
 }

@@ -230,8 +230,9 @@ TEST(ObjektSuche, FallbacksHelleSterneUndFlamsteed) {
     EXPECT_NEAR(o.DE2000, -(2 + 58 / 60.0 + 39.5 / 3600), Eng);
     ASSERT_TRUE(Suchen("  del Ori ", o));
     EXPECT_NEAR(o.DE2000, -(17 / 60.0 + 56.7 / 3600), Eng);
-    // Designations keep their letter case.
-    EXPECT_FALSE(Suchen("OMI CET", o));
+    // Greek letters and constellations in any letter case.
+    ASSERT_TRUE(Suchen("OMI CET", o));
+    EXPECT_EQ(o.Bezeichnung, "omi Cet");
 }
 
 TEST(ObjektSuche, VeraenderlicheMitGrossKleinschreibung) {

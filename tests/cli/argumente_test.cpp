@@ -17,6 +17,10 @@ TEST(CliArgumente, OptionenUndBezeichnung) {
     EXPECT_EQ(a.Bezeichnung, "omi Cet");
     EXPECT_FALSE(Argumente_Lesen({}).JD_UT);
     EXPECT_EQ(Argumente_Lesen({}).Bezeichnung, "");
+    const Cli_Argumente b = Argumente_Lesen({"--beobachtbar", "--grenze", "8.5"});
+    EXPECT_TRUE(b.Beobachtbar);
+    EXPECT_EQ(b.Grenze, 8.5);
+    EXPECT_FALSE(Argumente_Lesen({"--beobachtbar"}).Grenze);
 }
 
 TEST(CliArgumente, FehlerImAufruf) {
@@ -36,7 +40,13 @@ TEST(CliArgumente, FehlerImAufruf) {
                                                {"--zeit", "2000-01-01T12:00:0x"},
                                                {"--daten"},
                                                {"--hilfe"},
-                                               {"M31", "M42"}})
+                                               {"M31", "M42"},
+                                               {"--grenze", "9"},
+                                               {"--beobachtbar", "M31"},
+                                               {"--beobachtbar", "--grenze"},
+                                               {"--beobachtbar", "--grenze", "neun"},
+                                               {"--beobachtbar", "--grenze", "nan"},
+                                               {"--beobachtbar", "--karte", "k.png"}})
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
@@ -97,6 +98,11 @@ TEST(GebauteKatalogeCli, ObjekteDesErstenAbends) {
     EXPECT_EQ(Cli(o, "Polaris").w.at("Label_Con"), "Con: UMi");
     EXPECT_EQ(Cli(o, "VR CrB").w.at("Label_Con"), "Con: CrB");
     EXPECT_EQ(Cli(o, "vr crb").code, 1); // letter case of variable-star names matters
+    // A miss stays exit 1 and names what was perhaps meant; a hit names nothing.
+    const Lauf jupitr = Cli(o, "Jupitr");
+    EXPECT_EQ(jupitr.code, 1);
+    EXPECT_EQ(jupitr.w.at("Vorschlaege").rfind("Jupiter · ", 0), 0u) << jupitr.w.at("Vorschlaege");
+    EXPECT_EQ(Cli(o, "Jupiter").w.at("Vorschlaege"), "");
     const Lauf sirius = Cli(o, "H32349");
     EXPECT_LT(Abstand(sirius.Zahl("RA2000"), sirius.Zahl("DE2000"), 6 + 45 / 60.0 + 8.917 / 3600,
                       -(16 + 42 / 60.0 + 58.02 / 3600)),
@@ -173,4 +179,86 @@ TEST(GebauteKatalogeCli, PallasGestoertUndZweikoerper) {
     std::printf("Pallas 2026-12-07: gestört gegen ungestört %.1f'\n", d / 60);
     EXPECT_GT(d, 10 * 60.0);
     EXPECT_LT(d, 20 * 60.0);
+}
+
+// "Jetzt beobachtbar" at a fixed instant (2026-10-15 20:00 UT, the default
+// site): the NGC showpieces standing above 20° are listed with their
+// altitude, those below are not, unless rising within the two hours; rows
+// sorted by altitude. Altitudes by ERFA from published J2000 centres.
+TEST(GebauteKatalogeCli, BeobachtbarMitNgcSchaustuecken) {
+    const std::string o = Ordner();
+    if (o.empty()) GTEST_SKIP() << "STELUX_KATALOG names no catalogue folder";
+    const std::string befehl = "cd '" + o +
+                               "' && TZ=UTC '" STELUX_BINAER_ORDNER
+                               "/stelux-cli' --beobachtbar --zeit 2026-10-15T20:00:00 --grenze 10"
+                               " --daten '" +
+                               o + "' 2>/dev/null";
+    FILE* p = popen(befehl.c_str(), "r");
+    ASSERT_TRUE(p);
+    std::map<std::string, std::vector<std::string>> zeilen;
+    double vorige = 91;
+    char puffer[4096];
+    while (std::fgets(puffer, sizeof puffer, p)) {
+        std::string z(puffer);
+        if (!z.empty() && z.back() == '\n') z.pop_back();
+        std::vector<std::string> f;
+        for (std::size_t a = 0;;) {
+            const std::size_t b = z.find('\t', a);
+            f.push_back(z.substr(a, b - a));
+            if (b == std::string::npos) break;
+            a = b + 1;
+        }
+        ASSERT_EQ(f.size(), 7u) << z;
+        const double hoehe = std::stod(f[4]);
+        EXPECT_LE(hoehe, vorige) << z; // highest first
+        vorige = hoehe;
+        if (f[2] == "NGC" || f[2] == "IC") {
+            EXPECT_TRUE(hoehe > 20 || f[6].rfind("ab ", 0) == 0) << z;
+            EXPECT_LT(std::stod(f[3]), 10.0) << z;
+        }
+        zeilen[f[0]] = f;
+    }
+    EXPECT_EQ(WEXITSTATUS(pclose(p)), 0);
+    const double jd = 2461328.5 + 20 / 24.0; // 2026-10-15 20:00 UT
+    const double tt = jd + 69.2 / 86400;
+    const double lmst = eraGmst06(jd, 0, tt, 0) + 7.47497 * Grad_Zu_Rad;
+    double rbp[3][3];
+    eraPmat06(tt, 0, rbp);
+    struct Schaustueck {
+        const char* bez;
+        double ra, de; // hours, degrees, J2000
+    };
+    const Schaustueck liste[] = {
+        {"N7000", 20 + 59 / 60.0 + 17 / 3600.0, 44 + 31 / 60.0 + 44 / 3600.0},
+        {"N869", 2 + 19 / 60.0, 57 + 8 / 60.0},
+        {"N884", 2 + 22 / 60.0 + 18 / 3600.0, 57 + 8 / 60.0 + 12 / 3600.0},
+        {"N7662", 23 + 25 / 60.0 + 54 / 3600.0, 42 + 32 / 60.0 + 6 / 3600.0},
+        {"N6826", 19 + 44 / 60.0 + 48 / 3600.0, 50 + 31 / 60.0 + 30 / 3600.0},
+        {"N457", 1 + 19 / 60.0 + 32 / 3600.0, 58 + 17 / 60.0 + 27 / 3600.0},
+        {"N253", 47 / 60.0 + 33 / 3600.0, -(25 + 17 / 60.0 + 18 / 3600.0)},
+        {"N6543", 17 + 58 / 60.0 + 33 / 3600.0, 66 + 37 / 60.0 + 59 / 3600.0},
+        {"N2392", 7 + 29 / 60.0 + 11 / 3600.0, 20 + 54 / 60.0 + 42 / 3600.0},
+    };
+    int oben = 0, unten = 0;
+    for (const Schaustueck& s : liste) {
+        SCOPED_TRACE(s.bez);
+        double v[3], d[3];
+        eraS2c(s.ra * Std_Zu_Rad, s.de * Grad_Zu_Rad, v);
+        eraRxp(rbp, v, d);
+        double ra = 0, de = 0, az = 0, h = 0;
+        eraC2s(d, &ra, &de);
+        eraHd2ae(lmst - ra, de, 47.46651 * Grad_Zu_Rad, &az, &h);
+        h *= Rad_Zu_Grad;
+        const auto z = zeilen.find(s.bez);
+        if (h > 20.5) {
+            ++oben;
+            ASSERT_NE(z, zeilen.end());
+            EXPECT_NEAR(std::stod(z->second[4]), h, 0.1);
+        } else if (h < 19.5) {
+            ++unten;
+            EXPECT_TRUE(z == zeilen.end() || z->second[6].rfind("ab ", 0) == 0);
+        }
+    }
+    EXPECT_GE(oben, 5);
+    EXPECT_GE(unten, 2);
 }

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "eigener_ordner.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/jetzt_beobachtbar.hpp"
 #include "pointing/sichtbarkeit.hpp"
@@ -100,4 +102,51 @@ TEST(Jetzt_Beobachtbar, KleinkoerperNachGrenzeUndNurAusDerTabelle) {
             EXPECT_EQ(r.Eingabe.substr(1), r.Bezeichnung);
         }
     }
+}
+
+// NGC and IC objects brighter than 10 mag join the Messier objects, except a
+// Messier object's second line under its NGC number; size and mean surface
+// brightness come along, NaN where the catalogue lacks the size; the filter
+// holds NGC and IC to their own limit.
+TEST(Jetzt_Beobachtbar, NgcUndIcMitGroesseUndFlaechenhelligkeit) {
+    namespace fs = std::filesystem;
+    const fs::path ordner = Eigener_Temp_Pfad("stelux_beobachtbar_ngc");
+    fs::create_directories(ordner);
+    std::ofstream(ordner / "NGC_IC_Messier_Catalogue_Revised.txt", std::ios::binary)
+        << "NAME  CONRA     DEC    BMAGVMAGSIZEASIZEBTYPE    DIST   ALIAS\r\n"
+           "M31   And004244.3+411609 4.4 3.4190.0 60.0Gx         0.78Andromeda Galaxy\r\n"
+           "N224  And004244.3+411609 4.4 3.4190.0 60.0Gx         0.78Andromeda Galaxy\r\n"
+           "N7000 Cyg205847.0+442000 0.0 4.0120.0100.0Nb          0.0North America\r\n"
+           "N7001 Cyg205847.0+442000 0.0 9.0  0.0  0.0Nb          0.0\r\n"
+           "N7002 Cyg205847.0+442000 0.0 0.0  5.0  5.0Nb          0.0\r\n"
+           "N7003 Cyg205847.0+442000 0.010.5  1.0  1.0Nb          0.0\r\n"
+           "I1396 Cep213906.0+573000 3.7 3.5 89.0 89.0Cl+N      0.001\r\n";
+    const Beobachtbar_Katalog k = Beobachtbar_Katalog_Bauen(ordner.string() + "/");
+    fs::remove_all(ordner);
+    std::string bez;
+    for (const Beobachtbar_Fest& f : k.Objekte) bez += f.Eingabe + " ";
+    EXPECT_EQ(bez, "M31 N7000 N7001 I1396 ");
+    ASSERT_EQ(k.Objekte.size(), 4u);
+    EXPECT_EQ(k.Objekte[1].Art, Beobachtbar_Art::NGC);
+    EXPECT_EQ(k.Objekte[3].Art, Beobachtbar_Art::IC);
+    EXPECT_EQ(k.Objekte[0].Groesse, 190.0);
+    // 3.4 mag over an ellipse of 190' x 60': 3.4 + 2.5 lg(pi/4 * 11400" * 3600").
+    EXPECT_NEAR(k.Objekte[0].Flaeche, 3.4 + 2.5 * std::log10(3.14159265 / 4 * 11400 * 3600), 1e-6);
+    EXPECT_TRUE(std::isnan(k.Objekte[2].Flaeche));
+    // 10 mag on a disc of 1': 18.63 mag/arcsec^2.
+    EXPECT_NEAR(Flaechenhelligkeit(10, 1, 0), 18.628, 0.001);
+
+    Beobachtbar_Zeile z;
+    z.Art = Beobachtbar_Art::NGC;
+    z.VMag = 9.0;
+    Beobachtbar_Filter filter;
+    EXPECT_FALSE(Beobachtbar_Im_Filter(z, filter)); // NGC to 8 mag at first
+    filter.Deepsky_Grenz_Mag = 10;
+    EXPECT_TRUE(Beobachtbar_Im_Filter(z, filter));
+    z.Art = Beobachtbar_Art::Messier;
+    filter.Grenz_Mag = 8.5;
+    EXPECT_FALSE(Beobachtbar_Im_Filter(z, filter));
+    filter.Arten[static_cast<int>(Beobachtbar_Art::Messier)] = false;
+    z.VMag = 5;
+    EXPECT_FALSE(Beobachtbar_Im_Filter(z, filter));
 }

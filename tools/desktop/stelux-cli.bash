@@ -18,11 +18,12 @@ _stelux_cli() {
         --zeit)
             COMPREPLY=($(compgen -W "$(date -u +%Y-%m-%dT%H:%M:%S)" -- "$cur"))
             return ;;
-        --feld | --asteroiden-url | --kometen-url)
+        --feld | --grenze | --asteroiden-url | --kometen-url)
             return ;;
     esac
     local optionen='--zeit --daten --zehntel --refraktion --zweikoerper --karte --feld
-        --schema --help -h --aktualisieren --asteroiden-url --kometen-url --erzwingen'
+        --schema --help -h --aktualisieren --asteroiden-url --kometen-url --erzwingen
+        --beobachtbar --grenze'
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$optionen" -- "$cur"))
     elif [[ -z $cur ]]; then

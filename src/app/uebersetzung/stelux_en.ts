@@ -749,5 +749,21 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>Veränderlicher </source>
         <translation>Variable </translation>
     </message>
+    <message>
+        <source>Meinten Sie:</source>
+        <translation>Did you mean:</translation>
+    </message>
+    <message>
+        <source>NGC/IC bis </source>
+        <translation>NGC/IC to </translation>
+    </message>
+    <message>
+        <source>Größe (′)</source>
+        <translation>Size (′)</translation>
+    </message>
+    <message>
+        <source>mag/″²</source>
+        <translation>mag/″²</translation>
+    </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@ import ephem.stars
 
 STERN_TOLERANZ = 5.0      # arcseconds
 DEEPSKY_TOLERANZ = 600.0  # arcseconds; the tables give centres to about 1'
+BAYER_TOLERANZ = 1.0      # arcseconds
 
 
 def stern(name):
@@ -46,6 +47,32 @@ STERN_NAMEN = [
     ("alf CMa", "Sirius"), ("alf Gru", "Alnair"), ("bet Cen", "Hadar"),
     ("Agena", "Hadar"), ("Atria", "Atria"), ("Alnair", "Alnair"), ("Schedar", "Schedar"),
     ("Enif", "Enif"), ("Elnath", "Elnath"), ("Eltanin", "Eltanin"), ("Scheat", "Scheat"),
+]
+
+# (entry, designation, PyEphem star): Bayer and Flamsteed designations in
+# the spellings observers type, and HD numbers.
+BAYER = [
+    ("alpha Lyr", "alf Lyr", "Vega"), ("α Lyr", "alf Lyr", "Vega"),
+    ("Alpha Lyrae", "alf Lyr", "Vega"), ("alpha lyrae", "alf Lyr", "Vega"),
+    ("ALF LYR", "alf Lyr", "Vega"), ("αLyr", "alf Lyr", "Vega"),
+    ("alpha2 Lib", "alf2 Lib", "Zubenelgenubi"), ("α² Lib", "alf2 Lib", "Zubenelgenubi"),
+    ("α2 Librae", "alf2 Lib", "Zubenelgenubi"), ("Alpha 2 Librae", "alf2 Lib", "Zubenelgenubi"),
+    ("Beta1 Cygni", "bet1 Cyg", "Albereo"), ("β¹ Cyg", "bet1 Cyg", "Albereo"),
+    ("Zeta Ursae Majoris", "zet UMa", "Mizar"), ("ζ UMa", "zet UMa", "Mizar"),
+    ("Alpha Orionis", "alf Ori", "Betelgeuse"), ("Sigma Sgr", "sig Sgr", "Nunki"),
+    ("alpha Canis Majoris", "alf CMa", "Sirius"), ("alf CMa", "alf CMa", "Sirius"),
+    ("9 CMa", "9 CMa", "Sirius"), ("9 Canis Majoris", "9 CMa", "Sirius"),
+    ("HD 48915", "alf CMa", "Sirius"), ("hd48915", "alf CMa", "Sirius"),
+    ("Gamma Cygni", "gam Cyg", "Sadr"), ("Epsilon Ori", "eps Ori", "Alnilam"),
+]
+
+# (entry, designation, RA, Dec): components PyEphem lacks; SIMBAD places,
+# J2000 at epoch 2000.
+BAYER_PUBLIZIERT = [
+    ("61 Cyg B", "61 Cyg B", "21 6 55.264", "38 44 31.36"),
+    ("61 cygni b", "61 Cyg B", "21 6 55.264", "38 44 31.36"),
+    ("alpha1 Lib", "alf1 Lib", "14 50 41.181", "-15 59 50.05"),
+    ("α¹ Librae", "alf1 Lib", "14 50 41.181", "-15 59 50.05"),
 ]
 
 # (entry, designation, RA "h m s", Dec "d m s") from the published tables.
@@ -130,6 +157,12 @@ def main():
         ra, de = stern(referenz)
         zeilen.append((eingabe, "*", "*", ra, de, STERN_TOLERANZ))
     zeilen.append(("Mira", "*", "*", MIRA[0], MIRA[1], STERN_TOLERANZ))
+    for eingabe, bez, referenz in BAYER:
+        ra, de = stern(referenz)
+        zeilen.append((eingabe, bez, "*", ra, de, BAYER_TOLERANZ))
+    for eingabe, bez, ra, de in BAYER_PUBLIZIERT:
+        r, d = sexa(ra, de)
+        zeilen.append((eingabe, bez, "*", r, d, BAYER_TOLERANZ))
     for eingabe, bez, ra, de in DEEPSKY:
         r, d = sexa(ra, de)
         zeilen.append((eingabe, bez, "*", r, d, DEEPSKY_TOLERANZ))
