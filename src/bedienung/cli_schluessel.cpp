@@ -57,6 +57,7 @@ constexpr Cli_Schluessel Tabelle[] = {
     {"Azimut", [](const Anzeige& a) { return Voll(a.Position.Azimut); }},
     {"Luftmasse", [](const Anzeige& a) { return Voll(a.Position.Luftmasse); }},
     {"Sichtbarkeit", [](const Anzeige& a) { return a.Sichtbarkeit; }},
+    {"Nacht", [](const Anzeige& a) { return a.Nacht; }},
 };
 } // namespace
 
