@@ -44,6 +44,7 @@ private:
     QDoubleSpinBox* SpinBox_Mag = nullptr;
     QCheckBox* Arten[6] = {}; // one per Beobachtbar_Art
     QLabel* Label_Stand = nullptr;
+    QLabel* Label_Nacht = nullptr; // the night's timetable over the list
 
     struct Ergebnis {
         std::shared_ptr<const Beobachtbar_Katalog> katalog;

@@ -93,7 +93,9 @@ const Anzeige& Sitzung::Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone) {
                              Voll(parameter_.Breite) + "|" + Voll(parameter_.Hoehe);
     if (fuer != nacht_fuer_) {
         nacht_fuer_ = fuer;
-        anzeige_.Nacht = Nacht_Berechnen(JD_UT(), parameter_, versatz).Text;
+        Nacht_Plan n = Nacht_Berechnen(JD_UT(), parameter_, versatz);
+        anzeige_.Nacht = std::move(n.Text);
+        anzeige_.Nacht_Tafel = std::move(n.Tafel);
     }
     return anzeige_;
 }

@@ -267,6 +267,37 @@ std::string Text(const Nacht_Plan& n, int versatz) {
     }
     return t;
 }
+
+// The same in lines for a small panel: Sun, the three twilights (end –
+// beginning), Moon, phase, dark.
+std::string Tafel(const Nacht_Plan& n, int versatz) {
+    using L = Nacht_Plan::Schwelle::Lage;
+    const auto z = [&](double jd) {
+        return std::isfinite(jd) ? Zonen_Uhrzeit(jd, versatz) : std::string("–");
+    };
+    const auto spanne = [&](const Nacht_Plan::Schwelle& w, const char* ganz, const char* nie) {
+        if (w.Abends == L::Oben && w.Morgens == L::Oben) return std::string(ganz);
+        if (w.Abends == L::Unten && w.Morgens == L::Unten) return std::string(nie);
+        return z(w.Unter) + " – " + z(w.Auf);
+    };
+    std::string t = spanne(n.Sonne, "Mitternachtssonne", "Polarnacht");
+    if (t[0] != 'M' && t[0] != 'P') t = "Sonne unter/auf " + t;
+    t += "\nDämmerung Ende – Beginn";
+    t += "\n bürgerlich " + spanne(n.Buergerlich, "ganze Nacht", "nie über −6°");
+    t += "\n nautisch " + spanne(n.Nautisch, "ganze Nacht", "nie über −12°");
+    t += "\n astronomisch " + spanne(n.Astronomisch, "ganze Nacht", "nie über −18°");
+    t += "\nMond";
+    if (n.Mond.empty()) t += n.Mond_Oben_Mittag ? " ganztägig auf" : " ganztägig unter";
+    for (std::size_t i = 0; i < n.Mond.size(); ++i)
+        t += std::string(i ? ", " : " ") + (n.Mond[i].second ? "auf " : "unter ") +
+             z(n.Mond[i].first);
+    if (std::isfinite(n.Beleuchtet)) t += "\n" + Fest(n.Beleuchtet * 100.0, 0) + " % " + n.Phase;
+    if (n.Dunkel.empty()) t += "\nnicht dunkel";
+    for (std::size_t i = 0; i < n.Dunkel.size(); ++i)
+        t += std::string(i ? "\n      " : "\ndunkel ") + z(n.Dunkel[i].first) + " – " +
+             z(n.Dunkel[i].second);
+    return t;
+}
 } // namespace
 
 Nacht_Plan Nacht_Berechnen(double jd_ut, const Parameter_Type& parameter, int versatz_minuten) {
@@ -320,5 +351,6 @@ Nacht_Plan Nacht_Berechnen(double jd_ut, const Parameter_Type& parameter, int ve
         if (!oben && b - von > 1.0 / 1440) n.Dunkel.emplace_back(von, b);
     }
     n.Text = Text(n, versatz_minuten);
+    n.Tafel = Tafel(n, versatz_minuten);
     return n;
 }

@@ -32,6 +32,7 @@ struct Nacht_Plan {
     std::string Phase;                             // "zunehmende Sichel" …
     std::vector<std::pair<double, double>> Dunkel; // Sun below -18° and Moon down, JD UT
     std::string Text;                              // one line, local times of the zone
+    std::string Tafel;                             // the same in short lines for a panel
 };
 
 // The timetable of the night that contains the instant, or, when the Sun is

@@ -85,6 +85,9 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     for (const auto& fall : faelle)
         EXPECT_EQ(Eingaben(b).contains(fall.eingabe), fall.gelistet) << fall.eingabe;
     EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 22:00"));
+    // The header holds the planned night's timetable.
+    const QString nacht_geplant = Steuer<QLabel>(b, "Label_Beobachtbar_Nacht")->text();
+    EXPECT_TRUE(nacht_geplant.startsWith("Sonne unter ")) << nacht_geplant.toStdString();
     if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_BILD"))
         b.grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_BILD"));
 
@@ -102,6 +105,7 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     EXPECT_FALSE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().contains("PLANUNG"));
     b.Abwarten();
     EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 12:00"));
+    EXPECT_NE(Steuer<QLabel>(b, "Label_Beobachtbar_Nacht")->text(), nacht_geplant);
     b.close();
     f.close();
     QDir::setCurrent(alt);
