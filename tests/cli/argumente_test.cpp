@@ -36,7 +36,8 @@ TEST(CliArgumente, FehlerImAufruf) {
                                                {"--zeit", "2000-01-01T12:00:0x"},
                                                {"--daten"},
                                                {"--hilfe"},
-                                               {"M31", "M42"}})
+                                               {"M31", "M42"},
+                                               {"--karte", "k.png", "M31", "M42"}})
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
 }
 
