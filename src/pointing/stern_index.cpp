@@ -78,8 +78,9 @@ void Formen_Lesen(const std::string& ordner, Stern_Index& index,
             const auto gross = n == 4 ? Reell_Versuchen(feld[1]) : std::nullopt;
             const auto klein = n == 4 ? Reell_Versuchen(feld[2]) : std::nullopt;
             const auto winkel = n == 4 ? Reell_Versuchen(feld[3]) : std::nullopt;
-            if (!gross || !klein || !winkel || !(*klein > 0 && *klein <= *gross) ||
-                !(*winkel >= 0 && *winkel < 180)) {
+            // Axes up to 180° (10800'): a chart never draws a shape without bound.
+            if (!gross || !klein || !winkel || !(*klein > 0.01 && *klein <= *gross) ||
+                !(*gross <= 10800) || !(*winkel >= 0 && *winkel < 180)) {
                 ++beschaedigt;
                 continue;
             }
