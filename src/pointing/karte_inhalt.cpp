@@ -8,7 +8,9 @@
 #include "shared/zahlen.hpp"
 
 double Grenz_Helligkeit(double feld) {
-    return std::clamp(11.5 - 3.5 * std::log10(std::max(feld, 1e-3)), 5.0, 14.0);
+    const double g = std::clamp(11.5 - 3.5 * std::log10(std::max(feld, 1e-3)), 5.0, 14.0);
+    // Below a degree the eyepiece shows 13 mag and fainter.
+    return feld < 1.0 ? std::max(g, 13.0) : g;
 }
 
 bool Bewegter_Koerper(const Objekt_Type& o) {

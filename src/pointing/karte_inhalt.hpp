@@ -13,7 +13,8 @@
 inline constexpr double Karten_Felder[] = {0.25, 0.5, 1, 2, 5, 10, 20, 40};
 
 // Faintest star drawn in a field of `feld` degrees: about 11.5 mag at 1 degree,
-// 9 at 5 and 7 at 20, 13.6 at 0.25 (the catalogue ends near 12.5), within 5 .. 14.
+// 9 at 5 and 7 at 20, at least 13 below 1 degree (the catalogue ends near
+// 12.5), within 5 .. 14.
 double Grenz_Helligkeit(double feld);
 
 // True for the bodies whose place the lookup computes for an instant: Sun,
