@@ -39,7 +39,7 @@ constexpr Schrift_Def Bild{"Arial", 28};
 constexpr Schrift_Def Titel{"Arial", 16, true};
 constexpr Schrift_Def Objekt_Schrift{"Arial", 33};
 constexpr Schrift_Def Sicht_Schrift{"Arial", 18, true};
-constexpr Schrift_Def Nacht_Schrift{"Arial", 15, true};
+constexpr Schrift_Def Nacht_Schrift{"Arial", 13, true};
 constexpr Schrift_Def Marke_Schrift{"Arial", 24, true};
 constexpr Schrift_Def Liste_Schrift{"Arial Narrow", 20};
 constexpr Schrift_Def Enter_Schrift{"Arial", 27, true};

@@ -289,8 +289,10 @@ std::string Tafel(const Nacht_Plan& n, int versatz) {
     t += "\nMond";
     if (n.Mond.empty()) t += n.Mond_Oben_Mittag ? " ganztägig auf" : " ganztägig unter";
     for (std::size_t i = 0; i < n.Mond.size(); ++i)
-        t += std::string(i ? ", " : " ") + (n.Mond[i].second ? "auf " : "unter ") +
-             z(n.Mond[i].first);
+        t += std::string(i == 0  ? " "
+                         : i % 2 ? ", "
+                                 : ",\n     ") +
+             (n.Mond[i].second ? "auf " : "unter ") + z(n.Mond[i].first);
     if (std::isfinite(n.Beleuchtet)) t += "\n" + Fest(n.Beleuchtet * 100.0, 0) + " % " + n.Phase;
     if (n.Dunkel.empty()) t += "\nnicht dunkel";
     for (std::size_t i = 0; i < n.Dunkel.size(); ++i)

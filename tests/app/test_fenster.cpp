@@ -240,6 +240,11 @@ TEST(Fenster, NachtTafelFolgtDemZeitpunkt) {
     f->Uhr_Takt();
     const auto tafel = [&] { return Text(Steuer<QLabel>(*f, "Label_Nacht")); };
     EXPECT_TRUE(tafel().startsWith("Sonne unter/auf 16:39 – ")) << tafel().toStdString();
+    // Every line fits the panel.
+    QLabel* l = Steuer<QLabel>(*f, "Label_Nacht");
+    for (const QString& zeile : tafel().split('\n'))
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(zeile), l->contentsRect().width())
+            << zeile.toStdString();
     ASSERT_TRUE(f->Zeitpunkt_Setzen(QDateTime(QDate(2026, 10, 1), QTime(22, 0))));
     f->Uhr_Takt();
     EXPECT_TRUE(tafel().startsWith("Sonne unter/auf 19:10 – ")) << tafel().toStdString();
