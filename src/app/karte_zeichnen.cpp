@@ -54,7 +54,8 @@ void Kreis_Mit_Linie(QPainter& p, const QPointF& m, double r, Qt::PenStyle linie
 // around its point, or is left out.
 class Platzierung {
 public:
-    Platzierung(const QFontMetricsF& fm, double s) : fm_(fm), s_(s) {}
+    Platzierung(const QFontMetricsF& fm, double s, const QRectF& bild)
+        : fm_(fm), s_(s), bild_(bild) {}
     // `abstand`: pixels from the point to the text.
     void Setzen(Karten_Text_Art art, const std::string& text, double x, double y, double abstand) {
         if (text.empty()) return;
@@ -68,8 +69,7 @@ public:
     }
     // A field circle's name: at the first free place on the circle, from the
     // upper right round.
-    void Am_Kreis(const std::string& text, double mx, double my, double radius,
-                  const QRectF& bild) {
+    void Am_Kreis(const std::string& text, double mx, double my, double radius) {
         const QString t = QString::fromStdString(text);
         const double w = fm_.horizontalAdvance(t) + 2, h = fm_.height();
         for (const double grad : {45.0, 135.0, 315.0, 225.0, 90.0, 270.0, 0.0, 180.0, 67.5, 112.5,
@@ -79,7 +79,7 @@ public:
             // Outside the circle on the side the point faces.
             const QRectF r(c >= 0 ? x + 2 * s_ : x - 2 * s_ - w,
                            sn >= 0 ? y - 2 * s_ - h : y + 2 * s_, w, h);
-            if (bild.contains(r) && Frei(r)) return Nehmen(Karten_Text_Art::Kreis, t, r);
+            if (Frei(r)) return Nehmen(Karten_Text_Art::Kreis, t, r);
         }
     }
     // An area kept free of labels (a star's disc, the margin blocks).
@@ -87,7 +87,9 @@ public:
     std::vector<Karten_Text> texte;
 
 private:
+    // Inside the chart and clear of every label and kept area.
     bool Frei(const QRectF& r) const {
+        if (!bild_.contains(r)) return false;
         for (const QRectF& b : belegt_)
             if (b.intersects(r)) return false;
         return true;
@@ -98,6 +100,7 @@ private:
     }
     const QFontMetricsF& fm_;
     double s_;
+    QRectF bild_;
     std::vector<QRectF> belegt_;
 };
 
@@ -180,16 +183,15 @@ Karten_Beschriftung Karte_Beschriften(const Karten_Inhalt& k, const QFontMetrics
     b.Massstab = QRectF(0, k.Hoehe - 40 * s, 24 * s + massstab, 40 * s);
     b.Rose = QRectF(k.Breite - 100 * s, k.Hoehe - 100 * s, 100 * s, 100 * s);
 
-    Platzierung pl(fm, s);
+    const QRectF bild(0, 0, k.Breite, k.Hoehe);
+    Platzierung pl(fm, s, bild);
     for (const QRectF& r : {b.Titel, b.Massstab, b.Rose}) pl.Belegen(r);
     for (const Karten_Stern& st : k.Sterne)
         if (st.Radius > 2 * s)
             pl.Belegen(QRectF(st.x - st.Radius, st.y - st.Radius, 2 * st.Radius, 2 * st.Radius));
     // The most useful first: the field circles, the body's hour marks (now
     // first, then the ends), stars from the brightest, objects.
-    const QRectF bild(0, 0, k.Breite, k.Hoehe);
-    for (const Karten_Kreis& c : k.Kreise)
-        pl.Am_Kreis(c.Name, k.Mitte_x, k.Mitte_y, c.Radius, bild);
+    for (const Karten_Kreis& c : k.Kreise) pl.Am_Kreis(c.Name, k.Mitte_x, k.Mitte_y, c.Radius);
     std::vector<const Karten_Bahnpunkt*> marken;
     for (const Karten_Bahnpunkt& m : k.Bahn)
         if (!m.Marke.empty()) marken.push_back(&m);

@@ -1,7 +1,7 @@
 // Finder chart labels on the built catalogues: over random fields of every
-// zoom, no label box meets another, the title block, the scale bar or the
-// compass; the field circles keep their names; M31 with the Schmidt camera's
-// 3° circle (once a circle almost on the galaxy, their labels overlapping).
+// zoom, every label lies on the chart and no label box meets another, the
+// title block, the scale bar or the compass; the field circles keep their names; M31 with the
+// Schmidt camera's 3° circle (once a circle almost on the galaxy, their labels overlapping).
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -42,6 +42,8 @@ TEST(KarteBeschriftung, KeineUeberdeckungInZufaelligenFeldern) {
         const std::string was = "Feld " + std::to_string(i) + " zu " + std::to_string(o.Feld);
         for (std::size_t a = 0; a < b.Texte.size(); ++a) {
             const QRectF& ka = b.Texte[a].Kasten;
+            EXPECT_TRUE(QRectF(0, 0, k.Breite, k.Hoehe).contains(ka))
+                << was << ": " << b.Texte[a].Text.toStdString();
             for (const QRectF& rand : {b.Titel, b.Massstab, b.Rose})
                 EXPECT_FALSE(ka.intersects(rand)) << was << ": " << b.Texte[a].Text.toStdString();
             for (std::size_t c = a + 1; c < b.Texte.size(); ++c)
