@@ -219,6 +219,7 @@ void TForm_Main::Aufbauen() {
     STELUX_BINDEN(Label_Hoehenmarke);
     STELUX_BINDEN(Label_Planung);
     STELUX_BINDEN(Label_Sichtbarkeit);
+    STELUX_BINDEN(Label_Nacht);
     STELUX_BINDEN(Label_RA2000);
     STELUX_BINDEN(Label_DE2000);
     STELUX_BINDEN(Label_Con);

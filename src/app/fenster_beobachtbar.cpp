@@ -15,6 +15,7 @@
 #include "app/fenster_nachtmodus.hpp"
 #include "bedienung/beobachtbar_liste.hpp"
 #include "bedienung/sitzung.hpp"
+#include "pointing/nacht.hpp"
 #include "pointing/sichtbarkeit.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
@@ -123,8 +124,12 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
 
     Label_Stand = new QLabel(this);
     Label_Stand->setObjectName("Label_Beobachtbar_Stand");
+    Label_Nacht = new QLabel(this);
+    Label_Nacht->setObjectName("Label_Beobachtbar_Nacht");
+    Label_Nacht->setWordWrap(true);
     auto* aufbau = new QVBoxLayout(this);
     aufbau->setContentsMargins(4, 4, 4, 4);
+    aufbau->addWidget(Label_Nacht);
     aufbau->addLayout(leiste);
     aufbau->addWidget(Tabelle, 1);
     aufbau->addWidget(Label_Stand);
@@ -163,6 +168,8 @@ void TForm_Beobachtbar::Aktualisieren() {
         std::to_string(std::floor(e.JD_UT * 1440.0)) + "|" + std::to_string(e.Grenz_Mag);
     if (schluessel == schluessel_) return;
     schluessel_ = schluessel;
+    Label_Nacht->setText(
+        QString::fromStdString(Nacht_Berechnen(e.JD_UT, e.Parameter, e.Versatz_Minuten).Text));
     stand_laufend_ =
         Ue("Stand %1 (Zeitzone des PC), Höhe über %2° oder in den nächsten %3 Stunden darüber")
             .arg(QString::fromStdString(Zonen_Uhrzeit(e.JD_UT, e.Versatz_Minuten)),

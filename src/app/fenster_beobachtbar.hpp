@@ -45,6 +45,7 @@ private:
     QDoubleSpinBox* SpinBox_Deepsky_Mag = nullptr; // NGC and IC objects
     QCheckBox* Arten[Beobachtbar_Arten] = {};      // one per Beobachtbar_Art
     QLabel* Label_Stand = nullptr;
+    QLabel* Label_Nacht = nullptr; // the night's timetable over the list
 
     struct Ergebnis {
         std::shared_ptr<const Beobachtbar_Katalog> katalog;

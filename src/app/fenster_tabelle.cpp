@@ -39,6 +39,7 @@ constexpr Schrift_Def Bild{"Arial", 28};
 constexpr Schrift_Def Titel{"Arial", 16, true};
 constexpr Schrift_Def Objekt_Schrift{"Arial", 33};
 constexpr Schrift_Def Sicht_Schrift{"Arial", 18, true};
+constexpr Schrift_Def Nacht_Schrift{"Arial", 13, true};
 constexpr Schrift_Def Marke_Schrift{"Arial", 24, true};
 constexpr Schrift_Def Liste_Schrift{"Arial Narrow", 20};
 constexpr Schrift_Def Enter_Schrift{"Arial", 27, true};
@@ -97,6 +98,8 @@ constexpr Steuerelement tabelle[] = {
     // The band over the clocks while a planned instant is shown.
     {"Label_Planung",           Label,       "",                                    181, 561, 638,  27,  Planung_Grund,    Schwarz,          Sicht_Schrift,   Mitte},
     {"Label_Hoehenmarke",       Label,       "",                                    1,   304, 1016, 36,  Schwarz,          Warnrot,          Marke_Schrift,   Mitte},
+    // The night's timetable beside the readings, written by the clock tick.
+    {"Label_Nacht",             Label,       nullptr,                               824, 395, 192,  286, Ablese_Grund,     Beschriftung,     Nacht_Schrift,   Links_Oben},
     // The "+"/"-" buttons lie over the reading labels.
     {"Button_DE_plus",          Taste,       "+",                                   500, 397, 14,   14,  Keine,            Keine,            Klein,           Mitte,       nullptr, "Label_DE_Raddez"},
     {"Button_DE_minus",         Taste,       "-",                                   500, 413, 14,   14,  Keine,            Keine,            Klein,           Mitte,       nullptr, "Label_DE_Raddez"},

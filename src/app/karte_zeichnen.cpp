@@ -1,5 +1,6 @@
 #include "app/karte_zeichnen.hpp"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,6 +13,7 @@
 #include "app/einstellungen.hpp"
 #include "shared/fehler.hpp"
 #include "shared/kern_text.hpp"
+#include "shared/konstanten.hpp"
 #include "shared/zeilen_leser.hpp"
 
 namespace {
@@ -49,46 +51,73 @@ void Kreis_Mit_Linie(QPainter& p, const QPointF& m, double r, Qt::PenStyle linie
     p.restore();
 }
 
-// Labels that must not cover each other: each takes the first free place of
-// four around its point, or is left out.
-class Beschriftung {
+// Labels that must not cover each other: each takes the first free place
+// around its point, or is left out.
+class Platzierung {
 public:
-    Beschriftung(QPainter& p, double s) : p_(p), s_(s) {}
-    // `abstand`: pixels from the point to the text. `immer`: drawn even if covered.
-    void Setzen(const std::string& text, double x, double y, double abstand, bool immer = false) {
+    Platzierung(const QFontMetricsF& fm, double s, const QRectF& bild)
+        : fm_(fm), s_(s), bild_(bild) {}
+    // `abstand`: pixels from the point to the text.
+    void Setzen(Karten_Text_Art art, const std::string& text, double x, double y, double abstand) {
         if (text.empty()) return;
         const QString t = QString::fromStdString(text);
-        const QRectF g = p_.fontMetrics().boundingRect(t);
-        const double a = abstand + 2 * s_, w = g.width() + 2, h = g.height();
+        const double a = abstand + 2 * s_, w = fm_.horizontalAdvance(t) + 2, h = fm_.height();
         const QRectF plaetze[4] = {QRectF(x + a, y - a - h, w, h), QRectF(x + a, y + a, w, h),
                                    QRectF(x - a - w, y - a - h, w, h),
                                    QRectF(x - a - w, y + a, w, h)};
-        for (const QRectF& r : plaetze) {
-            if (Frei(r)) return Zeichnen(t, r);
-        }
-        if (immer) Zeichnen(t, plaetze[0]);
+        for (const QRectF& r : plaetze)
+            if (Frei(r)) return Nehmen(art, t, r);
     }
-    // An area kept free of labels (a star's disc, the margin texts).
+    // A field circle's name: at the first free place on the circle, from the
+    // upper right round.
+    void Am_Kreis(const std::string& text, double mx, double my, double radius) {
+        const QString t = QString::fromStdString(text);
+        const double w = fm_.horizontalAdvance(t) + 2, h = fm_.height();
+        for (const double grad : {45.0, 135.0, 315.0, 225.0, 90.0, 270.0, 0.0, 180.0, 67.5, 112.5,
+                                  22.5, 157.5, 292.5, 247.5, 337.5, 202.5}) {
+            const double c = std::cos(grad * Grad_Zu_Rad), sn = std::sin(grad * Grad_Zu_Rad);
+            const double x = mx + radius * c, y = my - radius * sn;
+            // Outside the circle on the side the point faces.
+            const QRectF r(c >= 0 ? x + 2 * s_ : x - 2 * s_ - w,
+                           sn >= 0 ? y - 2 * s_ - h : y + 2 * s_, w, h);
+            if (Frei(r)) return Nehmen(Karten_Text_Art::Kreis, t, r);
+        }
+    }
+    // An area kept free of labels (a star's disc, the margin blocks).
     void Belegen(const QRectF& r) { belegt_.push_back(r); }
+    std::vector<Karten_Text> texte;
 
 private:
+    // Inside the chart and clear of every label and kept area.
     bool Frei(const QRectF& r) const {
+        if (!bild_.contains(r)) return false;
         for (const QRectF& b : belegt_)
             if (b.intersects(r)) return false;
         return true;
     }
-    void Zeichnen(const QString& t, const QRectF& r) {
+    void Nehmen(Karten_Text_Art art, const QString& t, const QRectF& r) {
         belegt_.push_back(r);
-        p_.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, t);
+        texte.push_back({art, t, r});
     }
-    QPainter& p_;
+    const QFontMetricsF& fm_;
     double s_;
+    QRectF bild_;
     std::vector<QRectF> belegt_;
 };
 
 void Symbol(QPainter& p, const Karten_Objekt& o) {
     const QPointF m(o.x, o.y);
     const double r = o.Radius;
+    if (o.Klein > 0 && (o.Art == Symbol_Art::Galaxie || o.Art == Symbol_Art::Nebel ||
+                        o.Art == Symbol_Art::Planetarischer_Nebel)) {
+        // The known shape: an ellipse along the major axis.
+        p.save();
+        p.translate(m);
+        p.rotate(o.Winkel);
+        p.drawEllipse(QPointF(0, 0), r, o.Klein);
+        p.restore();
+        return;
+    }
     switch (o.Art) {
     case Symbol_Art::Galaxie:
         // The catalogue gives no position angle: a large galaxy is shown by
@@ -127,6 +156,62 @@ void Symbol(QPainter& p, const Karten_Objekt& o) {
 }
 } // namespace
 
+namespace {
+QFont Schrift(double s) {
+    QFont schrift("Liberation Sans");
+    schrift.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * s))));
+    return schrift;
+}
+QFont Titel_Schrift(double s) {
+    QFont gross = Schrift(s);
+    gross.setPixelSize(std::max(10, static_cast<int>(std::lround(16 * s))));
+    gross.setBold(true);
+    return gross;
+}
+} // namespace
+
+Karten_Beschriftung Karte_Beschriften(const Karten_Inhalt& k, const QFontMetricsF& fm,
+                                      const QFontMetricsF& gross) {
+    const double s = std::min(k.Breite, k.Hoehe) / 800.0;
+    Karten_Beschriftung b;
+    double breite = gross.horizontalAdvance(QString::fromStdString(k.Titel));
+    breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(k.Zeile)));
+    for (const std::string& h : k.Hinweise)
+        breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(h)));
+    b.Titel = QRectF(0, 0, 18 * s + breite, (46 + 16 * k.Hinweise.size()) * s);
+    const double massstab =
+        std::max(k.Massstab_Laenge, fm.horizontalAdvance(QString::fromStdString(k.Massstab_Text)));
+    b.Massstab = QRectF(0, k.Hoehe - 40 * s, 24 * s + massstab, 40 * s);
+    b.Rose = QRectF(k.Breite - 100 * s, k.Hoehe - 100 * s, 100 * s, 100 * s);
+
+    const QRectF bild(0, 0, k.Breite, k.Hoehe);
+    Platzierung pl(fm, s, bild);
+    for (const QRectF& r : {b.Titel, b.Massstab, b.Rose}) pl.Belegen(r);
+    for (const Karten_Stern& st : k.Sterne)
+        if (st.Radius > 2 * s)
+            pl.Belegen(QRectF(st.x - st.Radius, st.y - st.Radius, 2 * st.Radius, 2 * st.Radius));
+    // The most useful first: the field circles, the body's hour marks (now
+    // first, then the ends), stars from the brightest, objects.
+    for (const Karten_Kreis& c : k.Kreise) pl.Am_Kreis(c.Name, k.Mitte_x, k.Mitte_y, c.Radius);
+    std::vector<const Karten_Bahnpunkt*> marken;
+    for (const Karten_Bahnpunkt& m : k.Bahn)
+        if (!m.Marke.empty()) marken.push_back(&m);
+    std::stable_sort(marken.begin(), marken.end(), [](const auto* a, const auto* c) {
+        const auto rang = [](const std::string& m) {
+            return m == "0h" ? 0 : (m == "-3h" || m == "+3h") ? 1 : 2;
+        };
+        return rang(a->Marke) < rang(c->Marke);
+    });
+    for (const Karten_Bahnpunkt* m : marken)
+        pl.Setzen(Karten_Text_Art::Bahn, m->Marke, m->x, m->y, 3 * s);
+    for (auto st = k.Sterne.rbegin(); st != k.Sterne.rend(); ++st)
+        pl.Setzen(Karten_Text_Art::Stern, st->Name, st->x, st->y, 0.7 * st->Radius);
+    for (const Karten_Objekt& o : k.Objekte)
+        pl.Setzen(Karten_Text_Art::Objekt, o.Name, o.x, o.y, 0.7 * std::min(o.Radius, 40 * s));
+    b.Texte = std::move(pl.texte);
+    return b;
+}
+
 void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
     const Farben f = Farben_Von(schema);
     const double s = std::min(k.Breite, k.Hoehe) / 800.0;
@@ -134,15 +219,12 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setClipRect(QRectF(0, 0, k.Breite, k.Hoehe));
     p.fillRect(QRectF(0, 0, k.Breite, k.Hoehe), f.Grund);
-    QFont schrift("Liberation Sans");
-    schrift.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * s))));
+    const QFont schrift = Schrift(s), gross = Titel_Schrift(s);
     p.setFont(schrift);
+    const Karten_Beschriftung b =
+        Karte_Beschriften(k, QFontMetricsF(schrift, p.device()), QFontMetricsF(gross, p.device()));
 
     // Fields of view and the centre cross.
-    Beschriftung texte(p, s);
-    texte.Belegen(QRectF(0, 0, 420 * s, (46 + 16 * k.Hinweise.size()) * s));        // title block
-    texte.Belegen(QRectF(0, k.Hoehe - 40 * s, 240 * s, 40 * s));                    // scale bar
-    texte.Belegen(QRectF(k.Breite - 100 * s, k.Hoehe - 100 * s, 100 * s, 100 * s)); // N, O
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(f.Kreis, 1.2 * s));
     for (const Karten_Kreis& c : k.Kreise)
@@ -160,11 +242,8 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
     // Stars: a rim in the background colour keeps close pairs apart.
     p.setPen(QPen(f.Grund, 0.8 * s));
     p.setBrush(f.Stern);
-    for (const Karten_Stern& st : k.Sterne) {
+    for (const Karten_Stern& st : k.Sterne)
         p.drawEllipse(QPointF(st.x, st.y), st.Radius, st.Radius);
-        if (st.Radius > 2 * s)
-            texte.Belegen(QRectF(st.x - st.Radius, st.y - st.Radius, 2 * st.Radius, 2 * st.Radius));
-    }
 
     // Track of a moving body.
     if (!k.Bahn.empty()) {
@@ -172,44 +251,37 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
         p.setBrush(Qt::NoBrush);
         QPainterPath weg;
         weg.moveTo(k.Bahn.front().x, k.Bahn.front().y);
-        for (const Karten_Bahnpunkt& b : k.Bahn) weg.lineTo(b.x, b.y);
+        for (const Karten_Bahnpunkt& m : k.Bahn) weg.lineTo(m.x, m.y);
         p.drawPath(weg);
         p.setBrush(f.Bahn);
-        for (const Karten_Bahnpunkt& b : k.Bahn)
-            if (!b.Marke.empty()) p.drawEllipse(QPointF(b.x, b.y), 2.5 * s, 2.5 * s);
+        for (const Karten_Bahnpunkt& m : k.Bahn)
+            if (!m.Marke.empty()) p.drawEllipse(QPointF(m.x, m.y), 2.5 * s, 2.5 * s);
     }
 
-    // Labels, the most useful first: the body's hour marks (now first, then
-    // the ends), stars from the brightest, objects, the field circles.
+    // Labels.
     p.setBrush(Qt::NoBrush);
-    if (!k.Bahn.empty()) {
-        p.setPen(f.Bahn);
-        std::vector<const Karten_Bahnpunkt*> marken;
-        for (const Karten_Bahnpunkt& b : k.Bahn)
-            if (!b.Marke.empty()) marken.push_back(&b);
-        std::stable_sort(marken.begin(), marken.end(), [](const auto* a, const auto* b) {
-            const auto rang = [](const std::string& m) {
-                return m == "0h" ? 0 : (m == "-3h" || m == "+3h") ? 1 : 2;
-            };
-            return rang(a->Marke) < rang(b->Marke);
-        });
-        for (const Karten_Bahnpunkt* b : marken) texte.Setzen(b->Marke, b->x, b->y, 3 * s);
+    for (const Karten_Text& t : b.Texte) {
+        switch (t.Art) {
+        case Karten_Text_Art::Kreis:
+            p.setPen(f.Kreis);
+            break;
+        case Karten_Text_Art::Bahn:
+            p.setPen(f.Bahn);
+            break;
+        case Karten_Text_Art::Stern:
+            p.setPen(f.Schrift);
+            break;
+        case Karten_Text_Art::Objekt:
+            p.setPen(f.Objekt);
+            break;
+        }
+        p.drawText(t.Kasten, Qt::AlignLeft | Qt::AlignVCenter, t.Text);
     }
-    p.setPen(f.Schrift);
-    for (auto st = k.Sterne.rbegin(); st != k.Sterne.rend(); ++st)
-        texte.Setzen(st->Name, st->x, st->y, 0.7 * st->Radius);
-    p.setPen(f.Objekt);
-    for (const Karten_Objekt& o : k.Objekte) texte.Setzen(o.Name, o.x, o.y, 0.7 * o.Radius);
-    p.setPen(f.Kreis);
-    for (const Karten_Kreis& c : k.Kreise)
-        texte.Setzen(c.Name, k.Mitte_x + 0.707 * c.Radius, k.Mitte_y - 0.707 * c.Radius, 0, true);
 
-    // Margin: title, line, scale bar, north and east, notes.
+    // Margin: title, line and notes on the ground colour (a circle passing
+    // under the title does not run through it), scale bar, north and east.
+    p.fillRect(b.Titel, f.Grund);
     p.setPen(f.Schrift);
-    p.setBrush(Qt::NoBrush);
-    QFont gross = schrift;
-    gross.setPixelSize(std::max(10, static_cast<int>(std::lround(16 * s))));
-    gross.setBold(true);
     p.setFont(gross);
     p.drawText(QPointF(10 * s, 22 * s), QString::fromStdString(k.Titel));
     p.setFont(schrift);
@@ -240,25 +312,43 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
 }
 
 void Karte_Schreiben(const Karten_Inhalt& k, Karten_Schema schema, const std::string& pfad) {
+    Karten_Schreiben({k}, schema, pfad);
+}
+
+void Karten_Schreiben(const std::vector<Karten_Inhalt>& karten, Karten_Schema schema,
+                      const std::string& pfad) {
     const QString name = QString::fromStdString(pfad);
     QSaveFile datei(name);
     const auto fehler = [&](const QString& grund) {
         return Ein_Ausgabe_Fehler(
             Kt("Karte nicht geschrieben: %1: %2", {Voller_Pfad(pfad), grund.toStdString()}));
     };
+    if (karten.empty()) throw fehler("keine Karte");
+    const bool pdf_datei = name.endsWith(".pdf", Qt::CaseInsensitive);
+    if (!pdf_datei && karten.size() > 1) throw fehler("mehrere Karten nur als PDF");
     if (!datei.open(QIODevice::WriteOnly)) throw fehler(datei.errorString());
-    if (name.endsWith(".pdf", Qt::CaseInsensitive)) {
+    if (pdf_datei) {
         QPdfWriter pdf(&datei);
         pdf.setResolution(72);
-        pdf.setPageSize(QPageSize(QSizeF(k.Breite, k.Hoehe), QPageSize::Point, QString(),
-                                  QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QString::fromStdString(k.Titel));
+        const auto seite = [&](const Karten_Inhalt& k) {
+            pdf.setPageSize(QPageSize(QSizeF(k.Breite, k.Hoehe), QPageSize::Point, QString(),
+                                      QPageSize::ExactMatch));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        };
+        seite(karten.front());
+        pdf.setTitle(QString::fromStdString(karten.front().Titel));
         QPainter maler;
         if (!maler.begin(&pdf)) throw fehler("PDF kann nicht begonnen werden");
-        Karte_Zeichnen(maler, k, schema);
+        for (std::size_t i = 0; i < karten.size(); ++i) {
+            if (i > 0) {
+                seite(karten[i]);
+                if (!pdf.newPage()) throw fehler("neue PDF-Seite nicht möglich");
+            }
+            Karte_Zeichnen(maler, karten[i], schema);
+        }
         maler.end();
     } else {
+        const Karten_Inhalt& k = karten.front();
         QImage bild(k.Breite, k.Hoehe, QImage::Format_RGB32);
         {
             QPainter maler(&bild);

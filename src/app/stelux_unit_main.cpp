@@ -198,6 +198,7 @@ void TForm_Main::Uhr_Takt() {
     const Anzeige& a =
         Zustand.Uhr_Schritt(JD_Von_Lokalzeit(jetzt.toTimeZone(zone)), Zeitzone_Von(zone, jetzt));
     Felder_Zeigen(a, Anzeige_Bereich::Uhr);
+    Label_Nacht->setText(QString::fromStdString(a.Nacht_Tafel));
     StatusBar1->showMessage(QString::fromStdString(a.Planung + a.Uhr.Status));
 }
 

@@ -205,6 +205,7 @@ private:
     // The black band above the object line: the under-20° marker and the
     // visibility of the selected object.
     QLabel *Label_Hoehenmarke, *Label_Sichtbarkeit;
+    QLabel* Label_Nacht = nullptr; // the night's timetable
     QLabel *Label_RA2000, *Label_DE2000, *Label_Con, *Label_RAapp, *Label_DEapp, *Label_Typ,
         *Label_Info;
     // Selection area.

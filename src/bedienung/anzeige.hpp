@@ -23,4 +23,6 @@ struct Anzeige {
     std::string Sichtbarkeit;   // when the selected object is up tonight, else empty
     std::string Planung;        // "PLANUNG 2026-12-24 22:00   " at a planned instant, else empty
     std::string Vorschlaege;    // after a miss the names meant perhaps, " · " between them
+    std::string Nacht;          // the night's timetable at the clock's instant, local times
+    std::string Nacht_Tafel;    // the same in short lines
 };

@@ -58,6 +58,7 @@ constexpr Cli_Schluessel Tabelle[] = {
     {"Luftmasse", [](const Anzeige& a) { return Voll(a.Position.Luftmasse); }},
     {"Sichtbarkeit", [](const Anzeige& a) { return a.Sichtbarkeit; }},
     {"Vorschlaege", [](const Anzeige& a) { return a.Vorschlaege; }},
+    {"Nacht", [](const Anzeige& a) { return a.Nacht; }},
 };
 } // namespace
 

@@ -8,8 +8,10 @@
 #include "catalog/listen.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "orbits/sortierung.hpp"
+#include "pointing/nacht.hpp"
 #include "pointing/sichtbarkeit.hpp"
 #include "shared/text.hpp"
+#include "shared/zahlen.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
 
@@ -110,6 +112,17 @@ std::vector<std::string> Sitzung::Liste_Oeffnen(char buchstabe) {
 const Anzeige& Sitzung::Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone) {
     zeitzone_ = zone;
     anzeige_.Uhr = Uhr_Tick(jd_pc, zeitzone_, parameter_, zehntel_);
+    // The night's timetable: once a minute, and anew for another site or zone.
+    const int versatz = Zeitzone_Versatz_Minuten(zeitzone_);
+    const std::string fuer = std::to_string(static_cast<long long>(std::floor(JD_UT() * 1440))) +
+                             "|" + std::to_string(versatz) + "|" + Voll(parameter_.Laenge) + "|" +
+                             Voll(parameter_.Breite) + "|" + Voll(parameter_.Hoehe);
+    if (fuer != nacht_fuer_) {
+        nacht_fuer_ = fuer;
+        Nacht_Plan n = Nacht_Berechnen(JD_UT(), parameter_, versatz);
+        anzeige_.Nacht = std::move(n.Text);
+        anzeige_.Nacht_Tafel = std::move(n.Tafel);
+    }
     return anzeige_;
 }
 

@@ -175,4 +175,5 @@ private:
 
     Anzeige anzeige_;
     std::string sichtbarkeit_fuer_; // object and minute of the visibility shown
+    std::string nacht_fuer_;        // minute, zone and site of the night's timetable shown
 };

@@ -102,8 +102,10 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             throw std::invalid_argument("unbekannte Option: " + arg);
         } else {
-            if (bezeichnung_da) throw std::invalid_argument("mehr als eine Bezeichnung: " + arg);
-            a.Bezeichnung = arg;
+            if (bezeichnung_da)
+                a.Weitere.push_back(arg);
+            else
+                a.Bezeichnung = arg;
             bezeichnung_da = true;
         }
     }
@@ -129,5 +131,13 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
                                     "--aktualisieren");
     if (!a.Karte.empty() && a.Bezeichnung.empty() && !a.Hilfe)
         throw std::invalid_argument("--karte braucht eine Bezeichnung");
+    // Several designations: one page each, which only a PDF holds.
+    std::string endung = a.Karte.size() >= 4 ? a.Karte.substr(a.Karte.size() - 4) : "";
+    for (char& c : endung)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    const bool pdf = endung == ".pdf";
+    if (!a.Weitere.empty() && !pdf)
+        throw std::invalid_argument("mehr als eine Bezeichnung: " + a.Weitere.front() +
+                                    " (mehrere nur mit --karte DATEI.pdf)");
     return a;
 }

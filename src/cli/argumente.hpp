@@ -3,6 +3,7 @@
 //   stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel] [--refraktion]
 //              [--zweikoerper] BEZEICHNUNG [--karte DATEI [--feld GRAD] [--schema ART]]
 //   stelux-cli --beobachtbar [--zeit ...] [--daten DIR] [--grenze MAG]
+//   stelux-cli ... --karte DATEI.pdf BEZEICHNUNG BEZEICHNUNG ...   (one page each)
 //   stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]
 //              [--erzwingen]
 #include <optional>
@@ -13,17 +14,18 @@ struct Cli_Argumente {
     std::optional<double> JD_UT; // --zeit as a Julian Date (UT); empty: now
     std::string Daten;           // --daten; empty: <Documents>/Stelux/
     bool Zehntel = false;
-    bool Refraktion = false;    // --refraktion: altitude, azimuth, air mass, circles refracted
-    bool Zweikoerper = false;   // --zweikoerper: minor bodies on unperturbed orbits
-    std::string Bezeichnung;    // empty: only the clock tick
-    bool Hilfe = false;         // --help, -h: print Cli_Hilfe and exit 0
-    bool Aktualisieren = false; // --aktualisieren: download and install new elements
-    std::string Asteroiden_Url; // --asteroiden-url; empty: remembered or default
-    std::string Kometen_Url;    // --kometen-url
-    bool Erzwingen = false;     // --erzwingen: install also a list less than half as long
-    std::string Karte;          // --karte: finder chart file (.png, .pdf); empty: none
-    double Feld = 5;            // --feld: chart field in degrees, 0 < Feld <= 90
-    std::string Schema;         // --schema: bildschirm, druck, nacht; empty: by file type
+    bool Refraktion = false;  // --refraktion: altitude, azimuth, air mass, circles refracted
+    bool Zweikoerper = false; // --zweikoerper: minor bodies on unperturbed orbits
+    std::string Bezeichnung;  // empty: only the clock tick
+    std::vector<std::string> Weitere; // --karte DATEI.pdf: the designations after the first
+    bool Hilfe = false;               // --help, -h: print Cli_Hilfe and exit 0
+    bool Aktualisieren = false;       // --aktualisieren: download and install new elements
+    std::string Asteroiden_Url;       // --asteroiden-url; empty: remembered or default
+    std::string Kometen_Url;          // --kometen-url
+    bool Erzwingen = false;           // --erzwingen: install also a list less than half as long
+    std::string Karte;                // --karte: finder chart file (.png, .pdf); empty: none
+    double Feld = 5;                  // --feld: chart field in degrees, 0 < Feld <= 90
+    std::string Schema;               // --schema: bildschirm, druck, nacht; empty: by file type
 
     bool Beobachtbar = false;     // --beobachtbar: the list "Jetzt beobachtbar", one row a line
     std::optional<double> Grenze; // --grenze: its magnitude limit for every kind
@@ -44,6 +46,7 @@ inline constexpr const char* Cli_Hilfe =
     "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] [--daten DIR] [--zehntel]\n"
     "                   [--refraktion] BEZEICHNUNG\n"
     "        stelux-cli ... --karte DATEI [--feld GRAD] [--schema ART] BEZEICHNUNG\n"
+    "        stelux-cli ... --karte DATEI.pdf BEZEICHNUNG BEZEICHNUNG ...\n"
     "\n"
     "Sucht BEZEICHNUNG wie die Eingabe des Fensters (M31, N7000, PMars, Sirius ...) und\n"
     "gibt einen Uhr- und einen Positions-Takt als Schlüssel<TAB>Wert-Zeilen aus, mit genau\n"
@@ -59,7 +62,8 @@ inline constexpr const char* Cli_Hilfe =
     "  --zweikoerper     Asteroiden und Kometen auf ungestörten Bahnen aus den\n"
     "                    Bahnelementen (ohne die Anziehung der Planeten), zum Vergleich\n"
     "  --karte DATEI     schreibt die Aufsuchkarte des Objekts als PNG (800 x 800 Pixel)\n"
-    "                    oder, wenn DATEI auf .pdf endet, als PDF (800 x 800 Punkt)\n"
+    "                    oder, wenn DATEI auf .pdf endet, als PDF (800 x 800 Punkt);\n"
+    "                    mit mehreren Bezeichnungen eine PDF-Seite je Objekt\n"
     "  --feld GRAD       Feld der Karte in Grad, über 0 bis 90 (ohne: 5)\n"
     "  --schema ART      Farben der Karte: bildschirm (weiß auf schwarz), druck (schwarz\n"
     "                    auf weiß), nacht (rot auf schwarz); ohne: PNG bildschirm, PDF druck\n"

@@ -68,35 +68,43 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         sitzung.Refraktion_Setzen(arg.Refraktion);
         sitzung.Zweikoerper_Setzen(arg.Zweikoerper);
 
-        // The clock first: the lookup is made at its instant.
+        // The clock first: the lookup is made at its instant. Several
+        // designations (charts into one PDF) print their readings in turn.
         sitzung.Uhr_Schritt(jd_pc, zone);
         if (arg.Beobachtbar) return Beobachtbar_Ausgeben(sitzung, arg.Grenze, aus, fehler);
-        const Auswahl_Ergebnis auswahl = sitzung.Auswaehlen(arg.Bezeichnung);
-        if (auswahl.Fehler) std::rethrow_exception(auswahl.Fehler);
-        if (!auswahl.Meldung.empty()) fehler << auswahl.Meldung << "\n";
-        const bool gefunden = auswahl.Gefunden;
-        const Anzeige& anzeige = auswahl.Stand;
-        for (const Cli_Schluessel& s : Cli_Schluessel_Tabelle())
-            aus << s.Name << '\t' << s.Wert(anzeige) << '\n';
-
-        if (!arg.Bezeichnung.empty() && !gefunden) {
-            fehler << "Nicht gefunden: " << arg.Bezeichnung << "\n";
-            return 1;
+        std::vector<std::string> bezeichnungen{arg.Bezeichnung};
+        bezeichnungen.insert(bezeichnungen.end(), arg.Weitere.begin(), arg.Weitere.end());
+        std::vector<Karten_Auftrag> karten;
+        bool alle_gefunden = true;
+        for (const std::string& bezeichnung : bezeichnungen) {
+            const Auswahl_Ergebnis auswahl = sitzung.Auswaehlen(bezeichnung);
+            if (auswahl.Fehler) std::rethrow_exception(auswahl.Fehler);
+            if (!auswahl.Meldung.empty()) fehler << auswahl.Meldung << "\n";
+            const Anzeige& anzeige = auswahl.Stand;
+            for (const Cli_Schluessel& s : Cli_Schluessel_Tabelle())
+                aus << s.Name << '\t' << s.Wert(anzeige) << '\n';
+            if (!bezeichnung.empty() && !auswahl.Gefunden) {
+                fehler << "Nicht gefunden: " << bezeichnung << "\n";
+                alle_gefunden = false;
+                continue;
+            }
+            karten.push_back({sitzung.Objekt(), anzeige.Position.Objekt.Zeile,
+                              [&sitzung, eingabe = auswahl.Eingabe](double jd, Objekt_Type& o) {
+                                  // Elements of a hit go to a copy, not to the selection.
+                                  Such_Kontext k = sitzung.Kontext(jd);
+                                  Asteroid_Type a;
+                                  Komet_Type c;
+                                  k.Asteroid_Aktuell = &a;
+                                  k.Komet_Aktuell = &c;
+                                  k.Meldung = nullptr;
+                                  return Objekt_Suchen(eingabe, k, o);
+                              }});
         }
+        if (!alle_gefunden) return 1;
         if (!arg.Karte.empty()) {
             if (!erweiterungen.Karte)
                 throw Ein_Ausgabe_Fehler(std::string("--karte nur mit ") + Cli_Voll_Name);
-            erweiterungen.Karte(arg, sitzung.Objekt(), anzeige.Uhr.JD_UT,
-                                anzeige.Position.Objekt.Zeile, [&](double jd, Objekt_Type& o) {
-                                    // Elements of a hit go to a copy, not to the selection.
-                                    Such_Kontext k = sitzung.Kontext(jd);
-                                    Asteroid_Type a;
-                                    Komet_Type c;
-                                    k.Asteroid_Aktuell = &a;
-                                    k.Komet_Aktuell = &c;
-                                    k.Meldung = nullptr;
-                                    return Objekt_Suchen(auswahl.Eingabe, k, o);
-                                });
+            erweiterungen.Karte(arg, karten, sitzung.JD_UT());
         }
         return 0;
     } catch (const std::exception& f) {

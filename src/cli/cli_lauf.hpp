@@ -11,10 +11,17 @@ struct Cli_Argumente;
 
 // What only stelux-cli-voll can do (it has Qt); stelux-cli leaves both empty
 // and refuses the two options.
+// One chart of --karte: the object found, its title, the lookup for its track.
+struct Karten_Auftrag {
+    Objekt_Type Objekt;
+    std::string Titel;
+    Karten_Suche Suche;
+};
+
 struct Cli_Erweiterungen {
-    // --karte: the chart of `objekt` at `jd_ut` (track from `suche`) into arg.Karte.
-    std::function<void(const Cli_Argumente& arg, const Objekt_Type& objekt, double jd_ut,
-                       const std::string& titel, const Karten_Suche& suche)>
+    // --karte: the charts of the objects at `jd_ut` into arg.Karte, one page each.
+    std::function<void(const Cli_Argumente& arg, const std::vector<Karten_Auftrag>& karten,
+                       double jd_ut)>
         Karte;
     // --aktualisieren: download and install the element files; the exit code.
     std::function<int(const Cli_Argumente& arg, std::ostream& fehler)> Aktualisieren;

@@ -5,8 +5,8 @@
 
 #include "app/karte_zeichnen.hpp"
 
-void Karte_Ausgeben(const Cli_Argumente& arg, const Objekt_Type& objekt, double jd_ut,
-                    const std::string& titel, const Karten_Suche& suche) {
+void Karte_Ausgeben(const Cli_Argumente& arg, const std::vector<Karten_Auftrag>& karten,
+                    double jd_ut) {
     // Painting text needs a GUI application; stelux-cli never shows a window,
     // so it runs on the offscreen platform unless told otherwise.
     std::unique_ptr<QGuiApplication> app;
@@ -30,9 +30,13 @@ void Karte_Ausgeben(const Cli_Argumente& arg, const Objekt_Type& objekt, double 
     opt.Spiegel = false;
     opt.Drehung = 0;
     const Stern_Index index = Stern_Index_Bauen("");
-    std::vector<Bahn_Punkt> bahn;
-    if (Bewegter_Koerper(objekt)) bahn = Bahn_Abtasten(jd_ut, suche);
-    double ra = 0, de = 0;
-    Ort_Des_Datums(objekt.RA2000, objekt.DE2000, jd_ut, ra, de);
-    Karte_Schreiben(Karte_Berechnen(index, opt, ra, de, jd_ut, bahn, titel), schema, arg.Karte);
+    std::vector<Karten_Inhalt> seiten;
+    for (const Karten_Auftrag& k : karten) {
+        std::vector<Bahn_Punkt> bahn;
+        if (Bewegter_Koerper(k.Objekt)) bahn = Bahn_Abtasten(jd_ut, k.Suche);
+        double ra = 0, de = 0;
+        Ort_Des_Datums(k.Objekt.RA2000, k.Objekt.DE2000, jd_ut, ra, de);
+        seiten.push_back(Karte_Berechnen(index, opt, ra, de, jd_ut, bahn, k.Titel));
+    }
+    Karten_Schreiben(seiten, schema, arg.Karte);
 }

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "cli/argumente.hpp"
+#include "cli/cli_lauf.hpp"
 #include "pointing/karte_inhalt.hpp"
 
-// Builds the star index from the working directory, lays out the chart of
-// `objekt` at `jd_ut` (with its track when it moves, from `suche`) and writes
-// it to arg.Karte. Throws Ein_Ausgabe_Fehler when the file cannot be written.
-void Karte_Ausgeben(const Cli_Argumente& arg, const Objekt_Type& objekt, double jd_ut,
-                    const std::string& titel, const Karten_Suche& suche);
+// Builds the star index from the working directory once, lays out the chart
+// of each object at `jd_ut` (with its track when it moves) and writes them to
+// arg.Karte, one PDF page each. Throws Ein_Ausgabe_Fehler when the file
+// cannot be written.
+void Karte_Ausgeben(const Cli_Argumente& arg, const std::vector<Karten_Auftrag>& karten,
+                    double jd_ut);

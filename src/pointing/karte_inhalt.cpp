@@ -9,7 +9,9 @@
 #include "shared/zahlen.hpp"
 
 double Grenz_Helligkeit(double feld) {
-    return std::clamp(11.5 - 3.5 * std::log10(std::max(feld, 1e-3)), 5.0, 12.0);
+    const double g = std::clamp(11.5 - 3.5 * std::log10(std::max(feld, 1e-3)), 5.0, 14.0);
+    // Below a degree the eyepiece shows 13 mag and fainter.
+    return feld < 1.0 ? std::max(g, 13.0) : g;
 }
 
 bool Bewegter_Koerper(const Objekt_Type& o) {
@@ -140,7 +142,26 @@ Karten_Inhalt Karte_Berechnen(const Stern_Index& index, const Karten_Optionen& o
         if (!proj.Projizieren(p.Mal(o.Ort.x, o.Ort.y, o.Ort.z), x, y)) continue;
         const double r = std::max(0.5 * o.Groesse / 60.0 * proj.Pixel_Pro_Grad(), 4.0 * massstab);
         if (!im_bild(x, y, r + rand)) continue;
-        k.Objekte.push_back({x, y, r, o.Art, o.Name});
+        Karten_Objekt ko{x, y, r, o.Art, o.Name};
+        if (o.Klein > 0 && o.Groesse > 0) {
+            // The major axis on the screen: a point a little along the position
+            // angle (from north through east, J2000) projected beside the object.
+            const double a = std::atan2(o.Ort.y, o.Ort.x), d = std::asin(o.Ort.z);
+            const double pa = o.Winkel * Grad_Zu_Rad, e = 1e-4;
+            const double nord[3] = {-std::sin(d) * std::cos(a), -std::sin(d) * std::sin(a),
+                                    std::cos(d)};
+            const double ost[3] = {-std::sin(a), std::cos(a), 0};
+            const double ort[3] = {o.Ort.x, o.Ort.y, o.Ort.z};
+            double v[3];
+            for (int i = 0; i < 3; ++i)
+                v[i] = ort[i] + e * (std::cos(pa) * nord[i] + std::sin(pa) * ost[i]);
+            double x2 = 0, y2 = 0;
+            if (proj.Projizieren(p.Mal(v[0], v[1], v[2]), x2, y2)) {
+                ko.Winkel = std::atan2(y2 - y, x2 - x) * Rad_Zu_Grad;
+                ko.Klein = std::max(r * o.Klein / o.Groesse, 1.5 * massstab);
+            }
+        }
+        k.Objekte.push_back(std::move(ko));
     }
 
     for (const Bahn_Punkt& b : bahn) {

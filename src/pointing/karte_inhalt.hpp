@@ -10,10 +10,11 @@
 #include "shared/objekt_type.hpp"
 
 // Zoom levels of the window (degrees across); + and - step through them.
-inline constexpr double Karten_Felder[] = {1, 2, 5, 10, 20, 40};
+inline constexpr double Karten_Felder[] = {0.25, 0.5, 1, 2, 5, 10, 20, 40};
 
 // Faintest star drawn in a field of `feld` degrees: about 11.5 mag at 1 degree,
-// 9 at 5 and 7 at 20, never beyond 5 .. 12.
+// 9 at 5 and 7 at 20, at least 13 below 1 degree (the catalogue ends near
+// 12.5), within 5 .. 14.
 double Grenz_Helligkeit(double feld);
 
 // True for the bodies whose place the lookup computes for an instant: Sun,
@@ -53,9 +54,11 @@ struct Karten_Stern {
     std::string Name;    // empty: no label
 };
 struct Karten_Objekt {
-    double x, y, Radius; // pixels (at least a symbol's size)
+    double x, y, Radius; // pixels (at least a symbol's size); the semi-major axis
     Symbol_Art Art;
     std::string Name;
+    double Klein = 0;  // semi-minor axis, pixels; 0: no known shape (drawn round)
+    double Winkel = 0; // screen angle of the major axis, degrees from +x towards +y (down)
 };
 struct Karten_Bahnpunkt {
     double x, y;

@@ -4,12 +4,14 @@
 #include <cmath>
 #include <numeric>
 #include <set>
+#include <unordered_map>
 
 #include "catalog/katalog_zeilen.hpp"
 #include "shared/fehler.hpp"
 #include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/objekt_type.hpp"
+#include "shared/zahlen.hpp"
 #include "shared/zeilen_leser.hpp"
 
 namespace {
@@ -52,6 +54,50 @@ std::string Schluessel_Aus_Alias(const std::string& alias) {
     if (alias.rfind("NGC ", 0) == 0) return "N" + alias.substr(4);
     if (alias.rfind("IC ", 0) == 0) return "I" + alias.substr(3);
     return {};
+}
+
+// Shapes from the side file, by the object file's key. A missing file leaves
+// every object round (and is named); a bad line is counted and skipped.
+void Formen_Lesen(const std::string& ordner, Stern_Index& index,
+                  std::vector<std::pair<std::string, Index_Objekt>>& objekte) {
+    std::unordered_map<std::string, Index_Objekt*> nach_schluessel;
+    for (auto& [schluessel, e] : objekte) nach_schluessel.emplace(schluessel, &e);
+    long beschaedigt = 0;
+    try {
+        Zeilen_Leser leser(Pfad_In(ordner, Datei_Deepsky_Formen));
+        if (!leser.Ueberspringen(1)) return;
+        std::string_view zeile;
+        while (leser.Naechste(zeile)) {
+            std::string_view feld[4];
+            std::size_t n = 0, i = 0;
+            while (n < 4 && i < zeile.size()) {
+                while (i < zeile.size() && zeile[i] == ' ') ++i;
+                const std::size_t a = i;
+                while (i < zeile.size() && zeile[i] != ' ') ++i;
+                if (i > a) feld[n++] = zeile.substr(a, i - a);
+            }
+            const auto gross = n == 4 ? Reell_Versuchen(feld[1]) : std::nullopt;
+            const auto klein = n == 4 ? Reell_Versuchen(feld[2]) : std::nullopt;
+            const auto winkel = n == 4 ? Reell_Versuchen(feld[3]) : std::nullopt;
+            // Axes up to 180° (10800'): a chart never draws a shape without bound.
+            if (!gross || !klein || !winkel || !(*klein > 0.01 && *klein <= *gross) ||
+                !(*gross <= 10800) || !(*winkel >= 0 && *winkel < 180)) {
+                ++beschaedigt;
+                continue;
+            }
+            const auto o = nach_schluessel.find(std::string(feld[0]));
+            if (o == nach_schluessel.end()) continue;
+            o->second->Groesse = static_cast<float>(*gross);
+            o->second->Klein = static_cast<float>(*klein);
+            o->second->Winkel = static_cast<float>(*winkel);
+        }
+    } catch (const Ein_Ausgabe_Fehler& f) {
+        index.Hinweise.push_back(f.what());
+    }
+    if (beschaedigt > 0)
+        index.Hinweise.push_back(std::string(Datei_Deepsky_Formen) + ": " +
+                                 std::to_string(beschaedigt) + " beschädigte Zeilen übergangen");
+    index.Beschaedigte_Zeilen += beschaedigt;
 }
 
 bool Ist_Messier_Alias(const std::string& alias) {
@@ -154,6 +200,7 @@ Stern_Index Stern_Index_Bauen(const std::string& ordner) {
                     }
                     objekte.emplace_back(o.Bezeichnung, std::move(e));
                 });
+    Formen_Lesen(ordner, index, objekte);
     // Some Messier lines name no NGC number; the same place (within 2') marks them too.
     std::vector<Richtung> messier_orte;
     for (const auto& [schluessel, e] : objekte)

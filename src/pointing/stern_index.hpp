@@ -27,11 +27,17 @@ enum class Symbol_Art : std::uint8_t {
 struct Index_Objekt {
     Richtung Ort;  // J2000.0
     float VMag;    // visual magnitude or UNBEKANNT
-    float Groesse; // largest extent, arcminutes (0: unknown)
+    float Groesse; // largest extent (major axis), arcminutes (0: unknown)
     bool Messier;  // a Messier object
     Symbol_Art Art;
     std::string Name; // "M31", "NGC 7000", "IC 434"
+    float Klein = 0;  // minor axis, arcminutes (0: no known shape)
+    float Winkel = 0; // position angle of the major axis, degrees from north through east
 };
+
+// The side file of the catalogue builder with the objects' shapes (OpenNGC):
+// key as in the object file, major and minor axis (arcmin), position angle.
+inline constexpr const char* Datei_Deepsky_Formen = "Deepsky_Formen.txt";
 
 inline constexpr int Index_Zonen = 180; // one degree of declination each
 
@@ -48,9 +54,9 @@ struct Stern_Index {
     std::size_t Speicher_Bytes() const;
 };
 
-// Reads Hipparcos_J2000.txt, Bright_Stars_Proper_Names_SAO.txt and the
-// NGC/IC/Messier file from `katalog_ordner` (empty: working directory) through
-// the catalogue line readers. A damaged line is skipped and counted; a missing
+// Reads Hipparcos_J2000.txt, Bright_Stars_Proper_Names_SAO.txt, the
+// NGC/IC/Messier file and the shapes of Deepsky_Formen.txt from `katalog_ordner` (empty: working
+// directory) through the catalogue line readers. A damaged line is skipped and counted; a missing
 // file leaves its part empty and is named in Hinweise.
 Stern_Index Stern_Index_Bauen(const std::string& katalog_ordner);
 

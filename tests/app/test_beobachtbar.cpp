@@ -98,6 +98,9 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     EXPECT_EQ(t->item(n7000, 6)->text(), "120.0");
     EXPECT_EQ(t->item(n7000, 7)->text(), "22.8"); // 4.0 + 2.5 lg(pi/4 * 7200" * 6000")
     EXPECT_EQ(t->item(static_cast<int>(Eingaben(b).indexOf("Vega")), 6)->text(), "—");
+    // The header holds the planned night's timetable.
+    const QString nacht_geplant = Steuer<QLabel>(b, "Label_Beobachtbar_Nacht")->text();
+    EXPECT_TRUE(nacht_geplant.startsWith("Sonne unter ")) << nacht_geplant.toStdString();
     if (qEnvironmentVariableIsSet("STELUX_BEOBACHTBAR_BILD"))
         b.grab().save(qEnvironmentVariable("STELUX_BEOBACHTBAR_BILD"));
 
@@ -115,6 +118,7 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     EXPECT_FALSE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().contains("PLANUNG"));
     b.Abwarten();
     EXPECT_TRUE(Steuer<QLabel>(b, "Label_Beobachtbar_Stand")->text().startsWith("Stand 12:00"));
+    EXPECT_NE(Steuer<QLabel>(b, "Label_Beobachtbar_Nacht")->text(), nacht_geplant);
     b.close();
     f.close();
     QDir::setCurrent(alt);

@@ -229,6 +229,28 @@ TEST(Fenster, SystemZeitzoneAusTZ) {
     f->close();
 }
 
+// The night's panel follows the clock's instant, a planned one too, in the
+// zone's clock (sunset by PyEphem: 16:39:20 CET and 19:09:49 CEST).
+TEST(Fenster, NachtTafelFolgtDemZeitpunkt) {
+    Test_Ordner o;
+    Meldungs_Rekorder r;
+    Zone_Setzen zone("Europe/Zurich");
+    auto f = Fenster(o.Start());
+    f->Jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(11, 0), QTimeZone::utc()); };
+    f->Uhr_Takt();
+    const auto tafel = [&] { return Text(Steuer<QLabel>(*f, "Label_Nacht")); };
+    EXPECT_TRUE(tafel().startsWith("Sonne unter/auf 16:39 – ")) << tafel().toStdString();
+    // Every line fits the panel.
+    QLabel* l = Steuer<QLabel>(*f, "Label_Nacht");
+    for (const QString& zeile : tafel().split('\n'))
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(zeile), l->contentsRect().width())
+            << zeile.toStdString();
+    ASSERT_TRUE(f->Zeitpunkt_Setzen(QDateTime(QDate(2026, 10, 1), QTime(22, 0))));
+    f->Uhr_Takt();
+    EXPECT_TRUE(tafel().startsWith("Sonne unter/auf 19:10 – ")) << tafel().toStdString();
+    f->close();
+}
+
 TEST(Fenster, DezimalpunktUnterDeutschenEinstellungen) {
     Test_Ordner o;
     Meldungs_Rekorder r;

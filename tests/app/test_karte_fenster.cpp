@@ -44,9 +44,10 @@ TEST(KarteFenster, FolgtDerAuswahlZoomtUndMerktSich) {
     EXPECT_EQ(k->Optionen().Feld, 2);
     EXPECT_EQ(k->Inhalt().Zeile.rfind("Feld 2.0°", 0), 0u) << k->Inhalt().Zeile;
     for (int i = 0; i < 9; ++i) k->Zoom(+1); // stops at the smallest level
-    EXPECT_EQ(k->Optionen().Feld, 1);
+    EXPECT_EQ(k->Optionen().Feld, 0.25);
+    EXPECT_EQ(k->Inhalt().Zeile.rfind("Feld 15'", 0), 0u) << k->Inhalt().Zeile;
     k->Zoom(-1);
-    EXPECT_EQ(Karten_Optionen_Lesen().Feld, 2);
+    EXPECT_EQ(Karten_Optionen_Lesen().Feld, 0.5);
 
     // Night: nothing but red on black.
     k->Schema_Setzen(Karten_Schema::Nacht);

@@ -163,3 +163,17 @@ TEST_F(Sitzung_Test, MeintenSieNachEinemFehlschlag) {
     EXPECT_FALSE(r.Fehler);
     fs::remove_all(daten);
 }
+
+// The night's timetable comes with the clock step, once a minute: another
+// site within the same minute must not keep the old site's night.
+TEST_F(Sitzung_Test, NachtFolgtDemOrt) {
+    Sitzung s;
+    Einrichten(s);
+    EXPECT_EQ(s.Stand().Nacht.rfind("Sonne unter ", 0), 0u) << s.Stand().Nacht;
+    Parameter_Type p = Parameter_Vorgabe();
+    p.Laenge = 15.6;
+    p.Breite = 78.2; // late November: polar night
+    s.Parameter_Uebernehmen(p);
+    s.Uhr_Schritt(Jetzt, Zeitzone_Info{});
+    EXPECT_EQ(s.Stand().Nacht.rfind("Polarnacht", 0), 0u) << s.Stand().Nacht;
+}

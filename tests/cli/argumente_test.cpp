@@ -46,7 +46,8 @@ TEST(CliArgumente, FehlerImAufruf) {
                                                {"--beobachtbar", "--grenze"},
                                                {"--beobachtbar", "--grenze", "neun"},
                                                {"--beobachtbar", "--grenze", "nan"},
-                                               {"--beobachtbar", "--karte", "k.png"}})
+                                               {"--beobachtbar", "--karte", "k.png"},
+                                               {"--karte", "k.png", "M31", "M42"}})
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
 }
 

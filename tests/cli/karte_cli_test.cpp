@@ -60,6 +60,17 @@ TEST(KarteCli, PngUndPdfUndFehlerfaelle) {
     EXPECT_EQ(inhalt.rfind("%PDF", 0), 0u);
     EXPECT_NE(inhalt.find("%%EOF", inhalt.size() - 16), std::string::npos);
 
+    // A night's objects into one PDF, one page each; a miss among them writes none.
+    const std::string nacht = (tmp / "nacht.pdf").string();
+    ASSERT_EQ(Karte(ordner, "--karte '" + nacht + "' M31 N7000 PMars", fehler), 0) << fehler;
+    const std::string seiten = Lesen(nacht);
+    std::size_t n = 0;
+    for (std::size_t p = seiten.find("/Type /Page\n"); p != std::string::npos;
+         p = seiten.find("/Type /Page\n", p + 1))
+        ++n;
+    EXPECT_EQ(n, 3u);
+    std::filesystem::remove(nacht);
+
     // Failures never leave a file, and never touch an existing one.
     std::ofstream(tmp / "alt.png") << "alt";
     const std::string alt = (tmp / "alt.png").string();
@@ -75,6 +86,7 @@ TEST(KarteCli, PngUndPdfUndFehlerfaelle) {
         {"--karte '@' --feld x M31", 2},
         {"--karte '@'", 2},
         {"--feld 5 M31", 2},
+        {"--karte '@' M31 M42", 2},
     };
     for (const Fall& f : faelle) {
         std::string opt = f.optionen;

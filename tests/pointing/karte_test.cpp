@@ -231,3 +231,40 @@ TEST(KarteEcht, PlejadenUndPolfeld) {
     }
     for (int n : viertel) EXPECT_GT(n, 10);
 }
+
+// A galaxy's ellipse lies along its position angle (north through east):
+// M31 at PA 35° with north up and east left runs from lower right to upper
+// left at 55° below +x, mirrored at 125°; the built side file gives it its
+// axis ratio (69.66' / 177.83', OpenNGC).
+TEST(KarteEcht, EllipseNachPositionswinkel) {
+    const double jd = 2461046.0;
+    Stern_Index index;
+    index.Objekte.push_back({Richtung_Von(0.712306, 41.26875), 3.4f, 177.83f, true,
+                             Symbol_Art::Galaxie, "M31", 69.66f, 35.0f});
+    double ra = 0, de = 0;
+    Ort_Des_Datums(0.712306, 41.26875, jd, ra, de);
+    Karten_Optionen o;
+    o.Feld = 5;
+    for (const auto& [spiegel, winkel] : {std::pair{false, 55.0}, std::pair{true, 125.0}}) {
+        o.Spiegel = spiegel;
+        const Karten_Inhalt k = Karte_Berechnen(index, o, ra, de, jd, {}, "M31");
+        ASSERT_EQ(k.Objekte.size(), 1u);
+        const Karten_Objekt& m31 = k.Objekte[0];
+        EXPECT_NEAR(std::fmod(m31.Winkel + 360, 180), winkel, 0.5) << spiegel;
+        EXPECT_NEAR(m31.Klein / m31.Radius, 69.66 / 177.83, 1e-3);
+    }
+
+    const std::string ordner = Katalog();
+    if (ordner.empty()) GTEST_SKIP() << "STELUX_KATALOG names no catalogue folder";
+    const Stern_Index echt = Stern_Index_Bauen(ordner);
+    o.Spiegel = false;
+    const Karten_Inhalt k = Karte_Berechnen(echt, o, ra, de, jd, {}, "M31");
+    bool gefunden = false;
+    for (const Karten_Objekt& m : k.Objekte)
+        if (m.Name == "M31") {
+            gefunden = true;
+            EXPECT_NEAR(std::fmod(m.Winkel + 360, 180), 55.0, 0.5);
+            EXPECT_NEAR(m.Klein / m.Radius, 69.66 / 177.83, 1e-3);
+        }
+    EXPECT_TRUE(gefunden);
+}

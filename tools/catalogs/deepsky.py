@@ -124,13 +124,13 @@ def objekte(kscat=KSCAT, dso=DSO_KATALOG):
     con = sqlite3.connect(f"file:{kscat}?mode=ro", uri=True)
     zeilen = con.execute(
         "select type, ra, dec, magnitude, name, long_name, catalog_identifier, "
-        "major_axis, minor_axis from cat").fetchall()
+        "major_axis, minor_axis, position_angle from cat").fetchall()
     con.close()
 
     stat = {"zugeordnet": 0, "mit_distanz": 0, "uebersprungen": 0}
     messier, katalog = {}, []
 
-    def werte(bez, typ, ra_deg, de_deg, mag, long_name, gross_a, gross_b, s, alias):
+    def werte(bez, typ, ra_deg, de_deg, mag, long_name, gross_a, gross_b, s, alias, pa=None):
         ra, de = math.radians(ra_deg), math.radians(de_deg)
         b = v = dist = 0.0
         if s is not None and _abstand_bogenmin(ra, de, s["ra"], s["dec"]) <= GRENZE_BOGENMIN:
@@ -145,10 +145,10 @@ def objekte(kscat=KSCAT, dso=DSO_KATALOG):
             # blue) is the best estimate available.
             v = mag
         return dict(bez=bez, ra=ra_deg / 15.0, de=de_deg, b=b, v=v, ga=gross_a or 0.0,
-                    gb=gross_b or 0.0, typ=TYPEN.get(typ, "unbek."), dist_mpc=dist,
+                    gb=gross_b or 0.0, pa=pa, typ=TYPEN.get(typ, "unbek."), dist_mpc=dist,
                     alias=alias, con=sternbild(ra, de))
 
-    for typ, ra, de, mag, name, long_name, kennung, ga, gb in zeilen:
+    for typ, ra, de, mag, name, long_name, kennung, ga, gb, pa in zeilen:
         name = name or ""
         kennung = (kennung or "").strip()
         gemein = _gemeiner_name(long_name)
@@ -165,7 +165,7 @@ def objekte(kscat=KSCAT, dso=DSO_KATALOG):
                 continue
             alias = gemein or (f"{'NGC' if kz[0] == 'N' else 'IC'} {kz[1]}{kz[2]}" if kz else "")
             messier[mn] = werte(f"M{mn}", typ, ra, de, mag, long_name, ga, gb,
-                                nach["M"].get(mn), alias)
+                                nach["M"].get(mn), alias, pa)
         if kz is None:
             if not m:
                 stat["uebersprungen"] += 1
@@ -175,8 +175,23 @@ def objekte(kscat=KSCAT, dso=DSO_KATALOG):
         s = nach[buchstabe].get(nr) if not suffix else None
         katalog.append(((0 if buchstabe == "N" else 1, nr, suffix),
                         werte(f"{buchstabe}{nr}{suffix}", typ, ra, de, mag, long_name, ga, gb,
-                              s, alias)))
+                              s, alias, pa)))
     katalog.sort(key=lambda x: x[0])
     liste = [messier[n] for n in sorted(messier)] + [w for _, w in katalog]
     stat["messier"] = len(messier)
     return liste, stat
+
+
+def formen_zeilen(liste):
+    """The side file of the finder chart: for each object with both axes and
+    a position angle, its key as in the object file, the major and minor axis
+    (arcmin) and the position angle (degrees from north through east)."""
+    zeilen = ["# Bez    Achse_gross' Achse_klein' PA (Grad, von Nord ueber Ost), OpenNGC"]
+    for o in liste:
+        if o.get("pa") is None or not o["ga"] > 0 or not o["gb"] > 0:
+            continue
+        ga, gb, pa = o["ga"], o["gb"], o["pa"]
+        if gb > ga:  # the table's axes swapped: the major one lies across the angle
+            ga, gb, pa = gb, ga, pa + 90
+        zeilen.append(f"{o['bez']:<8} {ga:8.2f} {gb:8.2f} {pa % 180:6.1f}")
+    return zeilen

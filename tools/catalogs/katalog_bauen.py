@@ -26,6 +26,7 @@ import formate  # noqa: E402
 QUELLEN = {
     "NGC_IC_Messier_Catalogue_Revised.txt": ["kstars-data", "stellarium-data", "python3-ephem"],
     "Deepsky_Namen.txt": ["kstars-data", "stellarium-data"],
+    "Deepsky_Formen.txt": ["kstars-data"],
     "SAO_J2000.txt": ["stellarium-data", "kstars-data"],
     "Hipparcos_J2000.txt": ["stellarium-data", "kstars-data"],
     "Variable_Stars_AAVSO.txt": ["stellarium-data"],
@@ -134,6 +135,8 @@ def alles_schreiben(args, bericht):
     schreibe("NGC_IC_Messier_Catalogue_Revised.txt", ngc, "Objekte + Kopf",
              f"{stat['messier']} Messier, {stat['zugeordnet']} mit Helligkeiten, "
              f"{stat['mit_distanz']} mit Distanz")
+    formen = deepsky.formen_zeilen(objekte)
+    schreibe("Deepsky_Formen.txt", formen, "Formen + Kopf")
     namen = deepsky_namen.namen_zeilen(objekte)
     schreibe("Deepsky_Namen.txt", namen, "Namen + Kopf",
              f"{len({z[:6] for z in namen[1:]})} Objekte mit Namen")

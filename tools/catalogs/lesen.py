@@ -170,6 +170,17 @@ def nach_trennlinie(zeilen):
     return []
 
 
+def deepsky_form(z):
+    """Key, major and minor axis (arcmin) and position angle (deg) of one object."""
+    t = z.decode("cp1252").split()
+    if len(t) != 4:
+        raise Lese_Fehler("4 Felder erwartet")
+    ga, gb, pa = float(t[1]), float(t[2]), float(t[3])
+    if not (0 < gb <= ga and 0 <= pa < 180):
+        raise Lese_Fehler("Achsen oder Positionswinkel ausserhalb")
+    return dict(bez=t[0], ga=ga, gb=gb, pa=pa)
+
+
 def datei_zeilen(pfad):
     """Lines of a catalogue file as bytes; CR LF and LF both end a line."""
     with open(pfad, "rb") as f:
@@ -184,6 +195,7 @@ def datei_zeilen(pfad):
 DATEIEN = {
     "NGC_IC_Messier_Catalogue_Revised.txt": (1, ngc),
     "Deepsky_Namen.txt": (1, deepsky_name),
+    "Deepsky_Formen.txt": (1, deepsky_form),
     "SAO_J2000.txt": (0, sao),
     "Hipparcos_J2000.txt": (0, hip),
     "Variable_Stars_AAVSO.txt": (0, veraenderlich),
@@ -220,6 +232,7 @@ ERWARTET = {
     "NGC_IC_Messier_Catalogue_Revised.txt": ("bez", ["M1", "M31", "M40", "M42", "M45", "M102",
                                                      "M110", "N7000", "I1396"]),
     "Deepsky_Namen.txt": ("name", ["Andromeda Galaxy", "Pleiades", "Orionnebel", "Krippe"]),
+    "Deepsky_Formen.txt": ("bez", ["M31", "M32", "M82", "N891"]),
     "Hipparcos_J2000.txt": ("nr", ["32349", "11767", "91262"]),
     "SAO_J2000.txt": ("nr", ["151881", "308"]),
     "Bright_Stars_Proper_Names_SAO.txt": ("name", ["Sirius", "Polaris", "Vega", "Capella",

@@ -51,6 +51,18 @@ class Ephemeriden(unittest.TestCase):
 
 
 class Deepsky(unittest.TestCase):
+    def test_shapes_major_axis_first_and_read_back(self):
+        # A table row with its axes swapped gets the major axis across the
+        # angle; rows without an angle or a minor axis have no shape.
+        z = deepsky.formen_zeilen([
+            dict(bez="N2020", ga=3.2, gb=3.9, pa=50.0),
+            dict(bez="M31", ga=177.83, gb=69.66, pa=35.0),
+            dict(bez="N7000", ga=120.0, gb=30.0, pa=None),
+            dict(bez="N1", ga=2.0, gb=0.0, pa=10.0)])
+        formen = [lesen.deepsky_form(x.encode("cp1252")) for x in z[1:]]
+        self.assertEqual(formen, [dict(bez="N2020", ga=3.9, gb=3.2, pa=140.0),
+                                  dict(bez="M31", ga=177.83, gb=69.66, pa=35.0)])
+
     def test_serpens_is_one_constellation(self):
         self.assertEqual(deepsky.sternbild(math.radians(15.5 * 15), math.radians(10)), "Ser")
         self.assertEqual(deepsky.sternbild(math.radians(18.3 * 15), math.radians(-5)), "Ser")
