@@ -77,7 +77,7 @@ TForm_Beobachtbar::TForm_Beobachtbar(std::function<Beobachtbar_Eingabe()> eingab
     auto* leiste = new QHBoxLayout;
     const Beobachtbar_Filter vorgabe;
     for (int i = 0; i < Beobachtbar_Arten; ++i) {
-        Arten[i] = new QCheckBox(Beobachtbar_Art_Text(static_cast<Beobachtbar_Art>(i)), this);
+        Arten[i] = new QCheckBox(Ue(Beobachtbar_Art_Text(static_cast<Beobachtbar_Art>(i))), this);
         Arten[i]->setObjectName(QString("CheckBox_Art_") + Arten[i]->text());
         Arten[i]->setChecked(vorgabe.Arten[i]);
         leiste->addWidget(Arten[i]);
@@ -223,7 +223,7 @@ void TForm_Beobachtbar::Zeigen() {
         auto* objekt = new QTableWidgetItem(QString::fromStdString(z.Bezeichnung));
         objekt->setData(Qt::UserRole + 1, QString::fromStdString(z.Eingabe));
         Tabelle->setItem(r, Sp_Objekt, objekt);
-        Tabelle->setItem(r, Sp_Art, new QTableWidgetItem(Beobachtbar_Art_Text(z.Art)));
+        Tabelle->setItem(r, Sp_Art, new QTableWidgetItem(Ue(Beobachtbar_Art_Text(z.Art))));
         Tabelle->setItem(r, Sp_Mag,
                          new Zahl_Item(bekannt ? QString::fromStdString(Fest(z.VMag, 1))
                                                : QString::fromUtf8("–"),

@@ -307,7 +307,7 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
                "N");
     p.drawText(
         rose + QPointF(k.Ost_x * (l * 0.7 + 10 * s) - 4 * s, k.Ost_y * (l * 0.7 + 10 * s) + 5 * s),
-        "O");
+        QString::fromStdString(Kt("O"))); // east
     p.restore();
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "pointing/sichtbarkeit.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 #include "time/delta_t.hpp"
@@ -210,11 +211,11 @@ Nacht_Plan::Schwelle Schwelle_Finden(const Stichproben& s, F f, double mitternac
 }
 
 std::string Phasen_Name(double k, bool zunehmend) {
-    if (k < 0.03) return "Neumond";
-    if (k > 0.97) return "Vollmond";
-    if (k >= 0.45 && k <= 0.55) return zunehmend ? "erstes Viertel" : "letztes Viertel";
-    if (k < 0.45) return zunehmend ? "zunehmende Sichel" : "abnehmende Sichel";
-    return zunehmend ? "zunehmender Mond" : "abnehmender Mond";
+    if (k < 0.03) return Kt("Neumond");
+    if (k > 0.97) return Kt("Vollmond");
+    if (k >= 0.45 && k <= 0.55) return zunehmend ? Kt("erstes Viertel") : Kt("letztes Viertel");
+    if (k < 0.45) return zunehmend ? Kt("zunehmende Sichel") : Kt("abnehmende Sichel");
+    return zunehmend ? Kt("zunehmender Mond") : Kt("abnehmender Mond");
 }
 
 std::string Text(const Nacht_Plan& n, int versatz) {
@@ -225,45 +226,48 @@ std::string Text(const Nacht_Plan& n, int versatz) {
     std::string t;
     const auto& s = n.Sonne;
     if (s.Abends == L::Oben && s.Morgens == L::Oben)
-        t = "Mitternachtssonne (Sonne geht nicht unter)";
+        t = Kt("Mitternachtssonne (Sonne geht nicht unter)");
     else if (s.Abends == L::Unten && s.Morgens == L::Unten)
-        t = "Polarnacht (Sonne geht nicht auf)";
+        t = Kt("Polarnacht (Sonne geht nicht auf)");
     else
-        t = "Sonne unter " + z(s.Unter) + ", auf " + z(s.Auf);
-    t += " · Dämmerung bis/ab:";
-    const std::pair<const char*, const Nacht_Plan::Schwelle*> stufen[] = {
-        {"bürgerlich", &n.Buergerlich},
-        {"nautisch", &n.Nautisch},
-        {"astronomisch", &n.Astronomisch}};
+        t = Kt("Sonne unter %1, auf %2", {z(s.Unter), z(s.Auf)});
+    t += Kt(" · Dämmerung bis/ab:");
+    const std::pair<std::string, const Nacht_Plan::Schwelle*> stufen[] = {
+        {Kt("bürgerlich"), &n.Buergerlich},
+        {Kt("nautisch"), &n.Nautisch},
+        {Kt("astronomisch"), &n.Astronomisch}};
     const char* grad[] = {"−6°", "−12°", "−18°"};
     for (int i = 0; i < 3; ++i) {
         const auto& [name, w] = stufen[i];
         t += std::string(i ? ", " : " ") + name + " ";
         if (w->Abends == L::Oben && w->Morgens == L::Oben)
-            t += "die ganze Nacht";
+            t += Kt("die ganze Nacht");
         else if (w->Abends == L::Unten && w->Morgens == L::Unten)
-            t += std::string("nie (Sonne ganztägig unter ") + grad[i] + ")";
+            t += Kt("nie (Sonne ganztägig unter %1)", {grad[i]});
         else
             t += z(w->Unter) + "/" + z(w->Auf);
     }
-    t += " · Mond";
+    t += Kt(" · Mond");
     if (n.Mond.empty())
-        t += n.Mond_Oben_Mittag ? " ganztägig über dem Horizont" : " ganztägig unter dem Horizont";
+        t += n.Mond_Oben_Mittag ? Kt(" ganztägig über dem Horizont")
+                                : Kt(" ganztägig unter dem Horizont");
     for (std::size_t i = 0; i < n.Mond.size(); ++i)
-        t += std::string(i ? ", " : " ") + (n.Mond[i].second ? "auf " : "unter ") +
-             z(n.Mond[i].first);
+        t +=
+            std::string(i ? ", " : " ") + (n.Mond[i].second ? Kt("auf %1", {z(n.Mond[i].first)})
+                                                            : Kt("unter %1", {z(n.Mond[i].first)}));
     if (std::isfinite(n.Beleuchtet))
-        t += ", " + Fest(n.Beleuchtet * 100.0, 0) + " % beleuchtet (" + n.Phase + ")";
+        t += Kt(", %1 % beleuchtet (%2)", {Fest(n.Beleuchtet * 100.0, 0), n.Phase});
     t += " · ";
     if (n.Dunkel.empty()) {
         t += n.Astronomisch.Abends == L::Oben && n.Astronomisch.Morgens == L::Oben
-                 ? "nicht dunkel (Sonne nicht unter −18°)"
-                 : "nicht dunkel (Mond über dem Horizont)";
+                 ? Kt("nicht dunkel (Sonne nicht unter −18°)")
+                 : Kt("nicht dunkel (Mond über dem Horizont)");
     } else {
-        t += "dunkel (Sonne unter −18°, Mond unter dem Horizont)";
-        for (std::size_t i = 0; i < n.Dunkel.size(); ++i)
-            t += std::string(i ? " und" : "") + " von " + z(n.Dunkel[i].first) + " bis " +
-                 z(n.Dunkel[i].second);
+        t += Kt("dunkel (Sonne unter −18°, Mond unter dem Horizont)");
+        for (std::size_t i = 0; i < n.Dunkel.size(); ++i) {
+            const std::string von = z(n.Dunkel[i].first), bis = z(n.Dunkel[i].second);
+            t += i ? Kt(" und von %1 bis %2", {von, bis}) : Kt(" von %1 bis %2", {von, bis});
+        }
     }
     return t;
 }
@@ -275,29 +279,37 @@ std::string Tafel(const Nacht_Plan& n, int versatz) {
     const auto z = [&](double jd) {
         return std::isfinite(jd) ? Zonen_Uhrzeit(jd, versatz) : std::string("–");
     };
-    const auto spanne = [&](const Nacht_Plan::Schwelle& w, const char* ganz, const char* nie) {
-        if (w.Abends == L::Oben && w.Morgens == L::Oben) return std::string(ganz);
-        if (w.Abends == L::Unten && w.Morgens == L::Unten) return std::string(nie);
+    const auto spanne = [&](const Nacht_Plan::Schwelle& w, const std::string& ganz,
+                            const std::string& nie) {
+        if (w.Abends == L::Oben && w.Morgens == L::Oben) return ganz;
+        if (w.Abends == L::Unten && w.Morgens == L::Unten) return nie;
         return z(w.Unter) + " – " + z(w.Auf);
     };
-    std::string t = spanne(n.Sonne, "Mitternachtssonne", "Polarnacht");
-    if (t[0] != 'M' && t[0] != 'P') t = "Sonne unter/auf " + t;
-    t += "\nDämmerung Ende – Beginn";
-    t += "\n bürgerlich " + spanne(n.Buergerlich, "ganze Nacht", "nie über −6°");
-    t += "\n nautisch " + spanne(n.Nautisch, "ganze Nacht", "nie über −12°");
-    t += "\n astronomisch " + spanne(n.Astronomisch, "ganze Nacht", "nie über −18°");
-    t += "\nMond";
-    if (n.Mond.empty()) t += n.Mond_Oben_Mittag ? " ganztägig auf" : " ganztägig unter";
+    const auto& s = n.Sonne;
+    const bool sonne_wechselt = !(s.Abends == L::Oben && s.Morgens == L::Oben) &&
+                                !(s.Abends == L::Unten && s.Morgens == L::Unten);
+    std::string t = spanne(s, Kt("Mitternachtssonne"), Kt("Polarnacht"));
+    if (sonne_wechselt) t = Kt("Sonne unter/auf %1", {t});
+    t += "\n" + Kt("Dämmerung Ende – Beginn");
+    t += "\n " + Kt("bürgerlich") + " " +
+         spanne(n.Buergerlich, Kt("ganze Nacht"), Kt("nie über %1", {"−6°"}));
+    t += "\n " + Kt("nautisch") + " " +
+         spanne(n.Nautisch, Kt("ganze Nacht"), Kt("nie über %1", {"−12°"}));
+    t += "\n " + Kt("astronomisch") + " " +
+         spanne(n.Astronomisch, Kt("ganze Nacht"), Kt("nie über %1", {"−18°"}));
+    t += "\n" + Kt("Mond");
+    if (n.Mond.empty()) t += n.Mond_Oben_Mittag ? Kt(" ganztägig auf") : Kt(" ganztägig unter");
     for (std::size_t i = 0; i < n.Mond.size(); ++i)
         t += std::string(i == 0  ? " "
                          : i % 2 ? ", "
                                  : ",\n     ") +
-             (n.Mond[i].second ? "auf " : "unter ") + z(n.Mond[i].first);
+             (n.Mond[i].second ? Kt("auf %1", {z(n.Mond[i].first)})
+                               : Kt("unter %1", {z(n.Mond[i].first)}));
     if (std::isfinite(n.Beleuchtet)) t += "\n" + Fest(n.Beleuchtet * 100.0, 0) + " % " + n.Phase;
-    if (n.Dunkel.empty()) t += "\nnicht dunkel";
+    if (n.Dunkel.empty()) t += "\n" + Kt("nicht dunkel");
     for (std::size_t i = 0; i < n.Dunkel.size(); ++i)
-        t += std::string(i ? "\n      " : "\ndunkel ") + z(n.Dunkel[i].first) + " – " +
-             z(n.Dunkel[i].second);
+        t += (i ? std::string("\n      ") : "\n" + Kt("dunkel") + " ") + z(n.Dunkel[i].first) +
+             " – " + z(n.Dunkel[i].second);
     return t;
 }
 } // namespace

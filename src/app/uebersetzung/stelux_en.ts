@@ -765,5 +765,185 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>mag/″²</source>
         <translation>mag/″²</translation>
     </message>
+    <message>
+        <source> ganztägig auf</source>
+        <translation> up all day</translation>
+    </message>
+    <message>
+        <source> ganztägig unter dem Horizont</source>
+        <translation> below the horizon all day</translation>
+    </message>
+    <message>
+        <source> ganztägig unter</source>
+        <translation> down all day</translation>
+    </message>
+    <message>
+        <source> ganztägig über dem Horizont</source>
+        <translation> above the horizon all day</translation>
+    </message>
+    <message>
+        <source> und von %1 bis %2</source>
+        <translation> and from %1 to %2</translation>
+    </message>
+    <message>
+        <source> von %1 bis %2</source>
+        <translation> from %1 to %2</translation>
+    </message>
+    <message>
+        <source> · Dämmerung bis/ab:</source>
+        <translation> · twilight until/from:</translation>
+    </message>
+    <message>
+        <source> · Mond</source>
+        <translation> · Moon</translation>
+    </message>
+    <message>
+        <source>, %1 % beleuchtet (%2)</source>
+        <translation>, %1 % illuminated (%2)</translation>
+    </message>
+    <message>
+        <source>Dämmerung Ende – Beginn</source>
+        <translation>Twilight end – start</translation>
+    </message>
+    <message>
+        <source>Mitternachtssonne (Sonne geht nicht unter)</source>
+        <translation>midnight sun (the Sun does not set)</translation>
+    </message>
+    <message>
+        <source>Mitternachtssonne</source>
+        <translation>midnight sun</translation>
+    </message>
+    <message>
+        <source>Mond</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>Neumond</source>
+        <translation>new moon</translation>
+    </message>
+    <message>
+        <source>Polarnacht (Sonne geht nicht auf)</source>
+        <translation>polar night (the Sun does not rise)</translation>
+    </message>
+    <message>
+        <source>Polarnacht</source>
+        <translation>polar night</translation>
+    </message>
+    <message>
+        <source>Sonne unter %1, auf %2</source>
+        <translation>Sunset %1, sunrise %2</translation>
+    </message>
+    <message>
+        <source>Sonne unter/auf %1</source>
+        <translation>Sun set/rise %1</translation>
+    </message>
+    <message>
+        <source>Vollmond</source>
+        <translation>full moon</translation>
+    </message>
+    <message>
+        <source>abnehmende Sichel</source>
+        <translation>waning crescent</translation>
+    </message>
+    <message>
+        <source>abnehmender Mond</source>
+        <translation>waning gibbous</translation>
+    </message>
+    <message>
+        <source>astronomisch</source>
+        <translation>astronomical</translation>
+    </message>
+    <message>
+        <source>auf %1</source>
+        <translation>rises %1</translation>
+    </message>
+    <message>
+        <source>bürgerlich</source>
+        <translation>civil</translation>
+    </message>
+    <message>
+        <source>die ganze Nacht</source>
+        <translation>all night</translation>
+    </message>
+    <message>
+        <source>dunkel (Sonne unter −18°, Mond unter dem Horizont)</source>
+        <translation>dark (Sun below −18°, Moon below the horizon)</translation>
+    </message>
+    <message>
+        <source>dunkel</source>
+        <translation>dark</translation>
+    </message>
+    <message>
+        <source>erstes Viertel</source>
+        <translation>first quarter</translation>
+    </message>
+    <message>
+        <source>ganze Nacht</source>
+        <translation>all night</translation>
+    </message>
+    <message>
+        <source>letztes Viertel</source>
+        <translation>last quarter</translation>
+    </message>
+    <message>
+        <source>nautisch</source>
+        <translation>nautical</translation>
+    </message>
+    <message>
+        <source>nicht dunkel (Mond über dem Horizont)</source>
+        <translation>not dark (Moon above the horizon)</translation>
+    </message>
+    <message>
+        <source>nicht dunkel (Sonne nicht unter −18°)</source>
+        <translation>not dark (Sun not below −18°)</translation>
+    </message>
+    <message>
+        <source>nicht dunkel</source>
+        <translation>not dark</translation>
+    </message>
+    <message>
+        <source>nie (Sonne ganztägig unter %1)</source>
+        <translation>never (Sun below %1 all day)</translation>
+    </message>
+    <message>
+        <source>nie über %1</source>
+        <translation>never above %1</translation>
+    </message>
+    <message>
+        <source>unter %1</source>
+        <translation>sets %1</translation>
+    </message>
+    <message>
+        <source>zunehmende Sichel</source>
+        <translation>waxing crescent</translation>
+    </message>
+    <message>
+        <source>zunehmender Mond</source>
+        <translation>waxing gibbous</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Messier</source>
+        <translation>Messier</translation>
+    </message>
+    <message>
+        <source>Stern</source>
+        <translation>Star</translation>
+    </message>
+    <message>
+        <source>NGC</source>
+        <translation>NGC</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <translation>IC</translation>
+    </message>
 </context>
 </TS>
