@@ -57,6 +57,9 @@ constexpr Cli_Schluessel Tabelle[] = {
     {"Azimut", [](const Anzeige& a) { return Voll(a.Position.Azimut); }},
     {"Luftmasse", [](const Anzeige& a) { return Voll(a.Position.Luftmasse); }},
     {"Sichtbarkeit", [](const Anzeige& a) { return a.Sichtbarkeit; }},
+    {"DE_Kreis", [](const Anzeige& a) { return Voll(a.Position.DE_Kreis); }},
+    {"SW_Kreis", [](const Anzeige& a) { return Voll(a.Position.SW_Kreis); }},
+    {"Zeigemodell", [](const Anzeige& a) { return a.Position.Zeigemodell; }},
 };
 } // namespace
 

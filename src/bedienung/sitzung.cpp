@@ -59,6 +59,7 @@ Auswahl_Ergebnis Sitzung::Auswaehlen(const std::string& eingabe) {
         r.Fehler = std::current_exception();
     }
     objekt_gueltig_ = r.Gefunden;
+    auswahl_eingabe_ = r.Eingabe;
     r.Meldung.swap(meldung_.Text);
     if (!r.Gefunden && !r.Fehler) r.Nicht_Gefunden = Nicht_Gefunden_Text(r.Eingabe);
     anzeige_.Nicht_Gefunden = r.Nicht_Gefunden;
@@ -84,6 +85,8 @@ std::vector<std::string> Sitzung::Liste_Oeffnen(char buchstabe) {
 const Anzeige& Sitzung::Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone) {
     zeitzone_ = zone;
     anzeige_.Uhr = Uhr_Tick(jd_pc, zeitzone_, parameter_, zehntel_);
+    if (const Zeigemodell* m = Modell())
+        anzeige_.Uhr.Status += Modell_Statustext(*m, Instrument_Wert(instrument_));
     return anzeige_;
 }
 
@@ -102,6 +105,7 @@ const Anzeige& Sitzung::Positions_Schritt() {
     Tick_Optionen optionen;
     optionen.JD_UT = JD_UT();
     optionen.Refraktion = refraktion_;
+    optionen.Modell = Modell();
     Anzeige& a = anzeige_;
     a.Position = Positions_Tick(objekt_, objekt_gueltig_, JD_PC(), Sternzeit(), parameter_,
                                 Schmidt(), optionen);
