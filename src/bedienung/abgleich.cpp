@@ -92,6 +92,10 @@ std::string Sitzung::Abgleich_Pfad() const {
 
 Abgleich_Sichtung Sitzung::Sichtung_Erfassen(double sw_h, double de_grad) {
     if (!objekt_gueltig_) throw Bereichs_Fehler("Kein Stern gewählt");
+    // A planned instant is not when the star stood in the eyepiece.
+    if (planung_)
+        throw Bereichs_Fehler("Zu einem geplanten Zeitpunkt wird keine Sichtung gespeichert "
+                              "(Optionen > Zeitpunkt: jetzt)");
     Positions_Schritt(); // the place at the clock's instant, which the sighting carries
     Abgleich_Sichtung s;
     s.JD_UT = JD_UT();

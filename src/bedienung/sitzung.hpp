@@ -101,7 +101,7 @@ public:
     // The selected object centred, the circles read as `sw_h` (hours) and
     // `de_grad` (degrees): the sighting is appended to the current
     // instrument's sightings file (atomically). Throws with the reason for no
-    // selection, a reading out of range or a file error.
+    // selection, a planned instant, a reading out of range or a file error.
     Abgleich_Sichtung Sichtung_Erfassen(double sw_h, double de_grad);
     // Removes the sighting at `index` (0-based) from that file.
     void Sichtung_Loeschen(std::size_t index);

@@ -149,6 +149,10 @@ TEST_F(Abgleich_Test, SichtungenErfassenAnpassenUndAnwenden) {
     EXPECT_NEAR(a.Position.DE_Kreis, de, 1e-9);
     s.Sichtung_Loeschen(0);
     EXPECT_TRUE(Abgleich_Lesen((daten / "Abgleich_60.txt").string()).empty());
+    // At a planned instant the star was not in the eyepiece.
+    s.Planung_Setzen(true, 2026, 12, 24, 22, 0, 1000, 0);
+    ASSERT_TRUE(s.Planung());
+    EXPECT_THROW(s.Sichtung_Erfassen(sw, de), Bereichs_Fehler);
 
     // A hand-written line is looked up at its instant; an unknown object is named.
     Abgleich_Sichtung x = sichtungen[0];
