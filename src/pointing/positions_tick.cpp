@@ -280,7 +280,8 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
         const Modell_Versatz v = Modell_Auswerten(*optionen.Modell, a.Stundenwinkel * Std_Zu_Rad,
                                                   kreis_de * Grad_Zu_Rad, breite);
         a.DE_Kreis += v.D / 60.0;
-        a.SW_Kreis += v.H / (15.0 * 60.0);
+        // At the pole itself sec and tan have no value; the hour circle means nothing there.
+        if (std::isfinite(v.H)) a.SW_Kreis += v.H / (15.0 * 60.0);
     }
     Deklinationskreis_Texte(a.DE_Kreis, a.Kreise.DE_Grad, a.Kreise.DE_Zehntel);
     Stundenkreis_Texte(a.SW_Kreis, a.Kreise.SW_Stunden, a.Kreise.SW_Minuten);
