@@ -359,7 +359,7 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
     </message>
     <message>
         <source>Ab&amp;gleich…</source>
-        <translation>Pointing &amp;calibration…</translation>
+        <translation>&amp;Pointing calibration…</translation>
     </message>
     <message>
         <source>Abgleich – Zeigemodell %1</source>
