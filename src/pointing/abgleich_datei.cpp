@@ -32,6 +32,11 @@ double Zahl(std::string_view feld, const char* was) {
     return *x;
 }
 
+// A spreadsheet may put a UTF-8 byte order mark before the first line.
+std::string_view Ohne_Bom(std::string_view zeile, long nummer) {
+    return nummer == 1 && zeile.starts_with("\xEF\xBB\xBF") ? zeile.substr(3) : zeile;
+}
+
 std::string Zeile_Mit_Ende(const std::string& text) {
     return text + "\r\n";
 }
@@ -96,7 +101,7 @@ std::vector<Abgleich_Sichtung> Abgleich_Lesen(const std::string& pfad) {
     std::set<std::pair<std::string, long long>> gesehen; // designation, instant in seconds
     std::string_view roh;
     while (leser.Naechste(roh)) {
-        const std::string zeile = Cp1252_Zu_Utf8(roh);
+        const std::string zeile = Cp1252_Zu_Utf8(Ohne_Bom(roh, leser.Zeilennummer()));
         if (Trimmen(zeile).empty()) continue;
         if (leser.Zeilennummer() == 1 && Beginnt_Mit(zeile, "Zeit")) continue; // the header
         Mit_Vorsatz([&] { return leser.Ort(); },
@@ -155,7 +160,7 @@ std::optional<Zeigemodell> Zeigemodell_Lesen(const std::string& pfad) {
     Zeigemodell m;
     std::string_view roh;
     while (leser.Naechste(roh)) {
-        const std::string zeile = Cp1252_Zu_Utf8(roh);
+        const std::string zeile = Cp1252_Zu_Utf8(Ohne_Bom(roh, leser.Zeilennummer()));
         const std::string_view z = Trimmen(zeile);
         if (z.empty() || z.front() == '#') continue;
         Mit_Vorsatz([&] { return leser.Ort(); },

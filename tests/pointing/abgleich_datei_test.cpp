@@ -61,9 +61,10 @@ TEST(Abgleich_Datei, SichtungenHinUndZurueck) {
     EXPECT_EQ(gelesen[0].Zeile, 2);
     EXPECT_EQ(gelesen[1].Instrument, 40);
     EXPECT_FALSE(gelesen[1].Berechnet);
-    // The five fields of a hand-written line, without the computed place.
+    // The five fields of a hand-written line, without the computed place,
+    // behind a spreadsheet's byte order mark.
     const auto hand = Abgleich_Lesen(
-        o.Datei("hand.txt", "Zeit (UT);Bezeichnung;Instrument;Stundenkreis abgelesen (h);"
+        o.Datei("hand.txt", "\xEF\xBB\xBFZeit (UT);Bezeichnung;Instrument;Stundenkreis abgelesen (h);"
                             "Deklinationskreis abgelesen (\xb0)\r\n"
                             "2026-12-07T20:15:00;M 31;60;23.5;41.25\n"));
     ASSERT_EQ(hand.size(), 1u);
