@@ -136,6 +136,8 @@ Modell_Anpassung Sitzung::Abgleich_Anpassen(const std::vector<Abgleich_Sichtung>
 }
 
 void Sitzung::Modell_Uebernehmen(const Zeigemodell& modell, int sichtungen) {
+    // A file without a term would be refused as damaged at the next start.
+    if (modell.Leer()) throw Bereichs_Fehler("Ein Zeigemodell ohne Term wird nicht gespeichert");
     const int instrument = Instrument_Wert(instrument_);
     Zeigemodell m = modell;
     if (m.Datum.empty()) m.Datum = Zeitpunkt_Text(JD_UT());

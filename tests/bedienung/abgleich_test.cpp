@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "bedienung/abgleich.hpp"
 #include "bedienung/sitzung.hpp"
 #include "eigener_ordner.hpp"
 #include "shared/fehler.hpp"
@@ -153,22 +152,4 @@ TEST_F(Abgleich_Test, SichtungenErfassenAnpassenUndAnwenden) {
     s.Planung_Setzen(true, 2026, 12, 24, 22, 0, 1000, 0);
     ASSERT_TRUE(s.Planung());
     EXPECT_THROW(s.Sichtung_Erfassen(sw, de), Bereichs_Fehler);
-
-    // A hand-written line is looked up at its instant; an unknown object is named.
-    Abgleich_Sichtung x = sichtungen[0];
-    x.Berechnet = false;
-    const auto ein = Abgleich_Eingaben({x}, 60, Parameter_Vorgabe(), daten.string() + "/", false,
-                                       "Abgleich_60.txt");
-    EXPECT_NEAR(ein[0].dH, 6.0, 1e-6);
-    x.Bezeichnung = "X31";
-    x.Zeile = 4;
-    try {
-        Abgleich_Eingaben({x}, 60, Parameter_Vorgabe(), daten.string() + "/", false,
-                          "Abgleich_60.txt");
-        ADD_FAILURE();
-    } catch (const Bereichs_Fehler& f) {
-        EXPECT_NE(std::string(f.what()).find("Abgleich_60.txt, Zeile 4: X31 nicht gefunden"),
-                  std::string::npos)
-            << f.what();
-    }
 }
