@@ -20,6 +20,7 @@
 #include "app/fenster_nachtmodus.hpp"
 #include "app/fenster_sprache.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "bedienung/abgleich.hpp"
 #include "pointing/abgleich_datei.hpp"
 #include "shared/zahlen.hpp"
 #include "time/zeitpunkt.hpp"
@@ -120,6 +121,7 @@ void TForm_Main::Abgleich_Zeigen() {
     // What the dialog shows: the file's sightings and, after a fit, its result.
     std::vector<Abgleich_Sichtung> sichtungen;
     std::optional<Modell_Anpassung> anpassung;
+    QString gespeichert; // the offsets of the sighting saved last: a misread circle shows at once
     const auto zeigen = [&] {
         stern->setText(Zustand.Objekt_Gueltig()
                            ? Ue("Gewählt: %1").arg(Q(Zustand.Stand().Position.Objekt.Zeile))
@@ -143,7 +145,7 @@ void TForm_Main::Abgleich_Zeigen() {
         loeschen->setEnabled(!sichtungen.empty());
         anpassen->setEnabled(!sichtungen.empty());
         uebernehmen->setEnabled(anpassung && !anpassung->Modell.Leer());
-        QString t;
+        QString t = gespeichert;
         if (const Zeigemodell* m = Zustand.Modell())
             t += Ue("Angewandtes Modell: %1 (%2)\n")
                      .arg(Q(Modell_Kurztext(*m)), Q(m->Datum.empty() ? "?" : m->Datum));
@@ -182,7 +184,12 @@ void TForm_Main::Abgleich_Zeigen() {
             return;
         }
         if (Fehler_Waechter([&] {
-                Zustand.Sichtung_Erfassen(*h, *g);
+                const Abgleich_Sichtung s = Zustand.Sichtung_Erfassen(*h, *g);
+                const Modell_Sichtung v =
+                    Abgleich_Eingaben({s}, s.Instrument, Zustand.Parameter(), {}, false, {})[0];
+                gespeichert = Ue("Gespeichert: %1 – Stundenkreis %2′, Deklinationskreis %3′ "
+                                 "neben dem berechneten Ort\n")
+                                  .arg(Q(s.Bezeichnung), Q(Fest(v.dH, 1)), Q(Fest(v.dD, 1)));
                 neu_lesen();
             })) {
             sw->clear();

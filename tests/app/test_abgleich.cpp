@@ -45,6 +45,9 @@ TEST_F(Abgleich_Fenster, SichtungTippenAnpassenUndAnwenden) {
         QTest::keyClicks(sw_feld, text);
         QTest::keyClick(sw_feld, Qt::Key_Return);
         EXPECT_EQ(Steuer<QTableWidget>(*d, "Tabelle_Abgleich")->rowCount(), 1);
+        EXPECT_TRUE(Steuer<QPlainTextEdit>(*d, "Text_Abgleich_Ergebnis")
+                        ->toPlainText()
+                        .contains(QString::fromUtf8("Stundenkreis 3.0′")));
         EXPECT_NE(Datei_Lesen(o.Datei("Abgleich_" + cm + ".txt")).find(";Sirius;" + cm + ";"),
                   std::string::npos);
         const auto druecken = [&](const char* knopf) {

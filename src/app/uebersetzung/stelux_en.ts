@@ -463,5 +463,11 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>Deklinationskreis „%1“: Grad -90 bis 90 und Minuten unter 60, z. B. -0 30</source>
         <translation>Declination circle “%1”: degrees -90 to 90 and minutes below 60, e.g. -0 30</translation>
     </message>
+    <message>
+        <source>Gespeichert: %1 – Stundenkreis %2′, Deklinationskreis %3′ neben dem berechneten Ort
+</source>
+        <translation>Saved: %1 – hour circle %2′, declination circle %3′ off the computed position
+</translation>
+    </message>
 </context>
 </TS>
