@@ -30,6 +30,7 @@ erwarten "--zehntel --zeit" stelux-cli --zeit 2026-03-20T21:00:00 --ze
 erwarten "A E F G H I K M N P S V" stelux-cli --zehntel ""
 erwarten "PMars PMerkur PMond" stelux-cli PM
 erwarten "nacht" stelux-cli --karte k.png --schema n
+erwarten "40 60" stelux-cli --modell-anpassen s.txt --instrument ""
 # Every option of --help completes, and nothing else does.
 hilfe=$("$cli" --help | grep -oE '(^|[][ ,])--?[a-z][a-z-]*' | sed 's/^[][ ,]//' | sort -u | tr '\n' ' ')
 [ "$(anbieten stelux-cli - | tr ' ' '\n' | grep . | sort -u | tr '\n' ' ')" = "$hilfe" ] ||

@@ -371,6 +371,9 @@ void TForm_Main::Menue_Aufbauen() {
     Beobachtbar1 = Option1->addAction(Ue("Jetzt &beobachtbar"));
     Beobachtbar1->setObjectName("Beobachtbar1");
     Beobachtbar1->setShortcut(QKeySequence(Qt::Key_F8));
+    Abgleich1 = Option1->addAction(Ue("Ab&gleich…"));
+    Abgleich1->setObjectName("Abgleich1");
+    Abgleich1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     Sprache1 = Option1->addMenu(Ue("&Sprache"));
     Sprache1->setObjectName("Sprache1");
     Deutsch1 = Sprache1->addAction("Deutsch");
@@ -435,6 +438,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Zeitpunkt1, &TForm_Main::Zeitpunkt_Erfragen);
     bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_Jetzt);
     bei(Beobachtbar1, &TForm_Main::Beobachtbar_Zeigen, false);
+    bei(Abgleich1, &TForm_Main::Abgleich_Zeigen);
     bei(Eigene1, &TForm_Main::Eigene_Bearbeiten, false); // an editor of its own
     bei(Handbuch1, &TForm_Main::Handbuch_Zeigen, false);
     bei(SystemInformation1, &TForm_Main::Systeminfo_Zeigen, false);

@@ -107,6 +107,7 @@ void TForm_Main::Beim_Start() {
                             QString::fromStdString(Fest(p.Hoehe, 0))));
     }
     Instrument_Menue();
+    Zeigemodelle_Laden();
 
     Versionsinfo_Anzeigen(StringGrid_VersionsInfo);
     setWindowTitle(QString::fromStdString("Stelux " + Versions_Info.FileVersion) +

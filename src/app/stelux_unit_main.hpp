@@ -132,6 +132,8 @@ private:
     void Uhrfarbe_Setzen();
     void Karte_Zeigen();       // the finder chart window (Ctrl+K)
     void Beobachtbar_Zeigen(); // "Jetzt beobachtbar" (F8)
+    void Abgleich_Zeigen();    // "Abgleich…": sightings and the pointing model (Ctrl+G)
+    void Zeigemodelle_Laden(); // start-up: both model files, a damaged one said once
     void Handbuch_Zeigen();    // the manual in a window of the program (F1)
     void Handbuch_Farben();    // its table lines in the mode's colours
     void Eigene_Bearbeiten();
@@ -233,6 +235,7 @@ private:
     QAction *Bahnelemente1, *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort,
         *Refraktion1, *Aufsuchkarte1, *Nachtmodus1, *Zeitpunkt1, *Zeitpunkt_Jetzt1, *Beobachtbar1,
         *N1, *Eigene1, *N2, *Handbuch1, *SystemInformation1, *N3, *Version2, *Deutsch1, *English1;
+    QAction* Abgleich1 = nullptr; // "Optionen > Abgleich…"
     // Secondary windows, made when first asked for.
     TForm_Karte* Form_Karte = nullptr;
     TForm_Beobachtbar* Form_Beobachtbar = nullptr;

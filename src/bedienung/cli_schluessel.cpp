@@ -59,6 +59,9 @@ constexpr Cli_Schluessel Tabelle[] = {
     {"Sichtbarkeit", [](const Anzeige& a) { return a.Sichtbarkeit; }},
     {"Vorschlaege", [](const Anzeige& a) { return a.Vorschlaege; }},
     {"Nacht", [](const Anzeige& a) { return a.Nacht; }},
+    {"DE_Kreis", [](const Anzeige& a) { return Voll(a.Position.DE_Kreis); }},
+    {"SW_Kreis", [](const Anzeige& a) { return Voll(a.Position.SW_Kreis); }},
+    {"Zeigemodell", [](const Anzeige& a) { return a.Position.Zeigemodell; }},
 };
 } // namespace
 

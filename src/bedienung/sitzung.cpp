@@ -62,6 +62,7 @@ Auswahl_Ergebnis Sitzung::Auswaehlen(const std::string& eingabe) {
         r.Fehler = std::current_exception();
     }
     objekt_gueltig_ = r.Gefunden;
+    auswahl_eingabe_ = r.Eingabe;
     r.Meldung.swap(meldung_.Text);
     if (!r.Gefunden && !r.Fehler) {
         r.Nicht_Gefunden = Nicht_Gefunden_Text(r.Eingabe);
@@ -123,6 +124,8 @@ const Anzeige& Sitzung::Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone) {
         anzeige_.Nacht = std::move(n.Text);
         anzeige_.Nacht_Tafel = std::move(n.Tafel);
     }
+    if (const Zeigemodell* m = Modell())
+        anzeige_.Uhr.Status += Modell_Statustext(*m, Instrument_Wert(instrument_));
     return anzeige_;
 }
 
@@ -141,6 +144,7 @@ const Anzeige& Sitzung::Positions_Schritt() {
     Tick_Optionen optionen;
     optionen.JD_UT = JD_UT();
     optionen.Refraktion = refraktion_;
+    optionen.Modell = Modell();
     Anzeige& a = anzeige_;
     a.Position = Positions_Tick(objekt_, objekt_gueltig_, JD_PC(), Sternzeit(), parameter_,
                                 Schmidt(), optionen);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@
 #include "catalog/such_kontext.hpp"
 #include "orbits/bahn_integration.hpp"
 #include "orbits/element_tabellen.hpp"
+#include "pointing/abgleich_datei.hpp"
 #include "pointing/instrument.hpp"
+#include "pointing/zeigemodell.hpp"
 #include "shared/element_typen.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
@@ -97,6 +100,27 @@ public:
     // One 0.1 step of the current instrument's correction.
     void Korrigieren(Korrektur_Schritt schritt);
 
+    // --- Pointing model (bedienung/abgleich.cpp) ---
+    // Both instruments' model files from the data folder; a damaged one is
+    // left out (no model) and its message returned, to be shown once.
+    std::vector<std::string> Modelle_Laden();
+    // The current instrument's model; null without one.
+    const Zeigemodell* Modell() const;
+    // The current instrument's sightings file in the data folder.
+    std::string Abgleich_Pfad() const;
+    // The selected object centred, the circles read as `sw_h` (hours) and
+    // `de_grad` (degrees): the sighting is appended to the current
+    // instrument's sightings file (atomically). Throws with the reason for no
+    // selection, a planned instant, a reading out of range or a file error.
+    Abgleich_Sichtung Sichtung_Erfassen(double sw_h, double de_grad);
+    // Removes the sighting at `index` (0-based) from that file.
+    void Sichtung_Loeschen(std::size_t index);
+    // The current instrument's sightings fitted (nothing is stored).
+    Modell_Anpassung Abgleich_Anpassen(const std::vector<Abgleich_Sichtung>& sichtungen,
+                                       bool nur_signifikant);
+    // Stores `modell` as the current instrument's model file and applies it.
+    void Modell_Uebernehmen(const Zeigemodell& modell, int sichtungen);
+
     // The window runs on from a chosen local date and time (see
     // Planung_Berechnen); refused outside 1900..2100, state unchanged then.
     Planungs_Zeitpunkt Planung_Setzen(bool gueltig, int jahr, int monat, int tag, int stunde,
@@ -172,6 +196,9 @@ private:
 
     bool planung_ = false;
     std::int64_t planung_ms_ = 0; // chosen instant minus the clock's instant at the choice
+
+    std::array<std::optional<Zeigemodell>, 2> modelle_; // 40 cm, 60 cm
+    std::string auswahl_eingabe_; // the entry that selected the object, for a sighting
 
     Anzeige anzeige_;
     std::string sichtbarkeit_fuer_; // object and minute of the visibility shown

@@ -6,42 +6,6 @@
 #include "shared/zahlen.hpp"
 #include "time/kalender.hpp"
 
-std::optional<double> Zeitpunkt_Lesen(const std::string& t) {
-    // Fixed positions: 0123-56-89T12:45:78[.fff]
-    if (t.size() < 19 || t[4] != '-' || t[7] != '-' || (t[10] != 'T' && t[10] != ' ') ||
-        t[13] != ':' || t[16] != ':')
-        return std::nullopt;
-    auto zahl = [&](std::size_t von, std::size_t laenge) -> std::optional<int> {
-        for (std::size_t i = von; i < von + laenge; ++i)
-            if (t[i] < '0' || t[i] > '9') return std::nullopt;
-        return Ganzzahl_Versuchen(std::string_view(t).substr(von, laenge));
-    };
-    const auto Y = zahl(0, 4), M = zahl(5, 2), D = zahl(8, 2), h = zahl(11, 2), m = zahl(14, 2);
-    if (!Y || !M || !D || !h || !m) return std::nullopt;
-    const std::string sek = t.substr(17);
-    if (sek.size() < 2 || sek[0] < '0' || sek[0] > '9' || sek[1] < '0' || sek[1] > '9')
-        return std::nullopt;
-    if (sek.size() > 2 && (sek[2] != '.' || sek.size() == 3)) return std::nullopt;
-    for (std::size_t i = 3; i < sek.size(); ++i)
-        if (sek[i] < '0' || sek[i] > '9') return std::nullopt;
-    const auto s = Reell_Versuchen(sek);
-    if (!s) return std::nullopt;
-    if (*M < 1 || *M > 12 || *D < 1 || *D > 31 || *h > 23 || *m > 59 || *s >= 60)
-        return std::nullopt;
-    // The date must exist in the calendar of the time library (29 February
-    // only in leap years; 5 to 14 October 1582 not at all): noon of that day
-    // must give the same date back.
-    double mittag = 0;
-    Datum_Zu_JD(*Y, *M, *D, 12, 0, 0, mittag);
-    std::int32_t y = 0, mo = 0, d = 0;
-    double hh = 0, mm = 0, ss = 0;
-    JD_Zu_Datum(mittag, y, mo, d, hh, mm, ss);
-    if (y != *Y || mo != *M || d != *D) return std::nullopt;
-    double jd = 0;
-    Datum_Zu_JD(*Y, *M, *D, *h, *m, *s, jd);
-    return jd;
-}
-
 Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
     Cli_Argumente a;
     bool bezeichnung_da = false;
@@ -99,6 +63,15 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             if (!g || !(*g >= -30 && *g <= 30))
                 throw std::invalid_argument("ungültige Grenze: " + t + " (-30 bis 30 mag)");
             a.Grenze = *g;
+        } else if (arg == "--modell-anpassen") {
+            a.Sichtungen = wert();
+            if (a.Sichtungen.empty())
+                throw std::invalid_argument("--modell-anpassen braucht eine Datei");
+        } else if (arg == "--instrument") {
+            const std::string& t = wert();
+            if (t != "40" && t != "60")
+                throw std::invalid_argument("unbekanntes Instrument: " + t + " (40 oder 60)");
+            a.Instrument = t == "40" ? 40 : 60;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             throw std::invalid_argument("unbekannte Option: " + arg);
         } else {
@@ -117,6 +90,11 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
     if (a.Aktualisieren && (bezeichnung_da || a.JD_UT || a.Zehntel))
         throw std::invalid_argument("--aktualisieren nimmt nur --asteroiden-url, --kometen-url, "
                                     "--erzwingen und --daten");
+    if (a.Instrument && a.Sichtungen.empty())
+        throw std::invalid_argument("--instrument gehört zu --modell-anpassen");
+    if (!a.Sichtungen.empty() && (bezeichnung_da || a.JD_UT || a.Aktualisieren || !a.Karte.empty()))
+        throw std::invalid_argument("--modell-anpassen nimmt nur --instrument, --daten und "
+                                    "--refraktion");
     const auto da = [&](const char* option) {
         for (const std::string& x : argumente)
             if (x == option) return true;

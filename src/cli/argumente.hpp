@@ -6,9 +6,12 @@
 //   stelux-cli ... --karte DATEI.pdf BEZEICHNUNG BEZEICHNUNG ...   (one page each)
 //   stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]
 //              [--erzwingen]
+//   stelux-cli --modell-anpassen DATEI [--instrument 40|60] [--daten DIR] [--refraktion]
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "time/zeitpunkt.hpp"
 
 struct Cli_Argumente {
     std::optional<double> JD_UT; // --zeit as a Julian Date (UT); empty: now
@@ -29,14 +32,12 @@ struct Cli_Argumente {
 
     bool Beobachtbar = false;     // --beobachtbar: the list "Jetzt beobachtbar", one row a line
     std::optional<double> Grenze; // --grenze: its magnitude limit for every kind
+    std::string Sichtungen;       // --modell-anpassen: sightings file to fit; empty: none
+    int Instrument = 0;           // --instrument 40 or 60; 0: as the sightings say
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
 Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente);
-
-// "YYYY-MM-DDTHH:MM:SS[.fff]" (UT) as a Julian Date; empty when malformed or
-// when the date or the time of day does not exist.
-std::optional<double> Zeitpunkt_Lesen(const std::string& text);
 
 inline constexpr const char* Cli_Aufruf = "Aufruf: stelux-cli [--zeit YYYY-MM-DDTHH:MM:SS[.fff]] "
                                           "[--daten DIR] [--zehntel] [--refraktion] "
@@ -87,4 +88,12 @@ inline constexpr const char* Cli_Hilfe =
     "  --kometen-url URL     Adresse von CometEls.txt (nur https://)\n"
     "  --erzwingen           installiert auch eine Liste mit weniger als der Hälfte der\n"
     "                        bisherigen Körper (sonst abgelehnt, Ausgang 2)\n"
-    "  Ausgang: 0 installiert, 2 Fehler (die bisherigen Dateien bleiben unverändert).\n";
+    "  Ausgang: 0 installiert, 2 Fehler (die bisherigen Dateien bleiben unverändert).\n"
+    "\n"
+    "stelux-cli --modell-anpassen DATEI [--instrument 40|60] [--daten DIR] [--refraktion]\n"
+    "  passt das Zeigemodell an die Sichtungen der DATEI an (Format von Abgleich_60.txt),\n"
+    "  gibt je Term TERM<TAB>Wert<TAB>Sigma (Bogenminuten) und RMS<TAB>Wert aus und\n"
+    "  schreibt Zeigemodell_60.txt oder Zeigemodell_40.txt in den Datenordner. Zeilen ohne\n"
+    "  berechneten Ort werden zu ihrer Zeit im Arbeitsordner nachgeschlagen.\n"
+    "  --instrument 40|60    das Instrument (ohne: das der Sichtungen)\n"
+    "  Ausgang: 0 angepasst, 2 Aufruf- oder Dateifehler (beschädigte Datei, keine Sichtung).\n";

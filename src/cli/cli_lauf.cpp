@@ -8,6 +8,7 @@
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "cli/cli_weitergabe.hpp"
+#include "cli/modell_anpassen.hpp"
 #include "shared/fehler.hpp"
 
 namespace {
@@ -49,6 +50,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         fehler << "--aktualisieren nur mit " << Cli_Voll_Name << "\n";
         return 2;
     }
+    if (!arg.Sichtungen.empty()) return Modell_Anpassen_Ausfuehren(arg, aus, fehler);
     try {
         // The PC clock is the instant in the local zone (TZ decides).
         const double jd_ut = arg.JD_UT ? *arg.JD_UT : Jetzt_JD_UT();
@@ -64,6 +66,8 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         Parameter_Type parameter;
         Parameter_Lesen(daten, parameter);
         sitzung.Parameter_Uebernehmen(parameter);
+        // A damaged model file is said and left out, never half applied.
+        for (const std::string& m : sitzung.Modelle_Laden()) fehler << m << "\n";
         sitzung.Zehntel_Setzen(arg.Zehntel);
         sitzung.Refraktion_Setzen(arg.Refraktion);
         sitzung.Zweikoerper_Setzen(arg.Zweikoerper);

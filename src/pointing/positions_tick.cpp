@@ -199,6 +199,11 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
                                  const Tick_Optionen& optionen) {
     Positions_Anzeige a;
     a.Status = Korrektur_Status_Text(parameter);
+    const bool modell = optionen.Modell && !optionen.Modell->Leer();
+    if (modell) {
+        a.Zeigemodell = Modell_Kurztext(*optionen.Modell);
+        a.Status += Modell_Statustext(*optionen.Modell, schmidt ? 40 : 60);
+    }
 
     // A satellite whose designation carries no readable longitude, or a place
     // no text can show, is treated as no selection rather than failing twice a second.
@@ -268,11 +273,22 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
         }
     }
 
-    // Setting circles of the current instrument, each with its own offset.
-    Deklinationskreis_Texte(kreis_de + DE_Korrektur(parameter, schmidt), a.Kreise.DE_Grad,
-                            a.Kreise.DE_Zehntel);
-    Stundenkreis_Texte(a.Stundenwinkel + SW_Korrektur(parameter, schmidt) / 60.0,
-                       a.Kreise.SW_Stunden, a.Kreise.SW_Minuten);
+    // Setting circles of the current instrument, each with its own offset,
+    // and the pointing model's shift at this hour angle and declination
+    // (arcminutes of arc on both circles; 15*60' to the hour).
+    a.Deklination = kreis_de;
+    a.DE_Kreis = kreis_de + DE_Korrektur(parameter, schmidt);
+    a.SW_Kreis = a.Stundenwinkel + SW_Korrektur(parameter, schmidt) / 60.0;
+    if (modell) {
+        const Modell_Versatz v = Modell_Auswerten(*optionen.Modell, a.Stundenwinkel * Std_Zu_Rad,
+                                                  kreis_de * Grad_Zu_Rad, breite);
+        a.DE_Kreis += v.D / 60.0;
+        // At the pole itself sec and tan have no value; the hour circle means nothing there.
+        if (std::isfinite(v.H)) a.SW_Kreis += v.H / (15.0 * 60.0);
+    }
+    Deklinationskreis_Texte(a.DE_Kreis, a.Kreise.DE_Grad, a.Kreise.DE_Zehntel);
+    Stundenkreis_Texte(a.SW_Kreis, a.Kreise.SW_Stunden, a.Kreise.SW_Minuten);
+    a.SW_Kreis = Mod_Positiv(a.SW_Kreis, 24.0);
 
     // A site latitude that is no number gives no altitude to show.
     if (!Darstellbar(a.Hoehe) || !Darstellbar(a.Azimut)) return a;

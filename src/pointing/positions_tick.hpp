@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "pointing/zeigemodell.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
 
@@ -61,9 +62,15 @@ struct Positions_Anzeige {
     std::string Status; // the corrections of both instruments
     // Full-precision values (only meaningful with an object selected).
     double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp in [0, 24)
+    double Deklination = 0;   // degrees, uncorrected, the one the circles are computed from
     double Hoehe = 0;         // degrees
     double Azimut = 0;        // degrees from south, positive west, (-180, 180]
     double Luftmasse = 0;
+    // The circles as set: manual corrections and the pointing model applied.
+    double DE_Kreis = 0;     // declination circle, degrees
+    double SW_Kreis = 0;     // hour circle, hours [0, 24)
+    std::string Zeigemodell; // "7 Terme, RMS 1.2′", empty without a model
+
     bool Ort_Neu = false; // Ort holds the object's place at the tick
     Tick_Ort Ort;
 };
@@ -74,6 +81,8 @@ struct Tick_Optionen {
     double JD_UT =
         std::numeric_limits<double>::quiet_NaN(); // UT; NaN: bodies stay at the lookup's place
     bool Refraktion = false;
+    // The current instrument's pointing model; none when null or empty.
+    const Zeigemodell* Modell = nullptr;
 };
 
 // One position tick: the readings and, with `gueltig` and a place the texts

@@ -13,7 +13,8 @@ TEST(Cli_Schluessel, JederSchluesselInDerVertragsReihenfolge) {
         "Label_RA2000 Label_DE2000 Label_Con Label_RAapp Label_DEapp Label_Typ Label_Info "
         "Label_DE_Raddeg Label_DE_Raddez Label_StdRadhrs Label_StdRadmin Label_Height "
         "Label_Azimuth Label_AirMass StatusBar1 JD_PC JD_UT Sternzeit RA2000 DE2000 RAapp DEapp "
-        "VMag BMag Stundenwinkel Hoehe Azimut Luftmasse Sichtbarkeit Vorschlaege Nacht";
+        "VMag BMag Stundenwinkel Hoehe Azimut Luftmasse Sichtbarkeit Vorschlaege Nacht DE_Kreis "
+        "SW_Kreis Zeigemodell";
     const auto tabelle = Cli_Schluessel_Tabelle();
     std::string namen;
     for (const Cli_Schluessel& s : tabelle)
@@ -62,6 +63,10 @@ TEST(Cli_Schluessel, JederSchluesselInDerVertragsReihenfolge) {
     erwartet.push_back(a.Vorschlaege);
     a.Nacht = "dunkel";
     erwartet.push_back(a.Nacht);
+    a.Position.DE_Kreis = 37.25;
+    a.Position.SW_Kreis = 38.25;
+    a.Position.Zeigemodell = "3 Terme, RMS 1.0′";
+    erwartet.insert(erwartet.end(), {"37.25", "38.25", a.Position.Zeigemodell});
     ASSERT_EQ(tabelle.size(), erwartet.size());
     for (std::size_t i = 0; i < tabelle.size(); ++i)
         EXPECT_EQ(tabelle[i].Wert(a), erwartet[i]) << tabelle[i].Name;

@@ -15,6 +15,12 @@ _stelux_cli() {
         --schema)
             COMPREPLY=($(compgen -W 'bildschirm druck nacht' -- "$cur"))
             return ;;
+        --modell-anpassen)
+            COMPREPLY=($(compgen -f -- "$cur") $(compgen -d -- "$cur"))
+            return ;;
+        --instrument)
+            COMPREPLY=($(compgen -W '40 60' -- "$cur"))
+            return ;;
         --zeit)
             COMPREPLY=($(compgen -W "$(date -u +%Y-%m-%dT%H:%M:%S)" -- "$cur"))
             return ;;
@@ -23,7 +29,7 @@ _stelux_cli() {
     esac
     local optionen='--zeit --daten --zehntel --refraktion --zweikoerper --karte --feld
         --schema --help -h --aktualisieren --asteroiden-url --kometen-url --erzwingen
-        --beobachtbar --grenze'
+        --beobachtbar --grenze --modell-anpassen --instrument'
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$optionen" -- "$cur"))
     elif [[ -z $cur ]]; then

@@ -945,5 +945,117 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>IC</source>
         <translation>IC</translation>
     </message>
+    <message>
+        <source>Ab&amp;gleich…</source>
+        <translation>&amp;Pointing calibration…</translation>
+    </message>
+    <message>
+        <source>Abgleich – Zeigemodell %1</source>
+        <translation>Calibration – pointing model %1</translation>
+    </message>
+    <message>
+        <source>h m, z. B. 11 51.4</source>
+        <translation>h m, e.g. 11 51.4</translation>
+    </message>
+    <message>
+        <source>° ′, z. B. -0 30</source>
+        <translation>° ′, e.g. -0 30</translation>
+    </message>
+    <message>
+        <source>Sichtung &amp;speichern</source>
+        <translation>&amp;Save sighting</translation>
+    </message>
+    <message>
+        <source>Zeit (UT)</source>
+        <translation>Time (UT)</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <source>Stundenkreis</source>
+        <translation>Hour circle</translation>
+    </message>
+    <message>
+        <source>Deklinationskreis</source>
+        <translation>Declination circle</translation>
+    </message>
+    <message>
+        <source>Rest SW (′)</source>
+        <translation>Residual HA (′)</translation>
+    </message>
+    <message>
+        <source>Rest DE (′)</source>
+        <translation>Residual Dec (′)</translation>
+    </message>
+    <message>
+        <source>Sichtung &amp;löschen</source>
+        <translation>&amp;Delete sighting</translation>
+    </message>
+    <message>
+        <source>&amp;Nur signifikante Terme</source>
+        <translation>&amp;Only significant terms</translation>
+    </message>
+    <message>
+        <source>&amp;Anpassen</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>Modell ü&amp;bernehmen</source>
+        <translation>&amp;Apply model</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>S&amp;tundenkreis abgelesen:</source>
+        <translation>&amp;Hour circle as read:</translation>
+    </message>
+    <message>
+        <source>&amp;Deklinationskreis abgelesen:</source>
+        <translation>D&amp;eclination circle as read:</translation>
+    </message>
+    <message>
+        <source>Gewählt: %1</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>Kein Stern gewählt – erst einen Stern wählen und einstellen.</source>
+        <translation>No star selected – select a star and centre it first.</translation>
+    </message>
+    <message>
+        <source>Angewandtes Modell: %1 (%2)
+</source>
+        <translation>Model in use: %1 (%2)
+</translation>
+    </message>
+    <message>
+        <source>Angepasst aus %1 Sichtungen (Bogenminuten):
+</source>
+        <translation>Fitted from %1 sightings (arcminutes):
+</translation>
+    </message>
+    <message>
+        <source>RMS vorher: SW %1′, DE %2′; nachher: SW %3′, DE %4′
+</source>
+        <translation>RMS before: HA %1′, Dec %2′; after: HA %3′, Dec %4′
+</translation>
+    </message>
+    <message>
+        <source>Stundenkreis „%1“: Stunden 0 bis 23 und Minuten unter 60, z. B. 11 51.4</source>
+        <translation>Hour circle “%1”: hours 0 to 23 and minutes below 60, e.g. 11 51.4</translation>
+    </message>
+    <message>
+        <source>Deklinationskreis „%1“: Grad -90 bis 90 und Minuten unter 60, z. B. -0 30</source>
+        <translation>Declination circle “%1”: degrees -90 to 90 and minutes below 60, e.g. -0 30</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1 – Stundenkreis %2′, Deklinationskreis %3′ neben dem berechneten Ort
+</source>
+        <translation>Saved: %1 – hour circle %2′, declination circle %3′ off the computed position
+</translation>
+    </message>
 </context>
 </TS>

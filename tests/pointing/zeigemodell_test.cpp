@@ -1,0 +1,125 @@
+// The pointing model's fit against a reference fit made in numpy on the same
+// synthetic sightings (tests/data/pointing/zeigemodell_referenz.py).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "pointing/zeigemodell.hpp"
+#include "shared/konstanten.hpp"
+
+namespace {
+
+struct Referenz {
+    double Breite = 0;
+    std::map<std::string, double> Wahr, Wert, Sigma;
+    std::vector<Modell_Sichtung> Sichtungen;
+    double RMS_H = 0, RMS_D = 0;
+};
+
+Referenz Referenz_Lesen() {
+    std::ifstream f(STELUX_TEST_DATEN "/pointing/zeigemodell_referenz.txt");
+    Referenz r;
+    std::string zeile;
+    int n = 0;
+    while (std::getline(f, zeile)) {
+        std::istringstream z(zeile);
+        std::string art, term;
+        z >> art;
+        if (art == "BREITE") {
+            z >> r.Breite;
+        } else if (art == "WAHR") {
+            z >> term >> r.Wahr[term];
+        } else if (art == "SICHTUNG") {
+            Modell_Sichtung s;
+            z >> s.H >> s.D >> s.dH >> s.dD;
+            s.Name = "Stern " + std::to_string(++n);
+            r.Sichtungen.push_back(s);
+        } else if (art == "ERGEBNIS") {
+            z >> term;
+            z >> r.Wert[term] >> r.Sigma[term];
+        } else if (art == "RMS") {
+            z >> r.RMS_H >> r.RMS_D;
+        }
+    }
+    return r;
+}
+
+bool Hinweis_Mit(const Modell_Anpassung& e, const std::string& text) {
+    for (const auto& h : e.Hinweise)
+        if (h.find(text) != std::string::npos) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Zeigemodell, DreissigSterneWieNumpyUndInnerhalbDreiSigma) {
+    const Referenz r = Referenz_Lesen();
+    ASSERT_EQ(r.Sichtungen.size(), 30u);
+    const Modell_Anpassung e = Modell_Anpassen(r.Sichtungen, r.Breite, false);
+    EXPECT_EQ(e.Modell.Anzahl(), 9);
+    for (int t = 0; t < Modell_Terme; ++t) {
+        const std::string name(Modell_Term_Namen[t]);
+        SCOPED_TRACE(name);
+        EXPECT_NEAR(e.Modell.Wert[t], r.Wert.at(name), 1e-6);
+        EXPECT_NEAR(e.Modell.Sigma[t], r.Sigma.at(name), 1e-6);
+        EXPECT_LE(std::abs(e.Modell.Wert[t] - r.Wahr.at(name)), 3 * e.Modell.Sigma[t]);
+    }
+    EXPECT_NEAR(e.RMS_H, r.RMS_H, 1e-6);
+    EXPECT_NEAR(e.RMS_D, r.RMS_D, 1e-6);
+    // The noise was 1' in each axis; before the fit the offsets are tens of arcminutes.
+    EXPECT_NEAR(e.Modell.RMS, 1.0, 0.25);
+    EXPECT_GT(e.RMS_H_Vorher, 5.0);
+    EXPECT_EQ(Modell_Kurztext(e.Modell).rfind("9 Terme, RMS ", 0), 0u);
+
+    // Evaluating the fitted model gives back the offsets minus the residuals.
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Modell_Versatz v =
+            Modell_Auswerten(e.Modell, r.Sichtungen[i].H, r.Sichtungen[i].D, r.Breite);
+        EXPECT_NEAR(v.H + e.Reste[i].H, r.Sichtungen[i].dH, 1e-9);
+        EXPECT_NEAR(v.D + e.Reste[i].D, r.Sichtungen[i].dD, 1e-9);
+    }
+
+    // Only significant terms: every term kept is at least 2 sigma, the big ones stay.
+    const Modell_Anpassung s = Modell_Anpassen(r.Sichtungen, r.Breite, true);
+    EXPECT_LT(s.Modell.Anzahl(), 9);
+    for (int t = 0; t < Modell_Terme; ++t) {
+        if (s.Modell.Aktiv[t]) {
+            EXPECT_GE(std::abs(s.Modell.Wert[t]), 2 * s.Modell.Sigma[t]);
+        }
+    }
+    EXPECT_TRUE(s.Modell.Aktiv[IH] && s.Modell.Aktiv[MA] && s.Modell.Aktiv[ME]);
+}
+
+TEST(Zeigemodell, WenigeOderSchlechtVerteilteSichtungen) {
+    const double phi = 47.5 * Grad_Zu_Rad;
+    const Modell_Anpassung eine = Modell_Anpassen({{0.3, 0.5, 4.0, -2.0, "Wega"}}, phi, false);
+    EXPECT_EQ(eine.Modell.Anzahl(), 2);
+    EXPECT_TRUE(eine.Modell.Aktiv[IH] && eine.Modell.Aktiv[ID]);
+    EXPECT_DOUBLE_EQ(eine.Modell.Wert[IH], 4.0);
+    EXPECT_DOUBLE_EQ(eine.Modell.Wert[ID], -2.0);
+    EXPECT_TRUE(Hinweis_Mit(eine, "nur die Indexfehler"));
+
+    // Two stars half an hour apart: never more than IH, ID, CH, NP, and said so.
+    const Modell_Anpassung zwei = Modell_Anpassen(
+        {{0.1, 0.2, 3, 1, "A"}, {0.2, 0.9, 5, 1.5, "B"}, {0.15, 0.2, 3.2, 0.8, "A"}}, phi, false);
+    EXPECT_TRUE(Hinweis_Mit(zwei, "Zu wenig verteilt"));
+    for (int t : {MA, ME, TF, FO, DAF}) EXPECT_FALSE(zwei.Modell.Aktiv[t]);
+    EXPECT_TRUE(zwei.Modell.Aktiv[IH] && zwei.Modell.Aktiv[ID]);
+}
+
+TEST(Zeigemodell, AusreisserGezeigtUndPolnaheOhneStundenkreis) {
+    Referenz r = Referenz_Lesen();
+    r.Sichtungen[4].dD += 20; // a misread declination circle
+    r.Sichtungen.push_back({0.5, 87 * Grad_Zu_Rad, 500, 1, "Polaris"});
+    const Modell_Anpassung e = Modell_Anpassen(r.Sichtungen, r.Breite, false);
+    ASSERT_EQ(e.Reste.size(), 31u);
+    EXPECT_TRUE(e.Ausreisser[4]);
+    EXPECT_EQ(std::count(e.Ausreisser.begin(), e.Ausreisser.end(), true), 1);
+    EXPECT_TRUE(Hinweis_Mit(e, "Sichtung 5 (Stern 5)"));
+    // The 500' hour-circle offset near the pole does not enter the fit.
+    EXPECT_TRUE(Hinweis_Mit(e, "Sichtung 31 (Polaris): Deklination über 85°"));
+    EXPECT_LT(e.RMS_H, 1.5);
+}
