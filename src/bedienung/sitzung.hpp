@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "orbits/bahn_integration.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/instrument.hpp"
+#include "pointing/stern_index.hpp"
+#include "pointing/teleskop_protokoll.hpp"
 #include "shared/element_typen.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
@@ -65,6 +68,16 @@ public:
     // clock's instant) and runs one position tick, so the result carries the
     // complete readings at once. Errors come back in the result.
     Auswahl_Ergebnis Auswaehlen(const std::string& eingabe);
+    // A target sent from outside (telescope link): the J2000 place becomes the
+    // selected object "Ziel von außen", named after the catalogue object within
+    // 0.1 degrees if there is one; one position tick as for Auswaehlen.
+    Auswahl_Ergebnis Ziel_Waehlen(const Himmelsort& j2000);
+    // Starts reading the index that names targets, so the first one need not wait.
+    void Ziel_Index_Vorbereiten();
+    // Where the telescope points, as the link reports it: the place set by
+    // Teleskop_Zeigt_Auf (encoders), else the selected object's place of date.
+    Teleskop_Ort Teleskop_Ort_Lesen() const;
+    void Teleskop_Zeigt_Auf(const Teleskop_Ort& ort) { teleskop_ort_ = ort; }
     // No object selected any more; the miss line goes too.
     void Auswahl_Aufheben();
     // A new entry begins: the last miss is no longer reported.
@@ -161,6 +174,10 @@ private:
 
     bool planung_ = false;
     std::int64_t planung_ms_ = 0; // chosen instant minus the clock's instant at the choice
+
+    // Names targets sent from outside; read once, on first need.
+    std::shared_future<std::shared_ptr<const Stern_Index>> ziel_index_;
+    Teleskop_Ort teleskop_ort_; // from encoders; not valid without
 
     Anzeige anzeige_;
     std::string sichtbarkeit_fuer_; // object and minute of the visibility shown
