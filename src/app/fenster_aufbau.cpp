@@ -370,6 +370,8 @@ void TForm_Main::Menue_Aufbauen() {
     Beobachtbar1 = Option1->addAction(Ue("Jetzt &beobachtbar"));
     Beobachtbar1->setObjectName("Beobachtbar1");
     Beobachtbar1->setShortcut(QKeySequence(Qt::Key_F8));
+    Teleskop1 = Option1->addAction(Ue("&Teleskop-Verbindung…"));
+    Teleskop1->setObjectName("Teleskop1");
     Sprache1 = Option1->addMenu(Ue("&Sprache"));
     Sprache1->setObjectName("Sprache1");
     Deutsch1 = Sprache1->addAction("Deutsch");
@@ -434,6 +436,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Zeitpunkt1, &TForm_Main::Zeitpunkt_Erfragen);
     bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_Jetzt);
     bei(Beobachtbar1, &TForm_Main::Beobachtbar_Zeigen, false);
+    bei(Teleskop1, &TForm_Main::Teleskop_Verbindung_Zeigen);
     bei(Eigene1, &TForm_Main::Eigene_Bearbeiten, false); // an editor of its own
     bei(Handbuch1, &TForm_Main::Handbuch_Zeigen, false);
     bei(SystemInformation1, &TForm_Main::Systeminfo_Zeigen, false);
