@@ -1,8 +1,12 @@
 // The telescope link against the running window: a real LX200 client
 // (indiserver with indi_lx200basic), the binary protocol, and hostile clients.
+#include <QAction>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -69,7 +73,8 @@ TEST_F(Teleskop_Test, Lx200_Basic_Faehrt_M13_An) {
             return Ausfuehren(lesen, {"-p", indi, "-t", "1", "LX200 Basic.CONNECTION.*"})
                 .contains("CONNECT");
         },
-        10000));
+        30000))
+        << indiserver.readAllStandardError().toStdString();
     Ausfuehren(setzen, {"-p", indi, "LX200 Basic.CONNECTION_MODE.CONNECTION_TCP=On"});
     Ausfuehren(
         setzen,
@@ -80,7 +85,7 @@ TEST_F(Teleskop_Test, Lx200_Basic_Faehrt_M13_An) {
             return Ausfuehren(lesen, {"-p", indi, "-t", "1", "LX200 Basic.CONNECTION.CONNECT"})
                 .contains("=On");
         },
-        10000));
+        30000));
     // A slew to M13's place of date, in the whole seconds the driver sends.
     const Himmelsort datum = J2000_Zu_Datum(M13, f->Zustand.JD_PC());
     const double ra = std::round(datum.RA * 3600) / 3600, de = std::round(datum.DE * 3600) / 3600;
@@ -182,4 +187,58 @@ TEST_F(Teleskop_Test, Unrat_Flut_Und_Viele_Clients) {
     hoeflich.write(":GD#");
     ASSERT_TRUE(QTest::qWaitFor([&] { return hoeflich.bytesAvailable() >= 10; }, 3000));
     EXPECT_EQ(hoeflich.readAll().size(), 10);
+}
+
+TEST_F(Teleskop_Test, Dialog_Schaltet_Und_Merkt) {
+    const quint16 port = Freier_Port();
+    bool warnung = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        ASSERT_TRUE(d);
+        Steuer<QCheckBox>(*d, "Check_Lx200")->setChecked(true);
+        Steuer<QSpinBox>(*d, "Spin_Lx200_Port")->setValue(port);
+        // Any address but loopback is network access: the dialog warns.
+        Steuer<QLineEdit>(*d, "Edit_Lx200_Adresse")->setText("0.0.0.0");
+        warnung = Steuer<QLabel>(*d, "Label_Teleskop_Warnung")->isVisibleTo(d);
+        Steuer<QLineEdit>(*d, "Edit_Lx200_Adresse")->setText("127.0.0.1");
+        EXPECT_FALSE(Steuer<QLabel>(*d, "Label_Teleskop_Warnung")->isVisibleTo(d));
+        QTest::keyClick(Steuer<QLineEdit>(*d, "Edit_Lx200_Adresse"), Qt::Key_Return);
+    });
+    Steuer<QAction>(*f, "Teleskop1")->trigger();
+    EXPECT_TRUE(warnung);
+    ASSERT_TRUE(f->Teleskop(Teleskop_Protokoll::LX200)->Laeuft());
+    EXPECT_EQ(f->Teleskop(Teleskop_Protokoll::LX200)->Port(), port);
+    EXPECT_FALSE(f->Teleskop(Teleskop_Protokoll::Binaer)->Laeuft());
+    // Remembered: the next window starts the server again.
+    f.reset();
+    f = std::make_unique<TForm_Main>(o.Start());
+    EXPECT_TRUE(f->Teleskop(Teleskop_Protokoll::LX200)->Laeuft());
+    // Escape leaves everything as it was.
+    QTimer::singleShot(0, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        ASSERT_TRUE(d);
+        Steuer<QCheckBox>(*d, "Check_Lx200")->setChecked(false);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    Steuer<QAction>(*f, "Teleskop1")->trigger();
+    EXPECT_TRUE(f->Teleskop(Teleskop_Protokoll::LX200)->Laeuft());
+}
+
+TEST_F(Teleskop_Test, Schalter) {
+    // A switch wins over the settings for its run.
+    Fenster_Start start = o.Start();
+    const quint16 port = Freier_Port();
+    start.Stellarium = "127.0.0.1:" + std::to_string(port);
+    f.reset();
+    f = std::make_unique<TForm_Main>(start);
+    EXPECT_EQ(f->Teleskop(Teleskop_Protokoll::Binaer)->Port(), port);
+    EXPECT_FALSE(f->Teleskop(Teleskop_Protokoll::LX200)->Laeuft());
+    // A bad value ends the program before any window, naming the switch.
+    for (const char* falsch : {"127.0.0.1:70000", "nirgends:4030", "4030x"}) {
+        QProcess p;
+        p.start(STELUX_BINAER_ORDNER "/stelux", {"--lx200", falsch});
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitCode(), 2) << falsch;
+        EXPECT_TRUE(p.readAllStandardError().contains("--lx200")) << falsch;
+    }
 }
