@@ -64,6 +64,10 @@ TEST_F(Teleskop_Test, Lx200_Basic_Faehrt_M13_An) {
     const quint16 lx200 = f->Teleskop(Teleskop_Protokoll::LX200)->Port();
     const QString indi = QString::number(Freier_Port());
     QProcess indiserver;
+    // The driver keeps its configuration under $HOME/.indi: the test's own folder.
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("HOME", QString::fromStdString(o.pfad));
+    indiserver.setProcessEnvironment(umgebung);
     indiserver.start(server, {"-p", indi, "indi_lx200basic"});
     ASSERT_TRUE(indiserver.waitForStarted());
     const QString setzen = QStandardPaths::findExecutable("indi_setprop");
