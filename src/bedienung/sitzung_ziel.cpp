@@ -28,7 +28,7 @@ Auswahl_Ergebnis Sitzung::Ziel_Waehlen(const Himmelsort& j2000) {
     objekt_.DE2000 = j2000.DE;
     objekt_.Con = Sternbild(j2000.RA * Std_Zu_Rad, j2000.DE * Grad_Zu_Rad, JD2000);
     objekt_.VMag = objekt_.BMag = UNBEKANNT;
-    objekt_.Typ = "Ziel von außen";
+    objekt_.Typ = "extern";
     objekt_gueltig_ = true;
     r.Eingabe = objekt_.Bezeichnung;
     r.Gefunden = true;
