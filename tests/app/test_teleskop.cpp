@@ -11,6 +11,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +61,9 @@ TEST_F(Teleskop_Test, Lx200_Basic_Faehrt_M13_An) {
     const QString server = QStandardPaths::findExecutable("indiserver");
     if (server.isEmpty() || QStandardPaths::findExecutable("indi_lx200basic").isEmpty())
         GTEST_SKIP() << "indi-bin is not installed";
+    // M13 high in the sky: the driver takes the slew as done (":MS#" answers 0).
+    f->Jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(11, 0), QTimeZone::utc()); };
+    f->Uhr_Takt();
     ASSERT_TRUE(f->Teleskop_Server_Starten(Teleskop_Protokoll::LX200, "127.0.0.1", 0));
     const quint16 lx200 = f->Teleskop(Teleskop_Protokoll::LX200)->Port();
     const QString indi = QString::number(Freier_Port());
