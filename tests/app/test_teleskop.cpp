@@ -66,22 +66,33 @@ TEST_F(Teleskop_Test, Lx200_Basic_Faehrt_M13_An) {
     f->Uhr_Takt();
     ASSERT_TRUE(f->Teleskop_Server_Starten(Teleskop_Protokoll::LX200, "127.0.0.1", 0));
     const quint16 lx200 = f->Teleskop(Teleskop_Protokoll::LX200)->Port();
-    const QString indi = QString::number(Freier_Port());
     QProcess indiserver;
     // The driver keeps its configuration under $HOME/.indi: the test's own folder.
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert("HOME", QString::fromStdString(o.pfad));
     indiserver.setProcessEnvironment(umgebung);
-    indiserver.start(server, {"-p", indi, "indi_lx200basic"});
-    ASSERT_TRUE(indiserver.waitForStarted());
     const QString setzen = QStandardPaths::findExecutable("indi_setprop");
     const QString lesen = QStandardPaths::findExecutable("indi_getprop");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return Ausfuehren(lesen, {"-p", indi, "-t", "1", "LX200 Basic.CONNECTION.*"})
-                .contains("CONNECT");
-        },
-        30000))
+    // A free port may be taken by another test before indiserver binds it:
+    // then it ends at once, and another port is tried.
+    QString indi;
+    for (int versuch = 0; versuch < 5; ++versuch) {
+        indi = QString::number(Freier_Port());
+        indiserver.start(server, {"-p", indi, "indi_lx200basic"});
+        ASSERT_TRUE(indiserver.waitForStarted());
+        const bool da = QTest::qWaitFor(
+            [&] {
+                return indiserver.state() == QProcess::NotRunning ||
+                       Ausfuehren(lesen, {"-p", indi, "-t", "1", "LX200 Basic.CONNECTION.*"})
+                           .contains("CONNECT");
+            },
+            30000);
+        if (indiserver.state() != QProcess::NotRunning) {
+            ASSERT_TRUE(da) << "indi_lx200basic shows no properties";
+            break;
+        }
+    }
+    ASSERT_EQ(indiserver.state(), QProcess::Running)
         << indiserver.readAllStandardError().toStdString();
     Ausfuehren(setzen, {"-p", indi, "LX200 Basic.CONNECTION_MODE.CONNECTION_TCP=On"});
     Ausfuehren(
