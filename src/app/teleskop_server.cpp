@@ -93,7 +93,6 @@ void Teleskop_Server::Beenden() {
         waren = c->Weg = true;
         c->Socket->disconnect(this);
         c->Socket->abort();
-        c->Socket->deleteLater();
     }
     Aufraeumen();
     if (waren) emit Clients_Geaendert();
@@ -161,9 +160,12 @@ void Teleskop_Server::Lesen(Client* c) {
     QPointer<QTcpSocket> socket(c->Socket);
     ++arbeit_;
     struct Ende {
-        int& n;
-        ~Ende() { --n; }
-    } ende{arbeit_};
+        Teleskop_Server& s;
+        ~Ende() {
+            if (--s.arbeit_ == 0 && s.aufraeumen_)
+                QTimer::singleShot(0, &s, &Teleskop_Server::Aufraeumen);
+        }
+    } ende{*this};
     if (art_ == Teleskop_Protokoll::LX200) {
         const std::string antwort = c->Lx200->Eingabe(std::string_view(b.constData(), b.size()));
         if (c->Weg || !socket) return;
@@ -183,18 +185,19 @@ void Teleskop_Server::Trennen(Client* c) {
     c->Weg = true;
     c->Socket->disconnect(this);
     c->Socket->abort();
-    c->Socket->deleteLater();
-    // Freed from the event loop, after every handler that may hold it has returned.
+    // Freed from the event loop, after every handler that may hold it (or
+    // run inside its signal) has returned.
     QTimer::singleShot(0, this, &Teleskop_Server::Aufraeumen);
     emit Clients_Geaendert();
 }
 
 void Teleskop_Server::Aufraeumen() {
-    if (arbeit_ > 0) {
-        QTimer::singleShot(0, this, &Teleskop_Server::Aufraeumen);
-        return;
-    }
-    std::erase_if(clients_, [](const auto& k) { return k->Weg; });
+    aufraeumen_ = arbeit_ > 0; // else when the last handler returns
+    if (aufraeumen_) return;
+    std::erase_if(clients_, [](const auto& k) {
+        if (k->Weg) k->Socket->deleteLater();
+        return k->Weg;
+    });
 }
 
 void Teleskop_Server::Position_Senden() {

@@ -71,7 +71,8 @@ private:
     void Trennen(Client* c);
     void Aufraeumen(); // frees dropped clients once no handler holds one
 
-    int arbeit_ = 0; // handlers running that may hold a client
+    int arbeit_ = 0;          // handlers running that may hold a client
+    bool aufraeumen_ = false; // dropped clients wait for the last of them
 
     Teleskop_Protokoll art_;
     Teleskop_Partner partner_;

@@ -261,3 +261,34 @@ TEST_F(Teleskop_Test, Schalter) {
         EXPECT_TRUE(p.readAllStandardError().contains("--lx200")) << falsch;
     }
 }
+
+TEST(Teleskop_Server, Client_Geht_Waehrend_Der_Auswahl) {
+    Anwendung();
+    // A selection that shows a message runs a nested event loop; the client
+    // that sent the target vanishes meanwhile and must not be freed under it.
+    QTcpSocket c;
+    int ziele = 0;
+    Teleskop_Partner p;
+    p.Ort = [] { return Teleskop_Ort{true, {1.0, 2.0}}; };
+    p.JD = [] { return JD2000; };
+    p.Ziel = [&](const Himmelsort&) {
+        ++ziele;
+        c.abort();
+        QTest::qWait(100);
+        return Ziel_Rueckmeldung{true, "Ziel von außen"};
+    };
+    Teleskop_Server s(Teleskop_Protokoll::LX200, p);
+    ASSERT_TRUE(s.Starten("127.0.0.1", 0));
+    c.connectToHost(QHostAddress::LocalHost, s.Port());
+    ASSERT_TRUE(c.waitForConnected(3000));
+    c.write(":Sr 01:00:00#:Sd +02*00:00#:MS#:GR#");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ziele == 1; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Clients().isEmpty(); }, 3000));
+    // The server goes on serving.
+    QTcpSocket d;
+    d.connectToHost(QHostAddress::LocalHost, s.Port());
+    ASSERT_TRUE(d.waitForConnected(3000));
+    d.write(":GR#");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.bytesAvailable() >= 9; }, 3000));
+    EXPECT_EQ(d.readAll(), "01:00:00#");
+}
