@@ -1,5 +1,10 @@
 // The telescope link against the running window: a real LX200 client
 // (indiserver with indi_lx200basic), the binary protocol, and hostile clients.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -31,10 +36,20 @@ QString Objektzeile(const TForm_Main& f) {
     return Steuer<QLabel>(f, "Label_Objekt")->text();
 }
 
+// A port free on every address, also of connections still in TIME_WAIT
+// (bound without SO_REUSEADDR, as indiserver binds).
 quint16 Freier_Port() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
+    const int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_ANY);
+    socklen_t n = sizeof a;
+    quint16 port = 0;
+    if (bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+        getsockname(s, reinterpret_cast<sockaddr*>(&a), &n) == 0)
+        port = ntohs(a.sin_port);
+    close(s);
+    return port;
 }
 
 // Runs a program to its end while the window's event loop keeps serving.
