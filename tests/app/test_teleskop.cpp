@@ -189,8 +189,10 @@ TEST_F(Teleskop_Test, Unrat_Flut_Und_Viele_Clients) {
         viele.push_back(std::make_unique<QTcpSocket>());
         viele.back()->connectToHost(QHostAddress::LocalHost, port);
     }
-    QTest::qWait(500);
-    EXPECT_EQ(f->Teleskop(Teleskop_Protokoll::LX200)->Clients().size(), Teleskop_Clients_Max);
+    const auto bedient = [&] { return f->Teleskop(Teleskop_Protokoll::LX200)->Clients().size(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bedient() == Teleskop_Clients_Max; }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(bedient(), Teleskop_Clients_Max);
     // Clients that vanish.
     viele.clear();
     ASSERT_TRUE(QTest::qWaitFor(
