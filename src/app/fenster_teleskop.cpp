@@ -31,10 +31,6 @@ constexpr Server_Schluessel Schluessel_Lx200{"Teleskop/LX200_An", "Teleskop/LX20
                                              "Teleskop/LX200_Port", 4030};
 constexpr Server_Schluessel Schluessel_Binaer{"Teleskop/Binaer_An", "Teleskop/Binaer_Adresse",
                                               "Teleskop/Binaer_Port", 10001};
-constexpr const char* Einstellung_Indi_An = "Teleskop/INDI_An";
-constexpr const char* Einstellung_Indi_Host = "Teleskop/INDI_Host";
-constexpr const char* Einstellung_Indi_Port = "Teleskop/INDI_Port";
-constexpr const char* Einstellung_Indi_Geraet = "Teleskop/INDI_Geraet";
 
 struct Server_Wahl {
     bool An = false;
