@@ -270,12 +270,17 @@ TEST_F(Teleskop_Test, Schalter) {
     EXPECT_EQ(f->Teleskop(Teleskop_Protokoll::Binaer)->Port(), port);
     EXPECT_FALSE(f->Teleskop(Teleskop_Protokoll::LX200)->Laeuft());
     // A bad value ends the program before any window, naming the switch.
-    for (const char* falsch : {"127.0.0.1:70000", "nirgends:4030", "4030x"}) {
+    const std::pair<const char*, const char*> falsch[] = {{"--lx200", "127.0.0.1:70000"},
+                                                          {"--lx200", "nirgends:4030"},
+                                                          {"--stellarium-port", "4030x"},
+                                                          {"--indi", "localhost:7624"},
+                                                          {"--indi", "localhost:0/Teleskop"}};
+    for (const auto& [schalter, wert] : falsch) {
         QProcess p;
-        p.start(STELUX_BINAER_ORDNER "/stelux", {"--lx200", falsch});
+        p.start(STELUX_BINAER_ORDNER "/stelux", {schalter, wert});
         ASSERT_TRUE(p.waitForFinished(10000));
-        EXPECT_EQ(p.exitCode(), 2) << falsch;
-        EXPECT_TRUE(p.readAllStandardError().contains("--lx200")) << falsch;
+        EXPECT_EQ(p.exitCode(), 2) << wert;
+        EXPECT_TRUE(p.readAllStandardError().contains(schalter)) << wert;
     }
 }
 
