@@ -27,7 +27,7 @@ pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev l
 # lintian on the .deb, man for the man pages' warnings, xwininfo and xdotool to see
 # the installed window start in English.
 if [ "$aktion" = testen ]; then
-  pakete+=(appstream desktop-file-utils lintian man-db x11-utils xdotool)
+  pakete+=(appstream desktop-file-utils lintian man-db x11-utils xdotool indi-bin)
 fi
 fehlend=()
 for p in "${pakete[@]}"; do

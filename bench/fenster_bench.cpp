@@ -29,7 +29,7 @@ struct Fenster {
         const std::string pfad = ordner.path().toStdString() + "/";
         Einstellungen_Datei_Setzen(pfad + "einstellungen.ini");
         Meldungs_Anzeige_Setzen([](Meldungsart, const QString&) {});
-        f = std::make_unique<TForm_Main>(Fenster_Start{pfad, pfad, pfad, {}});
+        f = std::make_unique<TForm_Main>(Fenster_Start{pfad, pfad, pfad, {}, {}, {}, {}});
         f->show();
         (void)QTest::qWaitForWindowExposed(f.get());
         Steuer<QTimer>(*f, "Timer1")->stop();

@@ -25,6 +25,11 @@ inline constexpr const char* Einstellung_Nachtmodus = "Optionen/Nachtmodus";
 inline constexpr const char* Einstellung_Verlauf = "Eingabe/Verlauf";
 // "de" or "en"; absent: the system's language.
 inline constexpr const char* Einstellung_Sprache = "Optionen/Sprache";
+// The encoder client of the telescope link (INDI server and device).
+inline constexpr const char* Einstellung_Indi_An = "Teleskop/INDI_An";
+inline constexpr const char* Einstellung_Indi_Host = "Teleskop/INDI_Host";
+inline constexpr const char* Einstellung_Indi_Port = "Teleskop/INDI_Port";
+inline constexpr const char* Einstellung_Indi_Geraet = "Teleskop/INDI_Geraet";
 
 // True when the settings file exists but cannot be read as INI (its values
 // then read as their defaults).

@@ -374,6 +374,8 @@ void TForm_Main::Menue_Aufbauen() {
     Abgleich1 = Option1->addAction(Ue("Ab&gleich…"));
     Abgleich1->setObjectName("Abgleich1");
     Abgleich1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    Teleskop1 = Option1->addAction(Ue("&Teleskop-Verbindung…"));
+    Teleskop1->setObjectName("Teleskop1");
     Sprache1 = Option1->addMenu(Ue("&Sprache"));
     Sprache1->setObjectName("Sprache1");
     Deutsch1 = Sprache1->addAction("Deutsch");
@@ -439,6 +441,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Zeitpunkt_Jetzt1, &TForm_Main::Zeitpunkt_Jetzt);
     bei(Beobachtbar1, &TForm_Main::Beobachtbar_Zeigen, false);
     bei(Abgleich1, &TForm_Main::Abgleich_Zeigen);
+    bei(Teleskop1, &TForm_Main::Teleskop_Verbindung_Zeigen);
     bei(Eigene1, &TForm_Main::Eigene_Bearbeiten, false); // an editor of its own
     bei(Handbuch1, &TForm_Main::Handbuch_Zeigen, false);
     bei(SystemInformation1, &TForm_Main::Systeminfo_Zeigen, false);

@@ -10,6 +10,7 @@
 #include "app/fenster_nachtmodus.hpp"
 #include "app/fenster_sprache.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "app/teleskop_server.hpp"
 #include "time/uhr_tick.hpp"
 
 namespace {
@@ -90,7 +91,15 @@ void TForm_Main::Eingabe_Bestaetigen() {
     Objekt_Waehlen(Edit_Objekt->text().toStdString());
 }
 
-bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz) {
+bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz,
+                                const Himmelsort* ziel) {
+    if (ziel) {
+        // A target from the telescope link: no text was typed, none is touched.
+        const Auswahl_Ergebnis r = Zustand.Ziel_Waehlen(*ziel);
+        Anzeige_Zeigen(r.Stand);
+        if (binaer_) binaer_->Position_Senden();
+        return r.Gefunden;
+    }
     Vorschlaege_Schliessen();
     Combo->hide();
     Auswahl_Ergebnis r = Zustand.Auswaehlen(eingabe);
@@ -115,6 +124,7 @@ bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& e
     // The complete readings of the new selection, in this same event.
     Anzeige_Zeigen(r.Stand);
     if (!r.Gefunden && !r.Vorschlaege.empty()) Meinten_Sie_Zeigen(r.Vorschlaege);
+    if (binaer_) binaer_->Position_Senden(); // the planetarium's reticle follows
     if (!r.Meldung.empty()) Melden(Meldungsart::Hinweis, QString::fromStdString(r.Meldung));
     if (r.Fehler) std::rethrow_exception(r.Fehler);
     return r.Gefunden;

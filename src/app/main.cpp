@@ -12,11 +12,53 @@
 #include "app/fenster_sprache.hpp"
 #include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
+#include "app/teleskop_server.hpp"
 #include "app/versionsinfo.hpp"
 #include "basis/versions_block.hpp"
 #include "catalog/katalog_ordner.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
+
+namespace {
+// The telescope link's switches: --lx200 [ADRESSE:]PORT, --stellarium-port
+// [ADRESSE:]PORT, --indi HOST[:PORT]/GERAET (also as --name=value). They win
+// over the settings for this run. False, with the reason on standard error,
+// for a bad value.
+bool Teleskop_Schalter_Lesen(const QStringList& argumente, Fenster_Start& start) {
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        QString name = argumente[i], wert;
+        const qsizetype gleich = name.indexOf('=');
+        if (gleich > 0) {
+            wert = name.mid(gleich + 1);
+            name = name.left(gleich);
+        }
+        std::string* ziel = name == "--lx200"             ? &start.Lx200
+                            : name == "--stellarium-port" ? &start.Stellarium
+                            : name == "--indi"            ? &start.Indi
+                                                          : nullptr;
+        if (!ziel) continue; // other arguments are left alone, as before
+        if (gleich < 0) {
+            if (++i >= argumente.size()) {
+                std::fprintf(stderr, "stelux: %s braucht einen Wert\n", qPrintable(name));
+                return false;
+            }
+            wert = argumente[i];
+        }
+        QString a, geraet;
+        quint16 port = 0;
+        const bool ok = name == "--indi" ? Indi_Ziel_Lesen(wert, a, port, geraet)
+                                         : Adresse_Port_Lesen(wert, a, port);
+        if (!ok) {
+            std::fprintf(stderr, "stelux: ungültiger Wert „%s“ für %s (erwartet: %s)\n",
+                         qPrintable(wert), qPrintable(name),
+                         name == "--indi" ? "HOST[:PORT]/GERAET" : "[ADRESSE:]PORT");
+            return false;
+        }
+        *ziel = wert.toStdString();
+    }
+    return true;
+}
+} // namespace
 
 int main(int argc, char** argv) {
     // The folders are known before the window exists; a data folder that
@@ -35,6 +77,7 @@ int main(int argc, char** argv) {
     }
     const std::string programm = QCoreApplication::applicationFilePath().toStdString();
     Fenster_Start start;
+    if (!Teleskop_Schalter_Lesen(QCoreApplication::arguments(), start)) return 2;
     start.Temp_Ordner = Temp_Ordner_Ermitteln();
     start.Programm_Ordner = Programm_Ordner_Ermitteln(programm);
     start.Daten_Ordner = Daten_Ordner_Ermitteln();

@@ -47,6 +47,7 @@ TForm_Main::TForm_Main(const Fenster_Start& start)
     setFixedSize(sizeHint());
     move(347, 124);
     Fehler_Waechter([this] { Beim_Start(); });
+    Fehler_Waechter([&] { Teleskop_Einrichten(start); });
     // The timers run whatever start-up reached.
     Timer1->start();
     Timer2->start();

@@ -32,6 +32,8 @@ class Bahnelemente_Laden;
 struct Aktualisierungs_Auftrag;
 class TForm_Karte;
 class TForm_Beobachtbar;
+class Teleskop_Server;
+enum class Teleskop_Protokoll;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -52,6 +54,9 @@ struct Fenster_Start {
     std::string Programm_Ordner;
     std::string Daten_Ordner;
     TFileVersionInfo Versions_Info;
+    // Telescope link switches of this run ("[ADRESSE:]PORT", "HOST[:PORT]/GERAET");
+    // empty: as the settings say.
+    std::string Lx200, Stellarium, Indi;
 };
 
 class TForm_Main : public QMainWindow {
@@ -80,8 +85,15 @@ public:
     // The one way an object is selected: Enter, a suggestion, Return in a
     // catalogue list and "Jetzt beobachtbar" all come here. The readings of
     // the new selection are on screen when it returns. False after a miss.
-    // `ersatz`, when given, is looked up if `eingabe` names nothing.
-    bool Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz = {});
+    // `ersatz`, when given, is looked up if `eingabe` names nothing. `ziel`,
+    // when given, is a J2000 place sent by the telescope link, selected instead
+    // of any text (the entry box and the history stay as they are).
+    bool Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz = {},
+                        const Himmelsort* ziel = nullptr);
+    // The telescope link's server of a protocol (fenster_teleskop.cpp), and
+    // starting it on address:port (0: any free port), with a message on failure.
+    Teleskop_Server* Teleskop(Teleskop_Protokoll art) const;
+    bool Teleskop_Server_Starten(Teleskop_Protokoll art, const QString& adresse, quint16 port);
     // Planning instant: the window runs on from a chosen local date and time
     // (1900-2100) as if it were now. False, with a message, when refused.
     bool Zeitpunkt_Setzen(const QDateTime& lokal);
@@ -143,6 +155,12 @@ private:
     void Versionsinfo_Schliessen();
     void Bahnelemente_Erfragen();
     void Bahnelemente_Fertig(Bahnelemente_Laden* laden, bool ok, const QString& meldung);
+    // Telescope link (fenster_teleskop.cpp): servers at start, the dialog
+    // "Optionen > Teleskop-Verbindung…", the clients in the status bar, a target.
+    void Teleskop_Einrichten(const Fenster_Start& start);
+    void Teleskop_Verbindung_Zeigen();
+    void Teleskop_Status();
+    Ziel_Rueckmeldung Teleskop_Ziel(const Himmelsort& j2000);
 
     // The correction buttons: one 0.1 step of the current instrument's field.
     void Korrektur_Schritt_Machen(Korrektur_Schritt schritt);
@@ -253,4 +271,8 @@ private:
     bool sichern_gemeldet_ = false;         // a failed save after a change was shown
     bool aktiviert_ = false;                // Beim_Aktivieren has run
     Bahnelemente_Laden* laden_ = nullptr;   // a running element download
+    Teleskop_Server *lx200_ = nullptr, *binaer_ = nullptr;
+    QLabel* Label_Teleskop = nullptr; // connected clients, in the status bar
+    QAction* Teleskop1 = nullptr;     // "Optionen > Teleskop-Verbindung…"
+    std::string indi_schalter_;       // --indi of this run, for the encoder client
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +21,8 @@
 #include "pointing/abgleich_datei.hpp"
 #include "pointing/instrument.hpp"
 #include "pointing/zeigemodell.hpp"
+#include "pointing/stern_index.hpp"
+#include "pointing/teleskop_protokoll.hpp"
 #include "shared/element_typen.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
@@ -71,6 +74,16 @@ public:
     // clock's instant) and runs one position tick, so the result carries the
     // complete readings at once. Errors come back in the result.
     Auswahl_Ergebnis Auswaehlen(const std::string& eingabe);
+    // A target sent from outside (telescope link): the J2000 place becomes the
+    // selected object "Ziel von außen", named after the catalogue object within
+    // 0.1 degrees if there is one; one position tick as for Auswaehlen.
+    Auswahl_Ergebnis Ziel_Waehlen(const Himmelsort& j2000);
+    // Starts reading the index that names targets, so the first one need not wait.
+    void Ziel_Index_Vorbereiten();
+    // Where the telescope points, as the link reports it: the place set by
+    // Teleskop_Zeigt_Auf (encoders), else the selected object's place of date.
+    Teleskop_Ort Teleskop_Ort_Lesen() const;
+    void Teleskop_Zeigt_Auf(const Teleskop_Ort& ort) { teleskop_ort_ = ort; }
     // No object selected any more; the miss line goes too.
     void Auswahl_Aufheben();
     // A new entry begins: the last miss is no longer reported.
@@ -199,6 +212,9 @@ private:
 
     std::array<std::optional<Zeigemodell>, 2> modelle_; // 40 cm, 60 cm
     std::string auswahl_eingabe_; // the entry that selected the object, for a sighting
+    // Names targets sent from outside; read once, on first need.
+    std::shared_future<std::shared_ptr<const Stern_Index>> ziel_index_;
+    Teleskop_Ort teleskop_ort_; // from encoders; not valid without
 
     Anzeige anzeige_;
     std::string sichtbarkeit_fuer_; // object and minute of the visibility shown

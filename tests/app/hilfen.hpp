@@ -52,7 +52,7 @@ struct Test_Ordner {
     std::string pfad;
     Test_Ordner();
     std::string Datei(const std::string& name) const { return pfad + name; }
-    Fenster_Start Start() const { return {pfad, pfad, pfad, {}}; }
+    Fenster_Start Start() const { return {pfad, pfad, pfad, {}, {}, {}, {}}; }
 };
 
 // The window shown and active, with the small catalogues of the tests as

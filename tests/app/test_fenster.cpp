@@ -610,7 +610,8 @@ TEST(Fenster, MenueBaum) {
                            QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
                            "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"),
                            "Zeitpunkt: jetzt", "Jetzt &beobachtbar",
-                           QString::fromUtf8("Ab&gleich…"), "&Sprache"}));
+                           QString::fromUtf8("Ab&gleich…"),
+                           QString::fromUtf8("&Teleskop-Verbindung…"), "&Sprache"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "Sprache1")->actions()), QStringList({"Deutsch", "English"}));
     for (QAction* a :
          {Steuer<QAction>(*f, "Zehntelsekunden"), Steuer<QAction>(*f, "AsteroidenSort"),

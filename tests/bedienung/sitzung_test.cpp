@@ -177,3 +177,28 @@ TEST_F(Sitzung_Test, NachtFolgtDemOrt) {
     s.Uhr_Schritt(Jetzt, Zeitzone_Info{});
     EXPECT_EQ(s.Stand().Nacht.rfind("Polarnacht", 0), 0u) << s.Stand().Nacht;
 }
+
+TEST_F(Sitzung_Test, ZielVonAussen) {
+    // M31 of the test catalogue: 00h42m44.3s +41d16'09".
+    const Himmelsort m31{0 + 42.0 / 60 + 44.3 / 3600, 41 + 16.0 / 60 + 9.0 / 3600};
+    Sitzung t;
+    Einrichten(t);
+    const Auswahl_Ergebnis nah = t.Ziel_Waehlen({m31.RA, m31.DE + 0.09});
+    ASSERT_TRUE(nah.Gefunden);
+    EXPECT_EQ(nah.Stand.Position.Objekt.Zeile, "Ziel von außen · M31");
+    EXPECT_TRUE(nah.Stand.Gueltig);
+    EXPECT_NEAR(nah.Stand.Werte.DE2000, m31.DE + 0.09, 1e-12);
+    // The link reports the selected place of date, as the tick computed it.
+    const Teleskop_Ort o = t.Teleskop_Ort_Lesen();
+    ASSERT_TRUE(o.Gueltig);
+    EXPECT_EQ(o.Datum.RA, nah.Stand.Werte.RAapp);
+    EXPECT_EQ(o.Datum.DE, nah.Stand.Werte.DEapp);
+    EXPECT_EQ(t.Ziel_Waehlen({m31.RA, m31.DE + 0.11}).Stand.Position.Objekt.Zeile,
+              "Ziel von außen");
+    // Encoders take precedence over the selection.
+    t.Teleskop_Zeigt_Auf({true, {1.0, 2.0}});
+    EXPECT_EQ(t.Teleskop_Ort_Lesen().Datum.RA, 1.0);
+    t.Auswahl_Aufheben();
+    t.Teleskop_Zeigt_Auf({});
+    EXPECT_FALSE(t.Teleskop_Ort_Lesen().Gueltig);
+}

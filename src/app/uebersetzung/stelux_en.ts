@@ -1057,5 +1057,77 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <translation>Saved: %1 – hour circle %2′, declination circle %3′ off the computed position
 </translation>
     </message>
+    <message>
+        <source>&amp;Teleskop-Verbindung…</source>
+        <translation>Tele&amp;scope link…</translation>
+    </message>
+    <message>
+        <source>Ungültige Angabe „%1“ für den %2-Server (erwartet: [ADRESSE:]PORT).</source>
+        <translation>Invalid value “%1” for the %2 server (expected: [ADDRESS:]PORT).</translation>
+    </message>
+    <message>
+        <source>Der %1-Server kann %2:%3 nicht öffnen: %4</source>
+        <translation>The %1 server cannot open %2:%3: %4</translation>
+    </message>
+    <message>
+        <source>Teleskop – %1</source>
+        <translation>Telescope – %1</translation>
+    </message>
+    <message>
+        <source>Teleskop-Verbindung</source>
+        <translation>Telescope link</translation>
+    </message>
+    <message>
+        <source>&amp;Adresse:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>LX200-Protokoll</source>
+        <translation>LX200 protocol</translation>
+    </message>
+    <message>
+        <source>LX200-Server &amp;ein</source>
+        <translation>&amp;LX200 server on</translation>
+    </message>
+    <message>
+        <source>Stellarium-Protokoll (binär)</source>
+        <translation>Stellarium protocol (binary)</translation>
+    </message>
+    <message>
+        <source>Stellarium-Server e&amp;in</source>
+        <translation>Stellarium server o&amp;n</translation>
+    </message>
+    <message>
+        <source>Achtung: Eine Adresse außer 127.0.0.1 macht den Server im Netz erreichbar; jeder, der ihn erreicht, kann Ziele setzen.</source>
+        <translation>Caution: an address other than 127.0.0.1 makes the server reachable from the network; anyone who reaches it can set targets.</translation>
+    </message>
+    <message>
+        <source>INDI-Client (Encoder)</source>
+        <translation>INDI client (encoders)</translation>
+    </message>
+    <message>
+        <source>INDI-Client ei&amp;n</source>
+        <translation>&amp;INDI client on</translation>
+    </message>
+    <message>
+        <source>&amp;Rechner:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>&amp;Gerät:</source>
+        <translation>&amp;Device:</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine IP-Adresse (z. B. 127.0.0.1).</source>
+        <translation>“%1” is not an IP address (e.g. 127.0.0.1).</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,26 @@
+// The LX200 command parser of the telescope link: any bytes, in two pieces
+// split where the first byte says. Replies must stay ASCII.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "pointing/teleskop_protokoll.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    if (groesse == 0) return 0;
+    const std::string_view alles(reinterpret_cast<const char*>(daten + 1), groesse - 1);
+    const std::size_t teil = std::min<std::size_t>(daten[0], alles.size());
+    Lx200_Verbindung v(
+        [] {
+            return Teleskop_Ort{true, {23.99999, -89.9999}};
+        },
+        [](const Himmelsort& h) {
+            if (!(h.RA >= 0 && h.RA < 24 && h.DE >= -90 && h.DE <= 90)) std::abort();
+            return Ziel_Rueckmeldung{h.DE > 0, "Ziel von außen · M13"};
+        });
+    for (std::string_view stueck : {alles.substr(0, teil), alles.substr(teil)})
+        for (const char c : v.Eingabe(stueck))
+            if (static_cast<unsigned char>(c) >= 0x80) std::abort();
+    return 0;
+}

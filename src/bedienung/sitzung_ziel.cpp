@@ -1,0 +1,46 @@
+// Targets from the telescope link.
+#include "astro/sternbild.hpp"
+#include "bedienung/sitzung.hpp"
+#include "pointing/ziel_name.hpp"
+#include "shared/konstanten.hpp"
+
+void Sitzung::Ziel_Index_Vorbereiten() {
+    if (ziel_index_.valid()) return;
+    ziel_index_ = std::async(std::launch::async, [] {
+                      return std::shared_ptr<const Stern_Index>(
+                          std::make_shared<Stern_Index>(Stern_Index_Bauen("")));
+                  }).share();
+}
+
+Auswahl_Ergebnis Sitzung::Ziel_Waehlen(const Himmelsort& j2000) {
+    Auswahl_Ergebnis r;
+    Auswahl_Aufheben();
+    Ziel_Index_Vorbereiten();
+    std::string name;
+    try {
+        name = Naechstes_Objekt(*ziel_index_.get(), j2000);
+    } catch (...) {
+        // Without the index the target is still selected, only unnamed.
+    }
+    objekt_ = Objekt_Type{};
+    objekt_.Bezeichnung = name.empty() ? "Ziel von außen" : "Ziel von außen · " + name;
+    objekt_.RA2000 = j2000.RA;
+    objekt_.DE2000 = j2000.DE;
+    objekt_.Con = Sternbild(j2000.RA * Std_Zu_Rad, j2000.DE * Grad_Zu_Rad, JD2000);
+    objekt_.VMag = objekt_.BMag = UNBEKANNT;
+    objekt_.Typ = "extern";
+    objekt_gueltig_ = true;
+    r.Eingabe = objekt_.Bezeichnung;
+    r.Gefunden = true;
+    anzeige_.Nicht_Gefunden.clear();
+    r.Stand = Positions_Schritt();
+    return r;
+}
+
+Teleskop_Ort Sitzung::Teleskop_Ort_Lesen() const {
+    if (teleskop_ort_.Gueltig) return teleskop_ort_;
+    Teleskop_Ort o;
+    o.Gueltig = objekt_gueltig_ && anzeige_.Gueltig;
+    o.Datum = {objekt_.RAapp, objekt_.DEapp};
+    return o;
+}
