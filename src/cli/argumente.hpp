@@ -23,6 +23,9 @@ struct Cli_Argumente {
     std::string Karte;          // --karte: finder chart file (.png, .pdf); empty: none
     double Feld = 5;            // --feld: chart field in degrees, 0 < Feld <= 90
     std::string Schema;         // --schema: bildschirm, druck, nacht; empty: by file type
+    std::string Liste;          // --liste: observing list to order for the night
+    std::optional<std::string> Notiz; // --notieren: log entry for BEZEICHNUNG with this note
+    std::string Buch_Export;    // --buch-export: the log as OAL (.xml) or CSV (.csv)
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
@@ -59,10 +62,18 @@ inline constexpr const char* Cli_Hilfe =
     "  --feld GRAD       Feld der Karte in Grad, über 0 bis 90 (ohne: 5)\n"
     "  --schema ART      Farben der Karte: bildschirm (weiß auf schwarz), druck (schwarz\n"
     "                    auf weiß), nacht (rot auf schwarz); ohne: PNG bildschirm, PDF druck\n"
+    "  --liste DATEI     ordnet eine Beobachtungsliste (.skylist, .csv, Text) für die\n"
+    "                    Nacht: je Eintrag Eingabe, Bezeichnung, Objektzeile, Höhe und\n"
+    "                    Sichtbarkeit, getrennt durch TAB; Nicht gefundene zuletzt\n"
+    "  --notieren TEXT   trägt BEZEICHNUNG mit der Notiz TEXT ins Beobachtungsbuch\n"
+    "                    (Beobachtungsbuch.csv im Datenordner) ein\n"
+    "  --buch-export DATEI  schreibt das Beobachtungsbuch als OAL 2.1 (DATEI auf .xml)\n"
+    "                    oder als CSV (.csv)\n"
     "  --help, -h        diese Hilfe\n"
     "\n"
-    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden (keine Karte geschrieben),\n"
-    "2 Aufruf- oder Dateifehler.\n"
+    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden (keine Karte geschrieben,\n"
+    "nichts notiert), 2 Aufruf- oder Dateifehler. --liste: 0 gelesen (auch mit nicht\n"
+    "gefundenen Einträgen), 2 Datei nicht lesbar.\n"
     "\n"
     "stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]\n"
     "                           [--erzwingen]\n"

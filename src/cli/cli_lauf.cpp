@@ -6,6 +6,7 @@
 #include "bedienung/sitzung.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
+#include "cli/cli_listen.hpp"
 #include "cli/cli_weitergabe.hpp"
 #include "shared/fehler.hpp"
 
@@ -48,6 +49,8 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
 
         // The clock first: the lookup is made at its instant.
         sitzung.Uhr_Schritt(jd_pc, zone);
+        if (!arg.Liste.empty()) return Cli_Liste(arg, sitzung, aus, fehler);
+        if (!arg.Buch_Export.empty()) return Cli_Buch_Export(arg, sitzung, fehler);
         const Auswahl_Ergebnis auswahl = sitzung.Auswaehlen(arg.Bezeichnung);
         if (auswahl.Fehler) std::rethrow_exception(auswahl.Fehler);
         if (!auswahl.Meldung.empty()) fehler << auswahl.Meldung << "\n";
@@ -60,6 +63,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             fehler << "Nicht gefunden: " << arg.Bezeichnung << "\n";
             return 1;
         }
+        if (arg.Notiz) return Cli_Notieren(arg, sitzung, fehler);
         if (!arg.Karte.empty()) {
             if (!erweiterungen.Karte)
                 throw Ein_Ausgabe_Fehler(std::string("--karte nur mit ") + Cli_Voll_Name);

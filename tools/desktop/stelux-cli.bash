@@ -12,6 +12,14 @@ _stelux_cli() {
         --karte)
             COMPREPLY=($(compgen -f -X '!*.@(png|pdf|PNG|PDF)' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
+        --liste)
+            COMPREPLY=($(compgen -f -X '!*.@(skylist|csv|txt|SKYLIST|CSV|TXT)' -- "$cur") $(compgen -d -- "$cur"))
+            return ;;
+        --buch-export)
+            COMPREPLY=($(compgen -f -X '!*.@(xml|csv|XML|CSV)' -- "$cur") $(compgen -d -- "$cur"))
+            return ;;
+        --notieren)
+            return ;;
         --schema)
             COMPREPLY=($(compgen -W 'bildschirm druck nacht' -- "$cur"))
             return ;;
@@ -22,7 +30,8 @@ _stelux_cli() {
             return ;;
     esac
     local optionen='--zeit --daten --zehntel --refraktion --zweikoerper --karte --feld
-        --schema --help -h --aktualisieren --asteroiden-url --kometen-url --erzwingen'
+        --schema --help -h --aktualisieren --asteroiden-url --kometen-url --erzwingen
+        --liste --notieren --buch-export'
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$optionen" -- "$cur"))
     elif [[ -z $cur ]]; then
