@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,7 +19,8 @@ struct Ergebnis {
 };
 
 Ergebnis Cli(const std::string& argumente, const fs::path& daten) {
-    const std::string befehl = "cd '" STELUX_TEST_DATEN "/catalog' && TZ=UTC '" STELUX_BINAER_ORDNER
+    const std::string befehl = "cd '" STELUX_TEST_DATEN "/catalog' && XDG_CONFIG_HOME='" +
+                               daten.string() + "' TZ=UTC '" STELUX_BINAER_ORDNER
                                "/stelux-cli' --zeit 2025-11-21T19:12:00 --daten '" +
                                daten.string() + "' " + argumente + " 2>/dev/null";
     Ergebnis e;
@@ -66,5 +68,19 @@ TEST(Listen_Cli, ListeNotierenExport) {
     EXPECT_EQ(Cli("--buch-export '" + (daten / "x.csv").string() + "'", daten).code, 0);
     EXPECT_EQ(Lesen(daten / "x.csv"), buch);
     EXPECT_EQ(Cli("--buch-export '" + (daten / "x.txt").string() + "'", daten).code, 2);
+
+    // OAL: refused until the observer and focal lengths are known, then valid.
+    const std::string xml = (daten / "x.xml").string();
+    EXPECT_EQ(Cli("--buch-export '" + xml + "'", daten).code, 2);
+    fs::create_directories(daten / "Stelux");
+    std::ofstream(daten / "Stelux" / "stelux.ini")
+        << "[Beobachter]\nVorname=Erika\nNachname=M\xC3\xBCller\nBrennweite_40=800\n"
+           "Brennweite_60=7200\n";
+    EXPECT_EQ(Cli("--buch-export '" + xml + "'", daten).code, 0);
+    if (std::system("command -v xmllint >/dev/null 2>&1") == 0)
+        EXPECT_EQ(std::system(("xmllint --noout --schema '" STELUX_TEST_DATEN "/oal21/oal21.xsd' '" +
+                               xml + "' 2>/dev/null")
+                                  .c_str()),
+                  0);
     fs::remove_all(daten);
 }
