@@ -32,6 +32,8 @@ class Bahnelemente_Laden;
 struct Aktualisierungs_Auftrag;
 class TForm_Karte;
 class TForm_Beobachtbar;
+class TForm_Buch;
+class TForm_Liste;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -82,6 +84,9 @@ public:
     // the new selection are on screen when it returns. False after a miss.
     // `ersatz`, when given, is looked up if `eingabe` names nothing.
     bool Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz = {});
+    // An observing list (UTF-8 path) in its window, as "Beobachtungsliste
+    // öffnen…" opens it after the file dialog.
+    void Liste_Laden(const std::string& pfad);
     // Planning instant: the window runs on from a chosen local date and time
     // (1900-2100) as if it were now. False, with a message, when refused.
     bool Zeitpunkt_Setzen(const QDateTime& lokal);
@@ -132,6 +137,11 @@ private:
     void Uhrfarbe_Setzen();
     void Karte_Zeigen();       // the finder chart window (Ctrl+K)
     void Beobachtbar_Zeigen(); // "Jetzt beobachtbar" (F8)
+    // Observing lists and the log (fenster_listen.cpp).
+    void Listen_Menue_Aufbauen();
+    void Liste_Erfragen();     // "Datei > Beobachtungsliste öffnen…"
+    void Notieren();           // "Notieren" (Ctrl+N)
+    void Buch_Zeigen();        // "Datei > Beobachtungsbuch…"
     void Handbuch_Zeigen();    // the manual in a window of the program (F1)
     void Handbuch_Farben();    // its table lines in the mode's colours
     void Eigene_Bearbeiten();
@@ -231,6 +241,9 @@ private:
     // Secondary windows, made when first asked for.
     TForm_Karte* Form_Karte = nullptr;
     TForm_Beobachtbar* Form_Beobachtbar = nullptr;
+    QAction *Liste1 = nullptr, *Notieren1 = nullptr, *Buch1 = nullptr;
+    TForm_Liste* Form_Liste = nullptr;
+    TForm_Buch* Form_Buch = nullptr;
     QWidget* Form_Handbuch = nullptr;
 
     Vorschlags_Index vorschlaege_;

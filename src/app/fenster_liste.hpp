@@ -1,0 +1,59 @@
+#pragma once
+// An observing list in a window of its own: the entries ordered for the
+// night, sortable by every column. Return (or a double-click) selects the
+// row's object through the main window's one selection entry; the space bar
+// marks a row done and moves on to the next. The list file and its done marks
+// are remembered in the settings.
+#include <QWidget>
+#include <functional>
+#include <set>
+
+#include "pointing/listen_ordnung.hpp"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class Sitzung;
+
+class TForm_Liste : public QWidget {
+    Q_OBJECT
+public:
+    // `waehlen` receives the designation of a picked row.
+    TForm_Liste(Sitzung& sitzung, std::function<void(const QString&)> waehlen,
+                QWidget* eltern = nullptr);
+
+    // Reads and resolves `pfad` (UTF-8); the done marks are restored when it
+    // is the remembered list. An unreadable file throws.
+    void Laden(const std::string& pfad);
+    // The columns anew at the session's instant (once a minute by its timer).
+    void Neu_Rechnen();
+    // The row's object into the main window.
+    void Waehlen(int zeile);
+    // Marks the row done (or not any more) and moves to the next row.
+    void Erledigt_Umschalten(int zeile);
+    // The list as .skylist (throws on a write error).
+    void Speichern(const std::string& pfad);
+    const std::vector<Listen_Zeile>& Zeilen() const { return zeilen_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void Zeigen();
+    void Merken();
+    std::string Schluessel(const Listen_Zeile& z) const; // of a done mark
+
+    Sitzung& sitzung_;
+    std::function<void(const QString&)> waehlen_;
+    std::string pfad_;
+    std::vector<Listen_Zeile> zeilen_;
+    std::vector<std::string> hinweise_;
+    std::set<std::string> erledigt_;
+    double gerechnet_ = 0; // minute of the columns shown
+    QTableWidget* Tabelle = nullptr;
+    QLabel* Label_Liste_Stand = nullptr;
+    QPushButton* Button_Liste_Speichern = nullptr;
+    QTimer* Timer_Liste = nullptr;
+};

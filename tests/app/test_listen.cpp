@@ -1,0 +1,83 @@
+// The observing list window, "Notieren" and the observing log, driven by keys.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "app/fenster_buch.hpp"
+#include "app/fenster_liste.hpp"
+#include "hilfen.hpp"
+
+namespace {
+void Dialog_Beantworten(std::function<void(QDialog*)> antwort) {
+    QTimer::singleShot(0, [antwort] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        antwort(d);
+    });
+}
+} // namespace
+
+TEST_F(Fenster_Test, ListeWaehltHaktAbUndMerktSich) {
+    const std::string liste = o.Datei("abend.txt");
+    Datei_Schreiben(liste, "M31\nX9\nN7000\n");
+    f->Liste_Laden(liste);
+    auto* fenster = f->findChild<TForm_Liste*>("Form_Liste");
+    ASSERT_NE(fenster, nullptr);
+    auto* t = Steuer<QTableWidget>(*fenster, "Tabelle_Liste");
+    ASSERT_EQ(t->rowCount(), 3);
+    EXPECT_EQ(t->item(2, 0)->text(), "X9"); // not found: last
+    EXPECT_EQ(t->item(2, 2)->text(), "Nicht gefunden");
+
+    // Return selects through the main window's one selection entry.
+    t->setFocus();
+    t->setCurrentCell(0, 0);
+    const QString erste = t->item(0, 0)->text();
+    QTest::keyClick(t, Qt::Key_Return);
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(QString::fromStdString(f->Zustand.Objekt().Bezeichnung), erste);
+
+    // The space bar ticks the row off and moves on; the tick survives a reload.
+    QTest::keyClick(t, Qt::Key_Space);
+    EXPECT_EQ(t->currentRow(), 1);
+    f->Liste_Laden(liste);
+    int abgehakt = 0;
+    for (int r = 0; r < t->rowCount(); ++r) abgehakt += !t->item(r, 7)->text().isEmpty();
+    EXPECT_EQ(abgehakt, 1);
+    EXPECT_EQ(r.meldungen.size(), 0u);
+}
+
+TEST_F(Fenster_Test, NotierenBuchLoeschenMitRueckfrage) {
+    ASSERT_TRUE(f->Objekt_Waehlen("M31"));
+    Dialog_Beantworten([](QDialog* d) {
+        d->findChild<QLineEdit*>("Edit_Notiz")->setText("Staubband; gut");
+        QTest::keyClick(d->findChild<QLineEdit*>("Edit_Notiz"), Qt::Key_Return);
+    });
+    QTest::keyClick(f.get(), Qt::Key_N, Qt::ControlModifier);
+    const std::string buch = Datei_Lesen(o.Datei("Beobachtungsbuch.csv"));
+    EXPECT_NE(buch.find("\"Staubband; gut\""), std::string::npos) << buch;
+
+    f->findChild<QAction*>("Buch1")->trigger();
+    auto* fenster = f->findChild<TForm_Buch*>("Form_Buch");
+    ASSERT_NE(fenster, nullptr);
+    auto* t = Steuer<QTableWidget>(*fenster, "Tabelle_Buch");
+    ASSERT_EQ(t->rowCount(), 1);
+    int gefragt = 0;
+    bool antwort = false;
+    Frage_Anzeige_Setzen([&](const QString&) {
+        ++gefragt;
+        return antwort;
+    });
+    QTest::keyClick(t, Qt::Key_Delete); // "Abbrechen": nothing deleted
+    EXPECT_EQ(Buch_Lesen(o.Datei("Beobachtungsbuch.csv")).Eintraege.size(), 1u);
+    antwort = true;
+    QTest::keyClick(t, Qt::Key_Delete);
+    Frage_Anzeige_Setzen({});
+    EXPECT_EQ(gefragt, 2);
+    EXPECT_EQ(Buch_Lesen(o.Datei("Beobachtungsbuch.csv")).Eintraege.size(), 0u);
+    EXPECT_EQ(t->rowCount(), 0);
+}
