@@ -76,13 +76,13 @@ public:
     explicit Beobachter_Dialog(QWidget* eltern) : QDialog(eltern) {
         setObjectName("Form_Beobachter");
         setWindowTitle(Ue("Beobachter für den OAL-Export"));
-        vorname = new QLineEdit(QString::fromStdString(
-                                    Einstellung_Text_Lesen(Einstellung_Beobachter_Vorname, "")),
-                                this);
+        vorname = new QLineEdit(
+            QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Beobachter_Vorname, "")),
+            this);
         vorname->setObjectName("Edit_Vorname");
-        nachname = new QLineEdit(QString::fromStdString(
-                                     Einstellung_Text_Lesen(Einstellung_Beobachter_Nachname, "")),
-                                 this);
+        nachname = new QLineEdit(
+            QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Beobachter_Nachname, "")),
+            this);
         nachname->setObjectName("Edit_Nachname");
         for (int i = 0; i < 2; ++i) {
             brennweite[i] = new QDoubleSpinBox(this);
@@ -98,8 +98,7 @@ public:
         form->addRow(Ue("&Nachname:"), nachname);
         form->addRow(Ue("Brennweite 40cm Schmidt-&Kamera:"), brennweite[0]);
         form->addRow(Ue("Brennweite 60cm &Cassegrain:"), brennweite[1]);
-        auto* knoepfe =
-            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         knoepfe->button(QDialogButtonBox::Cancel)->setText(Ue("Abbrechen"));
         connect(knoepfe, &QDialogButtonBox::accepted, this, [this] {
             if (nachname->text().trimmed().isEmpty() || brennweite[0]->value() <= 0 ||
@@ -155,11 +154,10 @@ TForm_Buch::TForm_Buch(Sitzung& sitzung, QWidget* eltern)
 
     Tabelle = new QTableWidget(0, Sp_Anzahl, this);
     Tabelle->setObjectName("Tabelle_Buch");
-    Tabelle->setHorizontalHeaderLabels({Ue("Zeit"), Ue("Objekt"), Ue("Instrument"), Ue("Höhe"),
-                                        Ue("Seeing"), Ue("Notiz")});
+    Tabelle->setHorizontalHeaderLabels(
+        {Ue("Zeit"), Ue("Objekt"), Ue("Instrument"), Ue("Höhe"), Ue("Seeing"), Ue("Notiz")});
     // Only the note can be edited (F2 or a double-click).
-    Tabelle->setEditTriggers(QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::DoubleClicked);
+    Tabelle->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabelle->verticalHeader()->hide();
@@ -213,11 +211,11 @@ void TForm_Buch::Zeigen() {
         const int r = Tabelle->rowCount();
         Tabelle->insertRow(r);
         const QString texte[Sp_Anzahl] = {QString::fromStdString(Buch_Zeit_Iso(e)),
-                                        QString::fromStdString(e.Objektzeile),
-                                        QString::fromStdString(e.Instrument),
-                                        QString::fromStdString(e.Hoehe),
-                                        e.Seeing ? QString::number(e.Seeing) : QString(),
-                                        QString::fromStdString(e.Notiz)};
+                                          QString::fromStdString(e.Objektzeile),
+                                          QString::fromStdString(e.Instrument),
+                                          QString::fromStdString(e.Hoehe),
+                                          e.Seeing ? QString::number(e.Seeing) : QString(),
+                                          QString::fromStdString(e.Notiz)};
         for (int s = 0; s < Sp_Anzahl; ++s) {
             auto* item = new QTableWidgetItem(texte[s]);
             if (s != Sp_Notiz) item->setFlags(item->flags() & ~Qt::ItemIsEditable);

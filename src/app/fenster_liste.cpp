@@ -17,9 +17,9 @@
 #include "app/fenster_sprache.hpp"
 #include "bedienung/sitzung.hpp"
 #include "shared/datei_schreiben.hpp"
-#include "shared/zeilen_leser.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
+#include "shared/zeilen_leser.hpp"
 
 namespace {
 constexpr const char* Einstellung_Liste_Datei = "Beobachtungsliste/Datei";
@@ -57,9 +57,8 @@ TForm_Liste::TForm_Liste(Sitzung& sitzung, std::function<void(const QString&)> w
     setWindowTitle(Ue("Beobachtungsliste"));
     Tabelle = new QTableWidget(0, Sp_Anzahl, this);
     Tabelle->setObjectName("Tabelle_Liste");
-    Tabelle->setHorizontalHeaderLabels({Ue("Bezeichnung"), Ue("Name"), Ue("Art"), "mag",
-                                        Ue("Höhe"), Ue("über 20° ab/bis"), Ue("Kulmination"),
-                                        Ue("erledigt")});
+    Tabelle->setHorizontalHeaderLabels({Ue("Bezeichnung"), Ue("Name"), Ue("Art"), "mag", Ue("Höhe"),
+                                        Ue("über 20° ab/bis"), Ue("Kulmination"), Ue("erledigt")});
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -76,9 +75,9 @@ TForm_Liste::TForm_Liste(Sitzung& sitzung, std::function<void(const QString&)> w
     Button_Liste_Speichern->setObjectName("Button_Liste_Speichern");
     connect(Button_Liste_Speichern, &QPushButton::clicked, this, [this] {
         Fehler_Waechter([&] {
-            const QString ziel = QFileDialog::getSaveFileName(
-                this, Ue("Beobachtungsliste speichern"), QString(),
-                Ue("SkySafari-Liste (*.skylist)"));
+            const QString ziel =
+                QFileDialog::getSaveFileName(this, Ue("Beobachtungsliste speichern"), QString(),
+                                             Ue("SkySafari-Liste (*.skylist)"));
             if (!ziel.isEmpty()) Speichern(ziel.toStdString());
         });
     });
@@ -171,13 +170,13 @@ void TForm_Liste::Zeigen() {
                                            bekannt ? z.VMag : 99.0));
             Tabelle->setItem(r, Sp_Hoehe,
                              new Zahl_Item(QString::fromStdString(z.Hoehe_Text), z.Hoehe));
-            Tabelle->setItem(r, Sp_Ueber, new Zahl_Item(QString::fromStdString(z.Ueber_Text),
-                                                        static_cast<double>(i)));
-            Tabelle->setItem(r, Sp_Kulmination,
-                             new Zahl_Item(QString::fromStdString(z.Kulmination_Text),
-                                           std::isfinite(z.Sicht.Kulmination)
-                                               ? z.Sicht.Kulmination
-                                               : 1e9));
+            Tabelle->setItem(
+                r, Sp_Ueber,
+                new Zahl_Item(QString::fromStdString(z.Ueber_Text), static_cast<double>(i)));
+            Tabelle->setItem(
+                r, Sp_Kulmination,
+                new Zahl_Item(QString::fromStdString(z.Kulmination_Text),
+                              std::isfinite(z.Sicht.Kulmination) ? z.Sicht.Kulmination : 1e9));
         }
         if (z.Gefunden) Tabelle->setItem(r, Sp_Erledigt, new QTableWidgetItem());
         Tabelle->item(r, Sp_Erledigt)->setText(z.Erledigt ? QString::fromUtf8("✓") : QString());
@@ -191,8 +190,10 @@ void TForm_Liste::Zeigen() {
             }
     }
     Tabelle->setSortingEnabled(true);
-    if (sortiert) Tabelle->sortByColumn(spalte, richtung);
-    else Tabelle->sortByColumn(Sp_Bezeichnung, Qt::AscendingOrder);
+    if (sortiert)
+        Tabelle->sortByColumn(spalte, richtung);
+    else
+        Tabelle->sortByColumn(Sp_Bezeichnung, Qt::AscendingOrder);
     for (int r = 0; r < Tabelle->rowCount(); ++r)
         if (Tabelle->item(r, 0)->data(Rolle_Index).toInt() == alt_index)
             Tabelle->setCurrentCell(r, 0);

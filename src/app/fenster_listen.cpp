@@ -21,7 +21,8 @@ void TForm_Main::Listen_Menue_Aufbauen() {
     Buch1->setObjectName("Buch1");
     File1->insertActions(File1->actions().value(0), {Liste1, Notieren1, Buch1});
     File1->insertSeparator(File1->actions().value(3));
-    connect(Liste1, &QAction::triggered, this, [this] { Fehler_Waechter([&] { Liste_Erfragen(); }); });
+    connect(Liste1, &QAction::triggered, this,
+            [this] { Fehler_Waechter([&] { Liste_Erfragen(); }); });
     connect(Notieren1, &QAction::triggered, this, [this] {
         Fehler_Waechter([&] { Notieren(); });
         activateWindow();
@@ -31,7 +32,8 @@ void TForm_Main::Listen_Menue_Aufbauen() {
 }
 
 void TForm_Main::Liste_Erfragen() {
-    const QString alt = QString::fromStdString(Einstellung_Text_Lesen("Beobachtungsliste/Datei", ""));
+    const QString alt =
+        QString::fromStdString(Einstellung_Text_Lesen("Beobachtungsliste/Datei", ""));
     const QString pfad = QFileDialog::getOpenFileName(
         this, Ue("Beobachtungsliste öffnen"), alt,
         Ue("Beobachtungslisten (*.skylist *.csv *.txt);;Alle Dateien (*)"));

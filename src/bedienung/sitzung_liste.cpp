@@ -38,7 +38,10 @@ std::vector<Listen_Zeile> Sitzung::Liste_Aufloesen(const Beobachtungsliste& list
                 break;
             }
         }
-        if (!z.Gefunden && e.Kopf_Moeglich) continue; // a header line
+        if (!z.Gefunden && !e.Kopf_Hinweis.empty()) { // a header line
+            hinweise.push_back(e.Kopf_Hinweis);
+            continue;
+        }
         zeilen.push_back(std::move(z));
     }
     Liste_Rechnen(zeilen);

@@ -54,8 +54,8 @@ std::string Csv_Feld(std::string_view zeile, char trenner) {
         return std::string(Trimmen(feld));
     }
     const std::size_t ende = zeile.find(trenner, i);
-    return std::string(Trimmen(zeile.substr(i, ende == std::string_view::npos ? zeile.size() - i
-                                                                              : ende - i)));
+    return std::string(
+        Trimmen(zeile.substr(i, ende == std::string_view::npos ? zeile.size() - i : ende - i)));
 }
 
 class Leser {
@@ -70,8 +70,7 @@ public:
             try {
                 if (!z_.Naechste(roh)) return false;
             } catch (const Ein_Ausgabe_Fehler& f) {
-                if (std::string_view(f.what()).find("länger als") == std::string_view::npos)
-                    throw;
+                if (std::string_view(f.what()).find("länger als") == std::string_view::npos) throw;
                 liste_.Hinweise.push_back(f.what());
                 z_.Zeile_Verwerfen();
                 continue;
@@ -187,7 +186,8 @@ void Zeilen_Lesen(Leser& l, bool csv) {
         Listen_Eintrag e;
         e.Eingabe = csv ? Csv_Feld(t, trenner) : std::string(t);
         e.Zeile = l.Nummer();
-        e.Kopf_Moeglich = erste;
+        if (csv && erste && e.Eingabe.find_first_of("0123456789") == std::string::npos)
+            e.Kopf_Hinweis = l.Ort(e.Zeile) + "als Kopfzeile übergangen: " + e.Eingabe;
         erste = false;
         if (e.Eingabe.empty()) {
             l.Hinweis(e.Zeile, "keine Bezeichnung in der ersten Spalte");
@@ -258,7 +258,8 @@ std::string Skylist_Text(const std::vector<Skylist_Objekt>& objekte) {
         t += "SkyObject=BeginObject\r\n";
         if (!o.Name.empty()) t += "   CommonName=" + zeile(o.Name) + "\r\n";
         if (!o.Katalognummer.empty()) t += "   CatalogNumber=" + zeile(o.Katalognummer) + "\r\n";
-        if (std::isfinite(o.Beobachtet_JD)) t += "   DateObserved=" + Voll(o.Beobachtet_JD) + "\r\n";
+        if (std::isfinite(o.Beobachtet_JD))
+            t += "   DateObserved=" + Voll(o.Beobachtet_JD) + "\r\n";
         t += "EndObject=SkyObject\r\n";
     }
     return t;

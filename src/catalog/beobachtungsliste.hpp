@@ -17,9 +17,9 @@ struct Listen_Eintrag {
     std::string Name;                    // common name, else empty
     long Zeile = 0;                      // line of the file where the entry begins
     double Beobachtet_JD = std::numeric_limits<double>::quiet_NaN(); // DateObserved, JD
-    // The first line of a CSV or text list may be a header: it is dropped
-    // quietly when nothing answers to it.
-    bool Kopf_Moeglich = false;
+    // The first line of a CSV list may be a header (a first field without a
+    // digit): when nothing answers to it, it is left out with this report.
+    std::string Kopf_Hinweis;
 };
 
 struct Beobachtungsliste {

@@ -25,7 +25,7 @@ struct Cli_Argumente {
     std::string Schema;         // --schema: bildschirm, druck, nacht; empty: by file type
     std::string Liste;          // --liste: observing list to order for the night
     std::optional<std::string> Notiz; // --notieren: log entry for BEZEICHNUNG with this note
-    std::string Buch_Export;    // --buch-export: the log as OAL (.xml) or CSV (.csv)
+    std::string Buch_Export;          // --buch-export: the log as OAL (.xml) or CSV (.csv)
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.

@@ -50,7 +50,8 @@ int Cli_Buch_Export(const Cli_Argumente& arg, Sitzung& sitzung, std::ostream& fe
         const bool xml = k.size() > 4 && k.compare(k.size() - 4, 4, ".xml") == 0;
         const bool csv = k.size() > 4 && k.compare(k.size() - 4, 4, ".csv") == 0;
         if (!xml && !csv) {
-            fehler << "--buch-export: " << arg.Buch_Export << " endet weder auf .xml noch auf .csv\n";
+            fehler << "--buch-export: " << arg.Buch_Export
+                   << " endet weder auf .xml noch auf .csv\n";
             return 2;
         }
         std::string text;

@@ -99,10 +99,13 @@ std::string Eintrag_Aus(const std::vector<std::string>& f, Buch_Eintrag& e) {
     return {};
 }
 
-bool Leer_Oder_Fehlend(const std::string& pfad) {
-    std::error_code f;
-    const auto groesse = std::filesystem::file_size(Pfad_Aus_Utf8(pfad), f);
-    return f || groesse == 0;
+// What must precede a new line: the header for a new or empty file, a line
+// end when the last line has none (an edited file), so no entry is glued to it.
+std::string Vorspann(const std::string& pfad) {
+    const Datei_Zeiger f = Datei_Lesend_Oeffnen(pfad, true);
+    if (!f || std::fseek(f.get(), -1, SEEK_END) != 0) return Buch_Kopf() + "\r\n";
+    const int letztes = std::fgetc(f.get());
+    return letztes == '\n' || letztes == '\r' || letztes == EOF ? std::string() : "\r\n";
 }
 } // namespace
 
@@ -115,24 +118,13 @@ std::string Buch_Kopf() {
 std::string Buch_Zeile(const Buch_Eintrag& e) {
     std::string ut = JD_Datum_Zeit_Text(e.JD_UT, 0);
     ut[10] = 'T';
-    const std::string felder[] = {ut + "Z",
-                                  Voll(e.JD_UT),
-                                  std::to_string(e.Versatz_Minuten),
-                                  e.Bezeichnung,
-                                  e.Objektzeile,
-                                  e.Art ? std::string(1, e.Art) : std::string(),
-                                  e.Typ,
-                                  Voll(e.RA2000),
-                                  Voll(e.DE2000),
-                                  e.Instrument,
-                                  e.DE_Kreis,
-                                  e.SW_Kreis,
-                                  e.Hoehe,
-                                  e.Luftmasse,
-                                  e.Seeing > 0 ? std::to_string(e.Seeing) : std::string(),
-                                  e.Transparenz,
-                                  e.Okular,
-                                  e.Notiz};
+    const std::string felder[] = {
+        ut + "Z",      Voll(e.JD_UT),  std::to_string(e.Versatz_Minuten),
+        e.Bezeichnung, e.Objektzeile,  e.Art ? std::string(1, e.Art) : std::string(),
+        e.Typ,         Voll(e.RA2000), Voll(e.DE2000),
+        e.Instrument,  e.DE_Kreis,     e.SW_Kreis,
+        e.Hoehe,       e.Luftmasse,    e.Seeing > 0 ? std::to_string(e.Seeing) : std::string(),
+        e.Transparenz, e.Okular,       e.Notiz};
     std::string z;
     for (std::size_t i = 0; i < std::size(felder); ++i) z += (i ? ";" : "") + Feld(felder[i]);
     return z;
@@ -175,8 +167,7 @@ Beobachtungsbuch Buch_Lesen(const std::string& pfad) {
 }
 
 void Buch_Anhaengen(const std::string& pfad, const Buch_Eintrag& e) {
-    std::string text = Leer_Oder_Fehlend(pfad) ? Buch_Kopf() + "\r\n" : std::string();
-    Datei_Anhaengen(pfad, text + Buch_Zeile(e) + "\r\n");
+    Datei_Anhaengen(pfad, Vorspann(pfad) + Buch_Zeile(e) + "\r\n");
 }
 
 void Buch_Schreiben(const std::string& pfad, const Beobachtungsbuch& buch) {

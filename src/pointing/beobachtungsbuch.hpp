@@ -12,23 +12,23 @@ inline constexpr const char* Beobachtungsbuch_Name = "Beobachtungsbuch.csv";
 inline constexpr std::size_t Buch_Max_Eintraege = 100000; // more lines are not read
 
 struct Buch_Eintrag {
-    double JD_UT = 0;          // instant of the observation, UT Julian Date
-    int Versatz_Minuten = 0;   // minutes to add to the zone's clock to get UT, at JD_UT
-    std::string Bezeichnung;   // the designation that selects the object ("M31", "PMars")
-    std::string Objektzeile;   // the window's name line
-    char Art = 0;              // kind letter (Art_Buchstabe), 0 for a star found by name
-    std::string Typ;           // type text ("Galaxie" …)
-    double RA2000 = 0;         // hours, J2000 (topocentric for a body of the solar system)
-    double DE2000 = 0;         // degrees, J2000
-    std::string Instrument;    // "40cm Schmidt-Kamera" or "60cm Cassegrain"
-    std::string DE_Kreis;      // declination circle as read off ("+7.3")
-    std::string SW_Kreis;      // hour circle ("11 51.4")
-    std::string Hoehe;         // altitude as shown
-    std::string Luftmasse;     // air mass as shown
-    int Seeing = 0;            // 1 (best) to 5 (worst); 0 not given
-    std::string Transparenz;   // free text
-    std::string Okular;        // eyepiece or exposure
-    std::string Notiz;         // the note
+    double JD_UT = 0;        // instant of the observation, UT Julian Date
+    int Versatz_Minuten = 0; // minutes to add to the zone's clock to get UT, at JD_UT
+    std::string Bezeichnung; // the designation that selects the object ("M31", "PMars")
+    std::string Objektzeile; // the window's name line
+    char Art = 0;            // kind letter (Art_Buchstabe), 0 for a star found by name
+    std::string Typ;         // type text ("Galaxie" …)
+    double RA2000 = 0;       // hours, J2000 (topocentric for a body of the solar system)
+    double DE2000 = 0;       // degrees, J2000
+    std::string Instrument;  // "40cm Schmidt-Kamera" or "60cm Cassegrain"
+    std::string DE_Kreis;    // declination circle as read off ("+7.3")
+    std::string SW_Kreis;    // hour circle ("11 51.4")
+    std::string Hoehe;       // altitude as shown
+    std::string Luftmasse;   // air mass as shown
+    int Seeing = 0;          // 1 (best) to 5 (worst); 0 not given
+    std::string Transparenz; // free text
+    std::string Okular;      // eyepiece or exposure
+    std::string Notiz;       // the note
 };
 
 struct Beobachtungsbuch {

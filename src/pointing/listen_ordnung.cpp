@@ -58,10 +58,9 @@ void Listen_Zeile_Rechnen(Listen_Zeile& zeile, double jd_ut, double jd_pc, doubl
     default:
         zeile.Ueber_Text = "nie";
     }
-    zeile.Kulmination_Text =
-        std::isfinite(s.Kulmination) && std::isfinite(s.Kulminationshoehe)
-            ? uhr(s.Kulmination) + " (" + Fest(s.Kulminationshoehe, 1) + "°)"
-            : std::string();
+    zeile.Kulmination_Text = std::isfinite(s.Kulmination) && std::isfinite(s.Kulminationshoehe)
+                                 ? uhr(s.Kulmination) + " (" + Fest(s.Kulminationshoehe, 1) + "°)"
+                                 : std::string();
 }
 
 namespace {
@@ -82,10 +81,10 @@ Skylist_Objekt Skylist_Objekt_Von(const std::string& bezeichnung, bool planet,
 std::vector<Skylist_Objekt> Skylist_Aus_Liste(const std::vector<Listen_Zeile>& zeilen) {
     std::vector<Skylist_Objekt> r;
     for (const Listen_Zeile& z : zeilen)
-        r.push_back(z.Gefunden ? Skylist_Objekt_Von(z.Bezeichnung,
-                                                    z.Objekt.Art == Objekt_Art::Planet, z.Name,
-                                                    z.Beobachtet_JD)
-                               : Skylist_Objekt{z.Eingabe, z.Name, z.Beobachtet_JD});
+        r.push_back(z.Gefunden
+                        ? Skylist_Objekt_Von(z.Bezeichnung, z.Objekt.Art == Objekt_Art::Planet,
+                                             z.Name, z.Beobachtet_JD)
+                        : Skylist_Objekt{z.Eingabe, z.Name, z.Beobachtet_JD});
     return r;
 }
 
@@ -101,6 +100,7 @@ std::vector<Skylist_Objekt> Skylist_Aus_Buch(const std::vector<Buch_Eintrag>& ei
 }
 
 void Listen_Ordnen(std::vector<Listen_Zeile>& zeilen) {
-    std::stable_sort(zeilen.begin(), zeilen.end(),
-                     [](const Listen_Zeile& a, const Listen_Zeile& b) { return Rang(a) < Rang(b); });
+    std::stable_sort(
+        zeilen.begin(), zeilen.end(),
+        [](const Listen_Zeile& a, const Listen_Zeile& b) { return Rang(a) < Rang(b); });
 }

@@ -11,18 +11,18 @@
 #include "shared/parameter_type.hpp"
 
 struct Listen_Zeile {
-    std::string Eingabe;     // the entry as the list gives it
-    long Zeile = 0;          // line of the list file
-    bool Gefunden = false;   // false: "Nicht gefunden", last in the order
-    std::string Bezeichnung; // the designation that selects it (typed into the lookup)
-    std::string Name;        // the list's name, else the object's alias
-    std::string Art;         // type text ("Galaxie", "Stern", "Planet" …)
-    std::string Objektzeile; // the window's name line of the object
-    double VMag = 0;         // visual magnitude or UNBEKANNT
-    double Hoehe = 0;        // geometric altitude now, degrees
-    std::string Hoehe_Text;  // as the window shows it
-    Sichtbarkeit Sicht;      // times above the limit from the instant on
-    std::string Ueber_Text;  // "21:40 – 03:15", "bis 01:10", "zirkumpolar", "nie"
+    std::string Eingabe;          // the entry as the list gives it
+    long Zeile = 0;               // line of the list file
+    bool Gefunden = false;        // false: "Nicht gefunden", last in the order
+    std::string Bezeichnung;      // the designation that selects it (typed into the lookup)
+    std::string Name;             // the list's name, else the object's alias
+    std::string Art;              // type text ("Galaxie", "Stern", "Planet" …)
+    std::string Objektzeile;      // the window's name line of the object
+    double VMag = 0;              // visual magnitude or UNBEKANNT
+    double Hoehe = 0;             // geometric altitude now, degrees
+    std::string Hoehe_Text;       // as the window shows it
+    Sichtbarkeit Sicht;           // times above the limit from the instant on
+    std::string Ueber_Text;       // "21:40 – 03:15", "bis 01:10", "zirkumpolar", "nie"
     std::string Kulmination_Text; // "23:05 (61.2°)", or empty
     bool Erledigt = false;
     double Beobachtet_JD = Sichtbarkeit::NaN; // from the list, NaN when none

@@ -15,12 +15,23 @@ std::string Xml(std::string_view s) {
     std::string r;
     for (char c : s) {
         switch (c) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
-        case '"': r += "&quot;"; break;
-        case '\'': r += "&apos;"; break;
-        default: r += static_cast<unsigned char>(c) < 32 ? ' ' : c;
+        case '&':
+            r += "&amp;";
+            break;
+        case '<':
+            r += "&lt;";
+            break;
+        case '>':
+            r += "&gt;";
+            break;
+        case '"':
+            r += "&quot;";
+            break;
+        case '\'':
+            r += "&apos;";
+            break;
+        default:
+            r += static_cast<unsigned char>(c) < 32 ? ' ' : c;
         }
     }
     return r;
@@ -54,10 +65,10 @@ std::string Oal_Zieltyp(const Buch_Eintrag& e) {
     case Objekt_Art::IC: {
         // The type column of the deep-sky catalogue.
         static const std::map<std::string, std::string> typen = {
-            {"Galaxie", "oal:deepSkyGX"},  {"Kug.Hauf", "oal:deepSkyGC"},
-            {"Off.Hauf", "oal:deepSkyOC"}, {"Plan.Neb", "oal:deepSkyPN"},
-            {"Gas.Neb", "oal:deepSkyGN"},  {"SN-Rest", "oal:deepSkyGN"},
-            {"Asteris.", "oal:deepSkyAS"}, {"Gal.Grup", "oal:deepSkyCG"},
+            {"Galaxie", "oal:deepSkyGX"},   {"Kug.Hauf", "oal:deepSkyGC"},
+            {"Off.Hauf", "oal:deepSkyOC"},  {"Plan.Neb", "oal:deepSkyPN"},
+            {"Gas.Neb", "oal:deepSkyGN"},   {"SN-Rest", "oal:deepSkyGN"},
+            {"Asteris.", "oal:deepSkyAS"},  {"Gal.Grup", "oal:deepSkyCG"},
             {"Stern", "oal:starTargetType"}};
         const auto t = typen.find(std::string(Trimmen(e.Typ)));
         return t == typen.end() ? std::string() : t->second;
@@ -70,11 +81,13 @@ std::string Oal_Zieltyp(const Buch_Eintrag& e) {
 std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angaben& a) {
     if (!(a.Brennweite_40 > 0) || !(a.Brennweite_60 > 0))
         throw Bereichs_Fehler("Brennweite der Instrumente fehlt (mm, größer als 0)");
-    std::string t = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                    "<oal:observations xmlns:oal=\"http://groups.google.com/group/openastronomylog\""
-                    " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" version=\"2.1\">\n";
+    std::string t =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<oal:observations xmlns:oal=\"http://groups.google.com/group/openastronomylog\""
+        " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" version=\"2.1\">\n";
     t += "  <observers>\n    <observer id=\"beobachter\">\n      <name>" + Xml(a.Vorname) +
-         "</name>\n      <surname>" + Xml(a.Nachname) + "</surname>\n    </observer>\n"
+         "</name>\n      <surname>" + Xml(a.Nachname) +
+         "</surname>\n    </observer>\n"
          "  </observers>\n";
     t += "  <sites>\n    <site id=\"standort\">\n      <name>" + Xml(a.Standort) +
          "</name>\n      <longitude unit=\"deg\">" + Voll(a.Laenge) +
@@ -134,8 +147,9 @@ std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angab
         const Buch_Eintrag& e = eintraege[i];
         t += "  <observation id=\"beobachtung_" + std::to_string(i + 1) + "\">\n";
         t += "    <observer>beobachter</observer>\n    <site>standort</site>\n"
-             "    <session>nacht_" + Buch_Nacht(e) + "</session>\n    <target>ziel_" +
-             std::to_string(i + 1) + "</target>\n    <begin>" + Buch_Zeit_Iso(e) + "</begin>\n";
+             "    <session>nacht_" +
+             Buch_Nacht(e) + "</session>\n    <target>ziel_" + std::to_string(i + 1) +
+             "</target>\n    <begin>" + Buch_Zeit_Iso(e) + "</begin>\n";
         if (e.Seeing >= 1 && e.Seeing <= 5)
             t += "    <seeing>" + std::to_string(e.Seeing) + "</seeing>\n";
         t += std::string("    <scope>") + (Schmidt(e) ? "instrument_40" : "instrument_60") +

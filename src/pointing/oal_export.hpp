@@ -11,8 +11,8 @@
 struct Oal_Angaben {
     std::string Vorname, Nachname; // the observer
     std::string Standort = "Sternwarte";
-    double Laenge = 0, Breite = 0, Hoehe = 0; // degrees east, degrees north, metres
-    int Zeitzone_Minuten = 0;                 // standard time minus UT, minutes, east positive
+    double Laenge = 0, Breite = 0, Hoehe = 0;    // degrees east, degrees north, metres
+    int Zeitzone_Minuten = 0;                    // standard time minus UT, minutes, east positive
     double Brennweite_40 = 0, Brennweite_60 = 0; // focal lengths, mm (> 0)
 };
 

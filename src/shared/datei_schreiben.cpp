@@ -28,15 +28,15 @@
 
 namespace {
 Ein_Ausgabe_Fehler Schreib_Fehler(const std::string& pfad, int nummer) {
-    return Ein_Ausgabe_Fehler(Voller_Pfad(pfad) + " kann nicht geschrieben werden: " +
-                              std::strerror(nummer));
+    return Ein_Ausgabe_Fehler(Voller_Pfad(pfad) +
+                              " kann nicht geschrieben werden: " + std::strerror(nummer));
 }
 
 // Writes all of `text` to `fd` and syncs; the error number, 0 on success.
 int Alles_Schreiben(int fd, std::string_view text) {
     while (!text.empty()) {
-        const auto n = STELUX_WRITE(fd, text.data(), static_cast<unsigned>(
-                                                         std::min<std::size_t>(text.size(), 1 << 20)));
+        const auto n = STELUX_WRITE(
+            fd, text.data(), static_cast<unsigned>(std::min<std::size_t>(text.size(), 1 << 20)));
         if (n < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -68,8 +68,7 @@ void Datei_Atomar_Schreiben(const std::string& pfad, std::string_view text) {
 }
 
 void Datei_Anhaengen(const std::string& pfad, std::string_view text) {
-    const int fd =
-        STELUX_OPEN(pfad.c_str(), O_WRONLY | O_CREAT | O_APPEND | STELUX_BINAER, 0644);
+    const int fd = STELUX_OPEN(pfad.c_str(), O_WRONLY | O_CREAT | O_APPEND | STELUX_BINAER, 0644);
     if (fd < 0) throw Schreib_Fehler(pfad, errno);
     const int fehler = Alles_Schreiben(fd, text);
     STELUX_CLOSE(fd);

@@ -57,7 +57,8 @@ TEST_F(Fenster_Test, NotierenBuchLoeschenMitRueckfrage) {
         d->findChild<QLineEdit*>("Edit_Notiz")->setText("Staubband; gut");
         QTest::keyClick(d->findChild<QLineEdit*>("Edit_Notiz"), Qt::Key_Return);
     });
-    QTest::keyClick(f.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_N, Qt::ControlModifier);
+    for (const auto& m : r.meldungen) ADD_FAILURE() << m.text.toStdString();
     const std::string buch = Datei_Lesen(o.Datei("Beobachtungsbuch.csv"));
     EXPECT_NE(buch.find("\"Staubband; gut\""), std::string::npos) << buch;
 

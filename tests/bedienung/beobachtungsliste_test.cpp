@@ -52,8 +52,8 @@ TEST_F(Liste_Test, DreiFormateAufgeloestUndFuerDenAbendGeordnet) {
     // "HIP 11767" hits.
     std::vector<std::string> hinweise;
     const auto sky = Aufloesen("liste.skylist", &hinweise);
-    EXPECT_EQ(Bezeichnungen(sky), (std::vector<std::string>{"N7000", "I1396", "M31", "H11767",
-                                                             "PMars", "?NGC 99999"}));
+    EXPECT_EQ(Bezeichnungen(sky),
+              (std::vector<std::string>{"N7000", "I1396", "M31", "H11767", "PMars", "?NGC 99999"}));
     EXPECT_EQ(sky[2].Name, "Andromeda Galaxy");
     EXPECT_DOUBLE_EQ(sky[2].Beobachtet_JD, 2461000.5);
     EXPECT_EQ(sky[3].Sicht.Art, Sichtbarkeit::Art::Zirkumpolar);
@@ -68,9 +68,12 @@ TEST_F(Liste_Test, DreiFormateAufgeloestUndFuerDenAbendGeordnet) {
     EXPECT_NE(alle.find("Zeile 28: EndObject ohne"), std::string::npos) << alle;
     EXPECT_NE(alle.find("Zeile 29: Objekt ohne EndObject am Ende"), std::string::npos) << alle;
 
-    // CSV: header dropped, quoted fields, a Windows-1252 name.
-    EXPECT_EQ(Bezeichnungen(Aufloesen("liste.csv")),
+    // CSV: header left out (and said), quoted fields, a Windows-1252 name.
+    EXPECT_EQ(Bezeichnungen(Aufloesen("liste.csv", &hinweise)),
               (std::vector<std::string>{"N7000", "I1396", "M31", "?X123"}));
+    ASSERT_EQ(hinweise.size(), 1u);
+    EXPECT_NE(hinweise[0].find("liste.csv, Zeile 1: als Kopfzeile übergangen: Objekt"),
+              std::string::npos);
     // Text with CR line ends and comments.
     EXPECT_EQ(Bezeichnungen(Aufloesen("liste.txt")),
               (std::vector<std::string>{"M31", "Polaris", "PMars"}));

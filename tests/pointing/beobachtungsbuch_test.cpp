@@ -58,8 +58,9 @@ TEST(Beobachtungsbuch, AnhaengenAbsturzBeschaedigteZeile) {
     kill(kind, SIGKILL);
     waitpid(kind, nullptr, 0);
 
-    // A damaged line between good ones.
-    std::ofstream(pfad, std::ios::app | std::ios::binary) << "kaputt;1;2\r\n";
+    // A damaged line between good ones, without a line end (an edited file):
+    // the next entry must not be glued to it.
+    std::ofstream(pfad, std::ios::app | std::ios::binary) << "kaputt;1;2";
     Buch_Anhaengen(pfad.string(), Eintrag(2461001.32, "H11767", 'H', "Stern", 2.53, 89.26));
 
     Beobachtungsbuch b = Buch_Lesen(pfad.string());
@@ -110,7 +111,8 @@ TEST(Beobachtungsbuch, OalExportIstGueltig) {
     const fs::path pfad = Eigener_Temp_Pfad("oal") += ".xml";
     std::ofstream(pfad, std::ios::binary) << xml;
     const std::string befehl = "xmllint --noout --schema '" STELUX_TEST_DATEN
-                               "/oal21/oal21.xsd' '" + pfad.string() + "' 2>&1";
+                               "/oal21/oal21.xsd' '" +
+                               pfad.string() + "' 2>&1";
     EXPECT_EQ(std::system(befehl.c_str()), 0) << xml;
     fs::remove(pfad);
 }
