@@ -66,3 +66,5 @@ void BM_Ordnen(benchmark::State& state) {
 }
 BENCHMARK(BM_Ordnen)->Unit(benchmark::kMillisecond);
 } // namespace
+
+BENCHMARK_MAIN();
