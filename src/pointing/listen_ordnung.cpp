@@ -36,7 +36,7 @@ void Listen_Zeile_Rechnen(Listen_Zeile& zeile, double jd_ut, double jd_pc, doubl
         Positions_Tick(zeile.Objekt, true, jd_pc, sternzeit, parameter, schmidt, optionen);
     if (a.Ort_Neu) Ort_Uebernehmen(zeile.Objekt, a.Ort);
     zeile.Objektzeile = a.Objekt.Zeile;
-    zeile.Art = a.Objekt.Typ;
+    zeile.Art = zeile.Objekt.Typ; // the catalogue's text, without the label
     zeile.Hoehe = a.Hoehe;
     zeile.Hoehe_Text = a.Horizont.Hoehe;
     zeile.VMag = zeile.Objekt.VMag;
