@@ -36,7 +36,11 @@ TEST(CliArgumente, FehlerImAufruf) {
                                                {"--zeit", "2000-01-01T12:00:0x"},
                                                {"--daten"},
                                                {"--hilfe"},
-                                               {"M31", "M42"}})
+                                               {"M31", "M42"},
+                                               {"--liste", "a.txt", "M31"},
+                                               {"--notieren", "gut"},
+                                               {"--buch-export", "b.xml", "--liste", "a.txt"},
+                                               {"--notieren", "x", "--karte", "k.png", "M31"}})
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
 }
 
