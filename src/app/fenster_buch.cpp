@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/einstellungen.hpp"
@@ -23,6 +24,7 @@
 #include "pointing/listen_ordnung.hpp"
 #include "pointing/oal_export.hpp"
 #include "shared/datei_schreiben.hpp"
+#include "shared/fehler.hpp"
 #include "shared/text.hpp"
 
 TForm_Notieren::TForm_Notieren(const QString& objekt, QWidget* eltern) : QDialog(eltern) {
@@ -165,7 +167,13 @@ TForm_Buch::TForm_Buch(Sitzung& sitzung, QWidget* eltern)
     Tabelle->installEventFilter(this);
     connect(Tabelle, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* i) {
         if (zeigen_laeuft_ || i->column() != Sp_Notiz) return;
-        Fehler_Waechter([&] { Notiz_Aendern(i->row(), i->text().toStdString()); });
+        const int zeile = i->row();
+        const std::string text = i->text().toStdString();
+        // Shown afterwards as it is on the disk, also when the change failed.
+        QTimer::singleShot(0, this, [this, zeile, text] {
+            if (!Fehler_Waechter([&] { Notiz_Aendern(zeile, text); }))
+                Fehler_Waechter([&] { Laden(); });
+        });
     });
     Label_Buch_Stand = new QLabel(this);
     Label_Buch_Stand->setObjectName("Label_Buch_Stand");
@@ -231,26 +239,37 @@ void TForm_Buch::Zeigen() {
     zeigen_laeuft_ = false;
 }
 
-void TForm_Buch::Notiz_Aendern(int zeile, const std::string& notiz) {
+// The log as it is on the disk now (stelux-cli may have added to it) and the
+// place of the shown entry in it; throws when the entry is no longer there.
+std::pair<Beobachtungsbuch, std::size_t> TForm_Buch::Frisch(int zeile) const {
     const QTableWidgetItem* i = Tabelle->item(zeile, 0);
-    if (!i) return;
-    Beobachtungsbuch neu = buch_;
-    neu.Eintraege.at(i->data(Rolle_Index).toULongLong()).Notiz = notiz;
+    if (!i) throw Bereichs_Fehler("kein Eintrag gewählt");
+    const std::string gesucht = Buch_Zeile(buch_.Eintraege.at(i->data(Rolle_Index).toULongLong()));
+    Beobachtungsbuch frisch = Buch_Lesen(sitzung_.Buch_Pfad());
+    for (std::size_t k = 0; k < frisch.Eintraege.size(); ++k)
+        if (Buch_Zeile(frisch.Eintraege[k]) == gesucht) return {std::move(frisch), k};
+    throw Ein_Ausgabe_Fehler(sitzung_.Buch_Pfad() +
+                             ": der Eintrag wurde inzwischen geändert; die Liste ist neu geladen");
+}
+
+void TForm_Buch::Notiz_Aendern(int zeile, const std::string& notiz) {
+    auto [neu, index] = Frisch(zeile);
+    neu.Eintraege[index].Notiz = notiz;
     Buch_Schreiben(sitzung_.Buch_Pfad(), neu);
     buch_ = std::move(neu);
+    Zeigen();
 }
 
 void TForm_Buch::Loeschen(int zeile) {
     const QTableWidgetItem* i = Tabelle->item(zeile, 0);
     if (!i) return;
-    const std::size_t index = i->data(Rolle_Index).toULongLong();
-    const Buch_Eintrag& e = buch_.Eintraege.at(index);
+    const Buch_Eintrag& e = buch_.Eintraege.at(i->data(Rolle_Index).toULongLong());
     if (!Fragen(Ue("Den Eintrag %1 vom %2 löschen?")
                     .arg(QString::fromStdString(e.Objektzeile),
                          QString::fromStdString(Buch_Zeit_Iso(e))),
                 Ue("Löschen")))
         return;
-    Beobachtungsbuch neu = buch_;
+    auto [neu, index] = Frisch(zeile);
     neu.Eintraege.erase(neu.Eintraege.begin() + static_cast<std::ptrdiff_t>(index));
     Buch_Schreiben(sitzung_.Buch_Pfad(), neu);
     buch_ = std::move(neu);
@@ -303,7 +322,8 @@ bool TForm_Buch::eventFilter(QObject* o, QEvent* e) {
     if (o == Tabelle && e->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete) {
         // While a note is edited the keys go to its editor, not here.
-        Fehler_Waechter([&] { Loeschen(Tabelle->currentRow()); });
+        if (!Fehler_Waechter([&] { Loeschen(Tabelle->currentRow()); }))
+            Fehler_Waechter([&] { Laden(); });
         return true;
     }
     return QWidget::eventFilter(o, e);

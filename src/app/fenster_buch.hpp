@@ -51,6 +51,7 @@ private:
     void Zeigen();
     std::vector<std::size_t> Gezeigt() const; // indices of the entries of the chosen night
     bool Beobachter_Erfragen();
+    std::pair<Beobachtungsbuch, std::size_t> Frisch(int zeile) const;
 
     Sitzung& sitzung_;
     Beobachtungsbuch buch_;

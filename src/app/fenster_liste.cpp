@@ -22,8 +22,6 @@
 #include "shared/zeilen_leser.hpp"
 
 namespace {
-constexpr const char* Einstellung_Liste_Datei = "Beobachtungsliste/Datei";
-constexpr const char* Einstellung_Liste_Erledigt = "Beobachtungsliste/Erledigt";
 
 // Sorted by the number in Qt::UserRole.
 class Zahl_Item : public QTableWidgetItem {

@@ -10,6 +10,10 @@
 
 #include "pointing/listen_ordnung.hpp"
 
+// Settings keys: the last list file and its done marks.
+inline constexpr const char* Einstellung_Liste_Datei = "Beobachtungsliste/Datei";
+inline constexpr const char* Einstellung_Liste_Erledigt = "Beobachtungsliste/Erledigt";
+
 class QLabel;
 class QPushButton;
 class QTableWidget;

@@ -33,7 +33,7 @@ void TForm_Main::Listen_Menue_Aufbauen() {
 
 void TForm_Main::Liste_Erfragen() {
     const QString alt =
-        QString::fromStdString(Einstellung_Text_Lesen("Beobachtungsliste/Datei", ""));
+        QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Liste_Datei, ""));
     const QString pfad = QFileDialog::getOpenFileName(
         this, Ue("Beobachtungsliste öffnen"), alt,
         Ue("Beobachtungslisten (*.skylist *.csv *.txt);;Alle Dateien (*)"));

@@ -75,10 +75,17 @@ TEST_F(Fenster_Test, NotierenBuchLoeschenMitRueckfrage) {
     });
     QTest::keyClick(t, Qt::Key_Delete); // "Abbrechen": nothing deleted
     EXPECT_EQ(Buch_Lesen(o.Datei("Beobachtungsbuch.csv")).Eintraege.size(), 1u);
+    // stelux-cli adds an entry while the window shows the old state: the
+    // deletion must not take it with it.
+    Buch_Eintrag spaeter = Buch_Lesen(o.Datei("Beobachtungsbuch.csv")).Eintraege.at(0);
+    spaeter.Notiz = "von stelux-cli";
+    Buch_Anhaengen(o.Datei("Beobachtungsbuch.csv"), spaeter);
     antwort = true;
     QTest::keyClick(t, Qt::Key_Delete);
     Frage_Anzeige_Setzen({});
     EXPECT_EQ(gefragt, 2);
-    EXPECT_EQ(Buch_Lesen(o.Datei("Beobachtungsbuch.csv")).Eintraege.size(), 0u);
-    EXPECT_EQ(t->rowCount(), 0);
+    const Beobachtungsbuch danach = Buch_Lesen(o.Datei("Beobachtungsbuch.csv"));
+    ASSERT_EQ(danach.Eintraege.size(), 1u);
+    EXPECT_EQ(danach.Eintraege[0].Notiz, "von stelux-cli");
+    EXPECT_EQ(t->rowCount(), 1);
 }
