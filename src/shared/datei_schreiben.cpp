@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -12,21 +13,27 @@
 
 #ifdef _WIN32
 #include <io.h>
-#define STELUX_OPEN ::_open
 #define STELUX_WRITE ::_write
 #define STELUX_CLOSE ::_close
 #define STELUX_SYNC ::_commit
-#define STELUX_BINAER O_BINARY
 #else
 #include <unistd.h>
-#define STELUX_OPEN ::open
 #define STELUX_WRITE ::write
 #define STELUX_CLOSE ::close
 #define STELUX_SYNC ::fsync
-#define STELUX_BINAER 0
 #endif
 
 namespace {
+// Opens for writing; the path is UTF-8 (on Windows through the wide call,
+// which sees umlauts).
+int Oeffnen(const std::string& pfad, int art) {
+#ifdef _WIN32
+    return ::_wopen(Pfad_Aus_Utf8(pfad).c_str(), art | O_BINARY, _S_IREAD | _S_IWRITE);
+#else
+    return ::open(pfad.c_str(), art | O_CLOEXEC, 0644);
+#endif
+}
+
 Ein_Ausgabe_Fehler Schreib_Fehler(const std::string& pfad, int nummer) {
     return Ein_Ausgabe_Fehler(Voller_Pfad(pfad) +
                               " kann nicht geschrieben werden: " + std::strerror(nummer));
@@ -50,7 +57,7 @@ int Alles_Schreiben(int fd, std::string_view text) {
 
 void Datei_Atomar_Schreiben(const std::string& pfad, std::string_view text) {
     const std::string neu = pfad + ".neu";
-    const int fd = STELUX_OPEN(neu.c_str(), O_WRONLY | O_CREAT | O_TRUNC | STELUX_BINAER, 0644);
+    const int fd = Oeffnen(neu, O_WRONLY | O_CREAT | O_TRUNC);
     if (fd < 0) throw Schreib_Fehler(pfad, errno);
     const int fehler = Alles_Schreiben(fd, text);
     STELUX_CLOSE(fd);
@@ -68,7 +75,7 @@ void Datei_Atomar_Schreiben(const std::string& pfad, std::string_view text) {
 }
 
 void Datei_Anhaengen(const std::string& pfad, std::string_view text) {
-    const int fd = STELUX_OPEN(pfad.c_str(), O_WRONLY | O_CREAT | O_APPEND | STELUX_BINAER, 0644);
+    const int fd = Oeffnen(pfad, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0) throw Schreib_Fehler(pfad, errno);
     const int fehler = Alles_Schreiben(fd, text);
     STELUX_CLOSE(fd);
