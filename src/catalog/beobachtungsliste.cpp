@@ -13,7 +13,9 @@ struct Praefix {
     std::string_view Liste;
     char Buchstabe;
 };
-constexpr Praefix Praefixe[] = {{"NGC", 'N'}, {"IC", 'I'}, {"HIP", 'H'}, {"SAO", 'S'}, {"M", 'M'}};
+// The first prefix of a letter is the one written.
+constexpr Praefix Praefixe[] = {{"NGC", 'N'}, {"IC", 'I'}, {"HIP", 'H'},
+                                {"SAO", 'S'}, {"M", 'M'},  {"MESSIER", 'M'}};
 
 bool Nur_Ziffern(std::string_view s) {
     if (s.empty()) return false;
