@@ -27,7 +27,10 @@
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 
-TForm_Notieren::TForm_Notieren(const QString& objekt, QWidget* eltern) : QDialog(eltern) {
+TForm_Notieren::TForm_Notieren(const QString& objekt,
+                               std::function<void(const TForm_Notieren&)> speichern,
+                               QWidget* eltern)
+    : QDialog(eltern) {
     setObjectName("Form_Notieren");
     setWindowTitle(Ue("Notieren"));
     Edit_Notiz = new QLineEdit(this);
@@ -52,7 +55,9 @@ TForm_Notieren::TForm_Notieren(const QString& objekt, QWidget* eltern) : QDialog
     knoepfe->setObjectName("ButtonBox_Notieren");
     knoepfe->button(QDialogButtonBox::Ok)->setText(Ue("Notieren"));
     knoepfe->button(QDialogButtonBox::Cancel)->setText(Ue("Abbrechen"));
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, [this, speichern] {
+        if (Fehler_Waechter([&] { speichern(*this); })) accept();
+    });
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* aufbau = new QVBoxLayout(this);
     aufbau->addLayout(form);

@@ -4,6 +4,7 @@
 // deletes an entry after asking and exports all or one night's entries.
 #include <QDialog>
 #include <QWidget>
+#include <functional>
 
 #include "pointing/beobachtungsbuch.hpp"
 
@@ -18,7 +19,10 @@ class Sitzung;
 class TForm_Notieren : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm_Notieren(const QString& objekt, QWidget* eltern = nullptr);
+    // `speichern` writes the entry when the observer confirms; the dialog
+    // closes only when it went through, so a failed write loses no note.
+    TForm_Notieren(const QString& objekt, std::function<void(const TForm_Notieren&)> speichern,
+                   QWidget* eltern = nullptr);
     // The dialog's fields into the entry.
     void Uebernehmen(Buch_Eintrag& e) const;
 

@@ -32,8 +32,7 @@ void TForm_Main::Listen_Menue_Aufbauen() {
 }
 
 void TForm_Main::Liste_Erfragen() {
-    const QString alt =
-        QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Liste_Datei, ""));
+    const QString alt = QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Liste_Datei, ""));
     const QString pfad = QFileDialog::getOpenFileName(
         this, Ue("Beobachtungsliste öffnen"), alt,
         Ue("Beobachtungslisten (*.skylist *.csv *.txt);;Alle Dateien (*)"));
@@ -61,10 +60,16 @@ void TForm_Main::Notieren() {
         Melden(Meldungsart::Hinweis, Ue("Zum Notieren zuerst ein Objekt wählen."));
         return;
     }
-    TForm_Notieren dialog(QString::fromStdString(e->Objektzeile), this);
+    // On the disk before the dialog is gone; a failed write keeps it open.
+    TForm_Notieren dialog(
+        QString::fromStdString(e->Objektzeile),
+        [&](const TForm_Notieren& d) {
+            Buch_Eintrag eintrag = *e;
+            d.Uebernehmen(eintrag);
+            Zustand.Notieren(eintrag);
+        },
+        this);
     if (dialog.exec() != QDialog::Accepted) return;
-    dialog.Uebernehmen(*e);
-    Zustand.Notieren(*e); // on the disk before the dialog is gone
     if (Form_Buch && Form_Buch->isVisible()) Form_Buch->Laden();
 }
 

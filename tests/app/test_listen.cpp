@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 
 #include "app/fenster_buch.hpp"
 #include "app/fenster_liste.hpp"
@@ -88,4 +89,23 @@ TEST_F(Fenster_Test, NotierenBuchLoeschenMitRueckfrage) {
     ASSERT_EQ(danach.Eintraege.size(), 1u);
     EXPECT_EQ(danach.Eintraege[0].Notiz, "von stelux-cli");
     EXPECT_EQ(t->rowCount(), 1);
+}
+
+TEST_F(Fenster_Test, MisslungenesNotierenVerliertDieNotizNicht) {
+    ASSERT_TRUE(f->Objekt_Waehlen("M31"));
+    const std::string buch = o.Datei("Beobachtungsbuch.csv");
+    std::filesystem::create_directory(buch); // the write fails
+    bool offen = false;
+    Dialog_Beantworten([&](QDialog* d) {
+        auto* notiz = d->findChild<QLineEdit*>("Edit_Notiz");
+        notiz->setText("Komet mit Schweif");
+        QTest::keyClick(notiz, Qt::Key_Return);
+        offen = d->isVisible();
+        std::filesystem::remove(buch);
+        QTest::keyClick(notiz, Qt::Key_Return);
+    });
+    QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(offen);
+    EXPECT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
+    EXPECT_NE(Datei_Lesen(buch).find("Komet mit Schweif"), std::string::npos);
 }
