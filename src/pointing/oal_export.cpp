@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 
+#include "catalog/beobachtungsliste.hpp"
 #include "shared/fehler.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
@@ -78,6 +79,16 @@ std::string Oal_Zieltyp(const Buch_Eintrag& e) {
     }
 }
 
+// The name other programs know: "M 31", "NGC 224"; a body of the solar system
+// without the kind letter of the lookup ("Jupiter", "(1) Ceres").
+std::string Oal_Name(const Buch_Eintrag& e) {
+    const Objekt_Art art = Art_Von_Buchstabe(e.Art);
+    if ((art == Objekt_Art::Planet || art == Objekt_Art::Asteroid || art == Objekt_Art::Komet) &&
+        e.Bezeichnung.size() > 1 && e.Bezeichnung[0] == e.Art)
+        return e.Bezeichnung.substr(1);
+    return Katalognummer(e.Bezeichnung);
+}
+
 std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angaben& a) {
     if (!(a.Brennweite_40 > 0) || !(a.Brennweite_60 > 0))
         throw Bereichs_Fehler("Brennweite der Instrumente fehlt (mm, größer als 0)");
@@ -116,8 +127,7 @@ std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angab
         const std::string typ = Oal_Zieltyp(e);
         t += "    <target id=\"ziel_" + std::to_string(i + 1) + "\"" +
              (typ.empty() ? std::string() : " xsi:type=\"" + typ + "\"") + ">\n";
-        t += "      <datasource>Stelux</datasource>\n      <name>" + Xml(e.Bezeichnung) +
-             "</name>\n";
+        t += "      <datasource>Stelux</datasource>\n      <name>" + Xml(Oal_Name(e)) + "</name>\n";
         if (!e.Objektzeile.empty() && e.Objektzeile != e.Bezeichnung)
             t += "      <alias>" + Xml(e.Objektzeile) + "</alias>\n";
         double ra = e.RA2000 * 15.0 * Grad_Zu_Rad;

@@ -20,5 +20,8 @@ struct Oal_Angaben {
 // empty for the schema's general target type.
 std::string Oal_Zieltyp(const Buch_Eintrag& e);
 
+// The target's name for other programs: "M 31", "NGC 224", "Jupiter".
+std::string Oal_Name(const Buch_Eintrag& e);
+
 // The document. Throws Bereichs_Fehler when a focal length is not positive.
 std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angaben& angaben);

@@ -114,6 +114,8 @@ TEST(Beobachtungsbuch, OalExportIstGueltig) {
                             "oal:PlanetTargetType", "oal:MoonTargetType", "oal:CometTargetType"})
         EXPECT_NE(xml.find(std::string("xsi:type=\"") + typ + "\""), std::string::npos) << typ;
     EXPECT_NE(xml.find("<session id=\"nacht_2025-11-22\""), std::string::npos);
+    EXPECT_NE(xml.find("<name>M 13</name>"), std::string::npos);
+    EXPECT_NE(xml.find("<name>Jupiter</name>"), std::string::npos);
     const fs::path pfad = Eigener_Temp_Pfad("oal") += ".xml";
     std::ofstream(pfad, std::ios::binary) << xml;
     const std::string befehl = "xmllint --noout --schema '" STELUX_TEST_DATEN
