@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 #include <cmath>
 
 #include "app/einstellungen.hpp"
@@ -91,34 +92,77 @@ TForm_Liste::TForm_Liste(Sitzung& sitzung, std::function<void(const QString&)> w
     Timer_Liste = new QTimer(this);
     Timer_Liste->setObjectName("Timer_Liste");
     connect(Timer_Liste, &QTimer::timeout, this, [this] {
-        if (isVisible() && std::floor(sitzung_.JD_UT() * 1440) != gerechnet_)
+        if (isVisible() && !laufend_.valid() && std::floor(sitzung_.JD_UT() * 1440) != gerechnet_)
             Fehler_Waechter([&] { Neu_Rechnen(); });
     });
     Timer_Liste->start(1000);
+    Timer_Suche = new QTimer(this);
+    Timer_Suche->setObjectName("Timer_Liste_Suche");
+    Timer_Suche->setInterval(50);
+    connect(Timer_Suche, &QTimer::timeout, this,
+            [this] { Fehler_Waechter([&] { Suche_Uebernehmen(); }); });
 }
+
+TForm_Liste::~TForm_Liste() = default; // the future waits for a lookup in progress
 
 std::string TForm_Liste::Schluessel(const Listen_Zeile& z) const {
     return std::to_string(z.Zeile) + "|" + z.Eingabe;
 }
 
 void TForm_Liste::Laden(const std::string& pfad) {
-    const Beobachtungsliste liste = Liste_Lesen(pfad);
-    hinweise_ = liste.Hinweise;
-    zeilen_ = sitzung_.Liste_Aufloesen(liste, hinweise_);
-    gerechnet_ = std::floor(sitzung_.JD_UT() * 1440);
+    auto liste = std::make_shared<const Beobachtungsliste>(Liste_Lesen(pfad));
+    // The lookup runs off the GUI thread on copies of the element tables;
+    // the session's selection and stored orbits are not touched.
+    auto asteroiden = std::make_shared<const Asteroiden_Tabelle>(sitzung_.Asteroiden());
+    auto kometen = std::make_shared<const Kometen_Tabelle>(sitzung_.Kometen());
+    Such_Kontext k;
+    k.JD_UT = sitzung_.JD_UT();
+    k.Daten_Ordner = sitzung_.Daten_Ordner();
+    k.Asteroiden = asteroiden.get();
+    k.Anzahl_Asteroiden = sitzung_.Anzahl_Asteroiden();
+    k.Kometen = kometen.get();
+    k.Anzahl_Kometen = sitzung_.Anzahl_Kometen();
+    if (laufend_.valid()) laufend_.wait(); // an earlier file still being looked up
+    laufend_ = std::async(std::launch::async, [liste, k, asteroiden, kometen] {
+        Suche s;
+        s.hinweise = liste->Hinweise;
+        s.zeilen = Liste_Suchen(*liste, k, s.hinweise);
+        return s;
+    });
+    pfad_laufend_ = pfad;
+    zeilen_.clear();
+    hinweise_.clear();
+    Label_Liste_Stand->setText(Ue("Die Einträge werden gesucht…"));
+    Tabelle->setRowCount(0);
+    setWindowTitle(Ue("Beobachtungsliste") + " – " +
+                   QString::fromStdString(Utf8_Aus_Pfad(Pfad_Aus_Utf8(pfad).filename())));
+    Timer_Suche->start();
+}
+
+void TForm_Liste::Suche_Uebernehmen() {
+    if (!laufend_.valid() ||
+        laufend_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    Timer_Suche->stop();
+    Suche s = laufend_.get();
+    zeilen_ = std::move(s.zeilen);
+    hinweise_ = std::move(s.hinweise);
+    pfad_ = pfad_laufend_;
     erledigt_.clear();
-    if (Einstellung_Text_Lesen(Einstellung_Liste_Datei, "") == pfad) {
+    if (Einstellung_Text_Lesen(Einstellung_Liste_Datei, "") == pfad_) {
         const QStringList marken =
             QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Liste_Erledigt, ""))
                 .split('\n', Qt::SkipEmptyParts);
         for (const QString& m : marken) erledigt_.insert(m.toStdString());
     }
-    pfad_ = pfad;
     for (Listen_Zeile& z : zeilen_) z.Erledigt = erledigt_.count(Schluessel(z)) > 0;
     Merken();
-    setWindowTitle(Ue("Beobachtungsliste") + " – " +
-                   QString::fromStdString(Utf8_Aus_Pfad(Pfad_Aus_Utf8(pfad).filename())));
-    Zeigen();
+    Neu_Rechnen();
+}
+
+void TForm_Liste::Abwarten() {
+    if (laufend_.valid()) laufend_.wait();
+    Suche_Uebernehmen();
 }
 
 void TForm_Liste::Neu_Rechnen() {

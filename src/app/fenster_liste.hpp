@@ -6,6 +6,7 @@
 // are remembered in the settings.
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <set>
 
 #include "pointing/listen_ordnung.hpp"
@@ -26,10 +27,14 @@ public:
     // `waehlen` receives the designation of a picked row.
     TForm_Liste(Sitzung& sitzung, std::function<void(const QString&)> waehlen,
                 QWidget* eltern = nullptr);
+    ~TForm_Liste() override;
 
-    // Reads and resolves `pfad` (UTF-8); the done marks are restored when it
-    // is the remembered list. An unreadable file throws.
+    // Reads `pfad` (UTF-8) and looks its entries up off the GUI thread; the
+    // rows appear when that is done, with the done marks when it is the
+    // remembered list. An unreadable file throws at once.
     void Laden(const std::string& pfad);
+    // Waits for a lookup in progress and shows it (tests).
+    void Abwarten();
     // The columns anew at the session's instant (once a minute by its timer).
     void Neu_Rechnen();
     // The row's object into the main window.
@@ -47,10 +52,18 @@ protected:
 private:
     void Zeigen();
     void Merken();
+    void Suche_Uebernehmen();                            // a finished lookup into the table
     std::string Schluessel(const Listen_Zeile& z) const; // of a done mark
 
     Sitzung& sitzung_;
     std::function<void(const QString&)> waehlen_;
+    struct Suche {
+        std::vector<Listen_Zeile> zeilen;
+        std::vector<std::string> hinweise;
+    };
+    std::future<Suche> laufend_;
+    std::string pfad_laufend_;
+    QTimer* Timer_Suche = nullptr;
     std::string pfad_;
     std::vector<Listen_Zeile> zeilen_;
     std::vector<std::string> hinweise_;

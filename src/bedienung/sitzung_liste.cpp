@@ -2,48 +2,12 @@
 #include <algorithm>
 
 #include "bedienung/sitzung.hpp"
-#include "catalog/eingabe.hpp"
-#include "catalog/objekt_suche.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/uhr_tick.hpp"
 
 std::vector<Listen_Zeile> Sitzung::Liste_Aufloesen(const Beobachtungsliste& liste,
                                                    std::vector<std::string>& hinweise) {
-    // The elements of a hit go to copies, not to the selection's.
-    Such_Kontext k = Kontext();
-    Asteroid_Type asteroid;
-    Komet_Type komet;
-    k.Asteroid_Aktuell = &asteroid;
-    k.Komet_Aktuell = &komet;
-    k.Meldung = nullptr;
-    std::vector<Listen_Zeile> zeilen;
-    zeilen.reserve(liste.Eintraege.size());
-    for (const Listen_Eintrag& e : liste.Eintraege) {
-        Listen_Zeile z;
-        z.Eingabe = e.Eingabe;
-        z.Zeile = e.Zeile;
-        z.Name = e.Name;
-        z.Beobachtet_JD = e.Beobachtet_JD;
-        for (const std::string& kandidat : e.Kandidaten) {
-            const std::string bezeichnung = Planeten_Namen_Regel(Listen_Bezeichnung(kandidat));
-            if (bezeichnung.size() < 2) continue; // the entry box selects nothing shorter either
-            try {
-                z.Gefunden = Objekt_Suchen(bezeichnung, k, z.Objekt);
-            } catch (const std::exception& f) {
-                if (std::find(hinweise.begin(), hinweise.end(), f.what()) == hinweise.end())
-                    hinweise.emplace_back(f.what());
-            }
-            if (z.Gefunden) {
-                z.Bezeichnung = z.Objekt.Bezeichnung.empty() ? bezeichnung : z.Objekt.Bezeichnung;
-                break;
-            }
-        }
-        if (!z.Gefunden && !e.Kopf_Hinweis.empty()) { // a header line
-            hinweise.push_back(e.Kopf_Hinweis);
-            continue;
-        }
-        zeilen.push_back(std::move(z));
-    }
+    std::vector<Listen_Zeile> zeilen = Liste_Suchen(liste, Kontext(), hinweise);
     Liste_Rechnen(zeilen);
     return zeilen;
 }

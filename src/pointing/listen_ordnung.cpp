@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "catalog/eingabe.hpp"
+#include "catalog/objekt_suche.hpp"
 #include "pointing/positions_tick.hpp"
 #include "shared/zahlen.hpp"
 
@@ -27,6 +29,44 @@ std::pair<int, double> Rang(const Listen_Zeile& z) {
     }
 }
 } // namespace
+
+std::vector<Listen_Zeile> Liste_Suchen(const Beobachtungsliste& liste, Such_Kontext k,
+                                       std::vector<std::string>& hinweise) {
+    Asteroid_Type asteroid;
+    Komet_Type komet;
+    k.Asteroid_Aktuell = &asteroid;
+    k.Komet_Aktuell = &komet;
+    k.Meldung = nullptr;
+    std::vector<Listen_Zeile> zeilen;
+    zeilen.reserve(liste.Eintraege.size());
+    for (const Listen_Eintrag& e : liste.Eintraege) {
+        Listen_Zeile z;
+        z.Eingabe = e.Eingabe;
+        z.Zeile = e.Zeile;
+        z.Name = e.Name;
+        z.Beobachtet_JD = e.Beobachtet_JD;
+        for (const std::string& kandidat : e.Kandidaten) {
+            const std::string bezeichnung = Planeten_Namen_Regel(Listen_Bezeichnung(kandidat));
+            if (bezeichnung.size() < 2) continue; // the entry box selects nothing shorter either
+            try {
+                z.Gefunden = Objekt_Suchen(bezeichnung, k, z.Objekt);
+            } catch (const std::exception& f) {
+                if (std::find(hinweise.begin(), hinweise.end(), f.what()) == hinweise.end())
+                    hinweise.emplace_back(f.what());
+            }
+            if (z.Gefunden) {
+                z.Bezeichnung = z.Objekt.Bezeichnung.empty() ? bezeichnung : z.Objekt.Bezeichnung;
+                break;
+            }
+        }
+        if (!z.Gefunden && !e.Kopf_Hinweis.empty()) { // a header line
+            hinweise.push_back(e.Kopf_Hinweis);
+            continue;
+        }
+        zeilen.push_back(std::move(z));
+    }
+    return zeilen;
+}
 
 void Listen_Zeile_Rechnen(Listen_Zeile& zeile, double jd_ut, double jd_pc, double sternzeit,
                           const Parameter_Type& parameter, bool schmidt, int versatz_minuten) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalog/beobachtungsliste.hpp"
+#include "catalog/such_kontext.hpp"
 #include "pointing/beobachtungsbuch.hpp"
 #include "pointing/sichtbarkeit.hpp"
 #include "shared/objekt_type.hpp"
@@ -28,6 +29,15 @@ struct Listen_Zeile {
     double Beobachtet_JD = Sichtbarkeit::NaN; // from the list, NaN when none
     Objekt_Type Objekt;                       // the place found
 };
+
+// A list's entries looked up in `kontext` (planet-name rule; each catalogue
+// number in turn, then the name); the columns are left to Listen_Zeile_Rechnen.
+// Elements of a hit go to holders of its own, so the context's selection stays.
+// A header line that nothing answers to is left out with its report; lookup
+// errors (a missing catalogue) go once each into `hinweise`. Touches nothing
+// but its arguments: a context with tables of its own may run on any thread.
+std::vector<Listen_Zeile> Liste_Suchen(const Beobachtungsliste& liste, Such_Kontext kontext,
+                                       std::vector<std::string>& hinweise);
 
 // Fills the computed columns of `zeile` from zeile.Objekt at the instant.
 //   jd_ut      the instant, UT Julian Date; jd_pc the PC clock's at it

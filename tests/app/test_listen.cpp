@@ -29,6 +29,7 @@ TEST_F(Fenster_Test, ListeWaehltHaktAbUndMerktSich) {
     f->Liste_Laden(liste);
     auto* fenster = f->findChild<TForm_Liste*>("Form_Liste");
     ASSERT_NE(fenster, nullptr);
+    fenster->Abwarten();
     auto* t = Steuer<QTableWidget>(*fenster, "Tabelle_Liste");
     ASSERT_EQ(t->rowCount(), 3);
     EXPECT_EQ(t->item(2, 0)->text(), "X9"); // not found: last
@@ -46,6 +47,7 @@ TEST_F(Fenster_Test, ListeWaehltHaktAbUndMerktSich) {
     QTest::keyClick(t, Qt::Key_Space);
     EXPECT_EQ(t->currentRow(), 1);
     f->Liste_Laden(liste);
+    fenster->Abwarten();
     int abgehakt = 0;
     for (int r = 0; r < t->rowCount(); ++r) abgehakt += !t->item(r, 7)->text().isEmpty();
     EXPECT_EQ(abgehakt, 1);

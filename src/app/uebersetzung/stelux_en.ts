@@ -521,5 +521,9 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>Zum Notieren zuerst ein Objekt wählen.</source>
         <translation>Select an object before logging it.</translation>
     </message>
+    <message>
+        <source>Die Einträge werden gesucht…</source>
+        <translation>Looking up the entries…</translation>
+    </message>
 </context>
 </TS>
