@@ -34,6 +34,8 @@ class TForm_Karte;
 class TForm_Beobachtbar;
 class Teleskop_Server;
 enum class Teleskop_Protokoll;
+class TForm_Buch;
+class TForm_Liste;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -94,6 +96,9 @@ public:
     // starting it on address:port (0: any free port), with a message on failure.
     Teleskop_Server* Teleskop(Teleskop_Protokoll art) const;
     bool Teleskop_Server_Starten(Teleskop_Protokoll art, const QString& adresse, quint16 port);
+    // An observing list (UTF-8 path) in its window, as "Beobachtungsliste
+    // öffnen…" opens it after the file dialog.
+    void Liste_Laden(const std::string& pfad);
     // Planning instant: the window runs on from a chosen local date and time
     // (1900-2100) as if it were now. False, with a message, when refused.
     bool Zeitpunkt_Setzen(const QDateTime& lokal);
@@ -146,6 +151,11 @@ private:
     void Beobachtbar_Zeigen(); // "Jetzt beobachtbar" (F8)
     void Abgleich_Zeigen();    // "Abgleich…": sightings and the pointing model (Ctrl+G)
     void Zeigemodelle_Laden(); // start-up: both model files, a damaged one said once
+    // Observing lists and the log (fenster_listen.cpp).
+    void Listen_Menue_Aufbauen();
+    void Liste_Erfragen();     // "Datei > Beobachtungsliste öffnen…"
+    void Notieren();           // "Notieren" (Ctrl+N)
+    void Buch_Zeigen();        // "Datei > Beobachtungsbuch…"
     void Handbuch_Zeigen();    // the manual in a window of the program (F1)
     void Handbuch_Farben();    // its table lines in the mode's colours
     void Eigene_Bearbeiten();
@@ -257,6 +267,9 @@ private:
     // Secondary windows, made when first asked for.
     TForm_Karte* Form_Karte = nullptr;
     TForm_Beobachtbar* Form_Beobachtbar = nullptr;
+    QAction *Liste1 = nullptr, *Notieren1 = nullptr, *Buch1 = nullptr;
+    TForm_Liste* Form_Liste = nullptr;
+    TForm_Buch* Form_Buch = nullptr;
     QWidget* Form_Handbuch = nullptr;
 
     bool vorschlaege_geladen_ = false;

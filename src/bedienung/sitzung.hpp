@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bedienung/anzeige.hpp"
+#include "catalog/beobachtungsliste.hpp"
 #include "catalog/namen_suche.hpp"
 #include "catalog/namen_vorschlaege.hpp"
 #include "catalog/such_kontext.hpp"
@@ -23,6 +24,9 @@
 #include "pointing/zeigemodell.hpp"
 #include "pointing/stern_index.hpp"
 #include "pointing/teleskop_protokoll.hpp"
+#include "pointing/beobachtungsbuch.hpp"
+#include "pointing/instrument.hpp"
+#include "pointing/listen_ordnung.hpp"
 #include "shared/element_typen.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
@@ -152,6 +156,24 @@ public:
     // instant or at jd_ut. Catalogue files are opened in the working directory.
     Such_Kontext Kontext();
     Such_Kontext Kontext(double jd_ut);
+
+    // --- Observing lists and the log (sitzung_liste.cpp) ---
+    // A list's entries resolved through the lookup at the clock's instant
+    // (planet-name rule; each catalogue number in turn, then the name) and
+    // ordered for the night; the selection stays as it is. Errors of the
+    // lookup (a missing catalogue) go once each into `hinweise`.
+    std::vector<Listen_Zeile> Liste_Aufloesen(const Beobachtungsliste& liste,
+                                              std::vector<std::string>& hinweise);
+    // The rows' columns anew at the clock's instant, ordered again.
+    void Liste_Rechnen(std::vector<Listen_Zeile>& zeilen);
+    // The log entry of the selected object at the clock's instant (circles,
+    // altitude and air mass as shown), without a note; empty when none is selected.
+    std::optional<Buch_Eintrag> Notiz_Entwurf() const;
+    // Appends the entry to the log in the data folder, synced before it
+    // returns. Throws Ein_Ausgabe_Fehler naming the file.
+    void Notieren(const Buch_Eintrag& eintrag);
+    // The log's path in the data folder.
+    std::string Buch_Pfad() const;
 
     // --- Reading the state ---
     const Anzeige& Stand() const { return anzeige_; }

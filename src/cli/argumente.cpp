@@ -49,6 +49,15 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
             if (a.Schema != "bildschirm" && a.Schema != "druck" && a.Schema != "nacht")
                 throw std::invalid_argument("unbekanntes Schema: " + a.Schema +
                                             " (bildschirm, druck, nacht)");
+        } else if (arg == "--liste") {
+            a.Liste = wert();
+            if (a.Liste.empty()) throw std::invalid_argument("--liste braucht einen Dateinamen");
+        } else if (arg == "--notieren") {
+            a.Notiz = wert();
+        } else if (arg == "--buch-export") {
+            a.Buch_Export = wert();
+            if (a.Buch_Export.empty())
+                throw std::invalid_argument("--buch-export braucht einen Dateinamen");
         } else if (arg == "--help" || arg == "-h") {
             a.Hilfe = true;
         } else if (arg == "--refraktion") {
@@ -117,5 +126,18 @@ Cli_Argumente Argumente_Lesen(const std::vector<std::string>& argumente) {
     if (!a.Weitere.empty() && !pdf)
         throw std::invalid_argument("mehr als eine Bezeichnung: " + a.Weitere.front() +
                                     " (mehrere nur mit --karte DATEI.pdf)");
+    if (!a.Hilfe) {
+        const int befehle = !a.Liste.empty() + a.Notiz.has_value() + !a.Buch_Export.empty() +
+                            !a.Karte.empty() + a.Aktualisieren + a.Beobachtbar +
+                            !a.Sichtungen.empty();
+        if (befehle > 1)
+            throw std::invalid_argument(
+                "--liste, --notieren, --buch-export, --karte, --beobachtbar, --modell-anpassen "
+                "und --aktualisieren schließen einander aus");
+        if (a.Notiz && a.Bezeichnung.empty())
+            throw std::invalid_argument("--notieren braucht eine Bezeichnung");
+        if ((!a.Liste.empty() || !a.Buch_Export.empty()) && bezeichnung_da)
+            throw std::invalid_argument("--liste und --buch-export nehmen keine Bezeichnung");
+    }
     return a;
 }

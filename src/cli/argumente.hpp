@@ -34,6 +34,9 @@ struct Cli_Argumente {
     std::optional<double> Grenze; // --grenze: its magnitude limit for every kind
     std::string Sichtungen;       // --modell-anpassen: sightings file to fit; empty: none
     int Instrument = 0;           // --instrument 40 or 60; 0: as the sightings say
+    std::string Liste;                // --liste: observing list to order for the night
+    std::optional<std::string> Notiz; // --notieren: log entry for BEZEICHNUNG with this note
+    std::string Buch_Export;          // --buch-export: the log as OAL (.xml) or CSV (.csv)
 };
 
 // Throws std::invalid_argument with a message for the user on a usage error.
@@ -74,10 +77,18 @@ inline constexpr const char* Cli_Hilfe =
     "                    durch Tabulatoren\n"
     "  --grenze MAG      mit --beobachtbar: Objekte bis zu dieser Helligkeit (ohne: 10 mag,\n"
     "                    NGC- und IC-Objekte bis 8 mag)\n"
+    "  --liste DATEI     ordnet eine Beobachtungsliste (.skylist, .csv, Text) für die\n"
+    "                    Nacht: je Eintrag Eingabe, Bezeichnung, Objektzeile, Höhe und\n"
+    "                    Sichtbarkeit, getrennt durch TAB; Nicht gefundene zuletzt\n"
+    "  --notieren TEXT   trägt BEZEICHNUNG mit der Notiz TEXT ins Beobachtungsbuch\n"
+    "                    (Beobachtungsbuch.csv im Datenordner) ein\n"
+    "  --buch-export DATEI  schreibt das Beobachtungsbuch als OAL 2.1 (DATEI auf .xml)\n"
+    "                    oder als CSV (.csv)\n"
     "  --help, -h        diese Hilfe\n"
     "\n"
-    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden (keine Karte geschrieben),\n"
-    "2 Aufruf- oder Dateifehler.\n"
+    "Ausgang: 0 gefunden (oder ohne BEZEICHNUNG), 1 nicht gefunden (keine Karte geschrieben,\n"
+    "nichts notiert), 2 Aufruf- oder Dateifehler. --liste: 0 gelesen (auch mit nicht\n"
+    "gefundenen Einträgen), 2 Datei nicht lesbar.\n"
     "\n"
     "stelux-cli --aktualisieren [--asteroiden-url URL] [--kometen-url URL] [--daten DIR]\n"
     "                           [--erzwingen]\n"

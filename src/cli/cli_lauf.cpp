@@ -7,6 +7,7 @@
 #include "bedienung/sitzung.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
+#include "cli/cli_listen.hpp"
 #include "cli/cli_weitergabe.hpp"
 #include "cli/modell_anpassen.hpp"
 #include "shared/fehler.hpp"
@@ -76,6 +77,8 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         // designations (charts into one PDF) print their readings in turn.
         sitzung.Uhr_Schritt(jd_pc, zone);
         if (arg.Beobachtbar) return Beobachtbar_Ausgeben(sitzung, arg.Grenze, aus, fehler);
+        if (!arg.Liste.empty()) return Cli_Liste(arg, sitzung, aus, fehler);
+        if (!arg.Buch_Export.empty()) return Cli_Buch_Export(arg, sitzung, fehler);
         std::vector<std::string> bezeichnungen{arg.Bezeichnung};
         bezeichnungen.insert(bezeichnungen.end(), arg.Weitere.begin(), arg.Weitere.end());
         std::vector<Karten_Auftrag> karten;
@@ -105,6 +108,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
                               }});
         }
         if (!alle_gefunden) return 1;
+        if (arg.Notiz) return Cli_Notieren(arg, sitzung, fehler);
         if (!arg.Karte.empty()) {
             if (!erweiterungen.Karte)
                 throw Ein_Ausgabe_Fehler(std::string("--karte nur mit ") + Cli_Voll_Name);

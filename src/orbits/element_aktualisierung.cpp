@@ -18,36 +18,6 @@ namespace {
 constexpr std::int64_t Kopf_Hoechstens = 200; // lines searched for the end of a description
 constexpr std::size_t Kopf_Bytes = 512;       // bytes looked at to tell the kind of data
 
-// Length of the well-formed UTF-8 sequence at p (RFC 3629: no overlong forms,
-// no surrogates, nothing above U+10FFFF); 0 when there is none.
-std::size_t Utf8_Laenge(const unsigned char* p, std::size_t rest) {
-    const unsigned b = p[0];
-    auto folge = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xBF) {
-        return i < rest && p[i] >= lo && p[i] <= hi;
-    };
-    if (b < 0x80) return 1;
-    if (b >= 0xC2 && b <= 0xDF) return folge(1) ? 2 : 0;
-    if (b >= 0xE0 && b <= 0xEF) {
-        const unsigned lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
-        return folge(1, lo, hi) && folge(2) ? 3 : 0;
-    }
-    if (b >= 0xF0 && b <= 0xF4) {
-        const unsigned lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
-        return folge(1, lo, hi) && folge(2) && folge(3) ? 4 : 0;
-    }
-    return 0;
-}
-
-bool Ist_Utf8(std::string_view s) {
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = Utf8_Laenge(p + i, s.size() - i);
-        if (n == 0) return false;
-        i += n;
-    }
-    return true;
-}
-
 // "Asteroiden.txt, Zeile 12: " in front of a reader's message becomes the
 // download's name and line.
 std::string Meldung(const std::string& quelle, std::int64_t nummer, std::string text) {

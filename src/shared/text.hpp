@@ -33,3 +33,9 @@ std::string Text_Feld(std::string_view zeile, int von, int bis);
 std::string Text_Feld_Roh(std::string_view zeile, int von, int bis);
 
 bool Beginnt_Mit(std::string_view text, std::string_view anfang);
+
+// Length of the well-formed UTF-8 sequence at p (RFC 3629: no overlong forms,
+// no surrogates, nothing above U+10FFFF); 0 when there is none.
+std::size_t Utf8_Laenge(const unsigned char* p, std::size_t rest);
+// True when the whole text is well-formed UTF-8.
+bool Ist_Utf8(std::string_view s);

@@ -101,6 +101,20 @@ bool Zeilen_Leser::Nachladen() {
     return true;
 }
 
+void Zeilen_Leser::Zeile_Verwerfen() {
+    for (;;) {
+        const char* p = puffer_.get();
+        const std::size_t pos = static_cast<std::size_t>(Zeilenende(p + anfang_, p + ende_) - p);
+        if (pos < ende_) {
+            // A CR LF split by the buffer leaves an empty line behind; harmless.
+            anfang_ = pos + 1 + (p[pos] == '\r' && pos + 1 < ende_ && p[pos + 1] == '\n');
+            return;
+        }
+        anfang_ = ende_;
+        if (!Nachladen()) return;
+    }
+}
+
 bool Zeilen_Leser::Naechste(std::string_view& zeile) {
     std::size_t suche_ab = anfang_;
     for (;;) {

@@ -34,6 +34,10 @@ public:
     // Throws Ein_Ausgabe_Fehler for a read error or a line that is too long.
     bool Naechste(std::string_view& zeile);
 
+    // After Naechste threw for a line that is too long: drops the rest of that
+    // line, so reading can go on with the next one.
+    void Zeile_Verwerfen();
+
     // Skips lines up to and including the first one that begins with "--";
     // false when the file ends first.
     bool Beschreibung_Ueberspringen();

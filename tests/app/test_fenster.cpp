@@ -601,7 +601,9 @@ TEST(Fenster, MenueBaum) {
               QStringList({"&Datei", "&40cm Schmidt-Kamera", "&Optionen", "-", "&Edit Eigene", "-",
                            "&Hilfe"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "File1")->actions()),
-              QStringList({QString::fromUtf8("Bahnelemente aktualisieren…"), "&Schliessen"}));
+              QStringList({QString::fromUtf8("Beobachtungs&liste öffnen…"),
+                           QString::fromUtf8("&Notieren…"), QString::fromUtf8("Beobachtungs&buch…"),
+                           "-", QString::fromUtf8("Bahnelemente aktualisieren…"), "&Schliessen"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "Instrument1")->actions()),
               QStringList({"&60cm Cassegrain"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "Option1")->actions()),

@@ -47,7 +47,11 @@ TEST(CliArgumente, FehlerImAufruf) {
                                                {"--beobachtbar", "--grenze", "neun"},
                                                {"--beobachtbar", "--grenze", "nan"},
                                                {"--beobachtbar", "--karte", "k.png"},
-                                               {"--karte", "k.png", "M31", "M42"}})
+                                               {"--karte", "k.png", "M31", "M42"},
+                                               {"--liste", "a.txt", "M31"},
+                                               {"--notieren", "gut"},
+                                               {"--buch-export", "b.xml", "--liste", "a.txt"},
+                                               {"--notieren", "x", "--karte", "k.png", "M31"}})
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
 }
 

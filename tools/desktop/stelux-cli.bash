@@ -12,6 +12,14 @@ _stelux_cli() {
         --karte)
             COMPREPLY=($(compgen -f -X '!*.@(png|pdf|PNG|PDF)' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
+        --liste)
+            COMPREPLY=($(compgen -f -X '!*.@(skylist|csv|txt|SKYLIST|CSV|TXT)' -- "$cur") $(compgen -d -- "$cur"))
+            return ;;
+        --buch-export)
+            COMPREPLY=($(compgen -f -X '!*.@(xml|csv|XML|CSV)' -- "$cur") $(compgen -d -- "$cur"))
+            return ;;
+        --notieren)
+            return ;;
         --schema)
             COMPREPLY=($(compgen -W 'bildschirm druck nacht' -- "$cur"))
             return ;;
@@ -29,7 +37,7 @@ _stelux_cli() {
     esac
     local optionen='--zeit --daten --zehntel --refraktion --zweikoerper --karte --feld
         --schema --help -h --aktualisieren --asteroiden-url --kometen-url --erzwingen
-        --beobachtbar --grenze --modell-anpassen --instrument'
+        --beobachtbar --grenze --modell-anpassen --instrument --liste --notieren --buch-export'
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$optionen" -- "$cur"))
     elif [[ -z $cur ]]; then

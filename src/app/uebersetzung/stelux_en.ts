@@ -1129,5 +1129,169 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>„%1“ ist keine IP-Adresse (z. B. 127.0.0.1).</source>
         <translation>“%1” is not an IP address (e.g. 127.0.0.1).</translation>
     </message>
+    <message>
+        <source>Beobachtungsliste</source>
+        <translation>Observing list</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>über 20° ab/bis</source>
+        <translation>above 20° from/until</translation>
+    </message>
+    <message>
+        <source>Kulmination</source>
+        <translation>Culmination</translation>
+    </message>
+    <message>
+        <source>erledigt</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>Als .skylist &amp;speichern…</source>
+        <translation>&amp;Save as .skylist…</translation>
+    </message>
+    <message>
+        <source>Beobachtungsliste speichern</source>
+        <translation>Save observing list</translation>
+    </message>
+    <message>
+        <source>SkySafari-Liste (*.skylist)</source>
+        <translation>SkySafari list (*.skylist)</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>%1 Einträge, %2 nicht gefunden · Leertaste: erledigt</source>
+        <translation>%1 entries, %2 not found · Space: done</translation>
+    </message>
+    <message>
+        <source>Notieren</source>
+        <translation>Log observation</translation>
+    </message>
+    <message>
+        <source>&amp;Notiz:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>&amp;Seeing (1 bestes – 5):</source>
+        <translation>&amp;Seeing (1 best – 5):</translation>
+    </message>
+    <message>
+        <source>&amp;Transparenz:</source>
+        <translation>&amp;Transparency:</translation>
+    </message>
+    <message>
+        <source>&amp;Okular / Belichtung:</source>
+        <translation>&amp;Eyepiece / exposure:</translation>
+    </message>
+    <message>
+        <source>Beobachter für den OAL-Export</source>
+        <translation>Observer for the OAL export</translation>
+    </message>
+    <message>
+        <source>&amp;Vorname:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>&amp;Nachname:</source>
+        <translation>&amp;Surname:</translation>
+    </message>
+    <message>
+        <source>Brennweite 40cm Schmidt-&amp;Kamera:</source>
+        <translation>Focal length 40cm Schmidt &amp;camera:</translation>
+    </message>
+    <message>
+        <source>Brennweite 60cm &amp;Cassegrain:</source>
+        <translation>Focal length 60cm &amp;Cassegrain:</translation>
+    </message>
+    <message>
+        <source>Bitte den Nachnamen und beide Brennweiten angeben.</source>
+        <translation>Please give the surname and both focal lengths.</translation>
+    </message>
+    <message>
+        <source>Beobachtungsbuch</source>
+        <translation>Observing log</translation>
+    </message>
+    <message>
+        <source>&amp;Nacht:</source>
+        <translation>&amp;Night:</translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>Beobachtungsbuch exportieren</source>
+        <translation>Export observing log</translation>
+    </message>
+    <message>
+        <source>OAL 2.1 (*.xml);;CSV (*.csv);;SkySafari-Liste (*.skylist)</source>
+        <translation>OAL 2.1 (*.xml);;CSV (*.csv);;SkySafari list (*.skylist)</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Seeing</source>
+        <translation>Seeing</translation>
+    </message>
+    <message>
+        <source>Notiz</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>alle Nächte</source>
+        <translation>all nights</translation>
+    </message>
+    <message>
+        <source>%1 Einträge · F2: Notiz ändern · Entf: löschen</source>
+        <translation>%1 entries · F2: edit note · Del: delete</translation>
+    </message>
+    <message>
+        <source>Den Eintrag %1 vom %2 löschen?</source>
+        <translation>Delete the entry %1 of %2?</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Beobachtungs&amp;liste öffnen…</source>
+        <translation>Open observing &amp;list…</translation>
+    </message>
+    <message>
+        <source>&amp;Notieren…</source>
+        <translation>&amp;Log observation…</translation>
+    </message>
+    <message>
+        <source>Beobachtungs&amp;buch…</source>
+        <translation>Observing lo&amp;g…</translation>
+    </message>
+    <message>
+        <source>Beobachtungsliste öffnen</source>
+        <translation>Open observing list</translation>
+    </message>
+    <message>
+        <source>Beobachtungslisten (*.skylist *.csv *.txt);;Alle Dateien (*)</source>
+        <translation>Observing lists (*.skylist *.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Zum Notieren zuerst ein Objekt wählen.</source>
+        <translation>Select an object before logging it.</translation>
+    </message>
+    <message>
+        <source>Die Einträge werden gesucht…</source>
+        <translation>Looking up the entries…</translation>
+    </message>
 </context>
 </TS>

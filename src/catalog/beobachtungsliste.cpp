@@ -1,0 +1,268 @@
+#include "catalog/beobachtungsliste.hpp"
+
+#include <cmath>
+
+#include "shared/fehler.hpp"
+#include "shared/text.hpp"
+#include "shared/zahlen.hpp"
+#include "shared/zeilen_leser.hpp"
+
+namespace {
+// Catalogue prefixes of list files and the letters of the lookup.
+struct Praefix {
+    std::string_view Liste;
+    char Buchstabe;
+};
+// The first prefix of a letter is the one written.
+constexpr Praefix Praefixe[] = {{"NGC", 'N'}, {"IC", 'I'}, {"HIP", 'H'},
+                                {"SAO", 'S'}, {"M", 'M'},  {"MESSIER", 'M'}};
+
+bool Nur_Ziffern(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// A raw line as UTF-8: kept when it is UTF-8, else read as Windows-1252;
+// control characters become blanks either way.
+std::string Als_Utf8(std::string_view roh, bool erste) {
+    if (erste && Beginnt_Mit(roh, "\xEF\xBB\xBF")) roh.remove_prefix(3);
+    if (!Ist_Utf8(roh)) return Cp1252_Zu_Utf8(roh);
+    std::string s(roh);
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+    return s;
+}
+
+// One field of a CSV line from `pos` on, quotes removed ("" is one quote).
+std::string Csv_Feld(std::string_view zeile, char trenner) {
+    std::string feld;
+    std::size_t i = 0;
+    while (i < zeile.size() && zeile[i] == ' ') ++i;
+    if (i < zeile.size() && zeile[i] == '"') {
+        for (++i; i < zeile.size(); ++i) {
+            if (zeile[i] == '"') {
+                if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
+                    feld += '"';
+                    ++i;
+                } else {
+                    break;
+                }
+            } else {
+                feld += zeile[i];
+            }
+        }
+        return std::string(Trimmen(feld));
+    }
+    const std::size_t ende = zeile.find(trenner, i);
+    return std::string(
+        Trimmen(zeile.substr(i, ende == std::string_view::npos ? zeile.size() - i : ende - i)));
+}
+
+class Leser {
+public:
+    Leser(const std::string& pfad, Beobachtungsliste& liste) : z_(pfad), liste_(liste) {}
+
+    // The next line as UTF-8; false at the end. A line that is too long is
+    // reported and skipped.
+    bool Naechste(std::string& zeile) {
+        for (;;) {
+            std::string_view roh;
+            try {
+                if (!z_.Naechste(roh)) return false;
+            } catch (const Ein_Ausgabe_Fehler& f) {
+                if (std::string_view(f.what()).find("länger als") == std::string_view::npos) throw;
+                liste_.Hinweise.push_back(f.what());
+                z_.Zeile_Verwerfen();
+                continue;
+            }
+            zeile = Als_Utf8(roh, z_.Zeilennummer() == 1);
+            return true;
+        }
+    }
+    long Nummer() const { return z_.Zeilennummer(); }
+    void Hinweis(long zeile, const std::string& text) {
+        liste_.Hinweise.push_back(Ort(zeile) + text);
+    }
+    std::string Ort(long zeile) const {
+        std::string o = z_.Ort();
+        // Ort() names the line read last; the entry may have begun earlier.
+        const std::size_t p = o.rfind(", Zeile ");
+        return o.substr(0, p) + ", Zeile " + std::to_string(zeile) + ": ";
+    }
+    // False once the list is full (reported once).
+    bool Aufnehmen(Listen_Eintrag e) {
+        if (liste_.Eintraege.size() >= Liste_Max_Eintraege) {
+            if (!voll_)
+                Hinweis(e.Zeile, "mehr als " + std::to_string(Liste_Max_Eintraege) +
+                                     " Einträge – der Rest der Liste wird nicht gelesen");
+            voll_ = true;
+            return false;
+        }
+        liste_.Eintraege.push_back(std::move(e));
+        return true;
+    }
+
+private:
+    Zeilen_Leser z_;
+    Beobachtungsliste& liste_;
+    bool voll_ = false;
+};
+
+void Skylist_Lesen(Leser& l) {
+    std::string zeile;
+    bool offen = false;
+    Listen_Eintrag e;
+    auto abschliessen = [&]() {
+        offen = false;
+        if (e.Kandidaten.empty()) {
+            l.Hinweis(e.Zeile, "Objekt ohne CatalogNumber und CommonName");
+            return true;
+        }
+        e.Eingabe = e.Kandidaten.front();
+        return l.Aufnehmen(std::move(e));
+    };
+    std::vector<std::string> namen; // CommonName is tried after every catalogue number
+    while (l.Naechste(zeile)) {
+        const std::string_view t = Trimmen(zeile);
+        if (t.empty()) continue;
+        const std::size_t gleich = t.find('=');
+        const std::string_view schluessel = Trimmen(t.substr(0, gleich));
+        const std::string_view wert =
+            gleich == std::string_view::npos ? std::string_view() : Trimmen(t.substr(gleich + 1));
+        if (schluessel == "SkyObject" && wert == "BeginObject") {
+            if (offen) {
+                l.Hinweis(e.Zeile, "Objekt ohne EndObject");
+                for (auto& n : namen) e.Kandidaten.push_back(n);
+                if (!abschliessen()) return;
+            }
+            e = Listen_Eintrag();
+            namen.clear();
+            e.Zeile = l.Nummer();
+            offen = true;
+        } else if (schluessel == "EndObject") {
+            if (!offen) {
+                l.Hinweis(l.Nummer(), "EndObject ohne SkyObject=BeginObject");
+                continue;
+            }
+            for (auto& n : namen) e.Kandidaten.push_back(n);
+            if (!abschliessen()) return;
+        } else if (!offen) {
+            if (schluessel != "SkySafariObservingListVersion")
+                l.Hinweis(l.Nummer(), "außerhalb eines Objekts, übergangen");
+        } else if (schluessel == "CatalogNumber") {
+            if (wert.empty())
+                l.Hinweis(l.Nummer(), "CatalogNumber ohne Wert");
+            else
+                e.Kandidaten.emplace_back(wert);
+        } else if (schluessel == "CommonName") {
+            if (!wert.empty()) {
+                e.Name = std::string(wert);
+                namen.emplace_back(wert);
+            }
+        } else if (schluessel == "DateObserved") {
+            const std::optional<double> jd = Reell_Versuchen(wert);
+            if (jd && std::isfinite(*jd) && *jd > 0 && *jd < 1e7)
+                e.Beobachtet_JD = *jd;
+            else
+                l.Hinweis(l.Nummer(), "DateObserved ist kein Julianisches Datum");
+        }
+    }
+    if (offen) {
+        l.Hinweis(e.Zeile, "Objekt ohne EndObject am Ende der Datei");
+        for (auto& n : namen) e.Kandidaten.push_back(n);
+        abschliessen();
+    }
+}
+
+void Zeilen_Lesen(Leser& l, bool csv) {
+    std::string zeile;
+    char trenner = 0;
+    bool erste = true;
+    while (l.Naechste(zeile)) {
+        std::string_view t = Trimmen(zeile);
+        if (!csv) t = Trimmen(t.substr(0, t.find('#')));
+        if (t.empty()) continue;
+        if (csv && !trenner) trenner = t.find(';') != std::string_view::npos ? ';' : ',';
+        Listen_Eintrag e;
+        e.Eingabe = csv ? Csv_Feld(t, trenner) : std::string(t);
+        e.Zeile = l.Nummer();
+        if (csv && erste && e.Eingabe.find_first_of("0123456789") == std::string::npos)
+            e.Kopf_Hinweis = l.Ort(e.Zeile) + "als Kopfzeile übergangen: " + e.Eingabe;
+        erste = false;
+        if (e.Eingabe.empty()) {
+            l.Hinweis(e.Zeile, "keine Bezeichnung in der ersten Spalte");
+            continue;
+        }
+        e.Kandidaten.push_back(e.Eingabe);
+        if (!l.Aufnehmen(std::move(e))) return;
+    }
+}
+} // namespace
+
+Listen_Format Listen_Format_Von(const std::string& pfad) {
+    const std::string k = Klein(pfad);
+    auto endet = [&](std::string_view s) {
+        return k.size() >= s.size() && k.compare(k.size() - s.size(), s.size(), s) == 0;
+    };
+    if (endet(".skylist")) return Listen_Format::Skylist;
+    if (endet(".csv")) return Listen_Format::Csv;
+    return Listen_Format::Text;
+}
+
+Beobachtungsliste Liste_Lesen(const std::string& pfad) {
+    Beobachtungsliste liste;
+    Leser l(pfad, liste);
+    switch (Listen_Format_Von(pfad)) {
+    case Listen_Format::Skylist:
+        Skylist_Lesen(l);
+        break;
+    case Listen_Format::Csv:
+        Zeilen_Lesen(l, true);
+        break;
+    case Listen_Format::Text:
+        Zeilen_Lesen(l, false);
+        break;
+    }
+    return liste;
+}
+
+std::string Listen_Bezeichnung(std::string_view katalognummer) {
+    const std::string_view t = Trimmen(katalognummer);
+    const std::string g = Gross(t);
+    for (const Praefix& p : Praefixe) {
+        if (!Beginnt_Mit(g, p.Liste)) continue;
+        const std::string_view rest = Trimmen(std::string_view(t).substr(p.Liste.size()));
+        if (Nur_Ziffern(rest)) return p.Buchstabe + std::string(rest);
+    }
+    return std::string(t);
+}
+
+std::string Katalognummer(std::string_view bezeichnung) {
+    if (bezeichnung.size() >= 2 && Nur_Ziffern(bezeichnung.substr(1)))
+        for (const Praefix& p : Praefixe)
+            if (p.Buchstabe == bezeichnung[0])
+                return std::string(p.Liste) + " " + std::string(bezeichnung.substr(1));
+    return std::string(bezeichnung);
+}
+
+std::string Skylist_Text(const std::vector<Skylist_Objekt>& objekte) {
+    // Values are single lines: line ends and control characters become blanks.
+    auto zeile = [](std::string_view s) {
+        std::string r(Trimmen(s));
+        for (char& c : r)
+            if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+        return r;
+    };
+    std::string t = "SkySafariObservingListVersion=3.0\r\n";
+    for (const Skylist_Objekt& o : objekte) {
+        t += "SkyObject=BeginObject\r\n";
+        if (!o.Name.empty()) t += "   CommonName=" + zeile(o.Name) + "\r\n";
+        if (!o.Katalognummer.empty()) t += "   CatalogNumber=" + zeile(o.Katalognummer) + "\r\n";
+        if (std::isfinite(o.Beobachtet_JD))
+            t += "   DateObserved=" + Voll(o.Beobachtet_JD) + "\r\n";
+        t += "EndObject=SkyObject\r\n";
+    }
+    return t;
+}
