@@ -438,6 +438,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(Handbuch1, &TForm_Main::Handbuch_Zeigen, false);
     bei(SystemInformation1, &TForm_Main::Systeminfo_Zeigen, false);
     bei(Version2, &TForm_Main::Versionsinfo_Zeigen, false);
+    Indi_Aufbauen();
     Tipps_Setzen();
 }
 

@@ -32,6 +32,7 @@ class Bahnelemente_Laden;
 struct Aktualisierungs_Auftrag;
 class TForm_Karte;
 class TForm_Beobachtbar;
+class Indi_Verbindung;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -94,6 +95,14 @@ public:
     // When it is done the files are installed and the tables reloaded.
     void Bahnelemente_Laden_Starten(const Aktualisierungs_Auftrag& auftrag);
     bool Bahnelemente_Laeuft() const;
+    // The telescope's encoders through INDI (fenster_indi.cpp): the client is
+    // started with its settings and stopped; while it runs the push-to line is
+    // shown four times a second.
+    void Indi_Starten(const Indi_Einstellung& einstellung);
+    void Indi_Beenden();
+    // "Abgleich": after the observer confirms, the telescope's offset from the
+    // selected object becomes the current instrument's correction.
+    bool Abgleichen();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -244,5 +253,13 @@ private:
     bool beendet_ = false;                  // the menu stop ran: no second write
     bool sichern_gemeldet_ = false;         // a failed save after a change was shown
     bool aktiviert_ = false;                // Beim_Aktivieren has run
+    // The INDI client and what it shows (fenster_indi.cpp).
+    void Indi_Aufbauen();
+    void Push_To_Takt();
+    void Indi_Status_Zeigen();
+    Indi_Verbindung* indi_ = nullptr;
+    QTimer* push_to_takt_ = nullptr;
+    QLabel *Label_PushTo = nullptr, *Label_Indi = nullptr;
+    QAction* Abgleich1 = nullptr;
     Bahnelemente_Laden* laden_ = nullptr;   // a running element download
 };

@@ -151,6 +151,28 @@ void Sitzung::Korrigieren(Korrektur_Schritt schritt) {
     }
 }
 
+Push_To_Anzeige Sitzung::Push_To(const Teleskop_Ort& ort) const {
+    if (!anzeige_.Gueltig || !objekt_gueltig_ || !ort.Gueltig) return {};
+    return Push_To_Berechnen(anzeige_.Position.Stundenwinkel, anzeige_.Position.Kreis_DE, ort.RA,
+                             ort.DE, Sternzeit(), DE_Korrektur(parameter_, Schmidt()),
+                             SW_Korrektur(parameter_, Schmidt()), Feld_Durchmesser(instrument_));
+}
+
+bool Sitzung::Abgleichen(const Teleskop_Ort& ort) {
+    const Push_To_Anzeige p = Push_To(ort);
+    if (!p.Gueltig) return false;
+    const bool schmidt = Schmidt();
+    const double de = DE_Korrektur(parameter_, schmidt) - p.Nord_Grad;
+    // Minutes of time folded into (-12 h, 12 h], the range the parameter file takes.
+    double sw = std::fmod(SW_Korrektur(parameter_, schmidt) - p.West_Min, 1440.0);
+    if (sw > 720.0) sw -= 1440.0;
+    if (sw <= -720.0) sw += 1440.0;
+    if (!(std::fabs(de) <= DE_Korr_Max) || !(std::fabs(sw) <= SW_Korr_Max)) return false;
+    (schmidt ? parameter_.DE_Korr_40 : parameter_.DE_Korr_60) = de;
+    (schmidt ? parameter_.SW_Korr_40 : parameter_.SW_Korr_60) = sw;
+    return true;
+}
+
 Planungs_Zeitpunkt Sitzung::Planung_Setzen(bool gueltig, int jahr, int monat, int tag, int stunde,
                                            int minute, std::int64_t gewaehlt_ms,
                                            std::int64_t jetzt_ms) {

@@ -15,7 +15,9 @@
 #include "catalog/such_kontext.hpp"
 #include "orbits/bahn_integration.hpp"
 #include "orbits/element_tabellen.hpp"
+#include "pointing/indi_protokoll.hpp"
 #include "pointing/instrument.hpp"
+#include "pointing/push_to.hpp"
 #include "shared/element_typen.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
@@ -86,6 +88,14 @@ public:
     void Instrument_Wechseln();
     // One 0.1 step of the current instrument's correction.
     void Korrigieren(Korrektur_Schritt schritt);
+    // Push-to: the way from a telescope's place (of date, from its encoders) to
+    // the selected object, in the current instrument's circle units, as of the
+    // last position step. Not Gueltig without an object or place.
+    Push_To_Anzeige Push_To(const Teleskop_Ort& ort) const;
+    // Sync: the telescope is centred on the selected object, so the difference
+    // becomes the current instrument's index correction. False, nothing
+    // changed, without an object or place or beyond the corrections' range.
+    bool Abgleichen(const Teleskop_Ort& ort);
 
     // The window runs on from a chosen local date and time (see
     // Planung_Berechnen); refused outside 1900..2100, state unchanged then.

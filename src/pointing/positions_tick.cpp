@@ -265,6 +265,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
         }
     }
 
+    a.Kreis_DE = kreis_de;
     // Setting circles of the current instrument, each with its own offset.
     Deklinationskreis_Texte(kreis_de + DE_Korrektur(parameter, schmidt), a.Kreise.DE_Grad,
                             a.Kreise.DE_Zehntel);

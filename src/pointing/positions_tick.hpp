@@ -61,6 +61,7 @@ struct Positions_Anzeige {
     std::string Status; // the corrections of both instruments
     // Full-precision values (only meaningful with an object selected).
     double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp in [0, 24)
+    double Kreis_DE = 0;      // degrees, the declination circle's value before its correction
     double Hoehe = 0;         // degrees
     double Azimut = 0;        // degrees from south, positive west, (-180, 180]
     double Luftmasse = 0;

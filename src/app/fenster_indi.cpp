@@ -1,0 +1,125 @@
+// The telescope's encoders through INDI: the push-to line beside the circle
+// readings, the connection in the status bar, and the sync ("Abgleich").
+#include <QAction>
+#include <QFont>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/fenster_fehler.hpp"
+#include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_sprache.hpp"
+#include "app/indi_verbindung.hpp"
+#include "app/stelux_unit_main.hpp"
+
+namespace {
+constexpr int Push_To_Takt_ms = 250; // four times a second
+// The free column right of the altitude and azimuth readings.
+constexpr int Push_To_X = 822, Push_To_Y = 395, Push_To_B = 194, Push_To_H = 130;
+} // namespace
+
+void TForm_Main::Indi_Aufbauen() {
+    Label_PushTo = new QLabel(flaeche_);
+    Label_PushTo->setObjectName("Label_PushTo");
+    Label_PushTo->setGeometry(Push_To_X, Push_To_Y, Push_To_B, Push_To_H);
+    Label_PushTo->setWordWrap(true);
+    Label_PushTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont schrift("Arial");
+    schrift.setPixelSize(18);
+    schrift.setBold(true);
+    Label_PushTo->setFont(schrift);
+    Label_PushTo->hide();
+
+    Label_Indi = new QLabel(StatusBar1);
+    Label_Indi->setObjectName("Label_Indi");
+    StatusBar1->addPermanentWidget(Label_Indi);
+    Label_Indi->hide();
+
+    Abgleich1 = new QAction(Ue("&Abgleich mit dem Teleskop…"), Option1);
+    Abgleich1->setObjectName("Abgleich1");
+    Abgleich1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    Abgleich1->setEnabled(false);
+    Option1->insertAction(Sprache1->menuAction(), Abgleich1);
+    connect(Abgleich1, &QAction::triggered, this, [this] {
+        Fehler_Waechter([this] { Abgleichen(); });
+        activateWindow();
+        Eingabe_Fokus();
+    });
+
+    push_to_takt_ = new QTimer(this);
+    push_to_takt_->setInterval(Push_To_Takt_ms);
+    connect(push_to_takt_, &QTimer::timeout, this,
+            [this] { Fehler_Waechter([this] { Push_To_Takt(); }); });
+}
+
+void TForm_Main::Indi_Starten(const Indi_Einstellung& einstellung) {
+    Indi_Beenden();
+    indi_ = new Indi_Verbindung(einstellung, this);
+    connect(indi_, &Indi_Verbindung::Status_Geaendert, this, &TForm_Main::Indi_Status_Zeigen);
+    Label_PushTo->show();
+    Indi_Status_Zeigen();
+    push_to_takt_->start();
+}
+
+void TForm_Main::Indi_Beenden() {
+    if (!indi_) return;
+    push_to_takt_->stop();
+    delete indi_;
+    indi_ = nullptr;
+    Label_PushTo->hide();
+    Label_PushTo->clear();
+    Label_Indi->hide();
+    Abgleich1->setEnabled(false);
+}
+
+void TForm_Main::Indi_Status_Zeigen() {
+    if (!indi_) return;
+    Label_Indi->setText(indi_->Status());
+    Label_Indi->show();
+    Push_To_Takt(); // a lost place at once, not a quarter second later
+}
+
+void TForm_Main::Push_To_Takt() {
+    if (!indi_) return;
+    const Teleskop_Ort ort = indi_->Ort();
+    const Push_To_Anzeige p = Zustand.Push_To(ort);
+    Abgleich1->setEnabled(p.Gueltig);
+    QString text;
+    if (!ort.Gueltig)
+        text = Ue("Teleskop: kein Ort");
+    else if (!p.Gueltig)
+        text = Ue("Teleskop: kein Objekt gewählt");
+    else
+        text = QString::fromStdString(p.Text);
+    if (Label_PushTo->text() != text) Label_PushTo->setText(text);
+    // Green within the field; the words say it too, for night mode and for an
+    // observer who cannot tell red from green.
+    const Farbe f = p.Gueltig && p.Im_Feld ? Farbe_Gruen : Farbe_Weiss;
+    Schriftfarbe_Setzen(Label_PushTo, QColor(f.r, f.g, f.b));
+}
+
+bool TForm_Main::Abgleichen() {
+    if (!indi_) return false;
+    const Teleskop_Ort ort = indi_->Ort();
+    const Push_To_Anzeige p = Zustand.Push_To(ort);
+    if (!p.Gueltig) {
+        Melden(Meldungsart::Hinweis,
+               Ue("Abgleich nicht möglich: kein Objekt gewählt oder kein Ort vom Teleskop."));
+        return false;
+    }
+    const QString frage =
+        Ue("Steht das Teleskop genau auf %1?\n\nDie Abweichung (%2) wird als Korrektur des "
+           "aktuellen Instruments übernommen.")
+            .arg(QString::fromStdString(Zustand.Stand().Position.Objekt.Zeile),
+                 QString::fromStdString(p.Text));
+    if (!Fragen(frage, Ue("&Abgleichen"))) return false;
+    if (!Zustand.Abgleichen(ort)) {
+        Melden(Meldungsart::Fehler,
+               Ue("Abgleich abgelehnt: die Korrektur läge außerhalb des zulässigen Bereichs."));
+        return false;
+    }
+    Parameter_Sichern();
+    Positions_Takt();
+    Push_To_Takt();
+    return true;
+}

@@ -1,0 +1,97 @@
+// The INDI client against a real indiserver with the simulated telescope:
+// the push-to line shrinks to "Im Feld" as the telescope reaches the target,
+// and the sync turns the remaining offset into the instrument's correction.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTest>
+
+#include "app/fenster_nachtmodus.hpp"
+#include "app/stelux_unit_main.hpp"
+#include "hilfen.hpp"
+
+namespace {
+
+// A port nobody listens on right now.
+int Freier_Port() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// Runs the event loop until `bedingung` holds or `ms` have passed.
+template <class B> bool Warten(B bedingung, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (!bedingung() && t.elapsed() < ms) QTest::qWait(50);
+    return bedingung();
+}
+
+struct Indi : Fenster_Test {
+    QProcess server;
+    int port = Freier_Port();
+    void TearDown() override {
+        server.kill();
+        server.waitForFinished();
+        Fenster_Test::TearDown();
+    }
+    QString Zeile() const { return Steuer<QLabel>(*f, "Label_PushTo")->text(); }
+    QString Status() const { return Steuer<QLabel>(*f, "Label_Indi")->text(); }
+};
+
+} // namespace
+
+TEST_F(Indi, PushToZumZielUndAbgleich) {
+    if (!QFile::exists("/usr/bin/indiserver"))
+        GTEST_SKIP() << "indi-bin fehlt (einrichten.sh testen)";
+    // The client starts first: it keeps trying until the server is up.
+    f->Indi_Starten({"127.0.0.1", port, "Telescope Simulator"});
+    EXPECT_TRUE(Steuer<QLabel>(*f, "Label_PushTo")->isVisible());
+    ASSERT_TRUE(Warten([&] { return Status().contains("keine Verbindung"); }, 10000))
+        << Status().toStdString();
+    server.start("indiserver", {"-p", QString::number(port), "indi_simulator_telescope"});
+    ASSERT_TRUE(server.waitForStarted());
+
+    // Connected, the device connected by the client, no object yet.
+    ASSERT_TRUE(Warten([&] { return Zeile() == "Teleskop: kein Objekt gewählt"; }, 20000))
+        << Zeile().toStdString() << " / " << Status().toStdString();
+    EXPECT_EQ(Status(), "INDI: Telescope Simulator verbunden");
+    ASSERT_TRUE(f->Objekt_Waehlen("M31"));
+    ASSERT_TRUE(Warten([&] { return Zeile().startsWith("Noch "); }, 2000)) << Zeile().toStdString();
+    EXPECT_TRUE(Steuer<QAction>(*f, "Abgleich1")->isEnabled());
+
+    // Slewed to M31's place of date: in the field, green.
+    const Objekt_Werte& w = f->Zustand.Stand().Werte;
+    QProcess::execute("indi_setprop",
+                      {"-p", QString::number(port),
+                       QString("Telescope Simulator.EQUATORIAL_EOD_COORD.RA;DEC=%1;%2")
+                           .arg(w.RAapp, 0, 'f', 6)
+                           .arg(w.DEapp, 0, 'f', 6)});
+    ASSERT_TRUE(Warten([&] { return Zeile().startsWith("Im Feld"); }, 60000))
+        << Zeile().toStdString();
+    EXPECT_EQ(Steuer<QLabel>(*f, "Label_PushTo")->palette().color(QPalette::WindowText),
+              QColor(0, 192, 0));
+
+    // The sync, confirmed: nothing left to turn; refused, nothing changes.
+    Frage_Anzeige_Setzen([](const QString&) { return false; });
+    const Parameter_Type vorher = f->Zustand.Parameter_Zum_Speichern();
+    EXPECT_FALSE(f->Abgleichen());
+    EXPECT_EQ(DE_Korrektur(f->Zustand.Parameter_Zum_Speichern(), f->Schmidt_Aktuell()),
+              DE_Korrektur(vorher, f->Schmidt_Aktuell()));
+    Frage_Anzeige_Setzen([](const QString&) { return true; });
+    EXPECT_TRUE(f->Abgleichen());
+    Frage_Anzeige_Setzen({});
+    EXPECT_EQ(Zeile(), "Im Feld · 0.00° · 0.0 min");
+
+    // The server gone: said so, and the line says there is no place.
+    server.kill();
+    ASSERT_TRUE(Warten([&] { return Status().contains("keine Verbindung"); }, 10000));
+    EXPECT_EQ(Zeile(), "Teleskop: kein Ort");
+    EXPECT_FALSE(Steuer<QAction>(*f, "Abgleich1")->isEnabled());
+    f->Indi_Beenden();
+    EXPECT_FALSE(Steuer<QLabel>(*f, "Label_PushTo")->isVisible());
+}
