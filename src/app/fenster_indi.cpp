@@ -89,8 +89,8 @@ void TForm_Main::Push_To_Takt() {
         text = Ue("Teleskop: kein Ort");
     else if (!p.Gueltig)
         text = Ue("Teleskop: kein Objekt gewählt");
-    else
-        text = QString::fromStdString(p.Text);
+    else // one part a line in the narrow column
+        text = QString::fromStdString(p.Text).replace(" · ", "\n");
     if (Label_PushTo->text() != text) Label_PushTo->setText(text);
     // Green within the field; the words say it too, for night mode and for an
     // observer who cannot tell red from green.

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTest>
 
@@ -64,14 +65,32 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     ASSERT_TRUE(Warten([&] { return Zeile().startsWith("Noch "); }, 2000)) << Zeile().toStdString();
     EXPECT_TRUE(Steuer<QAction>(*f, "Abgleich1")->isEnabled());
 
-    // Slewed to M31's place of date: in the field, green.
+    // The 60 cm with its 15' field.
+    if (f->Schmidt_Aktuell()) Steuer<QAction>(*f, "Instrument2")->trigger();
+    ASSERT_FALSE(f->Schmidt_Aktuell());
+
+    // Slewed to M31's place of date: in the field, green, and what is left
+    // to turn is below the display's last digits.
     const Objekt_Werte& w = f->Zustand.Stand().Werte;
     QProcess::execute("indi_setprop",
                       {"-p", QString::number(port),
                        QString("Telescope Simulator.EQUATORIAL_EOD_COORD.RA;DEC=%1;%2")
                            .arg(w.RAapp, 0, 'f', 6)
                            .arg(w.DEapp, 0, 'f', 6)});
-    ASSERT_TRUE(Warten([&] { return Zeile().startsWith("Im Feld"); }, 60000))
+    // Settled: the same line for a second.
+    QString vorige;
+    QElapsedTimer seit;
+    seit.start();
+    const auto steht = [&] {
+        if (Zeile() != vorige) {
+            vorige = Zeile();
+            seit.restart();
+        }
+        return vorige.startsWith("Im Feld") && seit.elapsed() > 1000;
+    };
+    ASSERT_TRUE(Warten(steht, 60000)) << Zeile().toStdString();
+    EXPECT_TRUE(
+        QRegularExpression("^Im Feld\n0\.0[0-2]°.*\n0\.[0-2] min").match(Zeile()).hasMatch())
         << Zeile().toStdString();
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_PushTo")->palette().color(QPalette::WindowText),
               QColor(0, 192, 0));
@@ -85,7 +104,7 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     Frage_Anzeige_Setzen([](const QString&) { return true; });
     EXPECT_TRUE(f->Abgleichen());
     Frage_Anzeige_Setzen({});
-    EXPECT_EQ(Zeile(), "Im Feld · 0.00° · 0.0 min");
+    EXPECT_EQ(Zeile(), "Im Feld\n0.00°\n0.0 min");
 
     // The server gone: said so, and the line says there is no place.
     server.kill();
