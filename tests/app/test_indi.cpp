@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include "app/fenster_nachtmodus.hpp"
@@ -113,4 +114,27 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     EXPECT_FALSE(Steuer<QAction>(*f, "Abgleich1")->isEnabled());
     f->Indi_Beenden();
     EXPECT_FALSE(Steuer<QLabel>(*f, "Label_PushTo")->isVisible());
+}
+
+TEST_F(Indi, UeberflutenderServerHaeltDasFensterNicht) {
+    // A server that sends a 1 MB BLOB and 4 MB of garbage, then a place.
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        QTcpSocket* s = server.nextPendingConnection();
+        s->write("<setBLOBVector device=\"T\" name=\"B\"><oneBLOB name=\"b\">" +
+                 QByteArray(1 << 20, 'A') + "</oneBLOB></setBLOBVector>");
+        s->write(QByteArray(4 << 20, '<'));
+        s->write(">\n<defNumberVector device=\"T\" name=\"EQUATORIAL_EOD_COORD\" state=\"Ok\">"
+                 "<defNumber name=\"RA\">1.5</defNumber><defNumber name=\"DEC\">20</defNumber>"
+                 "</defNumberVector>");
+    });
+    ASSERT_TRUE(f->Objekt_Waehlen("M31"));
+    f->Indi_Starten({"127.0.0.1", server.serverPort(), "T"});
+    // The clock ticks on while the bytes come in, and the place after them is read.
+    const QString uhr = Steuer<QLabel>(*f, "Label_PC_Zeit")->text();
+    ASSERT_TRUE(Warten([&] { return Zeile().startsWith("Noch "); }, 20000))
+        << Zeile().toStdString();
+    EXPECT_TRUE(Warten([&] { return Steuer<QLabel>(*f, "Label_PC_Zeit")->text() != uhr; }, 3000));
+    EXPECT_EQ(Status(), "INDI: T verbunden");
 }
