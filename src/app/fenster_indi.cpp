@@ -35,7 +35,7 @@ void TForm_Main::Indi_Aufbauen() {
     StatusBar1->addPermanentWidget(Label_Indi);
     Label_Indi->hide();
 
-    Abgleich1 = new QAction(Ue("&Abgleich mit dem Teleskop…"), Option1);
+    Abgleich1 = new QAction(Ue("Abgleich mit dem &Teleskop…"), Option1);
     Abgleich1->setObjectName("Abgleich1");
     Abgleich1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     Abgleich1->setEnabled(false);

@@ -587,7 +587,8 @@ TEST(Fenster, MenueBaum) {
                            "Kometen nach Helligkeit sortieren",
                            QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
                            "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"),
-                           "Zeitpunkt: jetzt", "Jetzt &beobachtbar", "&Sprache"}));
+                           "Zeitpunkt: jetzt", "Jetzt &beobachtbar",
+                           QString::fromUtf8("Abgleich mit dem &Teleskop…"), "&Sprache"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "Sprache1")->actions()), QStringList({"Deutsch", "English"}));
     for (QAction* a :
          {Steuer<QAction>(*f, "Zehntelsekunden"), Steuer<QAction>(*f, "AsteroidenSort"),

@@ -358,7 +358,7 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <translation>Object designation (alias; distance)</translation>
     </message>
     <message>
-        <source>&amp;Abgleich mit dem Teleskop…</source>
+        <source>Abgleich mit dem &amp;Teleskop…</source>
         <translation>&amp;Sync with the telescope…</translation>
     </message>
     <message>
