@@ -65,7 +65,7 @@ void Indi_Verbindung::Verbunden() {
 
 void Indi_Verbindung::Lesen() {
     lesen_geplant_ = false;
-    if (!client_) return;
+    if (!client_ || socket_->state() != QAbstractSocket::ConnectedState) return;
     const QByteArray daten = socket_->read(Stueck);
     const std::string antwort = client_->Empfangen(
         std::string_view(daten.constData(), static_cast<std::size_t>(daten.size())));
@@ -85,15 +85,19 @@ void Indi_Verbindung::Lesen() {
 }
 
 void Indi_Verbindung::Abgebrochen(const QString& grund) {
-    if (wieder_->isActive()) return; // errorOccurred and disconnected come together
+    // errorOccurred and disconnected come together, and abort() may report the
+    // end once more: the first report counts.
+    if (wieder_->isActive()) return;
+    wieder_->start(wartezeit_ms_);
     zeitlimit_->stop();
+    // Closed before the note goes out, so whoever reads it finds no place.
+    // The client stays until the next attempt: a read still on its way finds
+    // the socket closed and leaves it alone.
     socket_->abort();
-    client_.reset();
     Status_Setzen(Ue("INDI: keine Verbindung zu %1:%2 (%3), neuer Versuch in %4 s")
                       .arg(QString::fromStdString(einstellung_.Host))
                       .arg(einstellung_.Port)
                       .arg(grund)
                       .arg(wartezeit_ms_ / 1000));
-    wieder_->start(wartezeit_ms_);
     wartezeit_ms_ = std::min(wartezeit_ms_ * 2, Laengste_Wartezeit_ms);
 }
