@@ -92,10 +92,21 @@ void TForm_Main::Push_To_Takt() {
     else // one part a line in the narrow column
         text = QString::fromStdString(p.Text).replace(" · ", "\n");
     if (Label_PushTo->text() != text) Label_PushTo->setText(text);
-    // Green within the field; the words say it too, for night mode and for an
-    // observer who cannot tell red from green.
-    const Farbe f = p.Gueltig && p.Im_Feld ? Farbe_Gruen : Farbe_Weiss;
+    // Green within the field; the words say it too, for an observer who
+    // cannot tell red from green.
+    const bool im_feld = p.Gueltig && p.Im_Feld;
+    const Farbe f = im_feld ? Farbe_Gruen : Farbe_Weiss;
     Schriftfarbe_Setzen(Label_PushTo, QColor(f.r, f.g, f.b));
+    // At night every text is red: within the field the line turns black on
+    // the brightest red, as the planning band does (5.3 : 1).
+    const bool invers = im_feld && Nachtmodus_Aktiv();
+    if (invers) {
+        QPalette q = Label_PushTo->palette();
+        q.setColor(QPalette::Window, QColor(Nacht_Rot_Hoechstens, 0, 0));
+        q.setColor(QPalette::WindowText, Qt::black);
+        Label_PushTo->setPalette(q);
+    }
+    Label_PushTo->setAutoFillBackground(invers);
 }
 
 bool TForm_Main::Abgleichen() {

@@ -91,10 +91,22 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     };
     ASSERT_TRUE(Warten(steht, 60000)) << Zeile().toStdString();
     EXPECT_TRUE(
-        QRegularExpression("^Im Feld\n0\.0[0-2]°.*\n0\.[0-2] min").match(Zeile()).hasMatch())
+        QRegularExpression(R"(^Im Feld\n0\.0[0-2]°[^\n]*\n0\.[0-2] min)").match(Zeile()).hasMatch())
         << Zeile().toStdString();
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_PushTo")->palette().color(QPalette::WindowText),
               QColor(0, 192, 0));
+
+    // At night black on red within the field, and green again by day.
+    QLabel* zeile = Steuer<QLabel>(*f, "Label_PushTo");
+    Nachtmodus_Setzen(true);
+    QTest::qWait(400);
+    EXPECT_TRUE(zeile->autoFillBackground());
+    EXPECT_EQ(zeile->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(zeile->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    Nachtmodus_Setzen(false);
+    QTest::qWait(400);
+    EXPECT_FALSE(zeile->autoFillBackground());
+    EXPECT_EQ(zeile->palette().color(QPalette::WindowText), QColor(0, 192, 0));
 
     // The sync, confirmed: nothing left to turn; refused, nothing changes.
     Frage_Anzeige_Setzen([](const QString&) { return false; });
