@@ -58,8 +58,9 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     server.start("indiserver", {"-p", QString::number(port), "indi_simulator_telescope"});
     ASSERT_TRUE(server.waitForStarted());
 
-    // Connected, the device connected by the client, no object yet.
-    ASSERT_TRUE(Warten([&] { return Zeile() == "Teleskop: kein Objekt gewählt"; }, 20000))
+    // Connected (after retries 1, 2, 4 … s apart: a slow start on a busy machine
+    // takes a while), the device connected by the client, no object yet.
+    ASSERT_TRUE(Warten([&] { return Zeile() == "Teleskop: kein Objekt gewählt"; }, 60000))
         << Zeile().toStdString() << " / " << Status().toStdString();
     EXPECT_EQ(Status(), "INDI: Telescope Simulator verbunden");
     ASSERT_TRUE(f->Objekt_Waehlen("M31"));
