@@ -228,7 +228,12 @@ void Indi_Leser::Tag_Ende(std::vector<Indi_Vektor>& aus) {
         return;
     }
 
-    if (tiefe_ == 0 && Vektor_Art(t.Name)) {
+    if (Vektor_Art(t.Name)) {
+        // Vectors only stand at the top level: one inside something left
+        // open means the server lost an end tag, so start afresh here.
+        if (tiefe_ != 0) Verwerfen();
+        tiefe_ = 0;
+        vektor_aktiv_ = false;
         vektor_ = Indi_Vektor{};
         vektor_.Art = t.Name;
         vektor_kaputt_ = !Name_Nehmen(t, "device", vektor_.Geraet) ||

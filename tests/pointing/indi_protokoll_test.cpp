@@ -79,6 +79,9 @@ TEST(Indi, FeindlicheEingabeKostetNurSichSelbst) {
         "<setNumberVector device=\"T\" name=\"EQUATORIAL_EOD_COORD\"><oneNumber name=\"RA\">"
         "<b>3</b></oneNumber></setNumberVector>",
         "</a></b></c>\x01\xff<<<>>>\"'<!-- unclosed",
+        // A vector and a BLOB never closed.
+        "<setNumberVector device=\"T\" name=\"EQUATORIAL_EOD_COORD\"><oneNumber name=\"RA\">1",
+        "<setBLOBVector device=\"T\" name=\"B\"><oneBLOB name=\"b\">AAAA",
         // Out of range or not numbers: no place.
         "<setNumberVector device=\"T\" name=\"EQUATORIAL_EOD_COORD\"><oneNumber name=\"RA\">25"
         "</oneNumber><oneNumber name=\"DEC\">nan</oneNumber></setNumberVector>",
