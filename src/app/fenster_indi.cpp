@@ -72,6 +72,10 @@ void TForm_Main::Indi_Beenden() {
     Abgleich1->setEnabled(false);
 }
 
+Teleskop_Ort TForm_Main::Indi_Ort() const {
+    return indi_ ? indi_->Ort() : Teleskop_Ort{};
+}
+
 void TForm_Main::Indi_Status_Zeigen() {
     if (!indi_) return;
     Label_Indi->setText(indi_->Status());
@@ -81,7 +85,7 @@ void TForm_Main::Indi_Status_Zeigen() {
 
 void TForm_Main::Push_To_Takt() {
     if (!indi_) return;
-    const Teleskop_Ort ort = indi_->Ort();
+    const Teleskop_Ort ort = Indi_Ort();
     const Push_To_Anzeige p = Zustand.Push_To(ort);
     Abgleich1->setEnabled(p.Gueltig);
     QString text;

@@ -100,6 +100,9 @@ public:
     // shown four times a second.
     void Indi_Starten(const Indi_Einstellung& einstellung);
     void Indi_Beenden();
+    // The telescope's place of date from the encoders; not Gueltig without a
+    // connection that reports one (the LX200 server's :GR#/:GD# answer with it).
+    Teleskop_Ort Indi_Ort() const;
     // "Abgleich": after the observer confirms, the telescope's offset from the
     // selected object becomes the current instrument's correction.
     bool Abgleichen();
