@@ -55,8 +55,18 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     EXPECT_TRUE(Steuer<QLabel>(*f, "Label_PushTo")->isVisible());
     ASSERT_TRUE(Warten([&] { return Status().contains("keine Verbindung"); }, 10000))
         << Status().toStdString();
-    server.start("indiserver", {"-p", QString::number(port), "indi_simulator_telescope"});
-    ASSERT_TRUE(server.waitForStarted());
+    // The driver keeps its configuration under $HOME/.indi: the test's folder.
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("HOME", QString::fromStdString(o.pfad));
+    server.setProcessEnvironment(umgebung);
+    // A port taken in between by a parallel test: another one, the client after it.
+    for (int versuch = 0; versuch < 3; ++versuch) {
+        server.start("indiserver", {"-p", QString::number(port), "indi_simulator_telescope"});
+        ASSERT_TRUE(server.waitForStarted());
+        if (!server.waitForFinished(1000)) break;
+        port = Freier_Port();
+        f->Indi_Starten({"127.0.0.1", port, "Telescope Simulator"});
+    }
 
     // Connected (after retries 1, 2, 4 … s apart: a slow start on a busy machine
     // takes a while), the device connected by the client, no object yet.
