@@ -61,7 +61,11 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     server.setProcessEnvironment(umgebung);
     // A port taken in between by a parallel test: another one, the client after it.
     for (int versuch = 0; versuch < 3; ++versuch) {
-        server.start("indiserver", {"-p", QString::number(port), "indi_simulator_telescope"});
+        // Its local socket by a name of its own: another indiserver on the
+        // machine holds the default one.
+        server.start("indiserver",
+                     {"-p", QString::number(port), "-u",
+                      QString("/tmp/stelux_indi_test_%1").arg(port), "indi_simulator_telescope"});
         ASSERT_TRUE(server.waitForStarted());
         if (!server.waitForFinished(1000)) break;
         port = Freier_Port();
