@@ -122,6 +122,12 @@ bool TForm_Main::Abgleichen() {
                Ue("Abgleich nicht möglich: kein Objekt gewählt oder kein Ort vom Teleskop."));
         return false;
     }
+    if (Zustand.Planung()) {
+        Melden(Meldungsart::Hinweis,
+               Ue("Abgleich nicht möglich: ein anderer Zeitpunkt ist gewählt (Optionen – "
+                  "Zeitpunkt: jetzt)."));
+        return false;
+    }
     const QString frage =
         Ue("Steht das Teleskop genau auf %1?\n\nDie Abweichung (%2) wird als Korrektur des "
            "aktuellen Instruments übernommen.")

@@ -159,6 +159,9 @@ Push_To_Anzeige Sitzung::Push_To(const Teleskop_Ort& ort) const {
 }
 
 bool Sitzung::Abgleichen(const Teleskop_Ort& ort) {
+    // The telescope points now; at a planned instant the Moon or a planet
+    // stands elsewhere, and its offset would become the correction.
+    if (planung_) return false;
     const Push_To_Anzeige p = Push_To(ort);
     if (!p.Gueltig) return false;
     const bool schmidt = Schmidt();

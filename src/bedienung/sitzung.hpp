@@ -94,7 +94,8 @@ public:
     Push_To_Anzeige Push_To(const Teleskop_Ort& ort) const;
     // Sync: the telescope is centred on the selected object, so the difference
     // becomes the current instrument's index correction. False, nothing
-    // changed, without an object or place or beyond the corrections' range.
+    // changed, without an object or place, at a planned instant, or beyond
+    // the corrections' range.
     bool Abgleichen(const Teleskop_Ort& ort);
 
     // The window runs on from a chosen local date and time (see

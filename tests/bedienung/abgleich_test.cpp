@@ -33,6 +33,13 @@ TEST(Abgleich, DifferenzWirdKorrekturDesInstruments) {
     EXPECT_NEAR(p.Nord_Grad, 0.4 + DE_Korrektur(vorher, schmidt), 1e-9);
     EXPECT_NEAR(p.West_Min, -2.0 + SW_Korrektur(vorher, schmidt), 1e-9);
 
+    // Not at a planned instant: the telescope points now.
+    s.Planung_Setzen(true, 2027, 1, 5, 22, 0, 0, 0);
+    ASSERT_TRUE(s.Planung());
+    EXPECT_FALSE(s.Abgleichen(ort));
+    EXPECT_EQ(s.Parameter_Zum_Speichern().DE_Korr_40, vorher.DE_Korr_40);
+    s.Planung_Aufheben();
+
     ASSERT_TRUE(s.Abgleichen(ort));
     const Parameter_Type nachher = s.Parameter_Zum_Speichern();
     EXPECT_NEAR(DE_Korrektur(nachher, schmidt), -0.4, 1e-9);

@@ -417,5 +417,9 @@ The offset (%2) becomes the current instrument's correction.</translation>
         <source>INDI: keine Verbindung zu %1:%2 (%3), neuer Versuch in %4 s</source>
         <translation>INDI: no connection to %1:%2 (%3), retrying in %4 s</translation>
     </message>
+    <message>
+        <source>Abgleich nicht möglich: ein anderer Zeitpunkt ist gewählt (Optionen – Zeitpunkt: jetzt).</source>
+        <translation>Sync not possible: another instant is chosen (Options – Instant: now).</translation>
+    </message>
 </context>
 </TS>
