@@ -14,8 +14,9 @@
 
 namespace {
 constexpr int Push_To_Takt_ms = 250; // four times a second
-// The free column right of the altitude and azimuth readings.
-constexpr int Push_To_X = 822, Push_To_Y = 395, Push_To_B = 194, Push_To_H = 130;
+// The free column right of the altitude and azimuth readings; three lines
+// high, so the red block at night stays small.
+constexpr int Push_To_X = 822, Push_To_Y = 395, Push_To_B = 194, Push_To_H = 72;
 } // namespace
 
 void TForm_Main::Indi_Aufbauen() {
