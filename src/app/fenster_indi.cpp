@@ -14,9 +14,9 @@
 
 namespace {
 constexpr int Push_To_Takt_ms = 250; // four times a second
-// The free column right of the altitude and azimuth readings; three lines
+// The free column right of the altitude and azimuth readings; four lines
 // high, so the red block at night stays small.
-constexpr int Push_To_X = 822, Push_To_Y = 395, Push_To_B = 194, Push_To_H = 72;
+constexpr int Push_To_X = 822, Push_To_Y = 395, Push_To_B = 194, Push_To_H = 84;
 } // namespace
 
 void TForm_Main::Indi_Aufbauen() {
