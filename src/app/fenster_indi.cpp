@@ -65,7 +65,10 @@ void TForm_Main::Indi_Starten(const Indi_Einstellung& einstellung) {
 void TForm_Main::Indi_Beenden() {
     if (!indi_) return;
     push_to_takt_->stop();
-    delete indi_;
+    // Later: this may run inside one of the connection's own signals.
+    indi_->Anhalten();
+    indi_->disconnect(this);
+    indi_->deleteLater();
     indi_ = nullptr;
     Label_PushTo->hide();
     Label_PushTo->clear();

@@ -30,6 +30,12 @@ Indi_Verbindung::Indi_Verbindung(const Indi_Einstellung& einstellung, QObject* e
 }
 
 Indi_Verbindung::~Indi_Verbindung() {
+    Anhalten();
+}
+
+void Indi_Verbindung::Anhalten() {
+    wieder_->stop();
+    zeitlimit_->stop();
     socket_->disconnect(this);
     socket_->abort();
 }

@@ -17,6 +17,8 @@ class Indi_Verbindung : public QObject {
 public:
     explicit Indi_Verbindung(const Indi_Einstellung& einstellung, QObject* eltern = nullptr);
     ~Indi_Verbindung() override;
+    // Closes the connection and tries no more (before deleteLater).
+    void Anhalten();
 
     const Indi_Einstellung& Einstellung() const { return einstellung_; }
     // The telescope's place of date, while the device reports it.
