@@ -105,6 +105,7 @@ const Anzeige& Sitzung::Positions_Schritt() {
     Anzeige& a = anzeige_;
     a.Position = Positions_Tick(objekt_, objekt_gueltig_, JD_PC(), Sternzeit(), parameter_,
                                 Schmidt(), optionen);
+    sternzeit_position_ = Sternzeit();
     if (a.Position.Ort_Neu) Ort_Uebernehmen(objekt_, a.Position.Ort);
     a.Gueltig = objekt_gueltig_;
     a.Werte = {objekt_.RA2000, objekt_.DE2000, objekt_.RAapp,
@@ -153,8 +154,9 @@ void Sitzung::Korrigieren(Korrektur_Schritt schritt) {
 
 Push_To_Anzeige Sitzung::Push_To(const Teleskop_Ort& ort) const {
     if (!anzeige_.Gueltig || !objekt_gueltig_ || !ort.Gueltig) return {};
+    // Both hour angles at the sidereal time of the target's: the clock may have ticked since.
     return Push_To_Berechnen(anzeige_.Position.Stundenwinkel, anzeige_.Position.Kreis_DE, ort.RA,
-                             ort.DE, Sternzeit(), DE_Korrektur(parameter_, Schmidt()),
+                             ort.DE, sternzeit_position_, DE_Korrektur(parameter_, Schmidt()),
                              SW_Korrektur(parameter_, Schmidt()), Feld_Durchmesser(instrument_));
 }
 

@@ -174,5 +174,6 @@ private:
     std::int64_t planung_ms_ = 0; // chosen instant minus the clock's instant at the choice
 
     Anzeige anzeige_;
+    double sternzeit_position_ = 0; // local sidereal time of the last position step, hours
     std::string sichtbarkeit_fuer_; // object and minute of the visibility shown
 };

@@ -32,6 +32,10 @@ TEST(Abgleich, DifferenzWirdKorrekturDesInstruments) {
     const bool schmidt = s.Schmidt();
     EXPECT_NEAR(p.Nord_Grad, 0.4 + DE_Korrektur(vorher, schmidt), 1e-9);
     EXPECT_NEAR(p.West_Min, -2.0 + SW_Korrektur(vorher, schmidt), 1e-9);
+    // The clock ticks on without a position step: the target's hour angle is
+    // that of the last step, and so must the telescope's be.
+    s.Uhr_Schritt(2461001.1 + 30.0 / 86400.0, Zeitzone_Info{});
+    EXPECT_NEAR(s.Push_To(ort).West_Min, p.West_Min, 1e-9);
 
     // Not at a planned instant: the telescope points now.
     s.Planung_Setzen(true, 2027, 1, 5, 22, 0, 0, 0);
