@@ -29,6 +29,10 @@ pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev l
 if [ "$aktion" = testen ]; then
   pakete+=(appstream desktop-file-utils lintian man-db x11-utils xdotool indi-bin libxml2-utils)
 fi
+# The telescope link's tests talk to a real indiserver and its simulated telescope.
+if [ "$aktion" = testen ]; then
+  pakete+=(indi-bin)
+fi
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || fehlend+=("$p")

@@ -18,7 +18,7 @@ hier=$(cd "$(dirname "$0")" && pwd)
 quelle=$(dirname "$hier")
 san=${STELUX_SAN_BUILD:-$quelle/build-san}
 ziele=(ngc sao hip veraenderliche eigene fotometrie geostat helle_sterne flamsteed ephemeriden
-       asteroiden kometen packdatum parameter bezeichnung)
+       asteroiden kometen packdatum parameter bezeichnung indi)
 
 if [ "${1:-}" = "--liste" ]; then printf '%s\n' "${ziele[@]}"; exit 0; fi
 sekunden=${1:-}

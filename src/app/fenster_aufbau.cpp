@@ -447,6 +447,7 @@ void TForm_Main::Menue_Aufbauen() {
     bei(SystemInformation1, &TForm_Main::Systeminfo_Zeigen, false);
     bei(Version2, &TForm_Main::Versionsinfo_Zeigen, false);
     Listen_Menue_Aufbauen();
+    Indi_Aufbauen();
     Tipps_Setzen();
 }
 

@@ -86,6 +86,7 @@ void TForm_Main::Teleskop_Einrichten(const Fenster_Start& start) {
     server(lx200_, Schluessel_Lx200, start.Lx200);
     server(binaer_, Schluessel_Binaer, start.Stellarium);
     indi_schalter_ = start.Indi;
+    Indi_Verbinden();
 }
 
 bool TForm_Main::Teleskop_Server_Starten(Teleskop_Protokoll art, const QString& adresse,
@@ -236,5 +237,8 @@ void TForm_Main::Teleskop_Verbindung_Zeigen() {
     Einstellung_Zahl_Schreiben(Einstellung_Indi_Port, indi_port->value());
     Einstellung_Text_Schreiben(Einstellung_Indi_Geraet,
                                indi_geraet->text().trimmed().toStdString());
+    // What the observer chose now replaces the --indi of this run.
+    indi_schalter_.clear();
+    Indi_Verbinden();
     Teleskop_Status();
 }

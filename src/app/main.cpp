@@ -16,6 +16,7 @@
 #include "app/versionsinfo.hpp"
 #include "basis/versions_block.hpp"
 #include "catalog/katalog_ordner.hpp"
+#include "pointing/indi_protokoll.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
 
@@ -44,10 +45,12 @@ bool Teleskop_Schalter_Lesen(const QStringList& argumente, Fenster_Start& start)
             }
             wert = argumente[i];
         }
-        QString a, geraet;
+        QString a;
         quint16 port = 0;
-        const bool ok = name == "--indi" ? Indi_Ziel_Lesen(wert, a, port, geraet)
-                                         : Adresse_Port_Lesen(wert, a, port);
+        std::string fehler;
+        const bool ok = name == "--indi"
+                            ? Indi_Adresse_Lesen(wert.toStdString(), fehler).has_value()
+                            : Adresse_Port_Lesen(wert, a, port);
         if (!ok) {
             std::fprintf(stderr, "stelux: ungültiger Wert „%s“ für %s (erwartet: %s)\n",
                          qPrintable(wert), qPrintable(name),

@@ -36,6 +36,7 @@ class Teleskop_Server;
 enum class Teleskop_Protokoll;
 class TForm_Buch;
 class TForm_Liste;
+class Indi_Verbindung;
 
 // A label that reacts to a click (mouse button released over it).
 class TKlick_Label : public QLabel {
@@ -111,6 +112,19 @@ public:
     // When it is done the files are installed and the tables reloaded.
     void Bahnelemente_Laden_Starten(const Aktualisierungs_Auftrag& auftrag);
     bool Bahnelemente_Laeuft() const;
+    // The telescope's encoders through INDI (fenster_indi.cpp): the client is
+    // started with its settings and stopped; while it runs the push-to line is
+    // shown four times a second.
+    void Indi_Starten(const Indi_Einstellung& einstellung);
+    // The encoder client as --indi or the settings ask for it (or none).
+    void Indi_Verbinden();
+    void Indi_Beenden();
+    // The telescope's place of date from the encoders; not Gueltig without a
+    // connection that reports one (the LX200 server's :GR#/:GD# answer with it).
+    Encoder_Ort Indi_Ort() const;
+    // "Abgleich": after the observer confirms, the telescope's offset from the
+    // selected object becomes the current instrument's correction.
+    bool Abgleichen();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -283,6 +297,14 @@ private:
     bool beendet_ = false;                  // the menu stop ran: no second write
     bool sichern_gemeldet_ = false;         // a failed save after a change was shown
     bool aktiviert_ = false;                // Beim_Aktivieren has run
+    // The INDI client and what it shows (fenster_indi.cpp).
+    void Indi_Aufbauen();
+    void Push_To_Takt();
+    void Indi_Status_Zeigen();
+    Indi_Verbindung* indi_ = nullptr;
+    QTimer* push_to_takt_ = nullptr;
+    QLabel *Label_PushTo = nullptr, *Label_Indi = nullptr;
+    QAction* Teleskop_Abgleich1 = nullptr; // "Optionen > Abgleich mit dem Teleskop…" (encoders)
     Bahnelemente_Laden* laden_ = nullptr;   // a running element download
     Teleskop_Server *lx200_ = nullptr, *binaer_ = nullptr;
     QLabel* Label_Teleskop = nullptr; // connected clients, in the status bar

@@ -23,24 +23,6 @@ bool Adresse_Port_Lesen(const QString& text, QString& adresse, quint16& port) {
     return true;
 }
 
-bool Indi_Ziel_Lesen(const QString& text, QString& host, quint16& port, QString& geraet) {
-    const qsizetype s = text.indexOf('/');
-    if (s <= 0) return false;
-    geraet = text.mid(s + 1).trimmed();
-    QString h = text.left(s).trimmed();
-    port = 7624;
-    const qsizetype p = h.lastIndexOf(':');
-    if (p >= 0 && !h.startsWith('[')) {
-        bool ok = false;
-        const uint n = h.mid(p + 1).toUInt(&ok);
-        if (!ok || n == 0 || n > 65535) return false;
-        port = static_cast<quint16>(n);
-        h = h.left(p);
-    }
-    host = h;
-    return !host.isEmpty() && !geraet.isEmpty();
-}
-
 bool Nur_Lokal(const QString& adresse) {
     return adresse == "localhost" || QHostAddress(adresse).isLoopback();
 }

@@ -37,8 +37,6 @@ inline constexpr qint64 Teleskop_Ausgang_Max = 64 * 1024;
 // "[ADRESSE:]PORT" as the switches and the dialog take it: address (default
 // 127.0.0.1) and port 1..65535. False with an empty address for a bad text.
 bool Adresse_Port_Lesen(const QString& text, QString& adresse, quint16& port);
-// "HOST[:PORT]/GERAET" of the encoder client (port 7624 if none); false for a bad text.
-bool Indi_Ziel_Lesen(const QString& text, QString& host, quint16& port, QString& geraet);
 // True for an address only this computer reaches (127.0.0.0/8, ::1, localhost).
 bool Nur_Lokal(const QString& adresse);
 

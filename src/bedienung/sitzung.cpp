@@ -148,6 +148,7 @@ const Anzeige& Sitzung::Positions_Schritt() {
     Anzeige& a = anzeige_;
     a.Position = Positions_Tick(objekt_, objekt_gueltig_, JD_PC(), Sternzeit(), parameter_,
                                 Schmidt(), optionen);
+    sternzeit_position_ = Sternzeit();
     if (a.Position.Ort_Neu) Ort_Uebernehmen(objekt_, a.Position.Ort);
     a.Gueltig = objekt_gueltig_;
     a.Werte = {objekt_.RA2000, objekt_.DE2000, objekt_.RAapp,
@@ -192,6 +193,32 @@ void Sitzung::Korrigieren(Korrektur_Schritt schritt) {
         Korrektur_SW_Minus(parameter_, Schmidt());
         break;
     }
+}
+
+Push_To_Anzeige Sitzung::Push_To(const Encoder_Ort& ort) const {
+    if (!anzeige_.Gueltig || !objekt_gueltig_ || !ort.Gueltig) return {};
+    // Both hour angles at the sidereal time of the target's: the clock may have ticked since.
+    // The target's circle readings already hold the manual corrections and the pointing model.
+    return Push_To_Berechnen(anzeige_.Position.SW_Kreis, anzeige_.Position.DE_Kreis, ort.RA, ort.DE,
+                             sternzeit_position_, 0.0, 0.0, Feld_Durchmesser(instrument_));
+}
+
+bool Sitzung::Abgleichen(const Encoder_Ort& ort) {
+    // The telescope points now; at a planned instant the Moon or a planet
+    // stands elsewhere, and its offset would become the correction.
+    if (planung_) return false;
+    const Push_To_Anzeige p = Push_To(ort);
+    if (!p.Gueltig) return false;
+    const bool schmidt = Schmidt();
+    const double de = DE_Korrektur(parameter_, schmidt) - p.Nord_Grad;
+    // Minutes of time folded into (-12 h, 12 h], the range the parameter file takes.
+    double sw = std::fmod(SW_Korrektur(parameter_, schmidt) - p.West_Min, 1440.0);
+    if (sw > 720.0) sw -= 1440.0;
+    if (sw <= -720.0) sw += 1440.0;
+    if (!(std::fabs(de) <= DE_Korr_Max) || !(std::fabs(sw) <= SW_Korr_Max)) return false;
+    (schmidt ? parameter_.DE_Korr_40 : parameter_.DE_Korr_60) = de;
+    (schmidt ? parameter_.SW_Korr_40 : parameter_.SW_Korr_60) = sw;
+    return true;
 }
 
 Planungs_Zeitpunkt Sitzung::Planung_Setzen(bool gueltig, int jahr, int monat, int tag, int stunde,

@@ -20,13 +20,14 @@
 #include "orbits/bahn_integration.hpp"
 #include "orbits/element_tabellen.hpp"
 #include "pointing/abgleich_datei.hpp"
-#include "pointing/instrument.hpp"
-#include "pointing/zeigemodell.hpp"
-#include "pointing/stern_index.hpp"
-#include "pointing/teleskop_protokoll.hpp"
 #include "pointing/beobachtungsbuch.hpp"
+#include "pointing/indi_protokoll.hpp"
 #include "pointing/instrument.hpp"
 #include "pointing/listen_ordnung.hpp"
+#include "pointing/push_to.hpp"
+#include "pointing/stern_index.hpp"
+#include "pointing/teleskop_protokoll.hpp"
+#include "pointing/zeigemodell.hpp"
 #include "shared/element_typen.hpp"
 #include "shared/objekt_type.hpp"
 #include "shared/parameter_type.hpp"
@@ -116,6 +117,15 @@ public:
     void Instrument_Wechseln();
     // One 0.1 step of the current instrument's correction.
     void Korrigieren(Korrektur_Schritt schritt);
+    // Push-to: the way from a telescope's place (of date, from its encoders) to
+    // the selected object, in the current instrument's circle units, as of the
+    // last position step. Not Gueltig without an object or place.
+    Push_To_Anzeige Push_To(const Encoder_Ort& ort) const;
+    // Sync: the telescope is centred on the selected object, so the difference
+    // becomes the current instrument's index correction. False, nothing
+    // changed, without an object or place, at a planned instant, or beyond
+    // the corrections' range.
+    bool Abgleichen(const Encoder_Ort& ort);
 
     // --- Pointing model (bedienung/abgleich.cpp) ---
     // Both instruments' model files from the data folder; a damaged one is
@@ -239,6 +249,7 @@ private:
     Teleskop_Ort teleskop_ort_; // from encoders; not valid without
 
     Anzeige anzeige_;
+    double sternzeit_position_ = 0; // local sidereal time of the last position step, hours
     std::string sichtbarkeit_fuer_; // object and minute of the visibility shown
     std::string nacht_fuer_;        // minute, zone and site of the night's timetable shown
 };

@@ -613,7 +613,8 @@ TEST(Fenster, MenueBaum) {
                            "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"),
                            "Zeitpunkt: jetzt", "Jetzt &beobachtbar",
                            QString::fromUtf8("Ab&gleich…"),
-                           QString::fromUtf8("&Teleskop-Verbindung…"), "&Sprache"}));
+                           QString::fromUtf8("&Teleskop-Verbindung…"),
+                           QString::fromUtf8("Abgleich &mit dem Teleskop…"), "&Sprache"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "Sprache1")->actions()), QStringList({"Deutsch", "English"}));
     for (QAction* a :
          {Steuer<QAction>(*f, "Zehntelsekunden"), Steuer<QAction>(*f, "AsteroidenSort"),

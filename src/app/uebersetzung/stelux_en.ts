@@ -1293,5 +1293,69 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <source>Die Einträge werden gesucht…</source>
         <translation>Looking up the entries…</translation>
     </message>
+    <message>
+        <source>Abgleich &amp;mit dem Teleskop…</source>
+        <translation>&amp;Sync with the telescope…</translation>
+    </message>
+    <message>
+        <source>Teleskop: kein Ort</source>
+        <translation>Telescope: no position</translation>
+    </message>
+    <message>
+        <source>Teleskop: kein Objekt gewählt</source>
+        <translation>Telescope: no object selected</translation>
+    </message>
+    <message>
+        <source>Abgleich nicht möglich: kein Objekt gewählt oder kein Ort vom Teleskop.</source>
+        <translation>Sync not possible: no object selected or no position from the telescope.</translation>
+    </message>
+    <message>
+        <source>Steht das Teleskop genau auf %1?
+
+Die Abweichung (%2) wird als Korrektur des aktuellen Instruments übernommen.</source>
+        <translation>Is the telescope centred exactly on %1?
+
+The offset (%2) becomes the current instrument's correction.</translation>
+    </message>
+    <message>
+        <source>&amp;Abgleichen</source>
+        <translation>&amp;Sync</translation>
+    </message>
+    <message>
+        <source>Abgleich abgelehnt: die Korrektur läge außerhalb des zulässigen Bereichs.</source>
+        <translation>Sync refused: the correction would lie outside the permitted range.</translation>
+    </message>
+    <message>
+        <source>keine Antwort</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>Verbindung beendet</source>
+        <translation>connection closed</translation>
+    </message>
+    <message>
+        <source>INDI: verbinde mit %1:%2 …</source>
+        <translation>INDI: connecting to %1:%2 …</translation>
+    </message>
+    <message>
+        <source>INDI: warte auf Gerät „%1“</source>
+        <translation>INDI: waiting for device “%1”</translation>
+    </message>
+    <message>
+        <source>INDI: %1 verbunden</source>
+        <translation>INDI: %1 connected</translation>
+    </message>
+    <message>
+        <source>INDI: %1 meldet keinen Ort</source>
+        <translation>INDI: %1 reports no position</translation>
+    </message>
+    <message>
+        <source>INDI: keine Verbindung zu %1:%2 (%3), neuer Versuch in %4 s</source>
+        <translation>INDI: no connection to %1:%2 (%3), retrying in %4 s</translation>
+    </message>
+    <message>
+        <source>Abgleich nicht möglich: ein anderer Zeitpunkt ist gewählt (Optionen – Zeitpunkt: jetzt).</source>
+        <translation>Sync not possible: another instant is chosen (Options – Instant: now).</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,167 @@
+// The INDI client against a real indiserver with the simulated telescope:
+// the push-to line shrinks to "Im Feld" as the telescope reaches the target,
+// and the sync turns the remaining offset into the instrument's correction.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include "app/fenster_nachtmodus.hpp"
+#include "app/stelux_unit_main.hpp"
+#include "hilfen.hpp"
+
+namespace {
+
+// A port nobody listens on right now.
+int Freier_Port() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// Runs the event loop until `bedingung` holds or `ms` have passed.
+template <class B> bool Warten(B bedingung, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (!bedingung() && t.elapsed() < ms) QTest::qWait(50);
+    return bedingung();
+}
+
+struct Indi : Fenster_Test {
+    QProcess server;
+    int port = Freier_Port();
+    void TearDown() override {
+        server.kill();
+        server.waitForFinished();
+        Fenster_Test::TearDown();
+    }
+    QString Zeile() const { return Steuer<QLabel>(*f, "Label_PushTo")->text(); }
+    QString Status() const { return Steuer<QLabel>(*f, "Label_Indi")->text(); }
+};
+
+} // namespace
+
+TEST_F(Indi, PushToZumZielUndAbgleich) {
+    if (!QFile::exists("/usr/bin/indiserver"))
+        GTEST_SKIP() << "indi-bin fehlt (einrichten.sh testen)";
+    // The client starts first: it keeps trying until the server is up.
+    f->Indi_Starten({"127.0.0.1", port, "Telescope Simulator"});
+    EXPECT_TRUE(Steuer<QLabel>(*f, "Label_PushTo")->isVisible());
+    ASSERT_TRUE(Warten([&] { return Status().contains("keine Verbindung"); }, 10000))
+        << Status().toStdString();
+    // The driver keeps its configuration under $HOME/.indi: the test's folder.
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("HOME", QString::fromStdString(o.pfad));
+    server.setProcessEnvironment(umgebung);
+    // A port taken in between by a parallel test: another one, the client after it.
+    for (int versuch = 0; versuch < 3; ++versuch) {
+        // Its local socket by a name of its own: another indiserver on the
+        // machine holds the default one.
+        server.start("indiserver",
+                     {"-p", QString::number(port), "-u",
+                      QString("/tmp/stelux_indi_test_%1").arg(port), "indi_simulator_telescope"});
+        ASSERT_TRUE(server.waitForStarted());
+        if (!server.waitForFinished(1000)) break;
+        port = Freier_Port();
+        f->Indi_Starten({"127.0.0.1", port, "Telescope Simulator"});
+    }
+
+    // Connected (after retries 1, 2, 4 … s apart: a slow start on a busy machine
+    // takes a while), the device connected by the client, no object yet.
+    ASSERT_TRUE(Warten([&] { return Zeile() == "Teleskop: kein Objekt gewählt"; }, 60000))
+        << Zeile().toStdString() << " / " << Status().toStdString();
+    EXPECT_EQ(Status(), "INDI: Telescope Simulator verbunden");
+    ASSERT_TRUE(f->Objekt_Waehlen("M31"));
+    ASSERT_TRUE(Warten([&] { return Zeile().startsWith("Noch "); }, 2000)) << Zeile().toStdString();
+    EXPECT_TRUE(Steuer<QAction>(*f, "Teleskop_Abgleich1")->isEnabled());
+
+    // The 60 cm with its 15' field.
+    if (f->Schmidt_Aktuell()) Steuer<QAction>(*f, "Instrument2")->trigger();
+    ASSERT_FALSE(f->Schmidt_Aktuell());
+
+    // Slewed to M31's place of date: in the field, green, and what is left
+    // to turn is below the display's last digits.
+    const Objekt_Werte& w = f->Zustand.Stand().Werte;
+    QProcess::execute("indi_setprop",
+                      {"-p", QString::number(port),
+                       QString("Telescope Simulator.EQUATORIAL_EOD_COORD.RA;DEC=%1;%2")
+                           .arg(w.RAapp, 0, 'f', 6)
+                           .arg(w.DEapp, 0, 'f', 6)});
+    // Settled: the same line for a second.
+    QString vorige;
+    QElapsedTimer seit;
+    seit.start();
+    const auto steht = [&] {
+        if (Zeile() != vorige) {
+            vorige = Zeile();
+            seit.restart();
+        }
+        return vorige.startsWith("Im Feld") && seit.elapsed() > 1000;
+    };
+    ASSERT_TRUE(Warten(steht, 60000)) << Zeile().toStdString();
+    EXPECT_TRUE(
+        QRegularExpression(R"(^Im Feld\n0\.0[0-2]°[^\n]*\n0\.[0-2] min)").match(Zeile()).hasMatch())
+        << Zeile().toStdString();
+    EXPECT_EQ(Steuer<QLabel>(*f, "Label_PushTo")->palette().color(QPalette::WindowText),
+              QColor(0, 192, 0));
+
+    // At night black on red within the field, and green again by day.
+    QLabel* zeile = Steuer<QLabel>(*f, "Label_PushTo");
+    Nachtmodus_Setzen(true);
+    QTest::qWait(400);
+    EXPECT_TRUE(zeile->autoFillBackground());
+    EXPECT_EQ(zeile->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(zeile->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    Nachtmodus_Setzen(false);
+    QTest::qWait(400);
+    EXPECT_FALSE(zeile->autoFillBackground());
+    EXPECT_EQ(zeile->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+
+    // The sync, confirmed: nothing left to turn; refused, nothing changes.
+    Frage_Anzeige_Setzen([](const QString&) { return false; });
+    const Parameter_Type vorher = f->Zustand.Parameter_Zum_Speichern();
+    EXPECT_FALSE(f->Abgleichen());
+    EXPECT_EQ(DE_Korrektur(f->Zustand.Parameter_Zum_Speichern(), f->Schmidt_Aktuell()),
+              DE_Korrektur(vorher, f->Schmidt_Aktuell()));
+    Frage_Anzeige_Setzen([](const QString&) { return true; });
+    EXPECT_TRUE(f->Abgleichen());
+    Frage_Anzeige_Setzen({});
+    EXPECT_EQ(Zeile(), "Im Feld\n0.00°\n0.0 min");
+
+    // The server gone: said so, and the line says there is no place.
+    server.kill();
+    ASSERT_TRUE(Warten([&] { return Status().contains("keine Verbindung"); }, 10000));
+    EXPECT_EQ(Zeile(), "Teleskop: kein Ort");
+    EXPECT_FALSE(Steuer<QAction>(*f, "Teleskop_Abgleich1")->isEnabled());
+    f->Indi_Beenden();
+    EXPECT_FALSE(Steuer<QLabel>(*f, "Label_PushTo")->isVisible());
+}
+
+TEST_F(Indi, UeberflutenderServerHaeltDasFensterNicht) {
+    // A server that sends a 1 MB BLOB and 4 MB of garbage, then a place.
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        QTcpSocket* s = server.nextPendingConnection();
+        s->write("<setBLOBVector device=\"T\" name=\"B\"><oneBLOB name=\"b\">" +
+                 QByteArray(1 << 20, 'A') + "</oneBLOB></setBLOBVector>");
+        s->write(QByteArray(4 << 20, '<'));
+        s->write(">\n<defNumberVector device=\"T\" name=\"EQUATORIAL_EOD_COORD\" state=\"Ok\">"
+                 "<defNumber name=\"RA\">1.5</defNumber><defNumber name=\"DEC\">20</defNumber>"
+                 "</defNumberVector>");
+    });
+    ASSERT_TRUE(f->Objekt_Waehlen("M31"));
+    f->Indi_Starten({"127.0.0.1", server.serverPort(), "T"});
+    // The clock ticks on while the bytes come in, and the place after them is read.
+    const QString uhr = Steuer<QLabel>(*f, "Label_PC_Zeit")->text();
+    ASSERT_TRUE(Warten([&] { return Zeile().startsWith("Noch "); }, 20000))
+        << Zeile().toStdString();
+    EXPECT_TRUE(Warten([&] { return Steuer<QLabel>(*f, "Label_PC_Zeit")->text() != uhr; }, 3000));
+    EXPECT_EQ(Status(), "INDI: T verbunden");
+}
