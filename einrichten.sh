@@ -25,13 +25,10 @@ pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev l
         g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64)
 # The package's checks: validators of the desktop entry and the metainfo,
 # lintian on the .deb, man for the man pages' warnings, xwininfo and xdotool to see
-# the installed window start in English, xmllint to validate the OAL export.
+# the installed window start in English, xmllint to validate the OAL export; the
+# telescope link's tests talk to a real indiserver, its LX200 driver and simulated telescope.
 if [ "$aktion" = testen ]; then
   pakete+=(appstream desktop-file-utils lintian man-db x11-utils xdotool indi-bin libxml2-utils)
-fi
-# The telescope link's tests talk to a real indiserver and its simulated telescope.
-if [ "$aktion" = testen ]; then
-  pakete+=(indi-bin)
 fi
 fehlend=()
 for p in "${pakete[@]}"; do
