@@ -218,6 +218,8 @@ bool Sitzung::Abgleichen(const Encoder_Ort& ort) {
     if (!(std::fabs(de) <= DE_Korr_Max) || !(std::fabs(sw) <= SW_Korr_Max)) return false;
     (schmidt ? parameter_.DE_Korr_40 : parameter_.DE_Korr_60) = de;
     (schmidt ? parameter_.SW_Korr_40 : parameter_.SW_Korr_60) = sw;
+    // The readings (and the next push-to difference) with the new correction at once.
+    Positions_Schritt();
     return true;
 }
 
