@@ -6,9 +6,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
-#include "app/einstellungen.hpp"
 #include "app/fenster_sprache.hpp"
 #include "app/indi_verbindung.hpp"
 #include "app/stelux_unit_main.hpp"

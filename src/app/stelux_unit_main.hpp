@@ -167,11 +167,11 @@ private:
     void Zeigemodelle_Laden(); // start-up: both model files, a damaged one said once
     // Observing lists and the log (fenster_listen.cpp).
     void Listen_Menue_Aufbauen();
-    void Liste_Erfragen();     // "Datei > Beobachtungsliste öffnen…"
-    void Notieren();           // "Notieren" (Ctrl+N)
-    void Buch_Zeigen();        // "Datei > Beobachtungsbuch…"
-    void Handbuch_Zeigen();    // the manual in a window of the program (F1)
-    void Handbuch_Farben();    // its table lines in the mode's colours
+    void Liste_Erfragen();  // "Datei > Beobachtungsliste öffnen…"
+    void Notieren();        // "Notieren" (Ctrl+N)
+    void Buch_Zeigen();     // "Datei > Beobachtungsbuch…"
+    void Handbuch_Zeigen(); // the manual in a window of the program (F1)
+    void Handbuch_Farben(); // its table lines in the mode's colours
     void Eigene_Bearbeiten();
     void Systeminfo_Zeigen();
     void Systeminfo_Schliessen();
@@ -305,7 +305,7 @@ private:
     QTimer* push_to_takt_ = nullptr;
     QLabel *Label_PushTo = nullptr, *Label_Indi = nullptr;
     QAction* Teleskop_Abgleich1 = nullptr; // "Optionen > Abgleich mit dem Teleskop…" (encoders)
-    Bahnelemente_Laden* laden_ = nullptr;   // a running element download
+    Bahnelemente_Laden* laden_ = nullptr;  // a running element download
     Teleskop_Server *lx200_ = nullptr, *binaer_ = nullptr;
     QLabel* Label_Teleskop = nullptr; // connected clients, in the status bar
     QAction* Teleskop1 = nullptr;     // "Optionen > Teleskop-Verbindung…"

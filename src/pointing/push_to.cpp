@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 #include "time/numerik.hpp"
@@ -52,10 +53,10 @@ Push_To_Anzeige Push_To_Berechnen(double ziel_sw, double ziel_de, double telesko
 
     const std::string de_text = Fest(std::fabs(p.Nord_Grad), 2);
     std::string text = de_text + "°";
-    if (de_text != "0.00") text += p.Nord_Grad > 0 ? " nach Norden" : " nach Süden";
+    if (de_text != "0.00") text += p.Nord_Grad > 0 ? Kt(" nach Norden") : Kt(" nach Süden");
     const std::string sw_text = Minuten_Text(std::fabs(p.West_Min));
     text += " · " + sw_text;
-    if (sw_text != "0.0 min") text += p.West_Min > 0 ? " nach Westen" : " nach Osten";
-    p.Text = (p.Im_Feld ? "Im Feld · " : "Noch ") + text;
+    if (sw_text != "0.0 min") text += p.West_Min > 0 ? Kt(" nach Westen") : Kt(" nach Osten");
+    p.Text = p.Im_Feld ? Kt("Im Feld · %1", {text}) : Kt("Noch %1", {text});
     return p;
 }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
 
@@ -137,11 +138,12 @@ Modell_Versatz Modell_Auswerten(const Zeigemodell& m, double h, double d, double
 std::string Modell_Kurztext(const Zeigemodell& m) {
     const int n = m.Anzahl();
     if (n == 0) return {};
-    return std::to_string(n) + (n == 1 ? " Term" : " Terme") + ", RMS " + Fest(m.RMS, 1) + "′";
+    return n == 1 ? Kt("1 Term, RMS %1′", {Fest(m.RMS, 1)})
+                  : Kt("%1 Terme, RMS %2′", {std::to_string(n), Fest(m.RMS, 1)});
 }
 
 std::string Modell_Statustext(const Zeigemodell& m, int instrument) {
-    return "      Modell " + std::to_string(instrument) + "cm: " + Modell_Kurztext(m);
+    return Kt("      Modell %1cm: %2", {std::to_string(instrument), Modell_Kurztext(m)});
 }
 
 Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double phi,

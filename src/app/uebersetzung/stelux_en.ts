@@ -1357,5 +1357,41 @@ The offset (%2) becomes the current instrument's correction.</translation>
         <source>Abgleich nicht möglich: ein anderer Zeitpunkt ist gewählt (Optionen – Zeitpunkt: jetzt).</source>
         <translation>Sync not possible: another instant is chosen (Options – Instant: now).</translation>
     </message>
+    <message>
+        <source>      Modell %1cm: %2</source>
+        <translation>      Model %1cm: %2</translation>
+    </message>
+    <message>
+        <source> nach Norden</source>
+        <translation> to the north</translation>
+    </message>
+    <message>
+        <source> nach Osten</source>
+        <translation> to the east</translation>
+    </message>
+    <message>
+        <source> nach Süden</source>
+        <translation> to the south</translation>
+    </message>
+    <message>
+        <source> nach Westen</source>
+        <translation> to the west</translation>
+    </message>
+    <message>
+        <source>%1 Terme, RMS %2′</source>
+        <translation>%1 terms, RMS %2′</translation>
+    </message>
+    <message>
+        <source>1 Term, RMS %1′</source>
+        <translation>1 term, RMS %1′</translation>
+    </message>
+    <message>
+        <source>Im Feld · %1</source>
+        <translation>In the field · %1</translation>
+    </message>
+    <message>
+        <source>Noch %1</source>
+        <translation>Still %1</translation>
+    </message>
 </context>
 </TS>
