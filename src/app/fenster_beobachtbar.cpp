@@ -13,6 +13,7 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/zahl_item.hpp"
 #include "bedienung/beobachtbar_liste.hpp"
 #include "bedienung/sitzung.hpp"
 #include "pointing/nacht.hpp"
@@ -27,17 +28,6 @@ Beobachtbar_Eingabe Fenster_Eingabe(const Sitzung& s) {
 }
 
 namespace {
-// Sorted by the number in Qt::UserRole where there is one.
-class Zahl_Item : public QTableWidgetItem {
-public:
-    Zahl_Item(const QString& text, double wert) : QTableWidgetItem(text) {
-        setData(Qt::UserRole, wert);
-    }
-    bool operator<(const QTableWidgetItem& b) const override {
-        return data(Qt::UserRole).toDouble() < b.data(Qt::UserRole).toDouble();
-    }
-};
-
 // Entries 1..n of an element table, copied for the build thread.
 template <class Tabelle> std::shared_ptr<const Tabelle> Kopie(const Tabelle* t, int& n) {
     if (!t || t->empty()) {

@@ -16,6 +16,7 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/fenster_sprache.hpp"
+#include "app/zahl_item.hpp"
 #include "bedienung/sitzung.hpp"
 #include "shared/datei_schreiben.hpp"
 #include "shared/konstanten.hpp"
@@ -23,17 +24,6 @@
 #include "shared/zeilen_leser.hpp"
 
 namespace {
-
-// Sorted by the number in Qt::UserRole.
-class Zahl_Item : public QTableWidgetItem {
-public:
-    Zahl_Item(const QString& text, double wert) : QTableWidgetItem(text) {
-        setData(Qt::UserRole, wert);
-    }
-    bool operator<(const QTableWidgetItem& b) const override {
-        return data(Qt::UserRole).toDouble() < b.data(Qt::UserRole).toDouble();
-    }
-};
 
 enum Spalte {
     Sp_Bezeichnung,
