@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         antwort += client.Empfangen(text.substr(i, stueck));
     // At most one request to connect, whatever was sent.
     if (antwort.size() > 200) __builtin_trap();
-    const Teleskop_Ort& o = client.Ort();
+    const Encoder_Ort& o = client.Ort();
     if (o.Gueltig && !(o.RA >= 0 && o.RA < 24 && o.DE >= -90 && o.DE <= 90)) __builtin_trap();
     return 0;
 }
