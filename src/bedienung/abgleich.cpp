@@ -5,7 +5,7 @@
 
 #include "bedienung/sitzung.hpp"
 #include "pointing/instrument.hpp"
-#include "shared/atomar_schreiben.hpp"
+#include "shared/datei_schreiben.hpp"
 #include "shared/fehler.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zeilen_leser.hpp"

@@ -4,7 +4,7 @@
 #include "basis/plattform_basis.hpp"
 #include "bedienung/abgleich.hpp"
 #include "cli/argumente.hpp"
-#include "shared/atomar_schreiben.hpp"
+#include "shared/datei_schreiben.hpp"
 #include "shared/datei_oeffnen.hpp"
 #include "shared/fehler.hpp"
 #include "shared/konstanten.hpp"

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/zeilen_leser.hpp"
 
 #ifdef _WIN32
@@ -35,8 +36,8 @@ int Oeffnen(const std::string& pfad, int art) {
 }
 
 Ein_Ausgabe_Fehler Schreib_Fehler(const std::string& pfad, int nummer) {
-    return Ein_Ausgabe_Fehler(Voller_Pfad(pfad) +
-                              " kann nicht geschrieben werden: " + std::strerror(nummer));
+    return Ein_Ausgabe_Fehler(
+        Kt("%1 kann nicht geschrieben werden: %2", {Voller_Pfad(pfad), std::strerror(nummer)}));
 }
 
 // Writes all of `text` to `fd` and syncs; the error number, 0 on success.
@@ -70,7 +71,8 @@ void Datei_Atomar_Schreiben(const std::string& pfad, std::string_view text) {
     if (f) {
         std::error_code g;
         std::filesystem::remove(Pfad_Aus_Utf8(neu), g);
-        throw Ein_Ausgabe_Fehler(Voller_Pfad(pfad) + " kann nicht ersetzt werden: " + f.message());
+        throw Ein_Ausgabe_Fehler(
+            Kt("%1 kann nicht ersetzt werden: %2", {Voller_Pfad(pfad), f.message()}));
     }
 }
 

@@ -8,7 +8,7 @@
 
 #include "eigener_ordner.hpp"
 #include "pointing/abgleich_datei.hpp"
-#include "shared/atomar_schreiben.hpp"
+#include "shared/datei_schreiben.hpp"
 
 namespace {
 
