@@ -71,8 +71,7 @@ public:
             std::string_view roh;
             try {
                 if (!z_.Naechste(roh)) return false;
-            } catch (const Ein_Ausgabe_Fehler& f) {
-                if (std::string_view(f.what()).find("länger als") == std::string_view::npos) throw;
+            } catch (const Zeile_Zu_Lang_Fehler& f) {
                 liste_.Hinweise.push_back(f.what());
                 z_.Zeile_Verwerfen();
                 continue;

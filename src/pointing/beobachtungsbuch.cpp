@@ -12,7 +12,7 @@
 #include "shared/zahlen.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/kalender.hpp"
-#include "time/zeit_texte.hpp"
+#include "time/zeitpunkt.hpp"
 
 namespace {
 constexpr const char* Felder[] = {
@@ -116,8 +116,7 @@ std::string Buch_Kopf() {
 }
 
 std::string Buch_Zeile(const Buch_Eintrag& e) {
-    std::string ut = JD_Datum_Zeit_Text(e.JD_UT, 0);
-    ut[10] = 'T';
+    const std::string ut = Zeitpunkt_Text(e.JD_UT);
     const std::string felder[] = {
         ut + "Z",      Voll(e.JD_UT),  std::to_string(e.Versatz_Minuten),
         e.Bezeichnung, e.Objektzeile,  e.Art ? std::string(1, e.Art) : std::string(),
@@ -138,8 +137,7 @@ Beobachtungsbuch Buch_Lesen(const std::string& pfad) {
     for (;;) {
         try {
             if (!leser.Naechste(roh)) break;
-        } catch (const Ein_Ausgabe_Fehler& f) {
-            if (std::string_view(f.what()).find("länger als") == std::string_view::npos) throw;
+        } catch (const Zeile_Zu_Lang_Fehler& f) {
             b.Hinweise.push_back(f.what());
             leser.Zeile_Verwerfen();
             continue;
@@ -188,8 +186,7 @@ std::string Buch_Nacht(const Buch_Eintrag& e) {
 
 std::string Buch_Zeit_Iso(const Buch_Eintrag& e) {
     // Whole seconds of the zone's clock, then the offset east of Greenwich.
-    std::string t = JD_Datum_Zeit_Text(e.JD_UT - e.Versatz_Minuten / 1440.0, 0);
-    t[10] = 'T';
+    const std::string t = Zeitpunkt_Text(e.JD_UT - e.Versatz_Minuten / 1440.0);
     const int ost = -e.Versatz_Minuten;
     char z[16];
     std::snprintf(z, sizeof z, "%c%02d:%02d", ost < 0 ? '-' : '+', std::abs(ost) / 60,

@@ -10,6 +10,12 @@ struct Ein_Ausgabe_Fehler : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A line over the line reader's limit; the reader can drop it and go on
+// (Zeilen_Leser::Zeile_Verwerfen).
+struct Zeile_Zu_Lang_Fehler : Ein_Ausgabe_Fehler {
+    using Ein_Ausgabe_Fehler::Ein_Ausgabe_Fehler;
+};
+
 // A text in a catalogue or element line that is not a number.
 struct Konvertierungs_Fehler : std::runtime_error {
     using std::runtime_error::runtime_error;

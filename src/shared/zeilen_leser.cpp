@@ -127,7 +127,7 @@ bool Zeilen_Leser::Naechste(std::string_view& zeile) {
         if (gefunden && !offen) {
             if (pos - anfang_ > Max_Zeilenlaenge) {
                 ++nummer_;
-                throw Ein_Ausgabe_Fehler(Ort() + "Zeile länger als 64 KiB");
+                throw Zeile_Zu_Lang_Fehler(Ort() + "Zeile länger als 64 KiB");
             }
             zeile = std::string_view(p + anfang_, pos - anfang_);
             if (cr && pos + 1 < ende_ && p[pos + 1] == '\n') ++pos;
@@ -137,7 +137,7 @@ bool Zeilen_Leser::Naechste(std::string_view& zeile) {
         }
         if (ende_ - anfang_ > Max_Zeilenlaenge + 1) {
             ++nummer_;
-            throw Ein_Ausgabe_Fehler(Ort() + "Zeile länger als 64 KiB");
+            throw Zeile_Zu_Lang_Fehler(Ort() + "Zeile länger als 64 KiB");
         }
         const std::size_t schon = (offen ? pos : ende_) - anfang_;
         if (!Nachladen()) {
