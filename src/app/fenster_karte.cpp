@@ -16,7 +16,6 @@
 #include <cmath>
 
 #include "app/einstellungen.hpp"
-#include "catalog/objekt_suche.hpp"
 #include "shared/zahlen.hpp"
 
 class TForm_Karte::Flaeche : public QWidget {
@@ -213,17 +212,10 @@ void TForm_Karte::Aktualisieren() {
     if (bahn_schluessel != bahn_schluessel_) {
         bahn_.clear();
         if (bewegt) {
-            Such_Kontext k = zustand_.Kontext();
             const std::string name = objekt.Bezeichnung;
             try {
                 bahn_ = Bahn_Abtasten(jd_ut, [&](double jd, Objekt_Type& o) {
-                    k.JD_UT = jd;
-                    // Elements of a hit go to a copy, not to the selection.
-                    Asteroid_Type a;
-                    Komet_Type c;
-                    k.Asteroid_Aktuell = &a;
-                    k.Komet_Aktuell = &c;
-                    return Objekt_Suchen(name, k, o);
+                    return zustand_.Nachschlagen(name, jd, o);
                 });
             } catch (const std::exception&) {
                 bahn_.clear(); // a chart without track rather than a message twice a second

@@ -52,6 +52,16 @@ Such_Kontext Sitzung::Kontext(double jd_ut) {
     return k;
 }
 
+bool Sitzung::Nachschlagen(const std::string& eingabe, double jd_ut, Objekt_Type& objekt) {
+    Such_Kontext k = Kontext(jd_ut);
+    Asteroid_Type asteroid;
+    Komet_Type komet;
+    k.Asteroid_Aktuell = &asteroid;
+    k.Komet_Aktuell = &komet;
+    k.Meldung = nullptr;
+    return Objekt_Suchen(eingabe, k, objekt);
+}
+
 Auswahl_Ergebnis Sitzung::Auswaehlen(const std::string& eingabe) {
     Auswahl_Ergebnis r;
     Auswahl_Aufheben();

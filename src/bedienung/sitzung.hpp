@@ -166,6 +166,10 @@ public:
     // instant or at jd_ut. Catalogue files are opened in the working directory.
     Such_Kontext Kontext();
     Such_Kontext Kontext(double jd_ut);
+    // Looks `eingabe` up again at jd_ut (a chart's track, another page of a
+    // night's charts): the elements of a hit go to copies, the selection and
+    // the names-file message stay as they are.
+    bool Nachschlagen(const std::string& eingabe, double jd_ut, Objekt_Type& objekt);
 
     // --- Observing lists and the log (sitzung_liste.cpp) ---
     // A list's entries resolved through the lookup at the clock's instant

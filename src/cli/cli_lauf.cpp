@@ -5,7 +5,6 @@
 #include "bedienung/beobachtbar_liste.hpp"
 #include "bedienung/cli_schluessel.hpp"
 #include "bedienung/sitzung.hpp"
-#include "catalog/objekt_suche.hpp"
 #include "cli/argumente.hpp"
 #include "cli/cli_listen.hpp"
 #include "cli/cli_weitergabe.hpp"
@@ -97,14 +96,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
             }
             karten.push_back({sitzung.Objekt(), anzeige.Position.Objekt.Zeile,
                               [&sitzung, eingabe = auswahl.Eingabe](double jd, Objekt_Type& o) {
-                                  // Elements of a hit go to a copy, not to the selection.
-                                  Such_Kontext k = sitzung.Kontext(jd);
-                                  Asteroid_Type a;
-                                  Komet_Type c;
-                                  k.Asteroid_Aktuell = &a;
-                                  k.Komet_Aktuell = &c;
-                                  k.Meldung = nullptr;
-                                  return Objekt_Suchen(eingabe, k, o);
+                                  return sitzung.Nachschlagen(eingabe, jd, o);
                               }});
         }
         if (!alle_gefunden) return 1;
