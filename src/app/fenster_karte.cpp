@@ -122,11 +122,8 @@ TForm_Karte::TForm_Karte(Sitzung& zustand, std::function<std::string()> titel, Q
     connect(Combo_Schema, &QComboBox::currentIndexChanged, this,
             [this](int i) { Schema_Setzen(static_cast<Karten_Schema>(i)); });
 
-    // The index is read once, off the GUI thread; the timer picks it up.
-    laden_ = std::async(std::launch::async, [] {
-        return std::shared_ptr<const Stern_Index>(
-            std::make_shared<Stern_Index>(Stern_Index_Bauen("")));
-    });
+    // The session's index, read once off the GUI thread; the timer picks it up.
+    laden_ = zustand_.Stern_Index_Laden();
     Timer_Karte = new QTimer(this);
     Timer_Karte->setObjectName("Timer_Karte");
     connect(Timer_Karte, &QTimer::timeout, this, [this] { Aktualisieren(); });
@@ -134,7 +131,7 @@ TForm_Karte::TForm_Karte(Sitzung& zustand, std::function<std::string()> titel, Q
     Label_Feld->setText(QString::fromStdString(Fest(optionen_.Feld, 0) + "°"));
 }
 
-TForm_Karte::~TForm_Karte() = default; // the future waits for a read in progress
+TForm_Karte::~TForm_Karte() = default;
 
 void TForm_Karte::Schema_Setzen(Karten_Schema schema) {
     schema_ = schema;

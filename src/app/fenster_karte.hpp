@@ -50,7 +50,7 @@ private:
     std::function<std::string()> titel_;
     Karten_Optionen optionen_;
     Karten_Schema schema_ = Karten_Schema::Bildschirm;
-    std::future<std::shared_ptr<const Stern_Index>> laden_;
+    std::shared_future<std::shared_ptr<const Stern_Index>> laden_;
     std::shared_ptr<const Stern_Index> index_;
     std::string fehler_; // why there is no chart
     Karten_Inhalt inhalt_;

@@ -93,7 +93,7 @@ bool TForm_Main::Teleskop_Server_Starten(Teleskop_Protokoll art, const QString& 
                                          quint16 port) {
     Teleskop_Server* s = Teleskop(art);
     // The first target then need not wait for the index that names it.
-    Zustand.Ziel_Index_Vorbereiten();
+    Zustand.Stern_Index_Laden();
     if (s->Starten(adresse, port)) return true;
     Melden(Meldungsart::Fehler, Ue("Der %1-Server kann %2:%3 nicht öffnen: %4")
                                     .arg(Server_Name(art), adresse)

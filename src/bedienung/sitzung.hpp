@@ -83,8 +83,10 @@ public:
     // selected object "Ziel von außen", named after the catalogue object within
     // 0.1 degrees if there is one; one position tick as for Auswaehlen.
     Auswahl_Ergebnis Ziel_Waehlen(const Himmelsort& j2000);
-    // Starts reading the index that names targets, so the first one need not wait.
-    void Ziel_Index_Vorbereiten();
+    // The star and deep-sky index that names targets and draws the finder
+    // chart: read once, off the calling thread, at the first call (catalogues
+    // in the working folder); a later call gets the same.
+    std::shared_future<std::shared_ptr<const Stern_Index>> Stern_Index_Laden();
     // Where the telescope points, as the link reports it: the place set by
     // Teleskop_Zeigt_Auf (encoders), else the selected object's place of date.
     Teleskop_Ort Teleskop_Ort_Lesen() const;
@@ -248,8 +250,7 @@ private:
 
     std::array<std::optional<Zeigemodell>, 2> modelle_; // 40 cm, 60 cm
     std::string auswahl_eingabe_; // the entry that selected the object, for a sighting
-    // Names targets sent from outside; read once, on first need.
-    std::shared_future<std::shared_ptr<const Stern_Index>> ziel_index_;
+    std::shared_future<std::shared_ptr<const Stern_Index>> stern_index_; // see Stern_Index_Laden
     Teleskop_Ort teleskop_ort_; // from encoders; not valid without
 
     Anzeige anzeige_;

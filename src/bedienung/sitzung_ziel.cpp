@@ -4,21 +4,21 @@
 #include "pointing/ziel_name.hpp"
 #include "shared/konstanten.hpp"
 
-void Sitzung::Ziel_Index_Vorbereiten() {
-    if (ziel_index_.valid()) return;
-    ziel_index_ = std::async(std::launch::async, [] {
-                      return std::shared_ptr<const Stern_Index>(
-                          std::make_shared<Stern_Index>(Stern_Index_Bauen("")));
-                  }).share();
+std::shared_future<std::shared_ptr<const Stern_Index>> Sitzung::Stern_Index_Laden() {
+    if (!stern_index_.valid())
+        stern_index_ = std::async(std::launch::async, [] {
+                           return std::shared_ptr<const Stern_Index>(
+                               std::make_shared<Stern_Index>(Stern_Index_Bauen("")));
+                       }).share();
+    return stern_index_;
 }
 
 Auswahl_Ergebnis Sitzung::Ziel_Waehlen(const Himmelsort& j2000) {
     Auswahl_Ergebnis r;
     Auswahl_Aufheben();
-    Ziel_Index_Vorbereiten();
     std::string name;
     try {
-        name = Naechstes_Objekt(*ziel_index_.get(), j2000);
+        name = Naechstes_Objekt(*Stern_Index_Laden().get(), j2000);
     } catch (...) {
         // Without the index the target is still selected, only unnamed.
     }
