@@ -52,25 +52,9 @@ std::string Zeigemodell_Dateiname(int instrument) {
 }
 
 std::optional<double> Ablesung_Lesen(std::string_view text, bool stunden) {
-    std::string t(Trimmen(text));
-    for (char& c : t)
-        if (c == ':') c = ' ';
-    const std::size_t luecke = t.find(' ');
-    double wert = 0;
-    if (luecke == std::string::npos) {
-        const auto x = Reell_Versuchen(t);
-        if (!x) return std::nullopt;
-        wert = *x;
-    } else {
-        const std::string_view ganz = Trimmen(std::string_view(t).substr(0, luecke));
-        const auto g = Ganzzahl_Versuchen(
-            ganz.empty() || (ganz[0] != '-' && ganz[0] != '+') ? ganz : ganz.substr(1));
-        const auto m = Reell_Versuchen(std::string_view(t).substr(luecke + 1));
-        if (!g || !m || !(*m >= 0 && *m < 60)) return std::nullopt;
-        const bool negativ = !ganz.empty() && ganz[0] == '-';
-        wert = (*g + *m / 60.0) * (negativ ? -1 : 1);
-    }
-    if (!std::isfinite(wert)) return std::nullopt;
+    const auto gelesen = Sexagesimal_Lesen(text);
+    if (!gelesen) return std::nullopt;
+    const double wert = *gelesen;
     if (stunden ? !(wert >= 0 && wert < 24) : !(wert >= -90 && wert <= 90)) return std::nullopt;
     return wert;
 }

@@ -260,35 +260,6 @@ void Indi_Leser::Tag_Ende(std::vector<Indi_Vektor>& aus) {
     if (!t.Geschlossen) ++tiefe_;
 }
 
-std::optional<double> Indi_Zahl(std::string_view text) {
-    text = Trimmen(text);
-    if (text.empty()) return std::nullopt;
-    if (text.find_first_of(":; ") == std::string_view::npos) {
-        const auto x = Reell_Versuchen(text);
-        if (x && std::isfinite(*x)) return x;
-        return std::nullopt;
-    }
-    // Sexagesimal: the sign of the first part applies to the whole.
-    bool negativ = text[0] == '-';
-    if (text[0] == '-' || text[0] == '+') text.remove_prefix(1);
-    double wert = 0, teiler = 1;
-    int teile = 0;
-    while (!text.empty()) {
-        const std::size_t ende = text.find_first_of(":; ");
-        const std::string_view teil = text.substr(0, ende);
-        if (teil.empty() || teil[0] == '-' || teil[0] == '+' || ++teile > 3) return std::nullopt;
-        const auto x = Reell_Versuchen(teil);
-        if (!x || !std::isfinite(*x)) return std::nullopt;
-        wert += *x / teiler;
-        teiler *= 60;
-        if (ende == std::string_view::npos) break;
-        text.remove_prefix(ende + 1);
-        while (!text.empty() && text[0] == ' ') text.remove_prefix(1);
-        if (text.empty()) return std::nullopt;
-    }
-    return negativ ? -wert : wert;
-}
-
 std::string Indi_Maskieren(std::string_view text) {
     std::string aus;
     for (const char c : text) {

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/zahlen.hpp"
+
 // Where to reach the device: "--indi HOST[:PORT]/GERAET".
 struct Indi_Einstellung {
     std::string Host = "127.0.0.1";
@@ -69,7 +71,9 @@ private:
 
 // A number as INDI writes it: decimal ("12.5", "-3e-2") or sexagesimal
 // ("12:30:15.5", "-5 30", "12;30").
-std::optional<double> Indi_Zahl(std::string_view text);
+inline std::optional<double> Indi_Zahl(std::string_view text) {
+    return Sexagesimal_Lesen(text);
+}
 
 // The place a telescope device reports, of date (JNow).
 struct Encoder_Ort {

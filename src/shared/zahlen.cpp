@@ -99,6 +99,38 @@ std::optional<double> Reell_Versuchen(std::string_view feld) {
     return Reell_Intern(feld);
 }
 
+std::optional<double> Sexagesimal_Lesen(std::string_view text) {
+    text = Trimmen(text);
+    if (text.find_first_of(":; ") == std::string_view::npos) {
+        const auto x = Reell_Intern(text);
+        if (x && std::isfinite(*x)) return x;
+        return std::nullopt;
+    }
+    const bool negativ = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+    double wert = 0, teiler = 1;
+    for (int teil_nr = 1;; ++teil_nr) {
+        if (teil_nr > 3) return std::nullopt;
+        const std::size_t ende = text.find_first_of(":; ");
+        const std::string_view teil = text.substr(0, ende);
+        const bool letzter = ende == std::string_view::npos;
+        if (teil.empty() || teil[0] == '-' || teil[0] == '+') return std::nullopt;
+        std::optional<double> x;
+        if (letzter)
+            x = Reell_Intern(teil);
+        else if (const auto g = Ganzzahl_Intern(teil))
+            x = *g;
+        if (!x || !std::isfinite(*x) || (teil_nr > 1 && !(*x < 60))) return std::nullopt;
+        wert += *x / teiler;
+        teiler *= 60;
+        if (letzter) break;
+        text.remove_prefix(ende + 1);
+        while (!text.empty() && text[0] == ' ') text.remove_prefix(1);
+        if (text.empty()) return std::nullopt;
+    }
+    return negativ ? -wert : wert;
+}
+
 int Ganzzahl_Lesen(std::string_view feld) {
     if (auto w = Ganzzahl_Intern(feld)) return *w;
     throw Konvertierungs_Fehler(Zitat(feld) + " ist keine gültige Ganzzahl");

@@ -27,6 +27,12 @@ double Reell_Lesen(std::string_view feld);
 std::optional<int> Ganzzahl_Versuchen(std::string_view feld);
 std::optional<double> Reell_Versuchen(std::string_view feld);
 
+// Hours or degrees as a decimal number ("12.5", "-3e-2") or sexagesimal
+// ("12:30:15.5", "-5 30", "12;30"): up to three parts separated by ':', ';' or
+// blanks, the sign of the first holding for the whole ("-0 30" is -0.5), every
+// part but the last whole, minutes and seconds under 60. Empty when not finite.
+std::optional<double> Sexagesimal_Lesen(std::string_view text);
+
 // `x` when lo <= x <= hi; else Bereichs_Fehler "<was> <x> außerhalb von lo bis hi".
 // Keeps a value that no display could show sensibly out of the program.
 double Im_Bereich(double x, double lo, double hi, const char* was);
