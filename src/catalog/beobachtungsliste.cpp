@@ -13,9 +13,8 @@ struct Praefix {
     std::string_view Liste;
     char Buchstabe;
 };
-// The first prefix of a letter is the one written.
-constexpr Praefix Praefixe[] = {{"NGC", 'N'}, {"IC", 'I'}, {"HIP", 'H'},
-                                {"SAO", 'S'}, {"M", 'M'},  {"MESSIER", 'M'}};
+// How a designation's letter is written in a list (reading goes through Kurzform).
+constexpr Praefix Praefixe[] = {{"NGC", 'N'}, {"IC", 'I'}, {"HIP", 'H'}, {"SAO", 'S'}, {"M", 'M'}};
 
 bool Nur_Ziffern(std::string_view s) {
     if (s.empty()) return false;
@@ -225,17 +224,6 @@ Beobachtungsliste Liste_Lesen(const std::string& pfad) {
         break;
     }
     return liste;
-}
-
-std::string Listen_Bezeichnung(std::string_view katalognummer) {
-    const std::string_view t = Trimmen(katalognummer);
-    const std::string g = Gross(t);
-    for (const Praefix& p : Praefixe) {
-        if (!Beginnt_Mit(g, p.Liste)) continue;
-        const std::string_view rest = Trimmen(std::string_view(t).substr(p.Liste.size()));
-        if (Nur_Ziffern(rest)) return p.Buchstabe + std::string(rest);
-    }
-    return std::string(t);
 }
 
 std::string Katalognummer(std::string_view bezeichnung) {

@@ -36,11 +36,6 @@ Listen_Format Listen_Format_Von(const std::string& pfad);
 // Ein_Ausgabe_Fehler when the file cannot be opened or read at all.
 Beobachtungsliste Liste_Lesen(const std::string& pfad);
 
-// A designation for the lookup from a list's catalogue number: "M 31" ->
-// "M31", "NGC 224" -> "N224", "IC 434" -> "I434", "HIP 91262" -> "H91262",
-// "SAO 67174" -> "S67174"; other text comes back trimmed.
-std::string Listen_Bezeichnung(std::string_view katalognummer);
-
 // The other way, for writing: "M31" -> "M 31" and so on; any other
 // designation ("PMars", "Vega") comes back unchanged.
 std::string Katalognummer(std::string_view bezeichnung);

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "catalog/eingabe.hpp"
+#include "catalog/namen_suche.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "pointing/positions_tick.hpp"
 #include "shared/zahlen.hpp"
@@ -46,7 +47,7 @@ std::vector<Listen_Zeile> Liste_Suchen(const Beobachtungsliste& liste, Such_Kont
         z.Name = e.Name;
         z.Beobachtet_JD = e.Beobachtet_JD;
         for (const std::string& kandidat : e.Kandidaten) {
-            const std::string bezeichnung = Planeten_Namen_Regel(Listen_Bezeichnung(kandidat));
+            const std::string bezeichnung = Planeten_Namen_Regel(Kurzform(kandidat));
             if (bezeichnung.size() < 2) continue; // the entry box selects nothing shorter either
             try {
                 z.Gefunden = Objekt_Suchen(bezeichnung, k, z.Objekt);
