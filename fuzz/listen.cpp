@@ -8,6 +8,7 @@
 #include <string>
 
 #include "catalog/beobachtungsliste.hpp"
+#include "catalog/namen_suche.hpp"
 #include "fuzz_hilfe.hpp"
 #include "pointing/listen_ordnung.hpp"
 #include "pointing/oal_export.hpp"
@@ -22,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
             std::vector<Skylist_Objekt> objekte;
             for (const Listen_Eintrag& e : l.Eintraege) {
                 if (e.Kandidaten.empty()) std::abort(); // an entry always has something to try
-                objekte.push_back({Katalognummer(Listen_Bezeichnung(e.Kandidaten.front())), e.Name,
-                                   e.Beobachtet_JD});
+                objekte.push_back(
+                    {Katalognummer(Kurzform(e.Kandidaten.front())), e.Name, e.Beobachtet_JD});
             }
             // Written and read back: as many objects, nothing reported.
             const std::string zurueck = fuzz::Schreiben("zurueck.skylist", Skylist_Text(objekte));
