@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "orbits/element_tabellen.hpp"
-#include "pointing/jetzt_beobachtbar.hpp"
+#include "planung/jetzt_beobachtbar.hpp"
 #include "shared/zeilen_leser.hpp"
 
 namespace {

@@ -2,7 +2,7 @@
 //   bench_nacht [--benchmark_...]
 #include <benchmark/benchmark.h>
 
-#include "pointing/nacht.hpp"
+#include "planung/nacht.hpp"
 
 namespace {
 void Nacht_Sternwarte(benchmark::State& state) {

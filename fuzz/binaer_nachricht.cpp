@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "pointing/teleskop_protokoll.hpp"
+#include "teleskop/teleskop_protokoll.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     if (groesse == 0) return 0;

@@ -8,7 +8,7 @@
 
 #include "catalog/katalog_zeilen.hpp"
 #include "fuzz_hilfe.hpp"
-#include "pointing/karte_inhalt.hpp"
+#include "karte/karte_inhalt.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     static const bool kopiert = [] {

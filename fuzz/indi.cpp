@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz_hilfe.hpp"
-#include "pointing/indi_protokoll.hpp"
+#include "teleskop/indi_protokoll.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view text = fuzz::Text(daten, groesse);

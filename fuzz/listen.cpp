@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string>
 
+#include "buch/oal_export.hpp"
 #include "catalog/beobachtungsliste.hpp"
 #include "catalog/namen_suche.hpp"
 #include "fuzz_hilfe.hpp"
-#include "pointing/listen_ordnung.hpp"
-#include "pointing/oal_export.hpp"
+#include "planung/listen_ordnung.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const std::string_view text = fuzz::Text(daten, groesse);

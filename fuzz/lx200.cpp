@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "pointing/teleskop_protokoll.hpp"
+#include "teleskop/teleskop_protokoll.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     if (groesse == 0) return 0;

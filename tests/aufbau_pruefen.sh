@@ -19,15 +19,23 @@ einbindungen() { # folders, pattern of forbidden include targets
   grep -rnHE "^\s*#\s*include\s*\"($ziel)/" "$src/$ordner" || true
 }
 
-# Downward only: shared, time, astro and orbits, catalog, pointing, then the
-# presentation layer; stelux-cli knows no window.
+# Downward only: shared, time, astro and orbits, catalog, then the parts above
+# the catalogues, then the presentation layer; stelux-cli knows no window.
+# Of those parts pointing (the tick, instruments, the model) is the lowest:
+# the others may use it, and planning may read the log; none uses another.
+teile='pointing|teleskop|buch|planung|karte'
+oben='bedienung|basis|app|cli|cli_voll'
 melden "shared bindet eine höhere Schicht ein" "$(einbindungen shared '[a-z_]*' | grep -v '"shared/')"
-melden "time bindet eine höhere Schicht ein" "$(einbindungen time 'astro|orbits|catalog|pointing|bedienung|basis|app|cli|cli_voll')"
+melden "time bindet eine höhere Schicht ein" "$(einbindungen time "astro|orbits|catalog|$teile|$oben")"
 for o in astro orbits; do
-  melden "$o bindet eine höhere Schicht ein" "$(einbindungen $o 'catalog|pointing|bedienung|basis|app|cli|cli_voll')"
+  melden "$o bindet eine höhere Schicht ein" "$(einbindungen $o "catalog|$teile|$oben")"
 done
-melden "catalog bindet eine höhere Schicht ein" "$(einbindungen catalog 'pointing|bedienung|basis|app|cli|cli_voll')"
-melden "pointing bindet eine höhere Schicht ein" "$(einbindungen pointing 'bedienung|basis|app|cli|cli_voll')"
+melden "catalog bindet eine höhere Schicht ein" "$(einbindungen catalog "$teile|$oben")"
+melden "pointing bindet eine höhere Schicht ein" "$(einbindungen pointing "teleskop|buch|planung|karte|$oben")"
+melden "teleskop bindet einen Nachbarteil oder eine höhere Schicht ein" "$(einbindungen teleskop "buch|planung|karte|$oben")"
+melden "buch bindet einen Nachbarteil oder eine höhere Schicht ein" "$(einbindungen buch "teleskop|planung|karte|$oben")"
+melden "karte bindet einen Nachbarteil oder eine höhere Schicht ein" "$(einbindungen karte "teleskop|buch|planung|$oben")"
+melden "planung bindet einen Nachbarteil oder eine höhere Schicht ein" "$(einbindungen planung "teleskop|karte|$oben")"
 melden "bedienung bindet ein Frontend ein" "$(einbindungen bedienung 'basis|app|cli|cli_voll')"
 melden "basis bindet ein Frontend ein" "$(einbindungen basis 'app|cli|cli_voll')"
 melden "cli bindet das Fenster ein" "$(einbindungen cli 'app|cli_voll')"

@@ -8,7 +8,7 @@
 #include <future>
 #include <memory>
 
-#include "pointing/jetzt_beobachtbar.hpp"
+#include "planung/jetzt_beobachtbar.hpp"
 
 class QCheckBox;
 class QDoubleSpinBox;

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "pointing/beobachtungsbuch.hpp"
+#include "buch/beobachtungsbuch.hpp"
 
 class QComboBox;
 class QLabel;

@@ -9,7 +9,7 @@
 #include <future>
 #include <set>
 
-#include "pointing/listen_ordnung.hpp"
+#include "planung/listen_ordnung.hpp"
 
 // Settings keys: the last list file and its done marks.
 inline constexpr const char* Einstellung_Liste_Datei = "Beobachtungsliste/Datei";

@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "pointing/indi_protokoll.hpp"
+#include "teleskop/indi_protokoll.hpp"
 
 class QTcpSocket;
 class QTimer;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "pointing/karte_inhalt.hpp"
+#include "karte/karte_inhalt.hpp"
 
 class QPainter;
 class QFontMetricsF;

@@ -16,7 +16,7 @@
 #include "app/versionsinfo.hpp"
 #include "basis/versions_block.hpp"
 #include "catalog/katalog_ordner.hpp"
-#include "pointing/indi_protokoll.hpp"
+#include "teleskop/indi_protokoll.hpp"
 
 STELUX_VERSIONS_BLOCK("stelux", "Stelux - Einstellhilfe für die Teilkreise");
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "pointing/teleskop_protokoll.hpp"
+#include "teleskop/teleskop_protokoll.hpp"
 
 class QTcpServer;
 class QTcpSocket;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "pointing/jetzt_beobachtbar.hpp"
+#include "planung/jetzt_beobachtbar.hpp"
 
 class Sitzung;
 

@@ -1,7 +1,7 @@
 // Targets from the telescope link.
 #include "astro/sternbild.hpp"
 #include "bedienung/sitzung.hpp"
-#include "pointing/ziel_name.hpp"
+#include "karte/ziel_name.hpp"
 #include "shared/konstanten.hpp"
 
 std::shared_future<std::shared_ptr<const Stern_Index>> Sitzung::Stern_Index_Laden() {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "pointing/karte_projektion.hpp"
+#include "karte/karte_projektion.hpp"
 #include "shared/zahlen.hpp"
 #include "time/kalender.hpp"
 

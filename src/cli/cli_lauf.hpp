@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "pointing/karte_inhalt.hpp"
+#include "karte/karte_inhalt.hpp"
 
 struct Cli_Argumente;
 

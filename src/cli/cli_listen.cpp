@@ -2,8 +2,8 @@
 
 #include "basis/beobachter_angaben.hpp"
 #include "bedienung/sitzung.hpp"
+#include "buch/oal_export.hpp"
 #include "cli/argumente.hpp"
-#include "pointing/oal_export.hpp"
 #include "shared/datei_schreiben.hpp"
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"

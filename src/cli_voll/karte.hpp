@@ -4,7 +4,7 @@
 
 #include "cli/argumente.hpp"
 #include "cli/cli_lauf.hpp"
-#include "pointing/karte_inhalt.hpp"
+#include "karte/karte_inhalt.hpp"
 
 // Builds the star index from the working directory once, lays out the chart
 // of each object at `jd_ut` (with its track when it moves) and writes them to
