@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
+#include "orbits/element_aktualisierung.hpp"
 #include "shared/datei_oeffnen.hpp"
 #include "shared/fehler.hpp"
 #include "shared/kern_text.hpp"
@@ -91,16 +93,34 @@ void Sicherung_Anlegen(const std::string& alt, const std::string& ziel) {
     Schreiben(ziel, daten);
 }
 
-// Non-empty lines of an installed element file; 0 when it cannot be read.
-std::int64_t Koerper_Zaehlen(const std::string& pfad) {
+// Distinct bodies of an installed element file; 0 when it cannot be read.
+std::int64_t Datei_Koerper_Zaehlen(const std::string& pfad, Element_Art art) {
     try {
         Zeilen_Leser leser(pfad);
-        std::int64_t n = 0;
+        std::vector<std::string> zeilen;
         std::string_view z;
-        while (leser.Naechste(z)) n += z.find_first_not_of(' ') != std::string_view::npos;
-        return n;
+        while (leser.Naechste(z)) zeilen.emplace_back(z);
+        return Koerper_Zaehlen(art, zeilen);
     } catch (const std::exception&) {
         return 0;
+    }
+}
+
+// True when `pfad` holds exactly `text`.
+bool Gleicher_Inhalt(const std::string& pfad, const std::string& text) {
+    std::error_code f;
+    if (!fs::is_regular_file(pfad, f) || fs::file_size(pfad, f) != text.size() || f) return false;
+    try {
+        const Datei_Zeiger d = Datei_Lesend_Oeffnen(pfad);
+        char puffer[1 << 16];
+        std::size_t n, pos = 0;
+        while ((n = std::fread(puffer, 1, sizeof puffer, d.get())) > 0) {
+            if (pos + n > text.size() || text.compare(pos, n, puffer, n) != 0) return false;
+            pos += n;
+        }
+        return !std::ferror(d.get()) && pos == text.size();
+    } catch (const std::exception&) {
+        return false;
     }
 }
 
@@ -111,6 +131,15 @@ void Umbenennen(const std::string& von, const std::string& nach) {
             Unveraendert());
 }
 } // namespace
+
+void Reste_Entfernen(const std::string& ordner) {
+    const std::string o = ordner.empty() ? std::string(".") : ordner;
+    std::error_code f;
+    for (const char* name : {".Asteroiden.txt.neu", ".Kometen.txt.neu", ".Asteroiden.txt.bak.neu",
+                             ".Kometen.txt.bak.neu"})
+        if (fs::is_regular_file(fs::symlink_status(Pfad_In(o, name), f)))
+            fs::remove(Pfad_In(o, name), f);
+}
 
 void Datenordner_Pruefen(const std::string& ordner) {
     const std::string o = ordner.empty() ? std::string(".") : ordner;
@@ -143,9 +172,18 @@ void Bahnelemente_Installieren(const std::string& ordner, const std::string& ast
                 Kt("%1 ist schreibgeschützt", {Voller_Pfad(Pfad_In(o, d.Name))}) + Unveraendert());
     }
 
+    Reste_Entfernen(o);
+    // A file that already holds the new bytes stays, and so does its backup:
+    // two equal updates in a row keep the list before them in the .bak.
+    bool ersetzen[2];
+    for (int i = 0; i < 2; ++i)
+        ersetzen[i] = !Gleicher_Inhalt(Pfad_In(o, dateien[i].Name), *dateien[i].Text);
+
     // Everything new on disk first; the old files are touched only when it is.
     Aufraeumen temp;
-    for (const Datei& d : dateien) {
+    for (int i = 0; i < 2; ++i) {
+        const Datei& d = dateien[i];
+        if (!ersetzen[i]) continue;
         const std::string neu = Pfad_In(o, "." + d.Name + ".neu");
         temp.Pfade.push_back(neu);
         Schreiben(neu, *d.Text);
@@ -157,17 +195,18 @@ void Bahnelemente_Installieren(const std::string& ordner, const std::string& ast
         }
     }
     // Renames within one folder: each one replaces its target whole.
-    for (const Datei& d : dateien) {
-        const std::string bak = Pfad_In(o, "." + d.Name + ".bak.neu");
-        if (fs::exists(bak, f)) Umbenennen(bak, Pfad_In(o, d.Name + ".bak"));
+    for (int i = 0; i < 2; ++i) {
+        const std::string bak = Pfad_In(o, "." + dateien[i].Name + ".bak.neu");
+        if (ersetzen[i] && fs::exists(bak, f))
+            Umbenennen(bak, Pfad_In(o, dateien[i].Name + ".bak"));
     }
-    Umbenennen(Pfad_In(o, ".Asteroiden.txt.neu"), Pfad_In(o, "Asteroiden.txt"));
+    if (ersetzen[0]) Umbenennen(Pfad_In(o, ".Asteroiden.txt.neu"), Pfad_In(o, "Asteroiden.txt"));
     try {
-        Umbenennen(Pfad_In(o, ".Kometen.txt.neu"), Pfad_In(o, "Kometen.txt"));
+        if (ersetzen[1]) Umbenennen(Pfad_In(o, ".Kometen.txt.neu"), Pfad_In(o, "Kometen.txt"));
     } catch (...) {
         // The pair belongs together: the old asteroid file goes back.
         const std::string bak = Pfad_In(o, "Asteroiden.txt.bak");
-        if (fs::exists(bak, f))
+        if (ersetzen[0] && fs::exists(bak, f))
             fs::copy_file(bak, Pfad_In(o, "Asteroiden.txt"), fs::copy_options::overwrite_existing,
                           f);
         throw;
@@ -177,10 +216,11 @@ void Bahnelemente_Installieren(const std::string& ordner, const std::string& ast
 std::string Schwund_Pruefen(const std::string& ordner, std::size_t asteroiden,
                             std::size_t kometen) {
     std::string text;
-    const std::pair<const char*, std::size_t> neu[] = {{"Asteroiden.txt", asteroiden},
-                                                       {"Kometen.txt", kometen}};
-    for (const auto& [name, anzahl] : neu) {
-        const std::int64_t alt = Koerper_Zaehlen(Pfad_In(ordner, name));
+    const std::tuple<const char*, std::size_t, Element_Art> neu[] = {
+        {"Asteroiden.txt", asteroiden, Element_Art::Asteroiden},
+        {"Kometen.txt", kometen, Element_Art::Kometen}};
+    for (const auto& [name, anzahl, art] : neu) {
+        const std::int64_t alt = Datei_Koerper_Zaehlen(Pfad_In(ordner, name), art);
         if (static_cast<std::int64_t>(anzahl) * 2 >= alt) continue;
         if (!text.empty()) text += "\n";
         text += Kt("%1: die neue Liste hat nur %2 Körper, installiert sind %3 – weniger als die "

@@ -100,6 +100,7 @@ void Bahnelemente_Laden::Starten() {
     schritt_ = 0;
     fertig_ = false;
     empfangen_ = bytes_bei_pruefung_ = 0;
+    Reste_Entfernen(auftrag_.Ordner);
     gesamt_.start();
     rate_.start(auftrag_.Mindest_Fenster_ms);
     // Later, so that a caller connected after Starten() sees every signal.
@@ -224,6 +225,7 @@ std::string Aktualisierung_Zusammenfassung(const Element_Auswahl& a, const Eleme
     auto teil = [](const std::string& was, const Element_Auswahl& e) {
         std::string t = Kt("%1: %2 installiert (von %3 gültigen Zeilen",
                            {was, std::to_string(e.Zeilen.size()), std::to_string(e.Gueltig)});
+        if (e.Doppelt) t += Kt(", %1 doppelte übersprungen", {std::to_string(e.Doppelt)});
         if (e.Fehlerhaft) t += Kt(", %1 fehlerhafte übersprungen", {std::to_string(e.Fehlerhaft)});
         t += ")";
         if (!e.Epoche.empty()) t += Kt(", Epoche %1", {e.Epoche});

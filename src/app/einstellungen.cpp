@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "shared/datei_oeffnen.hpp"
@@ -58,7 +59,15 @@ std::unique_ptr<QSettings> Oeffnen() {
 std::string Schreib_Grund(const std::string& pfad) {
     const QFileInfo datei(QString::fromStdString(pfad));
     const QFileInfo ordner(datei.absolutePath());
-    if (!ordner.exists()) return Kt("der Ordner %1 fehlt", {ordner.filePath().toStdString()});
+    if (!ordner.exists()) {
+        // The folder is made as the settings would make it; the system says why not
+        // (a read-only ~/.config, a file in the way).
+        std::error_code f;
+        std::filesystem::create_directories(ordner.filePath().toStdString(), f);
+        if (f)
+            return Kt("der Ordner %1 kann nicht angelegt werden: %2",
+                      {ordner.filePath().toStdString(), f.message()});
+    }
     if (!ordner.isDir()) return Kt("%1 ist kein Ordner", {ordner.filePath().toStdString()});
     if (::access(ordner.filePath().toLocal8Bit().constData(), W_OK) != 0)
         return Kt("keine Schreibberechtigung im Ordner %1 (%2)",

@@ -1,5 +1,7 @@
 #include "app/fenster_liste.hpp"
 
+#include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,6 +36,7 @@ enum Spalte {
     Sp_Ueber,
     Sp_Kulmination,
     Sp_Erledigt,
+    Sp_Notiz,
     Sp_Anzahl
 };
 constexpr int Rolle_Index = Qt::UserRole + 1; // the row's place in zeilen_
@@ -47,7 +50,8 @@ TForm_Liste::TForm_Liste(Sitzung& sitzung, std::function<void(const QString&)> w
     Tabelle = new QTableWidget(0, Sp_Anzahl, this);
     Tabelle->setObjectName("Tabelle_Liste");
     Tabelle->setHorizontalHeaderLabels({Ue("Bezeichnung"), Ue("Name"), Ue("Art"), "mag", Ue("Höhe"),
-                                        Ue("über 20° ab/bis"), Ue("Kulmination"), Ue("erledigt")});
+                                        Ue("über 20° ab/bis"), Ue("Kulmination"), Ue("erledigt"),
+                                        Ue("Notiz")});
     Tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -93,10 +97,36 @@ TForm_Liste::TForm_Liste(Sitzung& sitzung, std::function<void(const QString&)> w
             [this] { Fehler_Waechter([&] { Suche_Uebernehmen(); }); });
 }
 
-TForm_Liste::~TForm_Liste() = default; // the future waits for a lookup in progress
+TForm_Liste::~TForm_Liste() {
+    Suche_Abbrechen(); // the future then waits one candidate at most
+}
+
+std::string Liste_Erledigt_Schluessel(const std::string& pfad) {
+    const QByteArray h =
+        QCryptographicHash::hash(QByteArray::fromStdString(pfad), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    return std::string(Einstellung_Liste_Erledigt) + "_" + h.toStdString();
+}
 
 std::string TForm_Liste::Schluessel(const Listen_Zeile& z) const {
     return std::to_string(z.Zeile) + "|" + z.Eingabe;
+}
+
+void TForm_Liste::Suche_Abbrechen() {
+    if (abbrechen_) abbrechen_->store(true);
+    if (laufend_.valid()) laufend_.wait();
+    laufend_ = {};
+    abbrechen_.reset();
+    Timer_Suche->stop();
+}
+
+void TForm_Liste::closeEvent(QCloseEvent* e) {
+    if (laufend_.valid()) {
+        Suche_Abbrechen();
+        Label_Liste_Stand->setText(Ue("Suche abgebrochen."));
+    }
+    QWidget::closeEvent(e);
 }
 
 void TForm_Liste::Laden(const std::string& pfad) {
@@ -112,11 +142,12 @@ void TForm_Liste::Laden(const std::string& pfad) {
     k.Anzahl_Asteroiden = sitzung_.Anzahl_Asteroiden();
     k.Kometen = kometen.get();
     k.Anzahl_Kometen = sitzung_.Anzahl_Kometen();
-    if (laufend_.valid()) laufend_.wait(); // an earlier file still being looked up
-    laufend_ = std::async(std::launch::async, [liste, k, asteroiden, kometen] {
+    Suche_Abbrechen(); // an earlier file still being looked up
+    abbrechen_ = std::make_shared<std::atomic<bool>>(false);
+    laufend_ = std::async(std::launch::async, [liste, k, asteroiden, kometen, ab = abbrechen_] {
         Suche s;
         s.hinweise = liste->Hinweise;
-        s.zeilen = Liste_Suchen(*liste, k, s.hinweise);
+        s.zeilen = Liste_Suchen(*liste, k, s.hinweise, ab.get());
         return s;
     });
     pfad_laufend_ = pfad;
@@ -135,16 +166,17 @@ void TForm_Liste::Suche_Uebernehmen() {
         return;
     Timer_Suche->stop();
     Suche s = laufend_.get();
+    abbrechen_.reset();
     zeilen_ = std::move(s.zeilen);
     hinweise_ = std::move(s.hinweise);
     pfad_ = pfad_laufend_;
     erledigt_.clear();
-    if (Einstellung_Text_Lesen(Einstellung_Liste_Datei, "") == pfad_) {
-        const QStringList marken =
-            QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Liste_Erledigt, ""))
-                .split('\n', Qt::SkipEmptyParts);
-        for (const QString& m : marken) erledigt_.insert(m.toStdString());
-    }
+    std::string marken = Einstellung_Text_Lesen(Liste_Erledigt_Schluessel(pfad_).c_str(), "");
+    // Marks kept by an older version: those of the last list only.
+    if (marken.empty() && Einstellung_Text_Lesen(Einstellung_Liste_Datei, "") == pfad_)
+        marken = Einstellung_Text_Lesen(Einstellung_Liste_Erledigt, "");
+    for (const QString& m : QString::fromStdString(marken).split('\n', Qt::SkipEmptyParts))
+        erledigt_.insert(m.toStdString());
     for (Listen_Zeile& z : zeilen_) z.Erledigt = erledigt_.count(Schluessel(z)) > 0;
     Merken();
     Neu_Rechnen();
@@ -165,7 +197,7 @@ void TForm_Liste::Merken() {
     std::string marken;
     for (const std::string& m : erledigt_) marken += m + "\n";
     Einstellung_Text_Schreiben(Einstellung_Liste_Datei, pfad_);
-    Einstellung_Text_Schreiben(Einstellung_Liste_Erledigt, marken);
+    Einstellung_Text_Schreiben(Liste_Erledigt_Schluessel(pfad_).c_str(), marken);
 }
 
 void TForm_Liste::Zeigen() {
@@ -190,8 +222,12 @@ void TForm_Liste::Zeigen() {
         Tabelle->setItem(r, Sp_Name, new QTableWidgetItem(QString::fromStdString(z.Name)));
         if (!z.Gefunden) {
             ++nicht_gefunden;
-            Tabelle->setItem(r, Sp_Art, new QTableWidgetItem(Ue("Nicht gefunden")));
-            for (int s = Sp_Mag; s < Sp_Anzahl; ++s)
+            Tabelle->setItem(r, Sp_Art,
+                             new QTableWidgetItem(z.Uebersprungen.empty() ? Ue("Nicht gefunden")
+                                                                          : Ue("Übersprungen")));
+            if (!z.Uebersprungen.empty())
+                Tabelle->item(r, Sp_Art)->setToolTip(QString::fromStdString(z.Uebersprungen));
+            for (int s = Sp_Mag; s < Sp_Notiz; ++s)
                 Tabelle->setItem(r, s, new Zahl_Item(QString(), 1e9));
         } else {
             const bool bekannt = z.VMag < UNBEKANNT;
@@ -211,6 +247,7 @@ void TForm_Liste::Zeigen() {
                               std::isfinite(z.Sicht.Kulmination) ? z.Sicht.Kulmination : 1e9));
         }
         if (z.Gefunden) Tabelle->setItem(r, Sp_Erledigt, new QTableWidgetItem());
+        Tabelle->setItem(r, Sp_Notiz, new QTableWidgetItem(QString::fromStdString(z.Notiz)));
         Tabelle->item(r, Sp_Erledigt)->setText(z.Erledigt ? QString::fromUtf8("✓") : QString());
         for (int s = Sp_Mag; s <= Sp_Hoehe; ++s)
             Tabelle->item(r, s)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

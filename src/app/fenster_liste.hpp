@@ -2,18 +2,23 @@
 // An observing list in a window of its own: the entries ordered for the
 // night, sortable by every column. Return (or a double-click) selects the
 // row's object through the main window's one selection entry; the space bar
-// marks a row done and moves on to the next. The list file and its done marks
-// are remembered in the settings.
+// marks a row done and moves on to the next. The last list file and the done
+// marks of every list file are remembered in the settings. Closing the window
+// stops a lookup in progress.
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <future>
 #include <set>
 
 #include "planung/listen_ordnung.hpp"
 
-// Settings keys: the last list file and its done marks.
+// Settings keys: the last list file; the done marks of a list file are kept
+// under Einstellung_Liste_Erledigt + "_" + a hash of its path (without the
+// hash: those of the last list, as older versions kept them).
 inline constexpr const char* Einstellung_Liste_Datei = "Beobachtungsliste/Datei";
 inline constexpr const char* Einstellung_Liste_Erledigt = "Beobachtungsliste/Erledigt";
+std::string Liste_Erledigt_Schluessel(const std::string& pfad);
 
 class QLabel;
 class QPushButton;
@@ -35,6 +40,9 @@ public:
     void Laden(const std::string& pfad);
     // Waits for a lookup in progress and shows it (tests).
     void Abwarten();
+    // Stops a lookup in progress at its next candidate; nothing is shown.
+    void Suche_Abbrechen();
+    bool Sucht() const { return laufend_.valid(); }
     // The columns anew at the session's instant (once a minute by its timer).
     void Neu_Rechnen();
     // The row's object into the main window.
@@ -47,6 +55,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -62,6 +71,7 @@ private:
         std::vector<std::string> hinweise;
     };
     std::future<Suche> laufend_;
+    std::shared_ptr<std::atomic<bool>> abbrechen_; // of the lookup in laufend_
     std::string pfad_laufend_;
     QTimer* Timer_Suche = nullptr;
     std::string pfad_;

@@ -124,34 +124,52 @@ void Http_Abruf::Lesen() {
             continue;
         }
         kopf_ += daten;
-        const qsizetype ende = Kopf_Ende(kopf_);
-        if (ende < 0 || ende > static_cast<qsizetype>(Max_Antwortkopf)) {
-            if (ende > static_cast<qsizetype>(Max_Antwortkopf) ||
-                kopf_.size() > static_cast<qsizetype>(Max_Antwortkopf))
+        // Every header in what came, interim ones (1xx) included, before more is read.
+        while (!aus_ && !kopf_da_) {
+            const qsizetype ende = Kopf_Ende(kopf_);
+            // The limit holds for all headers of the answer together.
+            if (kopf_bytes_ + (ende < 0 ? kopf_.size() : ende) >
+                static_cast<qsizetype>(Max_Antwortkopf)) {
                 Scheitern(Kt("der Antwortkopf des Servers ist größer als 64 KiB (abgelehnt)"));
-            continue;
-        }
-        const QByteArray rest = kopf_.mid(ende);
-        if (!Kopf_Auswerten(kopf_.left(ende))) return;
-        kopf_.clear();
-        if (status_ < 200) { // 100 Continue and the like: the real header follows
-            laenge_ = -1;
-            stueckweise_ = false;
-            ort_.clear();
+                return;
+            }
+            if (ende < 0) break;
+            kopf_bytes_ += ende;
+            const QByteArray rest = kopf_.mid(ende);
+            if (!Kopf_Auswerten(kopf_.left(ende))) return;
             kopf_ = rest;
-            continue;
+            if (status_ < 200) { // 100 Continue and the like: the real header follows
+                if (++zwischen_ > static_cast<int>(Max_Zwischenantworten)) {
+                    Scheitern(Kt(
+                        "mehr als %1 Zwischenantworten (%2 %3) – abgelehnt",
+                        {std::to_string(Max_Zwischenantworten), std::to_string(status_), grund_}));
+                    return;
+                }
+                laenge_ = -1;
+                stueckweise_ = false;
+                ort_.clear();
+                continue;
+            }
+            kopf_da_ = true;
+            kopf_.clear();
+            emit Kopf();
+            if (aus_) return;
+            if (status_ == 204 || status_ == 304 || laenge_ == 0) {
+                aus_ = true;
+                Abbrechen();
+                emit Fertig();
+                return;
+            }
+            Koerper(rest.constData(), rest.size());
         }
-        kopf_da_ = true;
-        emit Kopf();
-        if (aus_) return;
-        if (status_ == 204 || status_ == 304 || laenge_ == 0) {
-            aus_ = true;
-            Abbrechen();
-            emit Fertig();
-            return;
-        }
-        Koerper(rest.constData(), rest.size());
     }
+}
+
+bool Http_Abruf::Fehlerkoerper_Zu_Lang() {
+    if (status_ < 300 || erhalten_ <= static_cast<std::int64_t>(Max_Fehlerkoerper)) return false;
+    Scheitern(Kt("der Server meldet %1 %2, und seine Antwort ist länger als 64 KiB (abgelehnt)",
+                 {std::to_string(status_), grund_}));
+    return true;
 }
 
 void Http_Abruf::Koerper(const char* p, qint64 n) {
@@ -160,6 +178,7 @@ void Http_Abruf::Koerper(const char* p, qint64 n) {
         if (n <= 0) return;
         if (laenge_ >= 0 && erhalten_ + n > laenge_) n = laenge_ - erhalten_;
         erhalten_ += n;
+        if (Fehlerkoerper_Zu_Lang()) return;
         emit Daten(QByteArray(p, static_cast<qsizetype>(n)));
         if (!aus_ && laenge_ >= 0 && erhalten_ == laenge_) {
             Abbrechen();
@@ -207,6 +226,7 @@ void Http_Abruf::Koerper(const char* p, qint64 n) {
             const qint64 m = std::min<qint64>(stueck_rest_, ende - p);
             erhalten_ += m;
             stueck_rest_ -= m;
+            if (Fehlerkoerper_Zu_Lang()) return;
             emit Daten(QByteArray(p, static_cast<qsizetype>(m)));
             p += m;
             if (stueck_rest_ == 0) stueck_ = Stueck::Ende_Daten;

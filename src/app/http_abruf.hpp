@@ -13,7 +13,12 @@
 
 class QSslSocket;
 
+// Limits for any answer, whatever its status: all its headers together,
+// interim answers (1xx) before the real one, and the body of an answer
+// that is not a success (an error page, a redirect) – a larger one is given up.
 inline constexpr std::size_t Max_Antwortkopf = 64 * 1024;
+inline constexpr std::size_t Max_Zwischenantworten = 5;
+inline constexpr std::size_t Max_Fehlerkoerper = 64 * 1024;
 
 class Http_Abruf : public QObject {
     Q_OBJECT
@@ -43,12 +48,15 @@ private:
     bool Kopf_Auswerten(const QByteArray& kopf);
     void Koerper(const char* p, qint64 n);
     void Scheitern(const std::string& text);
+    bool Fehlerkoerper_Zu_Lang(); // fails the answer when true
 
     QUrl url_;
     QPointer<QSslSocket> sock_;
     bool aus_ = false; // ended: no more signals
     QByteArray kopf_;
     bool kopf_da_ = false;
+    qsizetype kopf_bytes_ = 0; // of the headers read so far, interim ones included
+    int zwischen_ = 0;         // interim answers so far
     int status_ = 0;
     std::string grund_;
     QByteArray ort_;

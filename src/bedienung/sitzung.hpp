@@ -4,6 +4,7 @@
 // instant). The window and stelux-cli call its operations and render the
 // display record it keeps; neither writes its state.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <future>
@@ -177,9 +178,11 @@ public:
     // A list's entries resolved through the lookup at the clock's instant
     // (planet-name rule; each catalogue number in turn, then the name) and
     // ordered for the night; the selection stays as it is. Errors of the
-    // lookup (a missing catalogue) go once each into `hinweise`.
+    // lookup (a missing catalogue) go once each into `hinweise`. Once
+    // `abbrechen` is true the lookup stops at the next candidate.
     std::vector<Listen_Zeile> Liste_Aufloesen(const Beobachtungsliste& liste,
-                                              std::vector<std::string>& hinweise);
+                                              std::vector<std::string>& hinweise,
+                                              const std::atomic<bool>* abbrechen = nullptr);
     // The rows' columns anew at the clock's instant, ordered again.
     void Liste_Rechnen(std::vector<Listen_Zeile>& zeilen);
     // The log entry of the selected object at the clock's instant (circles,

@@ -6,8 +6,9 @@
 #include "time/uhr_tick.hpp"
 
 std::vector<Listen_Zeile> Sitzung::Liste_Aufloesen(const Beobachtungsliste& liste,
-                                                   std::vector<std::string>& hinweise) {
-    std::vector<Listen_Zeile> zeilen = Liste_Suchen(liste, Kontext(), hinweise);
+                                                   std::vector<std::string>& hinweise,
+                                                   const std::atomic<bool>* abbrechen) {
+    std::vector<Listen_Zeile> zeilen = Liste_Suchen(liste, Kontext(), hinweise, abbrechen);
     Liste_Rechnen(zeilen);
     return zeilen;
 }

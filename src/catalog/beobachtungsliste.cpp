@@ -1,5 +1,6 @@
 #include "catalog/beobachtungsliste.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "shared/fehler.hpp"
@@ -34,29 +35,48 @@ std::string Als_Utf8(std::string_view roh, bool erste) {
     return s;
 }
 
-// One field of a CSV line from `pos` on, quotes removed ("" is one quote).
-std::string Csv_Feld(std::string_view zeile, char trenner) {
-    std::string feld;
+// All fields of a CSV line, quotes removed.
+std::vector<std::string> Csv_Felder(std::string_view zeile, char trenner) {
+    std::vector<std::string> felder;
     std::size_t i = 0;
-    while (i < zeile.size() && zeile[i] == ' ') ++i;
-    if (i < zeile.size() && zeile[i] == '"') {
-        for (++i; i < zeile.size(); ++i) {
-            if (zeile[i] == '"') {
-                if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
+    for (;;) {
+        std::string feld;
+        while (i < zeile.size() && zeile[i] == ' ') ++i;
+        if (i < zeile.size() && zeile[i] == '"') {
+            for (++i; i < zeile.size(); ++i) {
+                if (zeile[i] != '"') {
+                    feld += zeile[i];
+                } else if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
                     feld += '"';
                     ++i;
                 } else {
+                    ++i;
                     break;
                 }
-            } else {
-                feld += zeile[i];
             }
         }
-        return std::string(Trimmen(feld));
+        const std::size_t ende = std::min(zeile.find(trenner, i), zeile.size());
+        feld += zeile.substr(i, ende - i);
+        felder.emplace_back(Trimmen(feld));
+        if (ende >= zeile.size()) return felder;
+        i = ende + 1;
     }
-    const std::size_t ende = zeile.find(trenner, i);
-    return std::string(
-        Trimmen(zeile.substr(i, ende == std::string_view::npos ? zeile.size() - i : ende - i)));
+}
+
+bool Notizspalte(std::string_view kopf) {
+    const std::string k = Klein(std::string(Trimmen(kopf)));
+    for (const char* n :
+         {"notiz", "notizen", "bemerkung", "bemerkungen", "kommentar", "kommentare", "anmerkung",
+          "anmerkungen", "note", "notes", "comment", "comments", "remark", "remarks"})
+        if (k == n) return true;
+    return false;
+}
+
+constexpr const char* Zu_Lang_Text = "Eintrag länger als 4 KiB – übersprungen";
+
+// Keys of an object's lines, outside an object a sign of a damaged file.
+bool Objekt_Schluessel(std::string_view s) {
+    return s == "CatalogNumber" || s == "CommonName" || s == "DateObserved" || s == "ObjectID";
 }
 
 class Leser {
@@ -112,19 +132,34 @@ void Skylist_Lesen(Leser& l) {
     std::string zeile;
     bool offen = false;
     Listen_Eintrag e;
+    std::vector<std::string> namen; // CommonName is tried after every catalogue number
+    std::size_t nummern = 0, bytes = 0;
     auto abschliessen = [&]() {
         offen = false;
-        if (e.Kandidaten.empty()) {
+        if (e.Kandidaten.empty() && namen.empty() && e.Uebersprungen.empty()) {
             l.Hinweis(e.Zeile, "Objekt ohne CatalogNumber und CommonName");
             return true;
         }
-        e.Eingabe = e.Kandidaten.front();
+        if (!e.Uebersprungen.empty()) {
+            // Marked: shown with its reason, never looked up.
+            l.Hinweis(e.Zeile, e.Uebersprungen);
+            e.Eingabe = !e.Kandidaten.empty() ? e.Kandidaten.front()
+                        : !namen.empty()      ? namen.front()
+                                              : std::string("?");
+            e.Kandidaten.clear();
+        } else {
+            for (auto& n : namen) e.Kandidaten.push_back(n);
+            e.Eingabe = e.Kandidaten.front();
+        }
         return l.Aufnehmen(std::move(e));
     };
-    std::vector<std::string> namen; // CommonName is tried after every catalogue number
     while (l.Naechste(zeile)) {
         const std::string_view t = Trimmen(zeile);
         if (t.empty()) continue;
+        if (offen && e.Uebersprungen.empty()) {
+            bytes += zeile.size() + 1;
+            if (bytes > Liste_Max_Eintrag_Bytes) e.Uebersprungen = Zu_Lang_Text;
+        }
         const std::size_t gleich = t.find('=');
         const std::string_view schluessel = Trimmen(t.substr(0, gleich));
         const std::string_view wert =
@@ -132,11 +167,12 @@ void Skylist_Lesen(Leser& l) {
         if (schluessel == "SkyObject" && wert == "BeginObject") {
             if (offen) {
                 l.Hinweis(e.Zeile, "Objekt ohne EndObject");
-                for (auto& n : namen) e.Kandidaten.push_back(n);
                 if (!abschliessen()) return;
             }
             e = Listen_Eintrag();
             namen.clear();
+            nummern = 0;
+            bytes = zeile.size() + 1;
             e.Zeile = l.Nummer();
             offen = true;
         } else if (schluessel == "EndObject") {
@@ -144,18 +180,25 @@ void Skylist_Lesen(Leser& l) {
                 l.Hinweis(l.Nummer(), "EndObject ohne SkyObject=BeginObject");
                 continue;
             }
-            for (auto& n : namen) e.Kandidaten.push_back(n);
             if (!abschliessen()) return;
         } else if (!offen) {
-            if (schluessel != "SkySafariObservingListVersion")
-                l.Hinweis(l.Nummer(), "außerhalb eines Objekts, übergangen");
+            // The list's own lines (version, SortedBy …) are Name=Wert too.
+            const bool eigenschaft = gleich != std::string_view::npos && !schluessel.empty() &&
+                                     schluessel.find(' ') == std::string_view::npos &&
+                                     !Objekt_Schluessel(schluessel);
+            if (!eigenschaft) l.Hinweis(l.Nummer(), "außerhalb eines Objekts, übergangen");
         } else if (schluessel == "CatalogNumber") {
-            if (wert.empty())
+            if (wert.empty()) {
                 l.Hinweis(l.Nummer(), "CatalogNumber ohne Wert");
-            else
+            } else if (++nummern > Liste_Max_Nummern) {
+                if (e.Uebersprungen.empty())
+                    e.Uebersprungen = "mehr als " + std::to_string(Liste_Max_Nummern) +
+                                      " Katalognummern – übersprungen";
+            } else if (e.Uebersprungen.empty() || e.Kandidaten.empty()) {
                 e.Kandidaten.emplace_back(wert);
+            }
         } else if (schluessel == "CommonName") {
-            if (!wert.empty()) {
+            if (!wert.empty() && namen.size() < Liste_Max_Nummern) {
                 e.Name = std::string(wert);
                 namen.emplace_back(wert);
             }
@@ -169,7 +212,6 @@ void Skylist_Lesen(Leser& l) {
     }
     if (offen) {
         l.Hinweis(e.Zeile, "Objekt ohne EndObject am Ende der Datei");
-        for (auto& n : namen) e.Kandidaten.push_back(n);
         abschliessen();
     }
 }
@@ -178,21 +220,39 @@ void Zeilen_Lesen(Leser& l, bool csv) {
     std::string zeile;
     char trenner = 0;
     bool erste = true;
+    std::size_t notiz = 1; // the notes column; without a header the second
     while (l.Naechste(zeile)) {
         std::string_view t = Trimmen(zeile);
         if (!csv) t = Trimmen(t.substr(0, t.find('#')));
         if (t.empty()) continue;
         if (csv && !trenner) trenner = t.find(';') != std::string_view::npos ? ';' : ',';
         Listen_Eintrag e;
-        e.Eingabe = csv ? Csv_Feld(t, trenner) : std::string(t);
         e.Zeile = l.Nummer();
-        if (csv && erste && e.Eingabe.find_first_of("0123456789") == std::string::npos)
+        if (t.size() > Liste_Max_Eintrag_Bytes) {
+            std::size_t n = 40; // not inside a UTF-8 character
+            while ((static_cast<unsigned char>(t[n]) & 0xC0) == 0x80) --n;
+            e.Eingabe = std::string(t.substr(0, n)) + "…";
+            e.Uebersprungen = Zu_Lang_Text;
+            l.Hinweis(e.Zeile, e.Uebersprungen);
+            erste = false;
+            if (!l.Aufnehmen(std::move(e))) return;
+            continue;
+        }
+        std::vector<std::string> felder;
+        if (csv) felder = Csv_Felder(t, trenner);
+        e.Eingabe = csv ? felder.front() : std::string(t);
+        if (csv && erste && e.Eingabe.find_first_of("0123456789") == std::string::npos) {
             e.Kopf_Hinweis = l.Ort(e.Zeile) + "als Kopfzeile übergangen: " + e.Eingabe;
+            notiz = 0;
+            for (std::size_t i = 1; i < felder.size() && !notiz; ++i)
+                if (Notizspalte(felder[i])) notiz = i;
+        }
         erste = false;
         if (e.Eingabe.empty()) {
             l.Hinweis(e.Zeile, "keine Bezeichnung in der ersten Spalte");
             continue;
         }
+        if (csv && notiz > 0 && notiz < felder.size()) e.Notiz = felder[notiz];
         e.Kandidaten.push_back(e.Eingabe);
         if (!l.Aufnehmen(std::move(e))) return;
     }

@@ -10,6 +10,10 @@
 
 // More entries are not read (each one costs a lookup); the rest is reported.
 inline constexpr std::size_t Liste_Max_Eintraege = 5000;
+// An entry with more catalogue numbers or more bytes than this is marked and
+// not looked up (a hostile list would tie the lookup up for minutes).
+inline constexpr std::size_t Liste_Max_Nummern = 64;
+inline constexpr std::size_t Liste_Max_Eintrag_Bytes = 4096;
 
 struct Listen_Eintrag {
     std::string Eingabe;                 // the entry as the file gives it (UTF-8)
@@ -17,6 +21,8 @@ struct Listen_Eintrag {
     std::string Name;                    // common name, else empty
     long Zeile = 0;                      // line of the file where the entry begins
     double Beobachtet_JD = std::numeric_limits<double>::quiet_NaN(); // DateObserved, JD
+    std::string Notiz;         // a CSV list's notes column, else empty
+    std::string Uebersprungen; // why the entry is not looked up (beyond the bounds), else empty
     // The first line of a CSV list may be a header (a first field without a
     // digit): when nothing answers to it, it is left out with this report.
     std::string Kopf_Hinweis;
@@ -32,7 +38,11 @@ enum class Listen_Format { Skylist, Csv, Text };
 Listen_Format Listen_Format_Von(const std::string& pfad);
 
 // Reads a list (UTF-8 with or without byte order mark, or Windows-1252; LF,
-// CR LF or CR). Damaged parts are reported in Hinweise and skipped. Throws
+// CR LF or CR). Damaged parts are reported in Hinweise and skipped. A .skylist
+// line Name=Wert outside an object (the version, SortedBy and other list
+// properties) is read silently. A CSV's notes column is the one its header
+// names so (Notiz, Bemerkung, Kommentar, Notes, Comment …), without a header
+// the second column. Throws
 // Ein_Ausgabe_Fehler when the file cannot be opened or read at all.
 Beobachtungsliste Liste_Lesen(const std::string& pfad);
 

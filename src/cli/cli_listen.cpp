@@ -1,5 +1,10 @@
 #include "cli/cli_listen.hpp"
 
+#include <signal.h>
+
+#include <atomic>
+#include <csignal>
+
 #include "basis/beobachter_angaben.hpp"
 #include "bedienung/sitzung.hpp"
 #include "buch/oal_export.hpp"
@@ -7,6 +12,36 @@
 #include "shared/datei_schreiben.hpp"
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
+
+namespace {
+// Set by SIGTERM or SIGINT while a list is looked up; the lookup stops at the
+// next candidate.
+std::atomic<bool> abbruch{false};
+volatile std::sig_atomic_t abbruch_signal = 0;
+
+extern "C" void Abbruch_Signal(int sig) {
+    abbruch_signal = sig;
+    abbruch.store(true);
+}
+
+// The handlers for the time of the lookup; afterwards the signal's own action again.
+struct Signale_Abfangen {
+    struct sigaction alt_term {
+    }, alt_int{};
+    Signale_Abfangen() {
+        static_assert(std::atomic<bool>::is_always_lock_free);
+        struct sigaction a {};
+        a.sa_handler = Abbruch_Signal;
+        sigemptyset(&a.sa_mask);
+        sigaction(SIGTERM, &a, &alt_term);
+        sigaction(SIGINT, &a, &alt_int);
+    }
+    ~Signale_Abfangen() {
+        sigaction(SIGTERM, &alt_term, nullptr);
+        sigaction(SIGINT, &alt_int, nullptr);
+    }
+};
+} // namespace
 
 int Cli_Liste(const Cli_Argumente& arg, Sitzung& sitzung, std::ostream& aus, std::ostream& fehler) {
     Beobachtungsliste liste;
@@ -17,7 +52,19 @@ int Cli_Liste(const Cli_Argumente& arg, Sitzung& sitzung, std::ostream& aus, std
         return 2;
     }
     std::vector<std::string> hinweise = liste.Hinweise;
-    const std::vector<Listen_Zeile> zeilen = sitzung.Liste_Aufloesen(liste, hinweise);
+    std::vector<Listen_Zeile> zeilen;
+    {
+        const Signale_Abfangen signale;
+        zeilen = sitzung.Liste_Aufloesen(liste, hinweise, &abbruch);
+    }
+    if (abbruch.load()) {
+        // Ended as the signal would have ended it, after saying so.
+        fehler << arg.Liste << ": Suche abgebrochen (Signal " << abbruch_signal << ")\n";
+        fehler.flush();
+        std::signal(abbruch_signal, SIG_DFL);
+        std::raise(abbruch_signal);
+        return 2;
+    }
     for (const std::string& h : hinweise) fehler << h << "\n";
     for (const Listen_Zeile& z : zeilen) {
         if (z.Gefunden)

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "orbits/element_zeilen.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
 #include "shared/zeilen_leser.hpp"
@@ -38,6 +39,55 @@ std::string Iso_Datum(std::int32_t j, std::int32_t m, std::int32_t t) {
     return s;
 }
 } // namespace
+
+std::string_view Koerper_Schluessel(Element_Art art, std::string_view zeile) {
+    const bool ast = art == Element_Art::Asteroiden;
+    std::string_view k = Trimmen(Spalten(zeile, 1, ast ? 7 : 12));
+    if (k.empty()) k = Trimmen(ast ? Spalten(zeile, 167, 194) : Spalten(zeile, 103, 158));
+    return k.empty() ? Trimmen(zeile) : k;
+}
+
+namespace {
+std::uint64_t Fnv1a(std::string_view s) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : s) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    return h ? h : 1; // 0 marks an empty slot
+}
+} // namespace
+
+bool Element_Strom::Neuer_Koerper(std::string_view schluessel) {
+    if ((gesehen_anzahl_ + 1) * 4 > gesehen_.size() * 3) {
+        std::vector<std::uint64_t> alt(std::max<std::size_t>(1024, gesehen_.size() * 2), 0);
+        alt.swap(gesehen_);
+        for (std::uint64_t h : alt)
+            if (h) {
+                std::size_t i = h & (gesehen_.size() - 1);
+                while (gesehen_[i]) i = (i + 1) & (gesehen_.size() - 1);
+                gesehen_[i] = h;
+            }
+    }
+    const std::uint64_t h = Fnv1a(schluessel);
+    std::size_t i = h & (gesehen_.size() - 1);
+    while (gesehen_[i]) {
+        if (gesehen_[i] == h) return false;
+        i = (i + 1) & (gesehen_.size() - 1);
+    }
+    gesehen_[i] = h;
+    ++gesehen_anzahl_;
+    return true;
+}
+
+std::int64_t Koerper_Zaehlen(Element_Art art, const std::vector<std::string>& zeilen) {
+    std::vector<std::string_view> k;
+    k.reserve(zeilen.size());
+    for (const auto& z : zeilen)
+        if (z.find_first_not_of(' ') != std::string::npos) k.push_back(Koerper_Schluessel(art, z));
+    std::sort(k.begin(), k.end());
+    return std::unique(k.begin(), k.end()) - k.begin();
+}
 
 std::string Element_Zeile_Wandeln(std::string_view roh) {
     std::string z;
@@ -293,6 +343,12 @@ void Element_Strom::Nehmen(std::int64_t nummer, std::string_view roh, bool zu_la
         return;
     }
     ++ergebnis_.Gueltig;
+    // The first line of a body stands; a repeat (also with other elements)
+    // would push real bodies out of the brightest.
+    if (!Neuer_Koerper(Koerper_Schluessel(art_, z))) {
+        ++ergebnis_.Doppelt;
+        return;
+    }
     auto schlechter = [](const Eintrag& a, const Eintrag& b) {
         return Besser(a.H, a.Nummer, b.H, b.Nummer);
     };
@@ -330,6 +386,12 @@ Element_Auswahl Element_Strom::Ende() {
             (ergebnis_.Fehlerhaft ? " (" + std::to_string(ergebnis_.Fehlerhaft) +
                                         " fehlerhafte, die erste: " + ergebnis_.Erste_Meldung + ")"
                                   : std::string(zeilen_ ? "" : ", die Datei ist leer")));
+    if (ergebnis_.Doppelt * 2 > ergebnis_.Gueltig)
+        throw Aktualisierungs_Fehler(
+            Kt("%1: %2 gültige Zeilen, aber nur %3 verschiedene Körper – die Liste besteht "
+               "überwiegend aus Wiederholungen (abgelehnt)",
+               {quelle_, std::to_string(ergebnis_.Gueltig),
+                std::to_string(ergebnis_.Gueltig - ergebnis_.Doppelt)}));
     std::sort(auswahl_.begin(), auswahl_.end(),
               [](const Eintrag& a, const Eintrag& b) { return a.Nummer < b.Nummer; });
     Element_Auswahl aus = std::move(ergebnis_);

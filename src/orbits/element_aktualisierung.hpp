@@ -16,8 +16,13 @@
 //    and its values are those of a real body: an asteroid with H >= -2 and an
 //    epoch within 100 years of the download; a comet with a magnitude
 //    parameter >= -5 and perihelion date and epoch in the years 1000 to 2200;
-//  - of the valid lines the `Anzahl` with the smallest H are kept; among equal
-//    H the earlier line wins; they are installed in the order of the input.
+//  - a body is named by its designation (asteroids: columns 1-7, the number
+//    or provisional designation; comets: columns 1-12, number, orbit type and
+//    designation with fragment), or by its name where those are blank; a
+//    valid line of a body named before is a duplicate: neither counted as a
+//    body nor kept. A list with more duplicates than bodies is refused;
+//  - of the bodies the `Anzahl` with the smallest H are kept; among equal H
+//    the earlier line wins; they are installed in the order of the input.
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -51,7 +56,8 @@ struct Strom_Grenzen {
 struct Element_Auswahl {
     std::vector<std::string> Zeilen; // Windows-1252, input order, without line end
     std::int64_t Zeilen_Gelesen = 0; // lines of the input, header included
-    std::int64_t Gueltig = 0;
+    std::int64_t Gueltig = 0;        // valid lines, duplicates included
+    std::int64_t Doppelt = 0;        // valid lines of a body named before
     std::int64_t Fehlerhaft = 0;
     std::string Erste_Meldung; // the first bad line's error, with its line number
     std::string Epoche;        // most frequent epoch of the kept lines, "YYYY-MM-DD"
@@ -72,7 +78,8 @@ public:
     void Daten(std::string_view stueck);
 
     // The end of the download: the kept lines. Throws Aktualisierungs_Fehler
-    // for a gzip stream cut short or an input without a valid line.
+    // for a gzip stream cut short, an input without a valid line, or one with
+    // more duplicate lines than bodies.
     Element_Auswahl Ende();
 
     std::uint64_t Bytes() const { return bytes_; }     // received
@@ -115,7 +122,18 @@ private:
     };
     std::vector<Eintrag> auswahl_; // heap, the worst kept line on top
     Element_Auswahl ergebnis_;
+    // Hashes of the bodies named so far (open addressing, 0 empty): 8 bytes
+    // each, so the 1.4 million of a full asteroid list cost some 16 MB.
+    std::vector<std::uint64_t> gesehen_;
+    std::size_t gesehen_anzahl_ = 0;
+    bool Neuer_Koerper(std::string_view schluessel);
 };
+
+// The name of the body of a valid element line, as the duplicate rule says.
+std::string_view Koerper_Schluessel(Element_Art art, std::string_view zeile);
+
+// Distinct bodies of an element file's lines (Windows-1252, as installed).
+std::int64_t Koerper_Zaehlen(Element_Art art, const std::vector<std::string>& zeilen);
 
 // One input line converted to Windows-1252 as the rule says (UTF-8 if valid,
 // control characters blank, trailing blanks removed).

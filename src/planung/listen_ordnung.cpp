@@ -32,7 +32,8 @@ std::pair<int, double> Rang(const Listen_Zeile& z) {
 } // namespace
 
 std::vector<Listen_Zeile> Liste_Suchen(const Beobachtungsliste& liste, Such_Kontext k,
-                                       std::vector<std::string>& hinweise) {
+                                       std::vector<std::string>& hinweise,
+                                       const std::atomic<bool>* abbrechen) {
     Asteroid_Type asteroid;
     Komet_Type komet;
     k.Asteroid_Aktuell = &asteroid;
@@ -46,7 +47,10 @@ std::vector<Listen_Zeile> Liste_Suchen(const Beobachtungsliste& liste, Such_Kont
         z.Zeile = e.Zeile;
         z.Name = e.Name;
         z.Beobachtet_JD = e.Beobachtet_JD;
+        z.Notiz = e.Notiz;
+        z.Uebersprungen = e.Uebersprungen;
         for (const std::string& kandidat : e.Kandidaten) {
+            if (abbrechen && abbrechen->load(std::memory_order_relaxed)) return zeilen;
             const std::string bezeichnung = Planeten_Namen_Regel(Kurzform(kandidat));
             if (bezeichnung.size() < 2) continue; // the entry box selects nothing shorter either
             try {

@@ -1,6 +1,7 @@
 #pragma once
 // An observing list for the night: each resolved object with its altitude now
 // and its time above the 20° limit, ordered by when that time begins.
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,9 @@ struct Listen_Zeile {
     std::string Kulmination_Text; // "23:05 (61.2°)", or empty
     bool Erledigt = false;
     double Beobachtet_JD = Sichtbarkeit::NaN; // from the list, NaN when none
-    Objekt_Type Objekt;                       // the place found
+    std::string Notiz;                        // the list's note, else empty
+    std::string Uebersprungen; // why the entry was not looked up, else empty (never found)
+    Objekt_Type Objekt;        // the place found
 };
 
 // A list's entries looked up in `kontext` (planet-name rule; each catalogue
@@ -36,8 +39,11 @@ struct Listen_Zeile {
 // A header line that nothing answers to is left out with its report; lookup
 // errors (a missing catalogue) go once each into `hinweise`. Touches nothing
 // but its arguments: a context with tables of its own may run on any thread.
+// `abbrechen`, when set, is looked at before each candidate: once true, the
+// rows so far come back at once.
 std::vector<Listen_Zeile> Liste_Suchen(const Beobachtungsliste& liste, Such_Kontext kontext,
-                                       std::vector<std::string>& hinweise);
+                                       std::vector<std::string>& hinweise,
+                                       const std::atomic<bool>* abbrechen = nullptr);
 
 // Fills the computed columns of `zeile` from zeile.Objekt at the instant.
 //   jd_ut      the instant, UT Julian Date; jd_pc the PC clock's at it

@@ -36,6 +36,8 @@ struct Antwort {
     qint64 laenge = -1;       // Content-Length announced; -1: the body's
     int tropfen_ms = 0;       // the body one byte at a time, this far apart
     bool endlos_gzip = false; // a gzip header, then empty blocks without end
+    bool endlos = false;      // the body again and again, without Content-Length
+    bool endlos_100 = false;  // "100 Continue" without end, never a real answer
 };
 
 // One response per path; HTTP/1.1 with Content-Length, one request per connection.
@@ -64,6 +66,19 @@ private:
         eingang_.erase(s);
         const auto it = pfade.find(pfad);
         const Antwort a = it != pfade.end() ? it->second : Antwort{404, "<html>fehlt</html>"};
+        if (a.endlos || a.endlos_100) {
+            const QByteArray stueck =
+                a.endlos_100 ? QByteArray("HTTP/1.1 100 Continue\r\n\r\n").repeated(1000)
+                             : a.koerper.repeated(std::max<qsizetype>(1, 65536 / a.koerper.size()));
+            if (!a.endlos_100)
+                s->write(QString("HTTP/1.1 %1 Irgendwas\r\n").arg(a.status).toLatin1() + a.kopf +
+                         "Connection: close\r\n\r\n");
+            QObject::connect(s, &QTcpSocket::bytesWritten, s, [s, stueck] {
+                if (s->bytesToWrite() < (1 << 20)) s->write(stueck);
+            });
+            s->write(stueck);
+            return;
+        }
         s->write(QString("HTTP/1.1 %1 %2\r\n")
                      .arg(a.status)
                      .arg(a.status == 200   ? "OK"
@@ -165,7 +180,9 @@ std::string Kometen_Text() {
         "162.4857  20260101   8.0  4.0  ";
     text += neu + "C/2031 Z9 (Neuer Test)" + std::string(34, ' ') + " MPEC 2031\n";
     // UTF-8 name: L with stroke has no Windows-1252 code, o acute and the dash do.
-    text += neu +
+    std::string neu_z8 = neu;
+    neu_z8.replace(4, 8, "CK31Z080");
+    text += neu_z8 +
             "C/2031 Z8 (\xC5\x81\xC3\xB3"
             "d\xC5\xBA\xE2\x80\x93"
             "Test)" +
@@ -174,14 +191,22 @@ std::string Kometen_Text() {
     return text;
 }
 
-// Both element files of a folder, byte for byte, and what else lies there.
+// Both element files of a folder and their backups, byte for byte, and what else lies there.
 struct Stand {
-    std::string asteroiden, kometen;
+    std::string asteroiden, kometen, asteroiden_bak, kometen_bak;
     std::vector<std::string> dateien;
     bool operator==(const Stand&) const = default;
 };
 Stand Stand_Von(const Test_Ordner& o) {
-    Stand s{Datei_Lesen(o.Datei("Asteroiden.txt")), Datei_Lesen(o.Datei("Kometen.txt")), {}};
+    namespace fs = std::filesystem;
+    const auto lesen = [&](const char* name) {
+        return fs::exists(o.Datei(name)) ? Datei_Lesen(o.Datei(name)) : std::string("-");
+    };
+    Stand s{lesen("Asteroiden.txt"),
+            lesen("Kometen.txt"),
+            lesen("Asteroiden.txt.bak"),
+            lesen("Kometen.txt.bak"),
+            {}};
     for (const auto& e : std::filesystem::directory_iterator(o.pfad))
         s.dateien.push_back(e.path().filename().string());
     std::sort(s.dateien.begin(), s.dateien.end());
@@ -562,4 +587,65 @@ TEST(Bahnelemente, VerschluesseltMitZertifikatspruefung) {
     EXPECT_NE(bericht.find("Asteroiden: 6000 installiert"), std::string::npos) << bericht;
     py.kill();
     py.waitForFinished(5000);
+}
+
+// Updates in a row keep the list before them in the backup; lists of repeats,
+// endless error pages and endless interim answers are refused with the files
+// and backups byte for byte; leftovers of a killed update go at the next one.
+TEST(Bahnelemente, WiederholungenEndloseAntwortenUndDieSicherung) {
+    namespace fs = std::filesystem;
+    Test_Ordner o;
+    Test_Server server;
+    Bedienen(server);
+    const auto echt = Gzip_Zeilen(STELUX_TEST_DATEN "/orbits/mpcorb_auszug.txt.gz");
+    std::string auszug, ceres;
+    for (const auto& z : echt) auszug += z + "\n";
+    for (int i = 0; i < 7000; ++i) ceres += echt[0] + "\n";
+    // An installed file of one body 6000 times (an older version let it in):
+    // 1500 distinct bodies are not "less than half" of it.
+    Datei_Schreiben(o.Datei("Asteroiden.txt"), ceres.substr(0, 6000 * (echt[0].size() + 1)));
+    Datei_Schreiben(o.Datei(".Asteroiden.txt.neu"), "Rest");
+    Datei_Schreiben(o.Datei(".Kometen.txt.bak.neu"), "Rest");
+    const Stand urspruenglich = Stand_Von(o);
+    server.pfade["/auszug.txt"] = {200, QByteArray::fromStdString(auszug + echt[0] + "\n")};
+    Aktualisierungs_Auftrag a = Auftrag(server, o);
+    a.Asteroiden_Url = server.Url("/auszug.txt").toStdString();
+    const std::string bericht = Bahnelemente_Aktualisieren(a, {});
+    EXPECT_NE(bericht.find("Asteroiden: 1500 installiert (von 1501 gültigen Zeilen, 1 doppelte"),
+              std::string::npos)
+        << bericht;
+    const Stand erste = Stand_Von(o);
+    EXPECT_EQ(erste.asteroiden_bak, urspruenglich.asteroiden);
+    EXPECT_EQ(erste.kometen_bak, urspruenglich.kometen);
+    EXPECT_FALSE(fs::exists(o.Datei(".Asteroiden.txt.neu")));
+    EXPECT_FALSE(fs::exists(o.Datei(".Kometen.txt.bak.neu")));
+    // The same lists again: files and backups stay; the list before is not lost.
+    Bahnelemente_Aktualisieren(a, {});
+    EXPECT_TRUE(Stand_Von(o) == erste);
+
+    server.pfade["/ceres.txt"] = {200, QByteArray::fromStdString(ceres)};
+    server.pfade["/endlos404.gz"] = {404, "<html>fehlt</html>"};
+    server.pfade["/endlos404.gz"].endlos = true;
+    server.pfade["/endlos302.gz"] = {302, "<html>woanders</html>"};
+    server.pfade["/endlos302.gz"].endlos = true;
+    server.pfade["/endlos302.gz"].kopf =
+        "Location: " + server.Url("/MPCORB.DAT.gz").toLatin1() + "\r\n";
+    server.pfade["/weiter.gz"].endlos_100 = true;
+    const std::pair<const char*, const char*> faelle[] = {
+        {"/ceres.txt", "7000 gültige Zeilen, aber nur 1 verschiedene Körper"},
+        {"/endlos404.gz", "meldet 404 Irgendwas, und seine Antwort ist länger als 64 KiB"},
+        {"/endlos302.gz", "meldet 302 Irgendwas, und seine Antwort ist länger als 64 KiB"},
+        {"/weiter.gz", "mehr als 5 Zwischenantworten (100 Continue)"},
+    };
+    for (const auto& [pfad, meldung] : faelle) {
+        SCOPED_TRACE(pfad);
+        a.Asteroiden_Url = server.Url(pfad).toStdString();
+        try {
+            Bahnelemente_Aktualisieren(a, {});
+            ADD_FAILURE() << "angenommen";
+        } catch (const std::exception& e) {
+            EXPECT_NE(std::string(e.what()).find(meldung), std::string::npos) << e.what();
+        }
+        EXPECT_TRUE(Stand_Von(o) == erste);
+    }
 }

@@ -48,10 +48,54 @@ TEST_F(Fenster_Test, ListeWaehltHaktAbUndMerktSich) {
     EXPECT_EQ(t->currentRow(), 1);
     f->Liste_Laden(liste);
     fenster->Abwarten();
-    int abgehakt = 0;
-    for (int r = 0; r < t->rowCount(); ++r) abgehakt += !t->item(r, 7)->text().isEmpty();
-    EXPECT_EQ(abgehakt, 1);
+    const auto abgehakt = [&] {
+        int n = 0;
+        for (int r = 0; r < t->rowCount(); ++r) n += !t->item(r, 7)->text().isEmpty();
+        return n;
+    };
+    EXPECT_EQ(abgehakt(), 1);
+    // Another list has ticks of its own; the first keeps its tick.
+    const std::string zweite = o.Datei("zweite.csv");
+    Datei_Schreiben(zweite, "Objekt;Bemerkung\nM42;Trapez zuerst\n");
+    f->Liste_Laden(zweite);
+    fenster->Abwarten();
+    ASSERT_EQ(t->rowCount(), 1);
+    EXPECT_EQ(abgehakt(), 0);
+    EXPECT_EQ(t->item(0, 8)->text(), "Trapez zuerst"); // the notes column
+    f->Liste_Laden(liste);
+    fenster->Abwarten();
+    EXPECT_EQ(abgehakt(), 1);
     EXPECT_EQ(r.meldungen.size(), 0u);
+}
+
+// A hostile list (5000 entries of 64 numbers nothing answers to) does not
+// hold the window: another list replaces it at once, and closing the window
+// ends its lookup.
+TEST_F(Fenster_Test, FeindlicheListeHaeltDasFensterNichtAuf) {
+    const std::string feind = o.Datei("feind.skylist");
+    {
+        std::string text = "SkySafariObservingListVersion=3.0\nSortedBy=Default Order\n";
+        std::string eintrag = "SkyObject=BeginObject\n";
+        for (int i = 0; i < 64; ++i)
+            eintrag += "CatalogNumber=NGC 9" + std::to_string(1000 + i) + "\n";
+        eintrag += "EndObject=SkyObject\n";
+        for (int i = 0; i < 5000; ++i) text += eintrag;
+        Datei_Schreiben(feind, text);
+    }
+    const std::string klein = o.Datei("klein.txt");
+    Datei_Schreiben(klein, "M31\n");
+    f->Liste_Laden(feind);
+    auto* fenster = f->findChild<TForm_Liste*>("Form_Liste");
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_TRUE(fenster->Sucht());
+    f->Liste_Laden(klein);
+    fenster->Abwarten();
+    ASSERT_EQ(fenster->Zeilen().size(), 1u);
+    EXPECT_EQ(fenster->Zeilen()[0].Bezeichnung, "M31");
+    f->Liste_Laden(feind);
+    EXPECT_TRUE(fenster->Sucht());
+    fenster->close();
+    EXPECT_FALSE(fenster->Sucht());
 }
 
 TEST_F(Fenster_Test, NotierenBuchLoeschenMitRueckfrage) {

@@ -166,5 +166,13 @@ TEST(Zuverlaessig, EinstellungenNichtSchreibbarEinmalGemeldet) {
     EXPECT_TRUE(text.contains("ist kein Ordner")) << text.toStdString();
     EXPECT_TRUE(
         Steuer<QAction>(*f, "Refraktion1")->isChecked()); // the option holds for the session
+    // A folder that cannot be made: the system's reason, not "fehlt".
+    Einstellungen_Datei_Setzen(o.Datei("datei/unter/stelux.ini"));
+    r.meldungen.clear();
+    Steuer<QAction>(*f, "Refraktion1")->trigger();
+    ASSERT_EQ(r.Anzahl(Meldungsart::Fehler), 1);
+    EXPECT_TRUE(r.meldungen[0].text.contains("datei/unter kann nicht angelegt werden: Not a "
+                                             "directory"))
+        << r.meldungen[0].text.toStdString();
     f->close();
 }

@@ -107,3 +107,48 @@ TEST(Liste_Lesen, SchlechteEingabeWirdGemeldetNichtVerschluckt) {
     EXPECT_NE(l.Hinweise[1].find("mehr als 5000 Einträge"), std::string::npos);
     fs::remove(datei);
 }
+
+// Entries beyond 64 catalogue numbers or 4 KiB are marked and skipped, named
+// by their line; those at the bounds are looked up. A list's own lines
+// (SortedBy) pass silently; a CSV's notes column is kept.
+TEST_F(Liste_Test, GrenzenJeEintragUndListenzeilen) {
+    const fs::path sky = Eigener_Temp_Pfad("grenzen") += ".skylist";
+    {
+        std::ofstream f(sky, std::ios::binary);
+        f << "SkySafariObservingListVersion=3.0\r\nSortedBy=Default Order\r\n";
+        for (const int n : {200000, 64, 65}) {
+            f << "SkyObject=BeginObject\r\n";
+            for (int i = 1; i < n; ++i) f << "   CatalogNumber=NGC " << 90000 + i % 9000 << "\r\n";
+            f << "   CatalogNumber=M 31\r\nEndObject=SkyObject\r\n";
+        }
+        f << "CatalogNumber=M 42\r\n"; // an object's line outside an object
+    }
+    std::vector<std::string> h;
+    const Beobachtungsliste l = Liste_Lesen(sky.string());
+    ASSERT_EQ(l.Eintraege.size(), 3u);
+    ASSERT_EQ(l.Hinweise.size(), 3u);
+    EXPECT_NE(l.Hinweise[0].find("Zeile 3: mehr als 64 Katalognummern"), std::string::npos);
+    EXPECT_NE(l.Hinweise[1].find("Zeile 200071: mehr als 64"), std::string::npos) << l.Hinweise[1];
+    EXPECT_NE(l.Hinweise[2].find("Zeile 200138: außerhalb eines Objekts"), std::string::npos)
+        << l.Hinweise[2];
+    const auto z = s.Liste_Aufloesen(l, h);
+    EXPECT_EQ(Bezeichnungen(z), (std::vector<std::string>{"M31", "?NGC 90001", "?NGC 90001"}));
+    EXPECT_FALSE(z[1].Uebersprungen.empty());
+
+    const fs::path txt = Eigener_Temp_Pfad("grenzen") += ".txt";
+    std::ofstream(txt, std::ios::binary)
+        << "M" << std::string(4095, 'x') << "\nM" << std::string(4096, 'x') << "\nM42\n";
+    const Beobachtungsliste t = Liste_Lesen(txt.string());
+    ASSERT_EQ(t.Eintraege.size(), 3u);
+    EXPECT_TRUE(t.Eintraege[0].Uebersprungen.empty());
+    EXPECT_FALSE(t.Eintraege[1].Uebersprungen.empty());
+    ASSERT_EQ(t.Hinweise.size(), 1u);
+    EXPECT_NE(t.Hinweise[0].find("Zeile 2: Eintrag länger als 4 KiB"), std::string::npos);
+
+    const Beobachtungsliste c = Liste_Lesen(STELUX_TEST_DATEN "/listen/liste.csv");
+    ASSERT_GE(c.Eintraege.size(), 3u);
+    EXPECT_EQ(c.Eintraege[1].Notiz, "hell");
+    EXPECT_EQ(c.Eintraege[2].Notiz, "Nebel; groß");
+    fs::remove(sky);
+    fs::remove(txt);
+}

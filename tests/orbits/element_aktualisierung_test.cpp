@@ -18,16 +18,18 @@ std::string Asteroid(const std::string& bez, double h, const std::string& name =
     return z;
 }
 
-// The name padded to 56 characters (a UTF-8 name counted in characters).
+// The name padded to 56 characters (a UTF-8 name counted in characters);
+// each call a body of its own (periodic number).
 std::string Komet(std::string name, double h = 11.5, bool utf8 = true) {
+    static int nummer = 0;
     std::size_t zeichen = 0;
     for (char c : name) zeichen += !utf8 || (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     name.append(56 - zeichen, ' ');
     char z[256];
     std::snprintf(z, sizeof z,
-                  "0002P         2023 10 21.9963  0.337456  0.847971  187.0986  334.2307   "
+                  "%04dP         2023 10 21.9963  0.337456  0.847971  187.0986  334.2307   "
                   "11.4366  20220824  %4.1f  6.0  %s MPEC 2022",
-                  h, name.c_str());
+                  ++nummer % 10000, h, name.c_str());
     return z;
 }
 
@@ -90,6 +92,32 @@ TEST(Element_Aktualisierung, HellsteMitGleichstandsRegel) {
     std::vector<std::string> bez;
     for (const auto& z : a.Zeilen) bez.push_back(z.substr(0, 5));
     EXPECT_EQ(bez, (std::vector<std::string>{"00002", "00004", "00005", "00007"}));
+}
+
+// A body counts once: by number or designation, by name where those are
+// blank; its first line stands. Mostly repeats: refused.
+TEST(Element_Aktualisierung, WiederholteKoerper) {
+    const std::string ceres = Asteroid("00001", 3.3), ohne = Asteroid("", 9, "2026 AB");
+    const std::string text = ceres + "\n" + Asteroid("00002", 4) + "\n" + ohne + "\n" +
+                             Asteroid("00001", 1.0) + "\n" + ohne + "\n";
+    const Element_Auswahl a = Lesen(Element_Art::Asteroiden, text, 7);
+    std::vector<std::string> anfang; // designation and H
+    for (const auto& z : a.Zeilen) anfang.push_back(z.substr(0, 13));
+    EXPECT_EQ(anfang,
+              (std::vector<std::string>{"00001    3.30", "00002    4.00", "         9.00"}));
+    EXPECT_EQ(a.Gueltig, 5);
+    EXPECT_EQ(a.Doppelt, 2);
+    EXPECT_EQ(Koerper_Zaehlen(Element_Art::Asteroiden, {ceres, ceres, ohne, "", ohne}), 2);
+    const std::string k = Komet("73P-B"), k2 = std::string(k).replace(11, 1, "b");
+    EXPECT_EQ(Koerper_Zaehlen(Element_Art::Kometen, {k, k2, k}), 2); // fragments are bodies
+    try {
+        Lesen(Element_Art::Asteroiden, text + ceres + "\n" + ceres + "\n", 4096);
+        ADD_FAILURE();
+    } catch (const Aktualisierungs_Fehler& f) {
+        EXPECT_NE(std::string(f.what()).find("7 gültige Zeilen, aber nur 3 verschiedene Körper"),
+                  std::string::npos)
+            << f.what();
+    }
 }
 
 // Each download that is no element file stops with a message naming it.

@@ -89,7 +89,12 @@ def elemente_schreiben(args, bericht):
                               ("kometen", args.kometen, "Kometen.txt")):
         pfad = os.path.join(args.ziel, name)
         if quelle:
-            zeilen, meldungen, gueltig = kleinkoerper.element_datei_umwandeln(quelle, art)
+            try:
+                zeilen, meldungen, gueltig = kleinkoerper.element_datei_umwandeln(quelle, art)
+            except kleinkoerper.Wiederholungen as e:
+                print(f"  {name}: {e}; nichts geschrieben", file=sys.stderr)
+                ok = False
+                continue
             for m in meldungen[:MELDUNGEN_HOECHSTENS]:
                 print(f"    Fehlerhafte Zeile: {m}", file=sys.stderr)
             if len(meldungen) > MELDUNGEN_HOECHSTENS:

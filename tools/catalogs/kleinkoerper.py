@@ -291,17 +291,35 @@ def _roh_zeilen(pfad, stueck=1 << 20):
 KOPF_HOECHSTENS = 200   # lines searched for the end of a description block
 
 
+def koerper_schluessel(art, z):
+    """The body a valid line describes: asteroids columns 1-7 (number or
+    provisional designation), comets columns 1-12 (number, orbit type,
+    designation with fragment); the name where those are blank."""
+    ast = art == "asteroiden"
+    k = _spalten(z, 1, 7 if ast else 12).strip(" ")
+    if not k:
+        k = (_spalten(z, 167, 194) if ast else _spalten(z, 103, 158)).strip(" ")
+    return k or z.strip(" ")
+
+
+class Wiederholungen(ValueError):
+    """A list with more duplicate lines than bodies."""
+
+
 def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
     """Reads a downloaded element file (art "asteroiden" or "kometen") by
     the rule above, reports each bad line with its line number and keeps the
-    `anzahl` brightest valid lines in file order.
+    `anzahl` brightest bodies in file order; a later line of a body named
+    before is a duplicate and skipped. Raises Wiederholungen when there are
+    more duplicates than bodies.
     Returns (lines, messages, valid line count)."""
     pruefen = asteroid_zeile_pruefen if art == "asteroiden" else komet_zeile_pruefen
     auswahl, meldungen, gueltig = [], [], 0
     vorlauf, im_vorlauf = [], True
+    gesehen, doppelt = set(), 0
 
     def nehmen(nr, roh):
-        nonlocal gueltig
+        nonlocal gueltig, doppelt
         if len(roh) > MAX_ZEILE:
             meldungen.append(f"{pfad}, line {nr}: line longer than 64 KiB")
             return
@@ -314,6 +332,11 @@ def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
             meldungen.append(f"{pfad}, line {nr}: {e}")
             return
         gueltig += 1
+        k = koerper_schluessel(art, z)
+        if k in gesehen:
+            doppelt += 1
+            return
+        gesehen.add(k)
         # Keep the brightest: a max-heap on (H, line number) of at most `anzahl` lines.
         eintrag = (-h, -nr, z)
         if len(auswahl) < anzahl:
@@ -337,5 +360,8 @@ def element_datei_umwandeln(pfad, art, anzahl=TABELLE):
         nehmen(nr, roh)
     for v in vorlauf:
         nehmen(*v)
+    if doppelt * 2 > gueltig:
+        raise Wiederholungen(f"{pfad}: {gueltig} valid lines but only {gueltig - doppelt} "
+                             f"distinct bodies - mostly repeats, refused")
     auswahl.sort(key=lambda e: -e[1])
     return [e[2] for e in auswahl], meldungen, gueltig

@@ -1393,5 +1393,33 @@ The offset (%2) becomes the current instrument's correction.</translation>
         <source>Noch %1</source>
         <translation>Still %1</translation>
     </message>
+    <message>
+        <source>%1: %2 gültige Zeilen, aber nur %3 verschiedene Körper – die Liste besteht überwiegend aus Wiederholungen (abgelehnt)</source>
+        <translation>%1: %2 valid lines but only %3 distinct bodies – the list consists mostly of repeats (refused)</translation>
+    </message>
+    <message>
+        <source>, %1 doppelte übersprungen</source>
+        <translation>, %1 duplicates skipped</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Zwischenantworten (%2 %3) – abgelehnt</source>
+        <translation>more than %1 interim answers (%2 %3) – refused</translation>
+    </message>
+    <message>
+        <source>der Server meldet %1 %2, und seine Antwort ist länger als 64 KiB (abgelehnt)</source>
+        <translation>the server reports %1 %2, and its answer is longer than 64 KiB (refused)</translation>
+    </message>
+    <message>
+        <source>der Ordner %1 kann nicht angelegt werden: %2</source>
+        <translation>the folder %1 cannot be created: %2</translation>
+    </message>
+    <message>
+        <source>Übersprungen</source>
+        <translation>Skipped</translation>
+    </message>
+    <message>
+        <source>Suche abgebrochen.</source>
+        <translation>Lookup stopped.</translation>
+    </message>
 </context>
 </TS>

@@ -86,6 +86,19 @@ class Heruntergeladen(unittest.TestCase):
         # The three brightest (largest numbers here), in file order.
         self.assertEqual([z[:5] for z in aus], ["00002", "00004", "00005"])
 
+    def test_duplicates_count_once_and_mostly_repeats_are_refused(self):
+        gut = [asteroid(f"{i:05d}", 20.0 - i, f"({i}) Test{i}") for i in range(1, 4)]
+        with tempfile.TemporaryDirectory() as d:
+            p = os.path.join(d, "MPCORB.DAT")
+            with open(p, "w") as f:
+                f.write("\n".join(gut + [gut[0]]) + "\n")
+            aus, _, gueltig = kleinkoerper.element_datei_umwandeln(p, "asteroiden")
+            self.assertEqual((gueltig, [z[:5] for z in aus]), (4, ["00001", "00002", "00003"]))
+            with open(p, "w") as f:
+                f.write("\n".join(gut + [gut[0]] * 4) + "\n")
+            with self.assertRaises(kleinkoerper.Wiederholungen):
+                kleinkoerper.element_datei_umwandeln(p, "asteroiden")
+
     def test_builder_writes_only_the_element_files_from_downloads(self):
         komet = zeilen.komet_zeile(1, "P", "", 1986, 2, 9.4589, 0.574892, 0.967942, 111.8657,
                                    59.3998, 162.1914, "20220824", 4.0, 6.0, "1P/Halley", "98,12")
