@@ -207,7 +207,7 @@ Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double p
             terme.pop_back();
             e.Hinweise.push_back(
                 Kt("%1: aus diesen Sichtungen nicht von den anderen Termen zu trennen, weggelassen",
-                   {Modell_Term_Namen[t]}));
+                   {std::string(Modell_Term_Namen[t])}));
         }
     }
 
@@ -216,9 +216,9 @@ Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double p
         std::vector<int> bleiben;
         for (int t : terme) {
             if (l.Sigma[t] > 0 && std::abs(l.Wert[t]) < 2 * l.Sigma[t])
-                e.Hinweise.push_back(
-                    Kt("%1 unter 2σ (%2′ ± %3′), weggelassen",
-                       {Modell_Term_Namen[t], Fest(l.Wert[t], 2), Fest(l.Sigma[t], 2)}));
+                e.Hinweise.push_back(Kt(
+                    "%1 unter 2σ (%2′ ± %3′), weggelassen",
+                    {std::string(Modell_Term_Namen[t]), Fest(l.Wert[t], 2), Fest(l.Sigma[t], 2)}));
             else
                 bleiben.push_back(t);
         }
