@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QToolTip>
@@ -238,6 +239,22 @@ public:
                   QStyleHintReturn* r) const override {
         if (h == SH_DialogButtonBox_ButtonsHaveIcons && aktiv) return 0;
         return QProxyStyle::styleHint(h, o, w, r);
+    }
+    // The style dots splitter handles and size grips in fixed greys: at night
+    // a dim red line for the handle, nothing for the grip.
+    void drawControl(ControlElement e, const QStyleOption* o, QPainter* p,
+                     const QWidget* w) const override {
+        if (aktiv && e == CE_SizeGrip) return;
+        if (aktiv && e == CE_Splitter) {
+            const QRect r = o->rect;
+            const QColor linie(60, 0, 0);
+            if (o->state & State_Horizontal)
+                p->fillRect(r.center().x(), r.top(), 1, r.height(), linie);
+            else
+                p->fillRect(r.left(), r.center().y(), r.width(), 1, linie);
+            return;
+        }
+        QProxyStyle::drawControl(e, o, p, w);
     }
     QIcon standardIcon(StandardPixmap sp, const QStyleOption* o, const QWidget* w) const override {
         const QIcon i = QProxyStyle::standardIcon(sp, o, w);

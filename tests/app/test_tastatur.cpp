@@ -373,7 +373,9 @@ TEST_F(Tastatur, NachtstufenOhneFarbeUndLesbar) {
         EXPECT_EQ(Schwacher_Text(*f, 3.0), "");
         Palette_Pruefen(QApplication::palette(), "night", 3.0);
         EXPECT_LE(bild.pixelColor(band->mapTo(f.get(), QPoint(1, 1))).red(), 120);
-        if (stufe == Nacht_Stufe_Vorgabe) EXPECT_LE(hoechst, 200);
+        if (stufe == Nacht_Stufe_Vorgabe) {
+            EXPECT_LE(hoechst, 200);
+        }
 
         // The options menu with its highlighted entry.
         QMenu* menue = Steuer<QMenu>(*f, "Option1");
@@ -403,6 +405,8 @@ TEST_F(Tastatur, NachtstufenOhneFarbeUndLesbar) {
                 return liste && liste->model() && liste->model()->rowCount(liste->rootIndex()) >= 4;
             });
             EXPECT_EQ(Farbige_Pixel(dialog), 0);
+            if (qEnvironmentVariableIsSet("STELUX_DATEIDIALOG_BILD"))
+                dialog.save(qEnvironmentVariable("STELUX_DATEIDIALOG_BILD"));
             if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
         });
         QFileDialog::getOpenFileName(f.get(), "Stelux", ordner.path());
