@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -73,6 +74,45 @@ void Nachtmodus_Umschalten(benchmark::State& state) {
         Steuer<QAction>(f, "Nachtmodus1")->trigger();
 }
 BENCHMARK(Nachtmodus_Umschalten)->Unit(benchmark::kMillisecond);
+
+// A brightness step of night mode, one up and one down by their keys, each
+// with its repaint.
+void Nachtstufe_Wechseln(benchmark::State& state) {
+    TForm_Main& f = *Das_Fenster().f;
+    QLineEdit* edit = Steuer<QLineEdit>(f, "Edit_Objekt");
+    if (!Steuer<QAction>(f, "Nachtmodus1")->isChecked())
+        Steuer<QAction>(f, "Nachtmodus1")->trigger();
+    bool heller = true;
+    for (auto _ : state) {
+        QTest::keyClick(edit, Qt::Key_F9, heller ? Qt::ControlModifier : Qt::ShiftModifier);
+        f.repaint();
+        heller = !heller;
+    }
+    Steuer<QAction>(f, "Nachtmodus1")->trigger();
+}
+BENCHMARK(Nachtstufe_Wechseln)->Unit(benchmark::kMillisecond);
+
+// F8 in a fresh window: from the key to the table filled with the list.
+void F8_Bis_Tabelle(benchmark::State& state) {
+    if (!qEnvironmentVariableIsSet("STELUX_KATALOG")) return state.SkipWithError("STELUX_KATALOG");
+    QDir::setCurrent(qEnvironmentVariable("STELUX_KATALOG"));
+    Das_Fenster();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Fenster neu;
+        QTableWidget* tabelle = nullptr;
+        state.ResumeTiming();
+        QTest::keyClick(Steuer<QLineEdit>(*neu.f, "Edit_Objekt"), Qt::Key_F8);
+        while (!(tabelle = Steuer<QTableWidget>(*neu.f, "Tabelle_Beobachtbar")) ||
+               tabelle->rowCount() == 0)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        state.PauseTiming();
+        neu.f->close();
+        neu.f.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(F8_Bis_Tabelle)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

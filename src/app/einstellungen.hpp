@@ -22,6 +22,8 @@ inline constexpr const char* Einstellung_Zehntelsekunden = "Optionen/Zehntelseku
 inline constexpr const char* Einstellung_Asteroiden_Sort = "Optionen/Asteroiden_Helligkeit";
 inline constexpr const char* Einstellung_Kometen_Sort = "Optionen/Kometen_Helligkeit";
 inline constexpr const char* Einstellung_Nachtmodus = "Optionen/Nachtmodus";
+// The step of night mode's brightness (1 the dimmest).
+inline constexpr const char* Einstellung_Nachthelligkeit = "Optionen/Nachthelligkeit";
 inline constexpr const char* Einstellung_Verlauf = "Eingabe/Verlauf";
 // "de" or "en"; absent: the system's language.
 inline constexpr const char* Einstellung_Sprache = "Optionen/Sprache";

@@ -158,6 +158,7 @@ void TForm_Main::Aufbauen() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(Schrift("MS Sans Serif", 13));
+    Nachtstil_Einrichten();
     // Disabled texts of the style are too faint to read (under 2 : 1): a grey
     // that keeps 3 : 1 on the light grounds and stays below the enabled black.
     QPalette app = QApplication::palette();
@@ -216,6 +217,7 @@ void TForm_Main::Aufbauen() {
     STELUX_BINDEN(Label_Luftmasse);
     STELUX_BINDEN(Label_AirMass);
     STELUX_BINDEN(Label20);
+    STELUX_BINDEN(Label_Modell);
     STELUX_BINDEN(Label_Hoehenmarke);
     STELUX_BINDEN(Label_Planung);
     STELUX_BINDEN(Label_Sichtbarkeit);
@@ -363,6 +365,7 @@ void TForm_Main::Menue_Aufbauen() {
     Nachtmodus1->setObjectName("Nachtmodus1");
     Nachtmodus1->setCheckable(true);
     Nachtmodus1->setShortcut(QKeySequence(Qt::Key_F9));
+    Nachthelligkeit_Menue();
     Zeitpunkt1 = Option1->addAction(Ue("Zeitpunkt wählen…"));
     Zeitpunkt1->setObjectName("Zeitpunkt1");
     Zeitpunkt_Jetzt1 = Option1->addAction(Ue("Zeitpunkt: jetzt"));

@@ -9,8 +9,11 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
 #include "app/fenster_sprache.hpp"
+#include "app/fenster_texte.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "app/teleskop_server.hpp"
+#include "pointing/zeigemodell.hpp"
+#include "shared/zahlen.hpp"
 #include "time/uhr_tick.hpp"
 
 namespace {
@@ -35,8 +38,13 @@ void TForm_Main::Anzeige_Felder_Finden() {
 }
 
 void TForm_Main::Felder_Zeigen(const Anzeige& anzeige, Anzeige_Bereich bereich) {
-    for (const Anzeige_Feld& f : anzeige_felder_)
-        if (f.Schluessel->Bereich == bereich) Text(f.Label, f.Schluessel->Wert(anzeige));
+    for (const Anzeige_Feld& f : anzeige_felder_) {
+        if (f.Schluessel->Bereich != bereich) continue;
+        // The object line with the common name in full where the catalogue cuts it.
+        const bool voll = f.Label == Label_Objekt && !anzeige.Objekt_Zeile_Voll.empty();
+        f.Label->setText(Fenster_Text(f.Schluessel->Name, voll ? anzeige.Objekt_Zeile_Voll
+                                                               : f.Schluessel->Wert(anzeige)));
+    }
 }
 
 void TForm_Main::Anzeige_Zeigen(const Anzeige& anzeige) {
@@ -51,11 +59,25 @@ void TForm_Main::Anzeige_Zeigen(const Anzeige& anzeige) {
             Schriftfarbe(l, a.Hoehen_Farbe);
     Text(Label_Hoehenmarke, a.Horizont.Marke);
     Text(Label_Sichtbarkeit, anzeige.Sichtbarkeit);
+    Modell_Zeigen(a);
     StatusBar1->showMessage(QString::fromStdString(anzeige.Planung + a.Status));
     if (!anzeige.Gueltig && !anzeige.Nicht_Gefunden.empty()) {
         Schriftfarbe(Label_Objekt, Farbe_Weiss);
         Text(Label_Objekt, anzeige.Nicht_Gefunden);
     }
+}
+
+void TForm_Main::Modell_Zeigen(const Positions_Anzeige& a) {
+    const Zeigemodell* m = Zustand.Modell();
+    QString text;
+    if (!a.Zeigemodell.empty() && m) {
+        const int n = m->Anzahl();
+        const QString cm = QString::number(Schmidt_Aktuell() ? 40 : 60);
+        const QString rms = QString::fromStdString(Fest(m->RMS, 1));
+        text = n == 1 ? Ue("Modell %1cm · 1 Term · RMS %2′").arg(cm, rms)
+                      : Ue("Modell %1cm · %2 Terme · RMS %3′").arg(cm, QString::number(n), rms);
+    }
+    if (Label_Modell->text() != text) Label_Modell->setText(text);
 }
 
 void TForm_Main::Elemente_Laden() {

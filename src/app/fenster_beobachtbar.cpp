@@ -171,20 +171,39 @@ void TForm_Beobachtbar::Aktualisieren() {
     auto kometen = Kopie(e.Kontext.Kometen, e.Kontext.Anzahl_Kometen);
     e.Kontext.Asteroiden = asteroiden.get();
     e.Kontext.Kometen = kometen.get();
-    laufend_ = std::async(
-        std::launch::async, [e, asteroiden, kometen, k = katalog_, v = vorrat_]() mutable {
-            Ergebnis r;
-            r.katalog = k ? k
-                          : std::make_shared<const Beobachtbar_Katalog>(
-                                Beobachtbar_Katalog_Bauen(e.Kontext.Katalog_Ordner));
-            r.vorrat = v && Vorrat_Passt(*v, e.JD_UT)
-                           ? v
-                           : std::make_shared<const Sonnensystem_Vorrat>(
-                                 Sonnensystem_Vorrat_Laden(e.Kontext, e.JD_UT));
-            e.Vorrat = r.vorrat.get();
-            r.zeilen = Jetzt_Beobachtbar(*r.katalog, e);
-            return r;
-        });
+    const int bau = ++bau_;
+    laufend_ = std::async(std::launch::async, [this, bau, e, asteroiden, kometen, k = katalog_,
+                                               v = vorrat_]() mutable {
+        // The finished list is shown at once, not at the next refresh tick:
+        // the GUI thread is told when the build has returned. The window
+        // waits for the build before it goes, so `this` outlives the call.
+        struct Fertig_Melden {
+            TForm_Beobachtbar* fenster;
+            int bau;
+            ~Fertig_Melden() {
+                QMetaObject::invokeMethod(
+                    fenster, [f = fenster, n = bau] { f->Fertig(n); }, Qt::QueuedConnection);
+            }
+        } melden{this, bau};
+        Ergebnis r;
+        r.katalog = k ? k
+                      : std::make_shared<const Beobachtbar_Katalog>(
+                            Beobachtbar_Katalog_Bauen(e.Kontext.Katalog_Ordner));
+        r.vorrat = v && Vorrat_Passt(*v, e.JD_UT)
+                       ? v
+                       : std::make_shared<const Sonnensystem_Vorrat>(
+                             Sonnensystem_Vorrat_Laden(e.Kontext, e.JD_UT));
+        e.Vorrat = r.vorrat.get();
+        r.zeilen = Jetzt_Beobachtbar(*r.katalog, e);
+        return r;
+    });
+}
+
+void TForm_Beobachtbar::Fertig(int bau) {
+    // Only the build in progress; the result is there or a few instructions away.
+    if (bau != bau_ || !laufend_.valid()) return;
+    laufend_.wait();
+    Aktualisieren();
 }
 
 void TForm_Beobachtbar::Abwarten() {

@@ -53,12 +53,15 @@ private:
         std::vector<Beobachtbar_Zeile> zeilen;
     };
     void Zeigen();
+    // A build has returned (called on the GUI thread): its list is shown.
+    void Fertig(int bau);
 
     std::function<Beobachtbar_Eingabe()> eingabe_;
     std::function<void(const QString&)> waehlen_;
     std::shared_ptr<const Beobachtbar_Katalog> katalog_;
     std::shared_ptr<const Sonnensystem_Vorrat> vorrat_; // Moon and planets, looked up once a day
     std::future<Ergebnis> laufend_;
+    int bau_ = 0;               // number of the last build started
     std::string schluessel_;    // minute and limit of the list shown or in build
     std::string stand_;         // the instant of the list, zone time
     std::string stand_laufend_; // that of the build in progress

@@ -129,15 +129,10 @@ void TForm_Main::Push_To_Takt() {
     const bool im_feld = p.Gueltig && p.Im_Feld;
     const Farbe f = im_feld ? Farbe_Gruen : Farbe_Weiss;
     Schriftfarbe_Setzen(Label_PushTo, QColor(f.r, f.g, f.b));
-    // At night every text is red: within the field the line turns black on
-    // the brightest red, as the planning band does (5.3 : 1).
+    // At night every text is red: within the field the line stands on the
+    // dark red fill of the planning band.
     const bool invers = im_feld && Nachtmodus_Aktiv();
-    if (invers) {
-        QPalette q = Label_PushTo->palette();
-        q.setColor(QPalette::Window, QColor(Nacht_Rot_Hoechstens, 0, 0));
-        q.setColor(QPalette::WindowText, Qt::black);
-        Label_PushTo->setPalette(q);
-    }
+    if (invers) Label_PushTo->setPalette(Nacht_Band_Palette(Label_PushTo->palette()));
     Label_PushTo->setAutoFillBackground(invers);
 }
 

@@ -7,19 +7,38 @@
 
 class QWidget;
 
-// Brightest red channel of any colour in night mode (0..255); green and blue are 0.
-// Red text must be this bright to stand 4.5 : 1 above a black ground (WCAG):
-// the eye's adaptation is kept by the screen's brightness, not by dim text.
+// Brightest red channel of any colour in night mode, at the brightest step
+// (0..255); green and blue are 0.
 inline constexpr int Nacht_Rot_Hoechstens = 255;
+
+// The brightness of night mode in steps, 1 the dimmest. Every text stands at
+// least 3 : 1 above its own ground (WCAG relative luminance) at every step;
+// beyond that the eye's adaptation asks for the dimmest light that reads.
+inline constexpr int Nacht_Stufen = 5;
+inline constexpr int Nacht_Stufe_Vorgabe = 2;
+// The red channels of one step.
+struct Nacht_Toene {
+    int Text;      // the brightest text: readings, highlighted entries
+    int Text_Min;  // the plainest text: captions, menus
+    int Gesperrt;  // text of a disabled control
+    int Flaeche;   // filled areas behind text: bands, selected rows, menu highlight
+    int Grund_Max; // the brightest ground of a control
+};
+Nacht_Toene Nacht_Ton(int stufe);
+int Nacht_Stufe();
+// Clamped to 1..Nacht_Stufen; in night mode every window takes the new tones.
+void Nacht_Stufe_Setzen(int stufe);
+
+// Installs, once, the application style that draws the text caret in the
+// night red and turns every icon red at night (by day it is the normal style).
+void Nachtstil_Einrichten();
 
 bool Nachtmodus_Aktiv();
 
-// A colour in night mode: its luminance as red, foreground (text) colours
-// between a readable and the brightest red, background colours near black.
+// A colour in night mode at the current step: its luminance as red,
+// foreground (text) colours between Text_Min and Text, background colours
+// between black and Grund_Max.
 QColor Nacht_Farbe(const QColor& c, bool vordergrund);
-// Text of a disabled control in night mode: dimmer than any enabled text,
-// still 3 : 1 above the darkest ground.
-inline constexpr int Nacht_Rot_Gesperrt = 195;
 QPalette Nacht_Palette(const QPalette& p);
 
 // Switches the mode for the application palette (message boxes, new windows)
@@ -32,6 +51,9 @@ void Nachtmodus_Anwenden(QWidget* wurzel);
 void Schriftfarbe_Setzen(QWidget* w, const QColor& farbe);
 // Text in the widget's background colour (hidden), in either mode.
 void Schrift_Verbergen(QWidget* w);
-// Marks a widget to be shown inverted at night (black on red): the planning
-// band stays unmistakable when every other text is red too.
+// Marks a widget to be shown as a filled band at night (bright red text on
+// the step's dark red fill): the planning band stays apart from the black
+// ground when every other text is red too.
 void Nacht_Invers(QWidget* w);
+// That band's palette: ground the step's fill, text its brightest red.
+QPalette Nacht_Band_Palette(const QPalette& p);

@@ -1,10 +1,12 @@
 // The remembered options of the "Optionen" menu.
 #include <QAction>
+#include <QActionGroup>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,6 +18,8 @@
 #include "app/fenster_tabelle.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "time/planung.hpp"
+
+#include <cmath>
 
 void TForm_Main::Optionen_Laden() {
     if (Einstellungen_Beschaedigt())
@@ -33,8 +37,52 @@ void TForm_Main::Optionen_Laden() {
     KometenSort->setChecked(Einstellung_Lesen(Einstellung_Kometen_Sort, false));
     if (KometenSort->isChecked()) Kometen_Ordnen();
     verlauf_.Von_Text(Einstellung_Text_Lesen(Einstellung_Verlauf, ""));
+    const int stufe = static_cast<int>(std::lround(
+        Einstellung_Zahl_Lesen(Einstellung_Nachthelligkeit, Nacht_Stufe_Vorgabe, 1, Nacht_Stufen)));
+    Nacht_Stufe_Setzen(stufe);
+    nacht_stufen_[Nacht_Stufe() - 1]->setChecked(true);
     Nachtmodus1->setChecked(Einstellung_Lesen(Einstellung_Nachtmodus, false));
     Nachtmodus_Anzeigen();
+}
+
+void TForm_Main::Nachthelligkeit_Menue() {
+    Nachthelligkeit1 = Option1->addMenu(Ue("Nacht&helligkeit"));
+    Nachthelligkeit1->setObjectName("Nachthelligkeit1");
+    Dunkler1 = Nachthelligkeit1->addAction(Ue("Dunkler"));
+    Dunkler1->setObjectName("Dunkler1");
+    Dunkler1->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9));
+    Heller1 = Nachthelligkeit1->addAction(Ue("Heller"));
+    Heller1->setObjectName("Heller1");
+    Heller1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F9));
+    Nachthelligkeit1->addSeparator();
+    auto* gruppe = new QActionGroup(Nachthelligkeit1);
+    for (int i = 1; i <= Nacht_Stufen; ++i) {
+        QAction* a = Nachthelligkeit1->addAction(Ue("Stufe %1").arg(i));
+        a->setObjectName(QString("Nachtstufe%1").arg(i));
+        a->setCheckable(true);
+        gruppe->addAction(a);
+        nacht_stufen_.push_back(a);
+    }
+    // Typing goes on in the entry box, as after the night switch.
+    const auto bei = [this](QAction* a, std::function<int()> stufe) {
+        connect(a, &QAction::triggered, this, [this, stufe] {
+            Fehler_Waechter([&] { Nachthelligkeit_Setzen(stufe()); });
+            activateWindow();
+            Eingabe_Fokus();
+        });
+    };
+    bei(Dunkler1, [] { return Nacht_Stufe() - 1; });
+    bei(Heller1, [] { return Nacht_Stufe() + 1; });
+    for (int i = 1; i <= Nacht_Stufen; ++i) bei(nacht_stufen_[i - 1], [i] { return i; });
+}
+
+void TForm_Main::Nachthelligkeit_Setzen(int stufe) {
+    Nacht_Stufe_Setzen(stufe);
+    nacht_stufen_[Nacht_Stufe() - 1]->setChecked(true);
+    Einstellung_Zahl_Schreiben(Einstellung_Nachthelligkeit, Nacht_Stufe());
+    if (!Nachtmodus_Aktiv()) return;
+    if (Form_Karte) Form_Karte->update();
+    Handbuch_Farben();
 }
 
 void TForm_Main::Refraktion_Anzeigen() {

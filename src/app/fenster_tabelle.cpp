@@ -87,6 +87,8 @@ constexpr Steuerelement tabelle[] = {
     {"Label_Luftmasse",         Label,       "Luftmasse",                           517, 459, 141,  32,  Ablese_Grund, Beschriftung,     Kreis,           Links_Oben},
     {"Label_AirMass",           Label,       "1.000",                               658, 459, 96,   32,  Ablese_Grund, Weiss,            Kreis,           Rechts_Oben},
     {"Label20",                 Label,       "",                                    754, 459, 65,   32,  Ablese_Grund, Weiss,            Kreis,           Rechts_Oben},
+    // The pointing model under the hour circle while the readings include it.
+    {"Label_Modell",            Label,       "",                                    181, 461, 333,  28,  Ablese_Grund, Weiss,            Titel,           Links_Mitte},
     {"Label_RA2000",            Label,       "RA(J2000) 00:00:00.0h",               181, 494, 230,  21,  Oliv,             Fenstertext,      Zeile,           Links_Oben},
     {"Label_DE2000",            Label,       "DE(J2000) +00:00:00°",                411, 494, 230,  21,  Oliv,             Fenstertext,      Zeile,           Links_Oben},
     {"Label_Con",               Label,       "Con: ARI",                            641, 494, 178,  21,  Oliv,             Fenstertext,      Zeile,           Links_Oben},

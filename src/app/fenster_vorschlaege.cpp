@@ -6,6 +6,7 @@
 
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_sprache.hpp"
+#include "app/fenster_texte.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "shared/zahlen.hpp"
 
@@ -117,7 +118,7 @@ void TForm_Main::Vorschlaege_Liste_Fuellen(const QString& ueberschrift) {
         kopf->setFont(schrift);
     }
     for (const Vorschlag& v : angezeigt_) {
-        QString zeile = QString::fromStdString(v.Text) + "   (" + QString::fromStdString(v.Art);
+        QString zeile = QString::fromStdString(v.Text) + "   (" + Typ_Wort(v.Art);
         if (v.Mag < 90) zeile += ", " + QString::fromStdString(Fest(v.Mag, 1)) + " mag";
         Liste_Vorschlaege->addItem(zeile + ")");
     }

@@ -21,6 +21,7 @@
 #include <QTimeZone>
 #include <QTimer>
 #include <clocale>
+#include <cmath>
 
 #include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
@@ -76,6 +77,10 @@ void TForm_Main::Sprache_Umschalten(bool englisch) {
 }
 
 void TForm_Main::Beim_Start() {
+    // Night mode before anything can show a message: a start-up box at night is dark too.
+    Nacht_Stufe_Setzen(static_cast<int>(std::lround(Einstellung_Zahl_Lesen(
+        Einstellung_Nachthelligkeit, Nacht_Stufe_Vorgabe, 1, Nacht_Stufen))));
+    Nachtmodus_Setzen(Einstellung_Lesen(Einstellung_Nachtmodus, false));
     // Qt paints every widget double-buffered already.
     Panel_About->move((width() - Panel_About->width()) / 2, 45);
     Panel_About->hide();

@@ -158,6 +158,10 @@ private:
     // "Optionen > Sprache": remembered, in effect at the next start.
     void Sprache_Umschalten(bool englisch);
     void Nachtmodus_Anzeigen();
+    // "Optionen > Nachthelligkeit": the steps of night mode, dimmer and
+    // brighter by key, remembered.
+    void Nachthelligkeit_Menue();
+    void Nachthelligkeit_Setzen(int stufe);
     void Zeitpunkt_Erfragen(); // asks for the date and time
     void Zeitpunkt_Jetzt();    // back to the present
     void Uhrfarbe_Setzen();
@@ -194,7 +198,8 @@ private:
     void SW_Minus() { Korrektur_Schritt_Machen(Korrektur_Schritt::SW_Minus); }
 
     // Entry, keypad and catalogue lists.
-    void Anzeige_Zeigen(const Anzeige& anzeige); // the display record into the widgets
+    void Anzeige_Zeigen(const Anzeige& anzeige);    // the display record into the widgets
+    void Modell_Zeigen(const Positions_Anzeige& a); // the pointing model beside the readings
     // The fields whose object name is a key of the display table, found once
     // after the build-up; each tick writes those of its area.
     struct Anzeige_Feld {
@@ -246,6 +251,7 @@ private:
     QLabel *Label6, *Label_StdRadhrs, *Label16, *Label_StdRadmin;
     QLabel *Label_Hoehe, *Label_Height, *Label17, *Label_Azimut, *Label_Azimuth, *Label19;
     QLabel *Label_Luftmasse, *Label_AirMass, *Label20;
+    QLabel* Label_Modell = nullptr; // "Modell 60cm · 9 Terme · RMS 0.8′" while it is applied
     // The black band above the object line: the under-20° marker and the
     // visibility of the selected object.
     QLabel *Label_Hoehenmarke, *Label_Sichtbarkeit;
@@ -278,6 +284,9 @@ private:
         *Refraktion1, *Aufsuchkarte1, *Nachtmodus1, *Zeitpunkt1, *Zeitpunkt_Jetzt1, *Beobachtbar1,
         *N1, *Eigene1, *N2, *Handbuch1, *SystemInformation1, *N3, *Version2, *Deutsch1, *English1;
     QAction* Abgleich1 = nullptr; // "Optionen > Abgleich…"
+    QMenu* Nachthelligkeit1 = nullptr;
+    QAction *Dunkler1 = nullptr, *Heller1 = nullptr;
+    std::vector<QAction*> nacht_stufen_; // "Stufe 1" .. the brightest
     // Secondary windows, made when first asked for.
     TForm_Karte* Form_Karte = nullptr;
     TForm_Beobachtbar* Form_Beobachtbar = nullptr;

@@ -25,4 +25,8 @@ struct Anzeige {
     std::string Vorschlaege;    // after a miss the names meant perhaps, " · " between them
     std::string Nacht;          // the night's timetable at the clock's instant, local times
     std::string Nacht_Tafel;    // the same in short lines
+    // The common name in full where the catalogue cuts it to 16 characters
+    // (from the names file), else empty; the object line with it in place
+    // of the cut one.
+    std::string Name_Voll, Objekt_Zeile_Voll;
 };

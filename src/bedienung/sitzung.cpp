@@ -6,6 +6,7 @@
 #include "catalog/eingabe.hpp"
 #include "catalog/kleinkoerper_suche.hpp"
 #include "catalog/listen.hpp"
+#include "catalog/namen_suche.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "orbits/sortierung.hpp"
 #include "planung/nacht.hpp"
@@ -73,6 +74,11 @@ Auswahl_Ergebnis Sitzung::Auswaehlen(const std::string& eingabe) {
     }
     objekt_gueltig_ = r.Gefunden;
     auswahl_eingabe_ = r.Eingabe;
+    name_voll_.clear();
+    if (r.Gefunden && (objekt_.Art == Objekt_Art::Messier || objekt_.Art == Objekt_Art::NGC ||
+                       objekt_.Art == Objekt_Art::IC))
+        name_voll_ = Deepsky_Name_Voll(std::string(Trimmen(objekt_.Bezeichnung)), objekt_.Alias,
+                                       Kontext().Katalog_Ordner);
     r.Meldung.swap(meldung_.Text);
     if (!r.Gefunden && !r.Fehler) {
         r.Nicht_Gefunden = Nicht_Gefunden_Text(r.Eingabe);
@@ -163,6 +169,17 @@ const Anzeige& Sitzung::Positions_Schritt() {
     a.Gueltig = objekt_gueltig_;
     a.Werte = {objekt_.RA2000, objekt_.DE2000, objekt_.RAapp,
                objekt_.DEapp,  objekt_.VMag,   objekt_.BMag};
+    // The full name only while the object it was found for is shown (a
+    // target sent from outside replaces the object without a lookup).
+    const std::string alias(Trimmen(objekt_.Alias));
+    const bool voll = objekt_gueltig_ && !alias.empty() && name_voll_.size() > alias.size() &&
+                      name_voll_.compare(0, alias.size(), alias) == 0;
+    a.Name_Voll = voll ? name_voll_ : std::string();
+    a.Objekt_Zeile_Voll.clear();
+    if (const auto stelle = a.Position.Objekt.Zeile.find("   " + alias);
+        voll && stelle != std::string::npos)
+        a.Objekt_Zeile_Voll =
+            std::string(a.Position.Objekt.Zeile).replace(stelle + 3, alias.size(), name_voll_);
     // Visibility: once a minute and for each new object.
     const std::string fuer =
         objekt_gueltig_

@@ -235,6 +235,7 @@ private:
 
     Objekt_Type objekt_;
     bool objekt_gueltig_ = false;
+    std::string name_voll_; // of the last selection, see Anzeige::Name_Voll
     char katalog_buchstabe_ = 0;
 
     Asteroiden_Tabelle asteroiden_;

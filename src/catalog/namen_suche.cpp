@@ -109,6 +109,25 @@ std::vector<Deepsky_Name> Deepsky_Namen_Lesen(const std::string& pfad) {
     return namen;
 }
 
+std::string Deepsky_Name_Voll(const std::string& bezeichnung, const std::string& alias_utf8,
+                              const std::string& katalog_ordner) {
+    constexpr std::size_t Alias_Spalte = 16; // columns 58-73 of the deep-sky file
+    const std::string alias = Utf8_Zu_Cp1252(alias_utf8);
+    if (alias.size() < Alias_Spalte) return {};
+    std::vector<Deepsky_Name> namen;
+    try {
+        namen = Deepsky_Namen_Lesen(Pfad_In(katalog_ordner, Datei_Deepsky_Namen));
+    } catch (const std::exception&) {
+        return {}; // the lookup by name reports the file
+    }
+    const Deepsky_Name* bester = nullptr;
+    for (const Deepsky_Name& n : namen)
+        if (n.Name.size() > alias.size() && n.Name.compare(0, alias.size(), alias) == 0 &&
+            (!bester || (n.Bezeichnung == bezeichnung && bester->Bezeichnung != bezeichnung)))
+            bester = &n;
+    return bester ? Cp1252_Zu_Utf8(bester->Name) : std::string();
+}
+
 std::optional<Deepsky_Name> Deepsky_Name_Finden(std::string_view eingabe,
                                                 const std::string& katalog_ordner,
                                                 Namen_Meldung* meldung) {

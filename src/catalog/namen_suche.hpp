@@ -48,6 +48,14 @@ std::optional<Deepsky_Name> Deepsky_Name_Finden(std::string_view eingabe,
                                                 const std::string& katalog_ordner,
                                                 Namen_Meldung* meldung);
 
+// The common name in full (UTF-8) of a deep-sky object whose catalogue line
+// cuts it to the alias column's 16 characters ("Hercules Globula"): the
+// names file's name that begins with `alias`, of the designation
+// `bezeichnung` first. Empty when the alias is not cut or no name fits; a
+// missing or damaged names file gives empty too.
+std::string Deepsky_Name_Voll(const std::string& bezeichnung, const std::string& alias_utf8,
+                              const std::string& katalog_ordner);
+
 // Asteroid or comet whose name is the whole entry ("Ceres", "Halley",
 // "Hale-Bopp"); true and `objekt` filled as by the A and K kinds.
 bool Kleinkoerper_Name_Suchen(std::string_view eingabe, const Such_Kontext& kontext,

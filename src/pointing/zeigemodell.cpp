@@ -119,7 +119,8 @@ double Stundenwinkel_Spanne(std::vector<double> h_std) {
 }
 
 std::string Sichtung_Name(const std::vector<Modell_Sichtung>& s, std::size_t i) {
-    return "Sichtung " + std::to_string(i + 1) + (s[i].Name.empty() ? "" : " (" + s[i].Name + ")");
+    return Kt("Sichtung %1", {std::to_string(i + 1)}) +
+           (s[i].Name.empty() ? "" : " (" + s[i].Name + ")");
 }
 
 } // namespace
@@ -161,9 +162,9 @@ Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double p
         const Term_Zeilen z = Zeilen(s[i].H, s[i].D, phi);
         const double d_grad = s[i].D * Rad_Zu_Grad;
         if (std::abs(d_grad) > Modell_Pol_Grenze_Grad) {
-            e.Hinweise.push_back(Sichtung_Name(s, i) + ": Deklination über " +
-                                 Fest(Modell_Pol_Grenze_Grad, 0) +
-                                 "°, nur der Deklinationskreis geht in die Anpassung ein");
+            e.Hinweise.push_back(
+                Kt("%1: Deklination über %2°, nur der Deklinationskreis geht in die Anpassung ein",
+                   {Sichtung_Name(s, i), Fest(Modell_Pol_Grenze_Grad, 0)}));
         } else {
             g.push_back({z.H, s[i].dH});
             vorher_h.push_back(s[i].dH);
@@ -183,18 +184,18 @@ Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double p
     const double spanne_h = Stundenwinkel_Spanne(h_std), spanne_d = d_max - d_min;
     if (s.size() == 1 || sterne.size() == 1) {
         erlaubt = {IH, ID};
-        e.Hinweise.push_back(s.size() == 1 ? "Nur eine Sichtung: nur die Indexfehler IH und ID"
-                                           : "Nur ein Stern: nur die Indexfehler IH und ID");
+        e.Hinweise.push_back(s.size() == 1 ? Kt("Nur eine Sichtung: nur die Indexfehler IH und ID")
+                                           : Kt("Nur ein Stern: nur die Indexfehler IH und ID"));
     } else if (sterne.size() < 3 || spanne_h < 3 || spanne_d < 30) {
         erlaubt = {IH, ID, CH, NP};
-        e.Hinweise.push_back("Zu wenig verteilt (" + std::to_string(sterne.size()) +
-                             " Sterne über " + Fest(spanne_h, 1) + " h Stundenwinkel und " +
-                             Fest(spanne_d, 0) +
-                             "° Deklination; nötig sind 3 Sterne über 3 h und 30°): "
-                             "höchstens IH, ID, CH, NP");
+        e.Hinweise.push_back(
+            Kt("Zu wenig verteilt (%1 Sterne über %2 h Stundenwinkel und %3° "
+               "Deklination; nötig sind 3 Sterne über 3 h und 30°): "
+               "höchstens IH, ID, CH, NP",
+               {std::to_string(sterne.size()), Fest(spanne_h, 1), Fest(spanne_d, 0)}));
     } else if (s.size() < 6) {
         erlaubt = {IH, ID, CH, NP, MA, ME};
-        e.Hinweise.push_back("Weniger als 6 Sichtungen: höchstens IH, ID, CH, NP, MA, ME");
+        e.Hinweise.push_back(Kt("Weniger als 6 Sichtungen: höchstens IH, ID, CH, NP, MA, ME"));
     } else {
         erlaubt = {IH, ID, CH, NP, MA, ME, TF, FO, DAF};
     }
@@ -204,9 +205,9 @@ Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double p
         terme.push_back(t);
         if (!Bestimmbar(g, terme)) {
             terme.pop_back();
-            e.Hinweise.push_back(std::string(Modell_Term_Namen[t]) +
-                                 ": aus diesen Sichtungen nicht von den anderen Termen zu "
-                                 "trennen, weggelassen");
+            e.Hinweise.push_back(
+                Kt("%1: aus diesen Sichtungen nicht von den anderen Termen zu trennen, weggelassen",
+                   {std::string(Modell_Term_Namen[t])}));
         }
     }
 
@@ -215,9 +216,9 @@ Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double p
         std::vector<int> bleiben;
         for (int t : terme) {
             if (l.Sigma[t] > 0 && std::abs(l.Wert[t]) < 2 * l.Sigma[t])
-                e.Hinweise.push_back(std::string(Modell_Term_Namen[t]) + " unter 2σ (" +
-                                     Fest(l.Wert[t], 2) + "′ ± " + Fest(l.Sigma[t], 2) +
-                                     "′), weggelassen");
+                e.Hinweise.push_back(Kt(
+                    "%1 unter 2σ (%2′ ± %3′), weggelassen",
+                    {std::string(Modell_Term_Namen[t]), Fest(l.Wert[t], 2), Fest(l.Sigma[t], 2)}));
             else
                 bleiben.push_back(t);
         }
@@ -251,8 +252,9 @@ Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& s, double p
                          (e.RMS_D > 0 && std::abs(e.Reste[i].D) > 4 * e.RMS_D);
         e.Ausreisser.push_back(aus);
         if (aus)
-            e.Hinweise.push_back(Sichtung_Name(s, i) + ": Rest " + Fest(e.Reste[i].H, 1) + "′/" +
-                                 Fest(e.Reste[i].D, 1) + "′ über 4 × RMS");
+            e.Hinweise.push_back(
+                Kt("%1: Rest %2′/%3′ über 4 × RMS",
+                   {Sichtung_Name(s, i), Fest(e.Reste[i].H, 1), Fest(e.Reste[i].D, 1)}));
     }
     return e;
 }

@@ -606,15 +606,15 @@ TEST(Fenster, MenueBaum) {
                            "-", QString::fromUtf8("Bahnelemente aktualisieren…"), "&Schliessen"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "Instrument1")->actions()),
               QStringList({"&60cm Cassegrain"}));
-    EXPECT_EQ(texte(Steuer<QMenu>(*f, "Option1")->actions()),
-              QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
-                           "Kometen nach Helligkeit sortieren",
-                           QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
-                           "&Nachtmodus", QString::fromUtf8("Zeitpunkt wählen…"),
-                           "Zeitpunkt: jetzt", "Jetzt &beobachtbar",
-                           QString::fromUtf8("Ab&gleich…"),
-                           QString::fromUtf8("&Teleskop-Verbindung…"),
-                           QString::fromUtf8("Abgleich &mit dem Teleskop…"), "&Sprache"}));
+    EXPECT_EQ(
+        texte(Steuer<QMenu>(*f, "Option1")->actions()),
+        QStringList({"&Zehntelsekunden", "Asteroiden nach Helligkeit sortieren",
+                     "Kometen nach Helligkeit sortieren",
+                     QString::fromUtf8("Refraktion berücksichtigen"), "&Aufsuchkarte",
+                     "&Nachtmodus", "Nacht&helligkeit", QString::fromUtf8("Zeitpunkt wählen…"),
+                     "Zeitpunkt: jetzt", "Jetzt &beobachtbar", QString::fromUtf8("Ab&gleich…"),
+                     QString::fromUtf8("&Teleskop-Verbindung…"),
+                     QString::fromUtf8("Abgleich &mit dem Teleskop…"), "&Sprache"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "Sprache1")->actions()), QStringList({"Deutsch", "English"}));
     for (QAction* a :
          {Steuer<QAction>(*f, "Zehntelsekunden"), Steuer<QAction>(*f, "AsteroidenSort"),

@@ -111,13 +111,15 @@ TEST_F(Indi, PushToZumZielUndAbgleich) {
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_PushTo")->palette().color(QPalette::WindowText),
               QColor(0, 192, 0));
 
-    // At night black on red within the field, and green again by day.
+    // At night on the dark red fill within the field, and green again by day.
     QLabel* zeile = Steuer<QLabel>(*f, "Label_PushTo");
     Nachtmodus_Setzen(true);
     QTest::qWait(400);
     EXPECT_TRUE(zeile->autoFillBackground());
-    EXPECT_EQ(zeile->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(zeile->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(zeile->palette().color(QPalette::Window),
+              QColor(Nacht_Ton(Nacht_Stufe()).Flaeche, 0, 0));
+    EXPECT_EQ(zeile->palette().color(QPalette::WindowText),
+              QColor(Nacht_Ton(Nacht_Stufe()).Text, 0, 0));
     Nachtmodus_Setzen(false);
     QTest::qWait(400);
     EXPECT_FALSE(zeile->autoFillBackground());

@@ -3,23 +3,29 @@
 // that comes back exactly, and every text stays readable in both modes.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolTip>
 #include <cmath>
+#include <functional>
 #include <map>
 
+#include "app/einstellungen.hpp"
 #include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_karte.hpp"
 #include "app/fenster_nachtmodus.hpp"
@@ -74,8 +80,9 @@ std::string Schwacher_Text(TForm_Main& f, double grenze) {
     return {};
 }
 
-// The palette's own text against its ground, for the roles menus and lists use.
-void Palette_Pruefen(const QPalette& p, const char* modus) {
+// The palette's own text against its ground, for the roles menus and lists use:
+// 4.5 : 1 by day, 3 : 1 at night.
+void Palette_Pruefen(const QPalette& p, const char* modus, double grenze = 4.5) {
     const std::pair<QPalette::ColorRole, QPalette::ColorRole> paare[] = {
         {QPalette::WindowText, QPalette::Window},
         {QPalette::Text, QPalette::Base},
@@ -86,7 +93,7 @@ void Palette_Pruefen(const QPalette& p, const char* modus) {
             Kontrast(p.color(QPalette::Active, text), p.color(QPalette::Active, grund));
         const double aus =
             Kontrast(p.color(QPalette::Disabled, text), p.color(QPalette::Disabled, grund));
-        EXPECT_GE(an, 4.5) << modus << " role " << text;
+        EXPECT_GE(an, grenze) << modus << " role " << text;
         if (text == QPalette::HighlightedText) continue;
         EXPECT_GE(aus, 3.0) << modus << " disabled role " << text;
         EXPECT_LT(aus, an) << modus << " disabled role " << text;
@@ -225,11 +232,11 @@ TEST_F(Tastatur, NachtmodusHinUndZurueck) {
     QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F9);
     ASSERT_TRUE(Nachtmodus_Aktiv());
     EXPECT_TRUE(Eingabe_Hat_Fokus());
-    EXPECT_EQ(Schwacher_Text(*f, 4.5), "");
-    Palette_Pruefen(QApplication::palette(), "night");
-    Palette_Pruefen(Steuer<QMenu>(*f, "Option1")->palette(), "night menu");
+    EXPECT_EQ(Schwacher_Text(*f, 3.0), "");
+    Palette_Pruefen(QApplication::palette(), "night", 3.0);
+    Palette_Pruefen(Steuer<QMenu>(*f, "Option1")->palette(), "night menu", 3.0);
     const QPalette tipp = QToolTip::palette();
-    EXPECT_GE(Kontrast(tipp.color(QPalette::ToolTipText), tipp.color(QPalette::ToolTipBase)), 4.5);
+    EXPECT_GE(Kontrast(tipp.color(QPalette::ToolTipText), tipp.color(QPalette::ToolTipBase)), 3.0);
     EXPECT_EQ(tipp.color(QPalette::ToolTipBase).green(), 0); // a red hint, not a yellow one
     // The manual at night: nothing but red, its table lines too.
     const QImage seite = handbuch->grab().toImage();
@@ -266,10 +273,151 @@ TEST_F(Tastatur, PlanungsbandInBeidenModi) {
         const QPoint ecke = band->mapTo(f.get(), QPoint(1, 1));
         const QPoint uhr = Steuer<QLabel>(*f, "Label_PC_Zeit")->mapTo(f.get(), QPoint(1, 1));
         // The band's ground is far from the clocks' ground, its text readable.
-        EXPECT_GE(Kontrast(bild.pixelColor(ecke), bild.pixelColor(uhr)), 4.5) << nacht;
-        EXPECT_GE(Text_Kontrast(bild, QRect(band->mapTo(f.get(), QPoint(0, 0)), band->size())), 4.5)
+        // At night the fill stays dim: it stands apart by its red, not by its light.
+        if (nacht)
+            EXPECT_GE(bild.pixelColor(ecke).red(), bild.pixelColor(uhr).red() + 30);
+        else
+            EXPECT_GE(Kontrast(bild.pixelColor(ecke), bild.pixelColor(uhr)), 4.5);
+        EXPECT_GE(Text_Kontrast(bild, QRect(band->mapTo(f.get(), QPoint(0, 0)), band->size())),
+                  nacht ? 3.0 : 4.5)
             << nacht;
     }
     Steuer<QAction>(*f, "Zeitpunkt_Jetzt1")->trigger();
     EXPECT_FALSE(band->isVisible());
+}
+
+namespace {
+// Pixels with green or blue above 40 (what night mode must not show); the
+// brightest red in `hoechst`.
+int Farbige_Pixel(const QImage& bild, int* hoechst = nullptr) {
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            n += c.green() > 40 || c.blue() > 40;
+            if (hoechst) *hoechst = std::max(*hoechst, c.red());
+        }
+    return n;
+}
+
+// Waits for a window of the application of class T to be shown and grabs it.
+template <class T> QImage Fenster_Bild(const std::function<bool(T*)>& fertig) {
+    T* w = nullptr;
+    [&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            for (QWidget* t : QApplication::topLevelWidgets())
+                if (auto* k = qobject_cast<T*>(t); k && k->isVisible() && fertig(k)) w = k;
+            return w != nullptr;
+        }));
+    }();
+    return w ? w->grab().toImage() : QImage();
+}
+} // namespace
+
+// Every brightness step of night mode, reached by its keys and its menu: no
+// colour anywhere (the caret, the highlighted menu entry, a message box, the
+// file dialog included), text 3 : 1 above its ground, fills dim behind text.
+TEST_F(Tastatur, NachtstufenOhneFarbeUndLesbar) {
+    Waehlen("M31");
+    f->Jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); };
+    ASSERT_TRUE(f->Zeitpunkt_Setzen(QDateTime(QDate(2026, 12, 24), QTime(22, 0))));
+    auto* edit = Steuer<QLineEdit>(*f, "Edit_Objekt");
+    edit->setFocus();
+    edit->setText("M1");
+    edit->setCursorPosition(1); // the caret between the letters, over the text colour too
+    QLabel* band = Steuer<QLabel>(*f, "Label_Planung");
+    QTemporaryDir ordner;
+    for (const char* datei : {"a.txt", "b.csv", "c.xml"})
+        Datei_Schreiben(ordner.filePath(datei).toStdString(), "x\n");
+    QDir(ordner.path()).mkdir("Unterordner");
+
+    QTest::keyClick(edit, Qt::Key_F9);
+    ASSERT_TRUE(Nachtmodus_Aktiv());
+    EXPECT_EQ(Nacht_Stufe(), Nacht_Stufe_Vorgabe);
+    // From the default down to the dimmest, then up to the brightest.
+    std::vector<int> stufen;
+    for (int i = Nacht_Stufe_Vorgabe; i > 1; --i) stufen.push_back(i - 1);
+    for (int i = 2; i <= Nacht_Stufen; ++i) stufen.push_back(i);
+    stufen.insert(stufen.begin(), Nacht_Stufe_Vorgabe);
+    for (std::size_t k = 0; k < stufen.size(); ++k) {
+        const int stufe = stufen[k];
+        if (k > 0)
+            QTest::keyClick(edit, Qt::Key_F9,
+                            stufe < stufen[k - 1] ? Qt::ShiftModifier : Qt::ControlModifier);
+        ASSERT_EQ(Nacht_Stufe(), stufe);
+        EXPECT_TRUE(
+            Steuer<QAction>(*f, ("Nachtstufe" + std::to_string(stufe)).c_str())->isChecked());
+        EXPECT_TRUE(Eingabe_Hat_Fokus());
+        const Nacht_Toene t = Nacht_Ton(stufe);
+        SCOPED_TRACE("Stufe " + std::to_string(stufe));
+
+        // The window with the caret, and the caret alone: what the focus adds.
+        int hoechst = 0;
+        const QImage bild = f->grab().toImage();
+        EXPECT_EQ(Farbige_Pixel(bild, &hoechst), 0);
+        EXPECT_LE(hoechst, t.Text);
+        const QImage mit = edit->grab().toImage();
+        edit->clearFocus();
+        const QImage ohne = edit->grab().toImage();
+        edit->setFocus();
+        int caret = 0, anders = 0;
+        for (int y = 0; y < mit.height(); ++y)
+            for (int x = 0; x < mit.width(); ++x)
+                if (mit.pixel(x, y) != ohne.pixel(x, y)) {
+                    ++anders;
+                    caret += mit.pixelColor(x, y) == QColor(t.Text, 0, 0);
+                }
+        EXPECT_GE(caret, 10);
+        EXPECT_EQ(caret, anders);
+        // Text readable, fills dim: the planning band.
+        EXPECT_EQ(Schwacher_Text(*f, 3.0), "");
+        Palette_Pruefen(QApplication::palette(), "night", 3.0);
+        EXPECT_LE(bild.pixelColor(band->mapTo(f.get(), QPoint(1, 1))).red(), 120);
+        if (stufe == Nacht_Stufe_Vorgabe) {
+            EXPECT_LE(hoechst, 200);
+        }
+
+        // The options menu with its highlighted entry.
+        QMenu* menue = Steuer<QMenu>(*f, "Option1");
+        menue->popup(f->mapToGlobal(QPoint(200, 40)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menue));
+        menue->setActiveAction(Steuer<QAction>(*f, "Nachtmodus1"));
+        const QImage menue_bild = menue->grab().toImage();
+        menue->close();
+        hoechst = 0;
+        EXPECT_EQ(Farbige_Pixel(menue_bild, &hoechst), 0);
+        const QRect eintrag = menue->actionGeometry(Steuer<QAction>(*f, "Nachtmodus1"));
+        EXPECT_LE(menue_bild.pixelColor(eintrag.topLeft() + QPoint(2, 2)).red(), 120);
+        EXPECT_GE(Text_Kontrast(menue_bild, eintrag), 3.0);
+
+        // A message box with its icon and its button.
+        QMessageBox box(QMessageBox::Critical, "Stelux", "Die Datei fehlt.", QMessageBox::Ok,
+                        f.get());
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        EXPECT_EQ(Farbige_Pixel(box.grab().toImage()), 0);
+        box.close();
+
+        // Qt's file dialog, as "Beobachtungsliste öffnen…" shows it, with its files listed.
+        QTimer::singleShot(0, [&] {
+            const QImage dialog = Fenster_Bild<QFileDialog>([](QFileDialog* d) {
+                auto* liste = d->findChild<QAbstractItemView*>("listView");
+                return liste && liste->model() && liste->model()->rowCount(liste->rootIndex()) >= 4;
+            });
+            EXPECT_EQ(Farbige_Pixel(dialog), 0);
+            if (qEnvironmentVariableIsSet("STELUX_DATEIDIALOG_BILD"))
+                dialog.save(qEnvironmentVariable("STELUX_DATEIDIALOG_BILD"));
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        QFileDialog::getOpenFileName(f.get(), "Stelux", ordner.path());
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        edit->setFocus();
+    }
+    // The step is remembered.
+    EXPECT_EQ(Einstellung_Zahl_Lesen(Einstellung_Nachthelligkeit, 0, 1, Nacht_Stufen),
+              Nacht_Stufen);
+    Steuer<QAction>(*f, "Nachtstufe1")->trigger();
+    EXPECT_EQ(Nacht_Stufe(), 1);
+    Steuer<QAction>(*f, ("Nachtstufe" + std::to_string(Nacht_Stufe_Vorgabe)).c_str())->trigger();
 }

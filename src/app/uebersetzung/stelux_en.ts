@@ -44,6 +44,142 @@
         <translation>&amp;Night mode</translation>
     </message>
     <message>
+        <source>Nacht&amp;helligkeit</source>
+        <translation>Night &amp;brightness</translation>
+    </message>
+    <message>
+        <source>Dunkler</source>
+        <translation>Dimmer</translation>
+    </message>
+    <message>
+        <source>Heller</source>
+        <translation>Brighter</translation>
+    </message>
+    <message>
+        <source>Stufe %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>Sichtung %1</source>
+        <translation>Sighting %1</translation>
+    </message>
+    <message>
+        <source>%1: Deklination über %2°, nur der Deklinationskreis geht in die Anpassung ein</source>
+        <translation>%1: declination above %2°, only the declination circle enters the fit</translation>
+    </message>
+    <message>
+        <source>Nur eine Sichtung: nur die Indexfehler IH und ID</source>
+        <translation>Only one sighting: only the index errors IH and ID</translation>
+    </message>
+    <message>
+        <source>Nur ein Stern: nur die Indexfehler IH und ID</source>
+        <translation>Only one star: only the index errors IH and ID</translation>
+    </message>
+    <message>
+        <source>Zu wenig verteilt (%1 Sterne über %2 h Stundenwinkel und %3° Deklination; nötig sind 3 Sterne über 3 h und 30°): höchstens IH, ID, CH, NP</source>
+        <translation>Too little spread (%1 stars over %2 h of hour angle and %3° of declination; 3 stars over 3 h and 30° are needed): at most IH, ID, CH, NP</translation>
+    </message>
+    <message>
+        <source>Weniger als 6 Sichtungen: höchstens IH, ID, CH, NP, MA, ME</source>
+        <translation>Fewer than 6 sightings: at most IH, ID, CH, NP, MA, ME</translation>
+    </message>
+    <message>
+        <source>%1: aus diesen Sichtungen nicht von den anderen Termen zu trennen, weggelassen</source>
+        <translation>%1: not separable from the other terms with these sightings, left out</translation>
+    </message>
+    <message>
+        <source>%1 unter 2σ (%2′ ± %3′), weggelassen</source>
+        <translation>%1 below 2σ (%2′ ± %3′), left out</translation>
+    </message>
+    <message>
+        <source>%1: Rest %2′/%3′ über 4 × RMS</source>
+        <translation>%1: residual %2′/%3′ above 4 × RMS</translation>
+    </message>
+    <message>
+        <source>Galaxie</source>
+        <translation>Galaxy</translation>
+    </message>
+    <message>
+        <source>unbek.</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Off.Hauf</source>
+        <translation>Open cl.</translation>
+    </message>
+    <message>
+        <source>Gas.Neb</source>
+        <translation>Neb.</translation>
+    </message>
+    <message>
+        <source>Mehrf.St</source>
+        <translation>Mult. star</translation>
+    </message>
+    <message>
+        <source>Kug.Hauf</source>
+        <translation>Glob. cl.</translation>
+    </message>
+    <message>
+        <source>Plan.Neb</source>
+        <translation>Plan. neb.</translation>
+    </message>
+    <message>
+        <source>Asteris.</source>
+        <translation>Asterism</translation>
+    </message>
+    <message>
+        <source>Gal.Grup</source>
+        <translation>Gal. group</translation>
+    </message>
+    <message>
+        <source>SN-Rest</source>
+        <translation>SN rem.</translation>
+    </message>
+    <message>
+        <source>Eigenes Obj.</source>
+        <translation>Own obj.</translation>
+    </message>
+    <message>
+        <source>Foto-Std.</source>
+        <translation>Phot. std.</translation>
+    </message>
+    <message>
+        <source>Geostat. Sat.</source>
+        <translation>Geostat. sat.</translation>
+    </message>
+    <message>
+        <source>Veränder.</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Sonne</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>extern</source>
+        <translation>external</translation>
+    </message>
+    <message>
+        <source>Ziel von außen</source>
+        <translation>Target from outside</translation>
+    </message>
+    <message>
+        <source>Planet Merkur</source>
+        <translation>Planet Mercury</translation>
+    </message>
+    <message>
+        <source>Planet Neptun</source>
+        <translation>Planet Neptune</translation>
+    </message>
+    <message>
+        <source>Modell %1cm · 1 Term · RMS %2′</source>
+        <translation>Model %1cm · 1 term · RMS %2′</translation>
+    </message>
+    <message>
+        <source>Modell %1cm · %2 Terme · RMS %3′</source>
+        <translation>Model %1cm · %2 terms · RMS %3′</translation>
+    </message>
+    <message>
         <source>Zeitpunkt wählen…</source>
         <translation>Choose instant…</translation>
     </message>
