@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -45,6 +46,11 @@ QString Kreis_Text(double x, bool stunden) {
     return Q(t);
 }
 
+// The sightings a fit used: all but the outliers it left out.
+int Verwendet(const Modell_Anpassung& a) {
+    return static_cast<int>(std::count(a.Ausreisser.begin(), a.Ausreisser.end(), false));
+}
+
 } // namespace
 
 void TForm_Main::Zeigemodelle_Laden() {
@@ -52,6 +58,9 @@ void TForm_Main::Zeigemodelle_Laden() {
 }
 
 void TForm_Main::Abgleich_Zeigen() {
+    // Targets from outside wait while the dialog is open: a sighting is of
+    // the object it names.
+    const Frage_Halter halter(*this);
     QDialog d(this);
     d.setObjectName("Dialog_Abgleich");
     const QString instrument = Zustand.Schmidt() ? "40cm" : "60cm";
@@ -76,7 +85,8 @@ void TForm_Main::Abgleich_Zeigen() {
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    liste->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns measured once per filling (zeigen), not at every cell set.
+    liste->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     liste->setMinimumSize(640, 220);
 
     auto* loeschen = new QPushButton(Ue("Sichtung &löschen"), &d);
@@ -122,11 +132,28 @@ void TForm_Main::Abgleich_Zeigen() {
     std::vector<Abgleich_Sichtung> sichtungen;
     std::optional<Modell_Anpassung> anpassung;
     QString gespeichert; // the offsets of the sighting saved last: a misread circle shows at once
+    // What a sighting is of: the object and its place at the instant the
+    // dialog opened, and after each saved sighting at that of the saving.
+    std::optional<Sichtung_Subjekt> subjekt;
+    QString ohne_subjekt;
+    const auto subjekt_nehmen = [&] {
+        subjekt.reset();
+        try {
+            subjekt = Zustand.Sichtung_Vorbereiten();
+        } catch (const std::exception& e) {
+            ohne_subjekt = Q(e.what());
+        }
+    };
+    subjekt_nehmen();
     const auto zeigen = [&] {
-        stern->setText(Zustand.Objekt_Gueltig()
-                           ? Ue("Gewählt: %1").arg(Q(Zustand.Stand().Position.Objekt.Zeile))
-                           : Ue("Kein Stern gewählt – erst einen Stern wählen und einstellen."));
-        erfassen->setEnabled(Zustand.Objekt_Gueltig());
+        stern->setText(
+            subjekt ? Ue("Gewählt: %1 (Ort um %2 UT)")
+                          .arg(Q(subjekt->Zeile), Q(Zeitpunkt_Text(subjekt->JD_UT).substr(11)))
+            : Zustand.Objekt_Gueltig()
+                ? ohne_subjekt
+                : Ue("Kein Stern gewählt – erst einen Stern wählen und einstellen."));
+        erfassen->setEnabled(subjekt.has_value());
+        liste->setUpdatesEnabled(false);
         liste->setRowCount(static_cast<int>(sichtungen.size()));
         for (std::size_t i = 0; i < sichtungen.size(); ++i) {
             const Abgleich_Sichtung& s = sichtungen[i];
@@ -142,16 +169,19 @@ void TForm_Main::Abgleich_Zeigen() {
             for (int k = 0; k < zellen.size(); ++k)
                 liste->setItem(static_cast<int>(i), k, new QTableWidgetItem(zellen[k]));
         }
+        liste->resizeColumnsToContents();
+        liste->setUpdatesEnabled(true);
         loeschen->setEnabled(!sichtungen.empty());
         anpassen->setEnabled(!sichtungen.empty());
-        uebernehmen->setEnabled(anpassung && !anpassung->Modell.Leer());
+        uebernehmen->setEnabled(anpassung && !anpassung->Modell.Leer() &&
+                                anpassung->Abgelehnt.empty());
         QString t = gespeichert;
         if (const Zeigemodell* m = Zustand.Modell())
             t += Ue("Angewandtes Modell: %1 (%2)\n")
                      .arg(Q(Modell_Kurztext(*m)), Q(m->Datum.empty() ? "?" : m->Datum));
         if (anpassung) {
             const Modell_Anpassung& a = *anpassung;
-            t += Ue("Angepasst aus %1 Sichtungen (Bogenminuten):\n").arg(sichtungen.size());
+            t += Ue("Angepasst aus %1 Sichtungen (Bogenminuten):\n").arg(Verwendet(a));
             for (int k = 0; k < Modell_Terme; ++k)
                 if (a.Modell.Aktiv[k])
                     t += Q(std::string(Modell_Term_Namen[k]) + "\t" + Fest(a.Modell.Wert[k], 2) +
@@ -160,6 +190,9 @@ void TForm_Main::Abgleich_Zeigen() {
                      .arg(Q(Fest(a.RMS_H_Vorher, 2)), Q(Fest(a.RMS_D_Vorher, 2)),
                           Q(Fest(a.RMS_H, 2)), Q(Fest(a.RMS_D, 2)));
             for (const std::string& h : a.Hinweise) t += Q(h) + "\n";
+            if (!a.Abgelehnt.empty())
+                t += Ue("Modell abgelehnt: %1 – es wird weder gespeichert noch angewandt.\n")
+                         .arg(Q(a.Abgelehnt));
         }
         ergebnis->setPlainText(t);
     };
@@ -183,8 +216,9 @@ void TForm_Main::Abgleich_Zeigen() {
             (!h ? sw : de)->setFocus();
             return;
         }
+        if (!subjekt) return;
         if (Fehler_Waechter([&] {
-                const Abgleich_Sichtung s = Zustand.Sichtung_Erfassen(*h, *g);
+                const Abgleich_Sichtung s = Zustand.Sichtung_Erfassen(*subjekt, *h, *g);
                 const Modell_Sichtung v =
                     Abgleich_Eingaben({s}, s.Instrument, Zustand.Parameter(), {}, false, {})[0];
                 gespeichert = Ue("Gespeichert: %1 – Stundenkreis %2′, Deklinationskreis %3′ "
@@ -194,6 +228,7 @@ void TForm_Main::Abgleich_Zeigen() {
             })) {
             sw->clear();
             de->clear();
+            subjekt_nehmen(); // the next sighting is read after this one
         }
         zeigen();
         sw->setFocus();
@@ -222,9 +257,8 @@ void TForm_Main::Abgleich_Zeigen() {
     });
     connect(uebernehmen, &QPushButton::clicked, &d, [&] {
         if (!anpassung) return;
-        Fehler_Waechter([&] {
-            Zustand.Modell_Uebernehmen(anpassung->Modell, static_cast<int>(sichtungen.size()));
-        });
+        Fehler_Waechter(
+            [&] { Zustand.Modell_Uebernehmen(anpassung->Modell, Verwendet(*anpassung)); });
         Positions_Takt();
         zeigen();
     });

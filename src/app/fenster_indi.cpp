@@ -138,9 +138,11 @@ void TForm_Main::Push_To_Takt() {
 
 bool TForm_Main::Abgleichen() {
     if (!indi_) return false;
-    const Encoder_Ort ort = indi_->Ort();
-    const Push_To_Anzeige p = Zustand.Push_To(ort);
-    if (!p.Gueltig) {
+    // Targets from outside wait until the sync is saved or refused, and the
+    // offset saved is the one the question names, taken before it.
+    const Frage_Halter halter(*this);
+    const Encoder_Abgleich frage = Zustand.Abgleich_Vorbereiten(indi_->Ort());
+    if (!frage.Gueltig) {
         Melden(Meldungsart::Hinweis,
                Ue("Abgleich nicht möglich: kein Objekt gewählt oder kein Ort vom Teleskop."));
         return false;
@@ -151,13 +153,12 @@ bool TForm_Main::Abgleichen() {
                   "Zeitpunkt: jetzt)."));
         return false;
     }
-    const QString frage =
+    const QString text =
         Ue("Steht das Teleskop genau auf %1?\n\nDie Abweichung (%2) wird als Korrektur des "
            "aktuellen Instruments übernommen.")
-            .arg(QString::fromStdString(Zustand.Stand().Position.Objekt.Zeile),
-                 QString::fromStdString(p.Text));
-    if (!Fragen(frage, Ue("&Abgleichen"))) return false;
-    if (!Zustand.Abgleichen(ort)) {
+            .arg(QString::fromStdString(frage.Zeile), QString::fromStdString(frage.Abstand.Text));
+    if (!Fragen(text, Ue("&Abgleichen"))) return false;
+    if (!Zustand.Abgleichen(frage)) {
         Melden(Meldungsart::Fehler,
                Ue("Abgleich abgelehnt: die Korrektur läge außerhalb des zulässigen Bereichs."));
         return false;

@@ -1,5 +1,6 @@
 // The telescope link in the window: the two servers, their dialog and the
 // status bar's list of connected clients.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/einstellungen.hpp"
@@ -68,6 +70,16 @@ void TForm_Main::Teleskop_Einrichten(const Fenster_Start& start) {
     Label_Teleskop->hide();
     for (Teleskop_Server* s : {lx200_, binaer_})
         connect(s, &Teleskop_Server::Clients_Geaendert, this, &TForm_Main::Teleskop_Status);
+    ziel_warten_ = new QTimer(this);
+    ziel_warten_->setInterval(100);
+    connect(ziel_warten_, &QTimer::timeout, this, &TForm_Main::Wartendes_Ziel_Pruefen);
+    ziel_hinweis_ = new QTimer(this);
+    ziel_hinweis_->setSingleShot(true);
+    ziel_hinweis_->setInterval(10000);
+    connect(ziel_hinweis_, &QTimer::timeout, this, [this] {
+        ziel_text_.clear();
+        Teleskop_Status();
+    });
 
     // The switches win over the settings for this run.
     const auto server = [&](Teleskop_Server* s, const Server_Schluessel& k,
@@ -103,9 +115,37 @@ bool TForm_Main::Teleskop_Server_Starten(Teleskop_Protokoll art, const QString& 
 }
 
 Ziel_Rueckmeldung TForm_Main::Teleskop_Ziel(const Himmelsort& j2000) {
+    if (Frage_Offen()) {
+        // The link hears what the target would be; the selection waits.
+        Ziel_Rueckmeldung r;
+        Fehler_Waechter([&] { r = Zustand.Ziel_Vorschau(j2000); });
+        wartendes_ziel_ = j2000;
+        ziel_warten_->start();
+        ziel_hinweis_->stop();
+        ziel_text_ =
+            Ue("%1 wartet, bis der Dialog geschlossen ist").arg(QString::fromStdString(r.Name));
+        Teleskop_Status();
+        return r;
+    }
     Fehler_Waechter([&] { Objekt_Waehlen({}, {}, &j2000); });
     const Anzeige& a = Zustand.Stand();
     return {a.Gueltig && a.Position.Hoehe > 0, a.Position.Objekt.Zeile};
+}
+
+bool TForm_Main::Frage_Offen() const {
+    return fragen_ > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
+void TForm_Main::Wartendes_Ziel_Pruefen() {
+    if (!wartendes_ziel_ || Frage_Offen()) return;
+    ziel_warten_->stop();
+    const Himmelsort ziel = *wartendes_ziel_;
+    wartendes_ziel_.reset();
+    Fehler_Waechter([&] { Objekt_Waehlen({}, {}, &ziel); });
+    ziel_text_ = Ue("%1 nach dem Dialog übernommen")
+                     .arg(QString::fromStdString(Zustand.Stand().Position.Objekt.Zeile));
+    ziel_hinweis_->start();
+    Teleskop_Status();
 }
 
 void TForm_Main::Teleskop_Status() {
@@ -114,6 +154,7 @@ void TForm_Main::Teleskop_Status() {
         const QStringList c = s->Clients();
         if (!c.isEmpty()) teile << Server_Name(s->Art()) + ": " + c.join(", ");
     }
+    if (!ziel_text_.isEmpty()) teile << ziel_text_;
     Label_Teleskop->setText(teile.isEmpty() ? QString()
                                             : Ue("Teleskop – %1").arg(teile.join(" · ")));
     Label_Teleskop->setVisible(!teile.isEmpty());

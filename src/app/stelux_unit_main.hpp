@@ -189,6 +189,31 @@ private:
     void Teleskop_Verbindung_Zeigen();
     void Teleskop_Status();
     Ziel_Rueckmeldung Teleskop_Ziel(const Himmelsort& j2000);
+    // One rule for every question of the window: a target that arrives while
+    // a modal dialog or question is open waits, and is selected (said beside
+    // the clients) once the last one has closed; a later target replaces it.
+    // So a question saves what it named when it opened.
+    bool Frage_Offen() const;
+    void Wartendes_Ziel_Pruefen();
+    // Held while a question is open beyond its box (the sync: until it is saved).
+    class Frage_Halter {
+    public:
+        explicit Frage_Halter(TForm_Main& f) : f_(f) { ++f_.fragen_; }
+        ~Frage_Halter() {
+            --f_.fragen_;
+            f_.Wartendes_Ziel_Pruefen();
+        }
+        Frage_Halter(const Frage_Halter&) = delete;
+        Frage_Halter& operator=(const Frage_Halter&) = delete;
+
+    private:
+        TForm_Main& f_;
+    };
+    int fragen_ = 0;
+    std::optional<Himmelsort> wartendes_ziel_;
+    QTimer* ziel_warten_ = nullptr;  // looks for the end of the questions while a target waits
+    QTimer* ziel_hinweis_ = nullptr; // how long "taken after the dialog" stays
+    QString ziel_text_;              // waiting or taken, beside the clients
 
     // The correction buttons: one 0.1 step of the current instrument's field.
     void Korrektur_Schritt_Machen(Korrektur_Schritt schritt);

@@ -7,6 +7,7 @@
 #include "pointing/instrument.hpp"
 #include "shared/datei_schreiben.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zeilen_leser.hpp"
 #include "time/zeitpunkt.hpp"
@@ -72,9 +73,18 @@ std::vector<std::string> Sitzung::Modelle_Laden() {
     for (int instrument : {40, 60}) {
         auto& m = modelle_[Index(instrument)];
         m.reset();
+        const std::string pfad = Pfad_In(daten_ordner_, Zeigemodell_Dateiname(instrument));
         try {
-            m = Zeigemodell_Lesen(Pfad_In(daten_ordner_, Zeigemodell_Dateiname(instrument)));
+            m = Zeigemodell_Lesen(pfad);
+            // A hand-edited file may hold terms each within the bound that
+            // together shift the sky beyond it.
+            if (m)
+                if (const std::string grund =
+                        Modell_Grenzen_Pruefen(*m, parameter_.Breite * Grad_Zu_Rad);
+                    !grund.empty())
+                    throw Bereichs_Fehler(Voller_Pfad(pfad) + ": " + grund);
         } catch (const std::exception& e) {
+            m.reset();
             meldungen.push_back(std::string(e.what()) + " – das Zeigemodell wird nicht angewandt.");
         }
     }
@@ -90,24 +100,38 @@ std::string Sitzung::Abgleich_Pfad() const {
     return Pfad_In(daten_ordner_, Abgleich_Dateiname(Instrument_Wert(instrument_)));
 }
 
-Abgleich_Sichtung Sitzung::Sichtung_Erfassen(double sw_h, double de_grad) {
+Sichtung_Subjekt Sitzung::Sichtung_Vorbereiten() {
     if (!objekt_gueltig_) throw Bereichs_Fehler("Kein Stern gewählt");
     // A planned instant is not when the star stood in the eyepiece.
     if (planung_)
         throw Bereichs_Fehler("Zu einem geplanten Zeitpunkt wird keine Sichtung gespeichert "
                               "(Optionen > Zeitpunkt: jetzt)");
     Positions_Schritt(); // the place at the clock's instant, which the sighting carries
-    Abgleich_Sichtung s;
-    s.JD_UT = JD_UT();
+    Sichtung_Subjekt s;
+    s.Gueltig = true;
     s.Bezeichnung = auswahl_eingabe_;
+    s.Zeile = anzeige_.Position.Objekt.Zeile;
     s.Instrument = Instrument_Wert(instrument_);
+    s.JD_UT = JD_UT();
+    s.Stundenwinkel = anzeige_.Position.Stundenwinkel;
+    s.Deklination = anzeige_.Position.Deklination;
+    return s;
+}
+
+Abgleich_Sichtung Sitzung::Sichtung_Erfassen(const Sichtung_Subjekt& subjekt, double sw_h,
+                                             double de_grad) {
+    if (!subjekt.Gueltig) throw Bereichs_Fehler("Kein Stern gewählt");
+    Abgleich_Sichtung s;
+    s.JD_UT = subjekt.JD_UT;
+    s.Bezeichnung = subjekt.Bezeichnung;
+    s.Instrument = subjekt.Instrument;
     s.SW_Abgelesen = sw_h;
     s.DE_Abgelesen = de_grad;
     s.Berechnet = true;
-    s.Stundenwinkel = anzeige_.Position.Stundenwinkel;
-    s.Deklination = anzeige_.Position.Deklination;
+    s.Stundenwinkel = subjekt.Stundenwinkel;
+    s.Deklination = subjekt.Deklination;
     Sichtung_Pruefen(s);
-    const std::string pfad = Abgleich_Pfad();
+    const std::string pfad = Pfad_In(daten_ordner_, Abgleich_Dateiname(s.Instrument));
     std::vector<Abgleich_Sichtung> alle = Abgleich_Lesen(pfad);
     for (const auto& a : alle)
         if (a.Bezeichnung == s.Bezeichnung &&
@@ -138,6 +162,9 @@ Modell_Anpassung Sitzung::Abgleich_Anpassen(const std::vector<Abgleich_Sichtung>
 void Sitzung::Modell_Uebernehmen(const Zeigemodell& modell, int sichtungen) {
     // A file without a term would be refused as damaged at the next start.
     if (modell.Leer()) throw Bereichs_Fehler("Ein Zeigemodell ohne Term wird nicht gespeichert");
+    if (const std::string grund = Modell_Grenzen_Pruefen(modell, parameter_.Breite * Grad_Zu_Rad);
+        !grund.empty())
+        throw Bereichs_Fehler(Kt("Zeigemodell abgelehnt: %1", {grund}));
     const int instrument = Instrument_Wert(instrument_);
     Zeigemodell m = modell;
     if (m.Datum.empty()) m.Datum = Zeitpunkt_Text(JD_UT());

@@ -230,12 +230,20 @@ Push_To_Anzeige Sitzung::Push_To(const Encoder_Ort& ort) const {
                              sternzeit_position_, 0.0, 0.0, Feld_Durchmesser(instrument_));
 }
 
-bool Sitzung::Abgleichen(const Encoder_Ort& ort) {
+Encoder_Abgleich Sitzung::Abgleich_Vorbereiten(const Encoder_Ort& ort) const {
+    Encoder_Abgleich a;
+    a.Abstand = Push_To(ort);
+    a.Gueltig = a.Abstand.Gueltig;
+    a.Zeile = anzeige_.Position.Objekt.Zeile;
+    a.Instrument = instrument_;
+    return a;
+}
+
+bool Sitzung::Abgleichen(const Encoder_Abgleich& frage) {
     // The telescope points now; at a planned instant the Moon or a planet
     // stands elsewhere, and its offset would become the correction.
-    if (planung_) return false;
-    const Push_To_Anzeige p = Push_To(ort);
-    if (!p.Gueltig) return false;
+    if (planung_ || !frage.Gueltig || frage.Instrument != instrument_) return false;
+    const Push_To_Anzeige& p = frage.Abstand;
     const bool schmidt = Schmidt();
     const double de = DE_Korrektur(parameter_, schmidt) - p.Nord_Grad;
     // Minutes of time folded into (-12 h, 12 h], the range the parameter file takes.

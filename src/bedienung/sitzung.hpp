@@ -54,6 +54,28 @@ struct Element_Ladung {
     std::string Fehler; // the error that left the table empty, else empty
 };
 
+// What a sighting is of, taken when the question opens (Sichtung_Vorbereiten):
+// the sighting saved from it is of this object at this instant, whatever
+// the session selects in between.
+struct Sichtung_Subjekt {
+    bool Gueltig = false;
+    std::string Bezeichnung; // the sightings file's designation
+    std::string Zeile;       // the object line shown
+    int Instrument = 60;
+    double JD_UT = 0;
+    double Stundenwinkel = 0; // hours, computed at JD_UT (no manual corrections)
+    double Deklination = 0;   // degrees
+};
+
+// What a sync question names (Abgleich_Vorbereiten): the object, the
+// instrument and the offset between encoders and object at that moment.
+struct Encoder_Abgleich {
+    bool Gueltig = false;
+    std::string Zeile; // the object line shown
+    Instrument_Art Instrument = Instrument_Art::Cassegrain_60;
+    Push_To_Anzeige Abstand;
+};
+
 // One step of a setting-circle correction of the current instrument.
 enum class Korrektur_Schritt { DE_Plus, DE_Minus, SW_Plus, SW_Minus };
 
@@ -84,6 +106,10 @@ public:
     // selected object "Ziel von außen", named after the catalogue object within
     // 0.1 degrees if there is one; one position tick as for Auswaehlen.
     Auswahl_Ergebnis Ziel_Waehlen(const Himmelsort& j2000);
+    // What selecting that target would answer the link (named, above the
+    // horizon at the clock's instant), the selection unchanged: for a target
+    // that waits until a question of the window is closed.
+    Ziel_Rueckmeldung Ziel_Vorschau(const Himmelsort& j2000);
     // The star and deep-sky index that names targets and draws the finder
     // chart: read once, off the calling thread, at the first call (catalogues
     // in the working folder); a later call gets the same.
@@ -125,10 +151,14 @@ public:
     // last position step. Not Gueltig without an object or place.
     Push_To_Anzeige Push_To(const Encoder_Ort& ort) const;
     // Sync: the telescope is centred on the selected object, so the difference
-    // becomes the current instrument's index correction. False, nothing
-    // changed, without an object or place, at a planned instant, or beyond
-    // the corrections' range.
-    bool Abgleichen(const Encoder_Ort& ort);
+    // becomes the current instrument's index correction. Abgleich_Vorbereiten
+    // takes that difference as of the last position step (for the question);
+    // Abgleichen applies exactly it. False, nothing changed, without an object
+    // or place, at a planned instant, for another instrument than the
+    // question's, or beyond the corrections' range.
+    Encoder_Abgleich Abgleich_Vorbereiten(const Encoder_Ort& ort) const;
+    bool Abgleichen(const Encoder_Abgleich& frage);
+    bool Abgleichen(const Encoder_Ort& ort) { return Abgleichen(Abgleich_Vorbereiten(ort)); }
 
     // --- Pointing model (bedienung/abgleich.cpp) ---
     // Both instruments' model files from the data folder; a damaged one is
@@ -138,17 +168,27 @@ public:
     const Zeigemodell* Modell() const;
     // The current instrument's sightings file in the data folder.
     std::string Abgleich_Pfad() const;
-    // The selected object centred, the circles read as `sw_h` (hours) and
-    // `de_grad` (degrees): the sighting is appended to the current
-    // instrument's sightings file (atomically). Throws with the reason for no
-    // selection, a planned instant, a reading out of range or a file error.
-    Abgleich_Sichtung Sichtung_Erfassen(double sw_h, double de_grad);
+    // The selected object at the clock's instant (one position step), as a
+    // sighting of it will name it. Throws with the reason for no selection or
+    // a planned instant.
+    Sichtung_Subjekt Sichtung_Vorbereiten();
+    // The object of `subjekt` centred, the circles read as `sw_h` (hours) and
+    // `de_grad` (degrees): the sighting is appended to the sightings file of
+    // its instrument (atomically). Throws with the reason for an invalid
+    // subject, a reading out of range, a sighting already saved or a file error.
+    Abgleich_Sichtung Sichtung_Erfassen(const Sichtung_Subjekt& subjekt, double sw_h,
+                                        double de_grad);
+    Abgleich_Sichtung Sichtung_Erfassen(double sw_h, double de_grad) {
+        return Sichtung_Erfassen(Sichtung_Vorbereiten(), sw_h, de_grad);
+    }
     // Removes the sighting at `index` (0-based) from that file.
     void Sichtung_Loeschen(std::size_t index);
     // The current instrument's sightings fitted (nothing is stored).
     Modell_Anpassung Abgleich_Anpassen(const std::vector<Abgleich_Sichtung>& sichtungen,
                                        bool nur_signifikant);
     // Stores `modell` as the current instrument's model file and applies it.
+    // Throws Bereichs_Fehler, nothing stored, for a model beyond the bounds
+    // (Modell_Grenzen_Pruefen) or without a term.
     void Modell_Uebernehmen(const Zeigemodell& modell, int sichtungen);
 
     // The window runs on from a chosen local date and time (see
@@ -220,7 +260,8 @@ public:
     const Asteroid_Type& Asteroid_Aktuell() const { return asteroid_aktuell_; }
 
 private:
-    void Elemente_Nachladen(); // the element files present, lines only, once
+    void Elemente_Nachladen();                      // the element files present, lines only, once
+    std::string Ziel_Name(const Himmelsort& j2000); // catalogue object within 0.1 deg, or empty
 
     Parameter_Type parameter_;
     Instrument_Art instrument_ = Instrument_Art::Cassegrain_60;

@@ -30,10 +30,10 @@ struct Cli_Argumente {
     double Feld = 5;                  // --feld: chart field in degrees, 0 < Feld <= 90
     std::string Schema;               // --schema: bildschirm, druck, nacht; empty: by file type
 
-    bool Beobachtbar = false;     // --beobachtbar: the list "Jetzt beobachtbar", one row a line
-    std::optional<double> Grenze; // --grenze: its magnitude limit for every kind
-    std::string Sichtungen;       // --modell-anpassen: sightings file to fit; empty: none
-    int Instrument = 0;           // --instrument 40 or 60; 0: as the sightings say
+    bool Beobachtbar = false;         // --beobachtbar: the list "Jetzt beobachtbar", one row a line
+    std::optional<double> Grenze;     // --grenze: its magnitude limit for every kind
+    std::string Sichtungen;           // --modell-anpassen: sightings file to fit; empty: none
+    int Instrument = 0;               // --instrument 40 or 60; 0: as the sightings say
     std::string Liste;                // --liste: observing list to order for the night
     std::optional<std::string> Notiz; // --notieren: log entry for BEZEICHNUNG with this note
     std::string Buch_Export;          // --buch-export: the log as OAL (.xml) or CSV (.csv)
@@ -105,6 +105,10 @@ inline constexpr const char* Cli_Hilfe =
     "  passt das Zeigemodell an die Sichtungen der DATEI an (Format von Abgleich_60.txt),\n"
     "  gibt je Term TERM<TAB>Wert<TAB>Sigma (Bogenminuten) und RMS<TAB>Wert aus und\n"
     "  schreibt Zeigemodell_60.txt oder Zeigemodell_40.txt in den Datenordner. Zeilen ohne\n"
-    "  berechneten Ort werden zu ihrer Zeit im Arbeitsordner nachgeschlagen.\n"
+    "  berechneten Ort werden zu ihrer Zeit im Arbeitsordner nachgeschlagen. Ausreißer\n"
+    "  bleiben weg: je einer Nicht_verwendet<TAB>Nummer<TAB>Bezeichnung, der Grund auf\n"
+    "  der Fehlerausgabe.\n"
     "  --instrument 40|60    das Instrument (ohne: das der Sichtungen)\n"
-    "  Ausgang: 0 angepasst, 2 Aufruf- oder Dateifehler (beschädigte Datei, keine Sichtung).\n";
+    "  Ausgang: 0 angepasst (auch ohne Ausreißer), 2 Aufruf- oder Dateifehler (beschädigte\n"
+    "  Datei, keine Sichtung), 3 Modell außerhalb der Grenzen (ein Term über 5°, eine\n"
+    "  Verschiebung über 10° über dem Horizont), nichts geschrieben.\n";

@@ -4,8 +4,8 @@
 #include "basis/plattform_basis.hpp"
 #include "bedienung/abgleich.hpp"
 #include "cli/argumente.hpp"
-#include "shared/datei_schreiben.hpp"
 #include "shared/datei_oeffnen.hpp"
+#include "shared/datei_schreiben.hpp"
 #include "shared/fehler.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/zahlen.hpp"
@@ -29,6 +29,10 @@ int Modell_Anpassen_Ausfuehren(const Cli_Argumente& arg, std::ostream& aus, std:
             Abgleich_Eingaben(sichtungen, instrument, parameter, daten, arg.Refraktion, pfad),
             parameter.Breite * Grad_Zu_Rad, false);
         for (const std::string& h : e.Hinweise) fehler << h << "\n";
+        if (!e.Abgelehnt.empty()) {
+            fehler << "Zeigemodell abgelehnt, nicht geschrieben: " << e.Abgelehnt << "\n";
+            return 3;
+        }
 
         Zeigemodell m = e.Modell;
         m.Datum = Zeitpunkt_Text(Jetzt_JD_UT());
@@ -40,6 +44,9 @@ int Modell_Anpassen_Ausfuehren(const Cli_Argumente& arg, std::ostream& aus, std:
                 aus << Modell_Term_Namen[t] << '\t' << Voll(m.Wert[t]) << '\t' << Voll(m.Sigma[t])
                     << '\n';
         aus << "RMS\t" << Voll(m.RMS) << '\n';
+        for (std::size_t i = 0; i < e.Ausreisser.size(); ++i)
+            if (e.Ausreisser[i])
+                aus << "Nicht_verwendet\t" << i + 1 << '\t' << sichtungen[i].Bezeichnung << '\n';
         return 0;
     } catch (const std::exception& f) {
         fehler << f.what() << "\n";

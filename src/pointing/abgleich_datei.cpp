@@ -167,6 +167,7 @@ std::optional<Zeigemodell> Zeigemodell_Lesen(const std::string& pfad) {
                             if (w.size() != 2)
                                 throw Konvertierungs_Fehler("RMS braucht einen Wert");
                             m.RMS = Zahl(w[1], "RMS");
+                            if (m.RMS < 0) throw Bereichs_Fehler("RMS ist negativ");
                             return;
                         }
                         int t = 0;
@@ -177,7 +178,10 @@ std::optional<Zeigemodell> Zeigemodell_Lesen(const std::string& pfad) {
                         if (w.size() != 3)
                             throw Konvertierungs_Fehler("Term " + name + " braucht Wert und Sigma");
                         m.Wert[t] = Zahl(w[1], name.c_str());
+                        if (std::string grund = Modell_Term_Pruefen(t, m.Wert[t]); !grund.empty())
+                            throw Bereichs_Fehler(grund);
                         m.Sigma[t] = Zahl(w[2], "Sigma");
+                        if (m.Sigma[t] < 0) throw Bereichs_Fehler("Sigma ist negativ");
                         m.Aktiv[t] = true;
                     });
     }

@@ -62,8 +62,11 @@ std::vector<Abgleich_Sichtung> Abgleich_Lesen(const std::string& pfad);
 std::string Abgleich_Text(const std::vector<Abgleich_Sichtung>& sichtungen);
 
 // The model in the file at `pfad`; empty when there is none. Throws as
-// Abgleich_Lesen for an unknown or repeated term, a number that is not finite
-// or a line that cannot be read; a file without a term is damaged too.
+// Abgleich_Lesen for an unknown or repeated term, a number that is not finite,
+// a term beyond Modell_Term_Grenze, a negative sigma or RMS, or a line that
+// cannot be read; a file without a term is damaged too. The bound on the
+// shift over the sky needs the latitude: the caller checks it
+// (Modell_Grenzen_Pruefen).
 std::optional<Zeigemodell> Zeigemodell_Lesen(const std::string& pfad);
 
 // The model file's text.

@@ -59,13 +59,34 @@ struct Modell_Sichtung {
 // every term of dH but IH grows without bound there (tan, sec).
 inline constexpr double Modell_Pol_Grenze_Grad = 85;
 
+// Bounds of a model that describes a mount rather than a misread circle: no
+// term beyond 5 degrees, and nowhere above the horizon a shift of more than
+// 10 degrees on the sky (hour-circle shift times cos d with the declination
+// shift). The circles only have to bring an object into the field; a larger
+// "correction" comes from a wrong star or a circle read 12 h or 180 deg off.
+inline constexpr double Modell_Term_Grenze = 300;    // arcminutes
+inline constexpr double Modell_Versatz_Grenze = 600; // arcminutes on the sky
+
+// Empty when one term's value (arcminutes) keeps within its bound, else why not.
+std::string Modell_Term_Pruefen(int term, double wert);
+// Empty when the model keeps within both bounds at latitude phi (radians),
+// else why not, in words.
+std::string Modell_Grenzen_Pruefen(const Zeigemodell& modell, double phi);
+
+// The smallest scatter the outlier test assumes, arcminutes: circles are read
+// to about an arcminute, so a sighting within a few of the model always counts.
+inline constexpr double Modell_Streuung_Min = 1.0;
+
 struct Modell_Anpassung {
     Zeigemodell Modell;
-    double RMS_H_Vorher = 0, RMS_D_Vorher = 0; // arcminutes
+    double RMS_H_Vorher = 0, RMS_D_Vorher = 0; // arcminutes, sightings used
     double RMS_H = 0, RMS_D = 0;
     std::vector<Modell_Versatz> Reste; // per sighting: reading minus model, arcminutes
-    std::vector<bool> Ausreisser;      // rest over 4 x RMS in either axis
-    std::vector<std::string> Hinweise; // why terms were left out, outliers, near the pole
+    std::vector<bool> Ausreisser;      // per sighting: left out of the fit as an outlier
+    std::vector<std::string> Hinweise; // why terms or sightings were left out, near the pole
+    // Why the model lies beyond the bounds (Modell_Grenzen_Pruefen); it must
+    // then be neither stored nor applied. Empty for a model within them.
+    std::string Abgelehnt;
 };
 
 // Fits the terms the sightings can carry (weighted least squares, equal
@@ -74,7 +95,14 @@ struct Modell_Anpassung {
 // CH, NP; fewer than six well spread sightings add only MA and ME; a term the
 // sightings cannot tell from the others is left out. With `nur_signifikant`
 // terms under twice their standard error are dropped and the rest refitted.
-// Throws Bereichs_Fehler for no sighting at all.
+//
+// Outliers are left out one at a time: the sighting whose removal lowers the
+// squared residuals most is compared with the model fitted without it; if it
+// lies more than 3 sigma from there (sigma from the median residual of the
+// others, at least Modell_Streuung_Min; for many sightings a little more than
+// 3, so that a set of good sightings loses one by chance in fewer than one fit
+// in twenty), it is left out and the terms are chosen and fitted anew. At most
+// a quarter of the sightings go. Throws Bereichs_Fehler for no sighting at all.
 //   phi  site latitude, radians
 Modell_Anpassung Modell_Anpassen(const std::vector<Modell_Sichtung>& sichtungen, double phi,
                                  bool nur_signifikant);

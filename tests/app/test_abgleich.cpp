@@ -7,10 +7,13 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
+#include "app/teleskop_server.hpp"
 #include "hilfen.hpp"
+#include "pointing/abgleich_datei.hpp"
 
 using Abgleich_Fenster = Fenster_Test;
 
@@ -72,4 +75,55 @@ TEST_F(Abgleich_Fenster, SichtungTippenAnpassenUndAnwenden) {
         << status.toStdString();
     EXPECT_NEAR(f->Zustand.Stand().Position.SW_Kreis - f->Zustand.Stand().Position.Stundenwinkel,
                 0.2 / 60, 1e-4);
+}
+
+TEST_F(Abgleich_Fenster, ZielVonAussenWartetBisDerDialogGeschlossenIst) {
+    f->Jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(22, 0)); };
+    ASSERT_TRUE(f->Objekt_Waehlen("Sirius"));
+    const double h = f->Zustand.Stand().Position.Stundenwinkel;
+    const double d = f->Zustand.Stand().Position.Deklination;
+    const std::string cm = f->Zustand.Schmidt() ? "40" : "60";
+    ASSERT_TRUE(f->Teleskop_Server_Starten(Teleskop_Protokoll::LX200, "127.0.0.1", 0));
+    QTcpSocket lx200;
+    lx200.connectToHost(QHostAddress::LocalHost, f->Teleskop(Teleskop_Protokoll::LX200)->Port());
+    ASSERT_TRUE(lx200.waitForConnected(5000));
+    auto* teleskop = Steuer<QLabel>(*f, "Label_Teleskop");
+    bool gesehen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* sw = Steuer<QLineEdit>(*dialog, "Edit_Abgleich_SW");
+        auto* de = Steuer<QLineEdit>(*dialog, "Edit_Abgleich_DE");
+        const int stunden = static_cast<int>(h);
+        QTest::keyClicks(sw, QString::number(stunden) + " " +
+                                 QString::number((h - stunden) * 60 + 0.2, 'f', 3));
+        QTest::keyClicks(de, QString::number(d, 'f', 4));
+        // A planetarium program sends a goto (near Capella, never below the
+        // horizon here) while the readings stand typed.
+        lx200.write(":Sr 05:18:00#:Sd +46*00:00#:MS#");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return lx200.bytesAvailable() >= 3; }, 5000));
+        EXPECT_EQ(lx200.readAll(), "110"); // accepted, above the horizon
+        EXPECT_TRUE(teleskop->text().contains("wartet, bis der Dialog geschlossen ist"))
+            << teleskop->text().toStdString();
+        EXPECT_TRUE(Steuer<QLabel>(*dialog, "Label_Abgleich_Stern")->text().contains("Sirius"));
+        QTest::keyClick(de, Qt::Key_Return);
+        EXPECT_EQ(Steuer<QTableWidget>(*dialog, "Tabelle_Abgleich")->rowCount(), 1);
+        gesehen = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(f.get(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_TRUE(gesehen);
+    // The sighting is of Sirius at its place when the dialog opened.
+    const auto s = Abgleich_Lesen(o.Datei("Abgleich_" + cm + ".txt"));
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].Bezeichnung, "Sirius");
+    EXPECT_NEAR(s[0].Stundenwinkel, h, 1e-9);
+    EXPECT_NEAR(s[0].Deklination, d, 1e-9);
+    EXPECT_NEAR(s[0].SW_Abgelesen - h, 0.2 / 60, 1e-4);
+    // The dialog closed, the target is taken, and the status bar says so.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Steuer<QLabel>(*f, "Label_Objekt")->text().startsWith("Ziel von außen"); },
+        5000));
+    EXPECT_TRUE(teleskop->text().contains("nach dem Dialog übernommen"))
+        << teleskop->text().toStdString();
 }

@@ -93,7 +93,10 @@ TEST_F(Teleskop_Test, Lx200_Basic_Faehrt_M13_An) {
     QString indi;
     for (int versuch = 0; versuch < 5; ++versuch) {
         indi = QString::number(Freier_Port());
-        indiserver.start(server, {"-p", indi, "indi_lx200basic"});
+        // Its local socket by a name of its own: another indiserver on the
+        // machine may hold the default one.
+        indiserver.start(server,
+                         {"-p", indi, "-u", "/tmp/stelux_lx200_test_" + indi, "indi_lx200basic"});
         ASSERT_TRUE(indiserver.waitForStarted());
         const bool da = QTest::qWaitFor(
             [&] {

@@ -118,6 +118,14 @@ TEST_F(Abgleich_Test, BeschaedigtesModellGemeldetUndNichtAngewandt) {
     EXPECT_EQ(s.Modell(), nullptr);
     ASSERT_TRUE(s.Auswaehlen("M31").Gefunden);
     EXPECT_EQ(s.Stand().Position.DE_Kreis, s.Stand().Werte.DEapp);
+
+    // Each term within its bound, the sky shifted beyond it: named and left out too.
+    Schreiben("Zeigemodell_60.txt", "IH 250 1\nID 250 1\nCH 250 1\nNP 250 1\nMA 250 1\n");
+    const auto zuviel = s.Modelle_Laden();
+    ASSERT_EQ(zuviel.size(), 1u);
+    EXPECT_NE(zuviel[0].find("Zeigemodell_60.txt: Verschiebung am Himmel"), std::string::npos)
+        << zuviel[0];
+    EXPECT_EQ(s.Modell(), nullptr);
 }
 
 TEST_F(Abgleich_Test, SichtungenErfassenAnpassenUndAnwenden) {
@@ -140,6 +148,12 @@ TEST_F(Abgleich_Test, SichtungenErfassenAnpassenUndAnwenden) {
     EXPECT_EQ(e.Modell.Anzahl(), 2);
     EXPECT_NEAR(e.Modell.Wert[IH], 6.0, 1e-6);
     EXPECT_NEAR(e.Modell.Wert[ID], -3.0, 1e-6);
+    // A model beyond the bounds is neither stored nor applied.
+    Zeigemodell kaputt = e.Modell;
+    kaputt.Wert[IH] = 10800;
+    EXPECT_THROW(s.Modell_Uebernehmen(kaputt, 1), Bereichs_Fehler);
+    EXPECT_FALSE(fs::exists(daten / "Zeigemodell_60.txt"));
+    EXPECT_EQ(s.Modell(), nullptr);
     s.Modell_Uebernehmen(e.Modell, 1);
     ASSERT_TRUE(fs::exists(daten / "Zeigemodell_60.txt"));
     // Applied at the same instant, the circles show what was read.
@@ -152,4 +166,29 @@ TEST_F(Abgleich_Test, SichtungenErfassenAnpassenUndAnwenden) {
     s.Planung_Setzen(true, 2026, 12, 24, 22, 0, 1000, 0);
     ASSERT_TRUE(s.Planung());
     EXPECT_THROW(s.Sichtung_Erfassen(sw, de), Bereichs_Fehler);
+}
+
+TEST_F(Abgleich_Test, FrageBehaeltIhrSubjektWennEinZielKommt) {
+    Sitzung s;
+    Einrichten(s, Sechzig());
+    ASSERT_TRUE(s.Auswaehlen("M31").Gefunden);
+    const Parameter_Type vorher = s.Parameter_Zum_Speichern();
+    const Sichtung_Subjekt m31 = s.Sichtung_Vorbereiten();
+    const Encoder_Ort ort{true, s.Stand().Werte.RAapp - 0.1, s.Stand().Werte.DEapp + 0.2, "Ok"};
+    const Encoder_Abgleich frage = s.Abgleich_Vorbereiten(ort);
+    ASSERT_TRUE(frage.Gueltig);
+    // While both questions are open a target arrives from the telescope link.
+    ASSERT_TRUE(s.Ziel_Waehlen({5.0, 10.0}).Gefunden);
+
+    const Abgleich_Sichtung g = s.Sichtung_Erfassen(m31, m31.Stundenwinkel + 0.01, m31.Deklination);
+    EXPECT_EQ(g.Bezeichnung, "M31");
+    EXPECT_EQ(g.Stundenwinkel, m31.Stundenwinkel);
+    EXPECT_EQ(g.Deklination, m31.Deklination);
+    ASSERT_TRUE(s.Abgleichen(frage));
+    EXPECT_NEAR(s.Parameter_Zum_Speichern().DE_Korr_60, vorher.DE_Korr_60 - frage.Abstand.Nord_Grad,
+                1e-12);
+    EXPECT_NEAR(s.Parameter_Zum_Speichern().SW_Korr_60, vorher.SW_Korr_60 - frage.Abstand.West_Min,
+                1e-12);
+    // A sighting of the target itself names it, not the object typed before.
+    EXPECT_EQ(s.Sichtung_Erfassen(1, 1).Bezeichnung.rfind("Ziel von außen", 0), 0u);
 }

@@ -3,6 +3,7 @@
 // touch stays byte for byte as without it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -23,6 +24,11 @@ Lauf Cli(const std::vector<std::string>& argumente) {
     std::ostringstream aus, fehler;
     const int a = Cli_Ausfuehren(argumente, aus, fehler);
     return {a, aus.str(), fehler.str()};
+}
+
+std::string Datei_Inhalt(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 std::map<std::string, std::string> Schluessel(const std::string& aus) {
@@ -117,4 +123,38 @@ TEST_F(Modell_Cli, BeschaedigteOderLeereDateiAusgangZwei) {
     }
     EXPECT_EQ(Cli({"--modell-anpassen", "x", "M31"}).Ausgang, 2);
     EXPECT_EQ(Cli({"--instrument", "40", "M31"}).Ausgang, 2);
+}
+
+TEST_F(Modell_Cli, AusreisserGenanntZerstoertesModellAusgangDrei) {
+    // Twelve stars spread over the sky, both circles 2' and 1' high; one star
+    // taken for another 5 deg off, and `falsch` hour circles read 12 h off.
+    const auto sichtungen = [&](int falsch) {
+        std::ostringstream t;
+        t.precision(12);
+        t << "Zeit (UT);Bezeichnung\n";
+        for (int i = 0; i < 12; ++i) {
+            const double h = -4.5 + 0.8 * i, d = -20 + 8.0 * i;
+            const double sw = h + 2.0 / 900 + (i >= 8 && i < 8 + falsch ? 12 : 0);
+            const double de = d + 1.0 / 60 + (i == 4 ? 5 : 0);
+            t << "2026-12-07T20:" << 10 + i << ":00;Stern " << i << ";40;" << std::fmod(sw + 48, 24)
+              << ";" << de << ";" << std::fmod(h + 24, 24) << ";" << d << "\n";
+        }
+        return Datei("s.txt", t.str());
+    };
+    const Lauf gut = Cli({"--modell-anpassen", sichtungen(0), "--daten", daten.string()});
+    ASSERT_EQ(gut.Ausgang, 0) << gut.Fehler;
+    EXPECT_NE(gut.Aus.find("\nNicht_verwendet\t5\tStern 4\n"), std::string::npos) << gut.Aus;
+    EXPECT_NE(gut.Fehler.find("Sichtung 5 (Stern 4): 300.0′ vom Modell – nicht verwendet"),
+              std::string::npos)
+        << gut.Fehler;
+    const std::string modell = Datei_Inhalt(daten / "Zeigemodell_40.txt");
+    ASSERT_FALSE(modell.empty());
+
+    // Five of twelve wrong: more than a quarter cannot be left out; the model
+    // is refused and the one before stays.
+    const Lauf schlecht = Cli({"--modell-anpassen", sichtungen(4), "--daten", daten.string()});
+    EXPECT_EQ(schlecht.Ausgang, 3) << schlecht.Fehler;
+    EXPECT_NE(schlecht.Fehler.find("Zeigemodell abgelehnt, nicht geschrieben: "), std::string::npos)
+        << schlecht.Fehler;
+    EXPECT_EQ(Datei_Inhalt(daten / "Zeigemodell_40.txt"), modell);
 }

@@ -63,10 +63,10 @@ TEST(Abgleich_Datei, SichtungenHinUndZurueck) {
     EXPECT_FALSE(gelesen[1].Berechnet);
     // The five fields of a hand-written line, without the computed place,
     // behind a spreadsheet's byte order mark.
-    const auto hand = Abgleich_Lesen(
-        o.Datei("hand.txt", "\xEF\xBB\xBFZeit (UT);Bezeichnung;Instrument;Stundenkreis abgelesen (h);"
-                            "Deklinationskreis abgelesen (\xb0)\r\n"
-                            "2026-12-07T20:15:00;M 31;60;23.5;41.25\n"));
+    const auto hand = Abgleich_Lesen(o.Datei(
+        "hand.txt", "\xEF\xBB\xBFZeit (UT);Bezeichnung;Instrument;Stundenkreis abgelesen (h);"
+                    "Deklinationskreis abgelesen (\xb0)\r\n"
+                    "2026-12-07T20:15:00;M 31;60;23.5;41.25\n"));
     ASSERT_EQ(hand.size(), 1u);
     EXPECT_EQ(hand[0].Bezeichnung, "M 31");
     EXPECT_TRUE(Abgleich_Lesen((o.Pfad / "fehlt.txt").string()).empty());
@@ -116,6 +116,10 @@ TEST(Abgleich_Datei, ZeigemodellHinUndZurueckUndBeschaedigt) {
              {"IH 1 0.1\nXY 2 0.1\n", "Zeile 2: unbekannter Term \"XY\""},
              {"IH 1 0.1\nNP inf 0.1\n", "Zeile 2: NP ist keine Zahl"},
              {"IH 1 0.1\nIH 2 0.1\n", "Zeile 2: Term IH zweimal"},
+             // Hand-edited beyond the bound of a term, or nonsense errors.
+             {"IH 1 0.1\nID 1e308 0.1\n", "Zeile 2: ID = 1e+308′ liegt über der Grenze"},
+             {"# von Hand\nIH 1e6 0.1\n", "Zeile 2: IH = 1e+06′ liegt über der Grenze"},
+             {"IH 1 -0.1\n", "Zeile 1: Sigma ist negativ"},
              {"# leer\nRMS 1\n", "kein Term"}}) {
         const std::string q = o.Datei("Zeigemodell_40.txt", text);
         const std::string f = Meldung([&] { Zeigemodell_Lesen(q); });

@@ -2,6 +2,7 @@
 // synthetic sightings (tests/data/pointing/zeigemodell_referenz.py).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -12,11 +13,19 @@
 
 namespace {
 
+// A set with one gross misreading (its fifth sighting) and the fit of the others.
+struct Fall {
+    std::string Name;
+    std::vector<Modell_Sichtung> Sichtungen;
+    std::map<std::string, double> Wert, Sigma;
+};
+
 struct Referenz {
     double Breite = 0;
     std::map<std::string, double> Wahr, Wert, Sigma;
     std::vector<Modell_Sichtung> Sichtungen;
     double RMS_H = 0, RMS_D = 0;
+    std::vector<Fall> Faelle;
 };
 
 Referenz Referenz_Lesen() {
@@ -42,6 +51,17 @@ Referenz Referenz_Lesen() {
             z >> r.Wert[term] >> r.Sigma[term];
         } else if (art == "RMS") {
             z >> r.RMS_H >> r.RMS_D;
+        } else if (art == "FALL") {
+            r.Faelle.emplace_back();
+            z >> r.Faelle.back().Name;
+        } else if (art == "FSICHTUNG") {
+            Modell_Sichtung s;
+            z >> s.H >> s.D >> s.dH >> s.dD;
+            s.Name = "Stern " + std::to_string(r.Faelle.back().Sichtungen.size() + 1);
+            r.Faelle.back().Sichtungen.push_back(s);
+        } else if (art == "FERGEBNIS") {
+            z >> term;
+            z >> r.Faelle.back().Wert[term] >> r.Faelle.back().Sigma[term];
         }
     }
     return r;
@@ -110,15 +130,75 @@ TEST(Zeigemodell, WenigeOderSchlechtVerteilteSichtungen) {
     EXPECT_TRUE(zwei.Modell.Aktiv[IH] && zwei.Modell.Aktiv[ID]);
 }
 
+TEST(Zeigemodell, EinGroberAusreisserBleibtWegUndWirdGenannt) {
+    const Referenz r = Referenz_Lesen();
+    ASSERT_EQ(r.Faelle.size(), 6u);
+    for (const Fall& f : r.Faelle) {
+        SCOPED_TRACE(f.Name);
+        const Modell_Anpassung e = Modell_Anpassen(f.Sichtungen, r.Breite, false);
+        ASSERT_EQ(std::count(e.Ausreisser.begin(), e.Ausreisser.end(), true), 1);
+        EXPECT_TRUE(e.Ausreisser[4]);
+        EXPECT_TRUE(Hinweis_Mit(e, "Sichtung 5 (Stern 5): "));
+        EXPECT_TRUE(Hinweis_Mit(e, "′ vom Modell – nicht verwendet"));
+        EXPECT_TRUE(e.Abgelehnt.empty()) << e.Abgelehnt;
+        // The fit of the others, and the truth within 3 sigma.
+        ASSERT_EQ(e.Modell.Anzahl(), 9);
+        for (int t = 0; t < Modell_Terme; ++t) {
+            const std::string name(Modell_Term_Namen[t]);
+            SCOPED_TRACE(name);
+            EXPECT_NEAR(e.Modell.Wert[t], f.Wert.at(name), 1e-6);
+            EXPECT_NEAR(e.Modell.Sigma[t], f.Sigma.at(name), 1e-6);
+            EXPECT_LE(std::abs(e.Modell.Wert[t] - r.Wahr.at(name)), 3 * e.Modell.Sigma[t]);
+        }
+    }
+}
+
+TEST(Zeigemodell, GrenzenLehnenEinZerstoertesModellAb) {
+    const Referenz r = Referenz_Lesen();
+    const double phi = r.Breite;
+    Zeigemodell m;
+    m.Aktiv[IH] = m.Aktiv[DAF] = true;
+    m.Wert[IH] = 299;
+    m.Wert[DAF] = -12;
+    EXPECT_EQ(Modell_Grenzen_Pruefen(m, phi), "");
+    m.Wert[IH] = 1e6;
+    EXPECT_NE(Modell_Grenzen_Pruefen(m, phi).find("IH = 1e+06′"), std::string::npos);
+    // Each term within 5 degrees, together beyond 10 degrees on the sky.
+    Zeigemodell z;
+    for (int t : {IH, ID, CH, NP, MA}) {
+        z.Aktiv[t] = true;
+        z.Wert[t] = 250;
+    }
+    EXPECT_NE(Modell_Grenzen_Pruefen(z, phi).find("Verschiebung am Himmel"), std::string::npos);
+
+    // Three of eight hour circles read 12 h off: more than a quarter cannot be
+    // left out, and what is left is refused.
+    std::vector<Modell_Sichtung> s = r.Faelle[0].Sichtungen;
+    ASSERT_EQ(s.size(), 8u);
+    for (int i : {1, 6}) s[i].dH = std::remainder(s[i].dH + 10800, 21600);
+    const Modell_Anpassung e = Modell_Anpassen(s, phi, false);
+    EXPECT_EQ(std::count(e.Ausreisser.begin(), e.Ausreisser.end(), true), 2);
+    EXPECT_FALSE(e.Abgelehnt.empty());
+}
+
 TEST(Zeigemodell, AusreisserGezeigtUndPolnaheOhneStundenkreis) {
     Referenz r = Referenz_Lesen();
     r.Sichtungen[4].dD += 20; // a misread declination circle
-    r.Sichtungen.push_back({0.5, 87 * Grad_Zu_Rad, 500, 1, "Polaris"});
+    // Near the pole the declination circle as the true model has it, the hour circle far off.
+    Zeigemodell wahr;
+    for (int t = 0; t < Modell_Terme; ++t) {
+        wahr.Aktiv[t] = true;
+        wahr.Wert[t] = r.Wahr.at(std::string(Modell_Term_Namen[t]));
+    }
+    const double pol = 87 * Grad_Zu_Rad;
+    r.Sichtungen.push_back(
+        {0.5, pol, 500, Modell_Auswerten(wahr, 0.5, pol, r.Breite).D, "Polaris"});
     const Modell_Anpassung e = Modell_Anpassen(r.Sichtungen, r.Breite, false);
     ASSERT_EQ(e.Reste.size(), 31u);
     EXPECT_TRUE(e.Ausreisser[4]);
     EXPECT_EQ(std::count(e.Ausreisser.begin(), e.Ausreisser.end(), true), 1);
-    EXPECT_TRUE(Hinweis_Mit(e, "Sichtung 5 (Stern 5)"));
+    EXPECT_TRUE(Hinweis_Mit(e, "Sichtung 5 (Stern 5): 2")) << ::testing::PrintToString(e.Hinweise);
+    EXPECT_TRUE(Hinweis_Mit(e, "′ vom Modell – nicht verwendet"));
     // The 500' hour-circle offset near the pole does not enter the fit.
     EXPECT_TRUE(Hinweis_Mit(e, "Sichtung 31 (Polaris): Deklination über 85°"));
     EXPECT_LT(e.RMS_H, 1.5);

@@ -1154,8 +1154,38 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <translation>D&amp;eclination circle as read:</translation>
     </message>
     <message>
-        <source>Gewählt: %1</source>
-        <translation>Selected: %1</translation>
+        <source>Gewählt: %1 (Ort um %2 UT)</source>
+        <translation>Selected: %1 (place at %2 UT)</translation>
+    </message>
+    <message>
+        <source>Modell abgelehnt: %1 – es wird weder gespeichert noch angewandt.
+</source>
+        <translation>Model refused: %1 – it is neither stored nor applied.
+</translation>
+    </message>
+    <message>
+        <source>%1 = %2′ liegt über der Grenze von %3′ (%4°) für einen Term</source>
+        <translation>%1 = %2′ is beyond the bound of %3′ (%4°) for a term</translation>
+    </message>
+    <message>
+        <source>Verschiebung am Himmel bis %1° (Stundenwinkel %2 h, Deklination %3°), über der Grenze von %4° über dem Horizont</source>
+        <translation>Shift on the sky up to %1° (hour angle %2 h, declination %3°), beyond the bound of %4° above the horizon</translation>
+    </message>
+    <message>
+        <source>%1: %2′ vom Modell – nicht verwendet</source>
+        <translation>%1: %2′ from the model – not used</translation>
+    </message>
+    <message>
+        <source>Zeigemodell abgelehnt: %1</source>
+        <translation>Pointing model refused: %1</translation>
+    </message>
+    <message>
+        <source>%1 wartet, bis der Dialog geschlossen ist</source>
+        <translation>%1 waits until the dialog is closed</translation>
+    </message>
+    <message>
+        <source>%1 nach dem Dialog übernommen</source>
+        <translation>%1 taken after the dialog</translation>
     </message>
     <message>
         <source>Kein Stern gewählt – erst einen Stern wählen und einstellen.</source>

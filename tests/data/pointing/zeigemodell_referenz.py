@@ -15,6 +15,12 @@ observatory's latitude. The circle offsets follow the nine-term model
 plus Gaussian noise of 1 arcminute in each axis. The fit is ordinary least
 squares over both axes with equal weights (numpy.linalg.lstsq); standard
 errors from inv(A^T A) scaled by the residual variance.
+
+Then sets of 8 and 12 sightings from the same model, each with one gross
+misreading as its fifth sighting: the hour circle read 12 h off (the offset
+folded into +-12 h as the program folds it), the declination circle read with
+the wrong sign, or a wrong star 5 deg away. Each set carries the reference fit
+of its other sightings, which a fit that leaves the outlier out must give.
 """
 import math
 import os
@@ -36,6 +42,48 @@ def zeilen(h, d, phi):
           "TF": cp * sh * secd, "DAF": -(cp * ch + sp * td)}
     zd = {"ID": 1, "MA": sh, "ME": ch, "TF": cp * ch * sd - sp * cd, "FO": ch}
     return ([zh.get(t, 0.0) for t in TERME], [zd.get(t, 0.0) for t in TERME])
+
+
+def anpassen(sichtungen, phi):
+    a, y = [], []
+    for h, d, dh, dd in sichtungen:
+        zh, zd = zeilen(h, d, phi)
+        a += [zh, zd]
+        y += [dh, dd]
+    a, y = np.array(a), np.array(y)
+    x, *_ = np.linalg.lstsq(a, y, rcond=None)
+    rest = y - a @ x
+    varianz = rest @ rest / (len(y) - len(TERME))
+    return x, np.sqrt(np.diag(np.linalg.inv(a.T @ a)) * varianz)
+
+
+def ausreisser_faelle(f, phi, wahr):
+    for n in (8, 12):
+        for nummer, art in enumerate(("12h", "vorzeichen", "stern5")):
+            rng = np.random.default_rng(100 * n + nummer)
+            sichtungen = []
+            for i in range(n):
+                h = math.radians(15 * rng.uniform(-5, 5))
+                # the misread one stands well off the equator, so its sign matters
+                d = math.radians(rng.uniform(30, 60) if i == 4 else rng.uniform(-25, 75))
+                zh, zd = zeilen(h, d, phi)
+                sichtungen.append([h, d, float(np.dot(zh, wahr) + rng.normal(0, 1)),
+                                   float(np.dot(zd, wahr) + rng.normal(0, 1))])
+            h, d, dh, dd = sichtungen[4]
+            if art == "12h":
+                dh = math.remainder(dh + 12 * 15 * 60, 24 * 15 * 60)
+            elif art == "vorzeichen":
+                dd -= 2 * math.degrees(d) * 60  # read -d instead of d
+            else:
+                dh += 180 / math.cos(d)  # 3 deg along the parallel, 4 deg north
+                dd += 240
+            sichtungen[4] = [h, d, dh, dd]
+            x, sigma = anpassen(sichtungen[:4] + sichtungen[5:], phi)
+            f.write("FALL %s_%d\n" % (art, n))
+            for s in sichtungen:
+                f.write("FSICHTUNG %r %r %r %r\n" % tuple(s))
+            for t, w, s in zip(TERME, x, sigma):
+                f.write("FERGEBNIS %s %r %r\n" % (t, float(w), float(s)))
 
 
 def main():
@@ -69,6 +117,7 @@ def main():
         for t, w, s in zip(TERME, x, sigma):
             f.write("ERGEBNIS %s %r %r\n" % (t, float(w), float(s)))
         f.write("RMS %r %r\n" % (rms_h, rms_d))
+        ausreisser_faelle(f, phi, wahr)
 
 
 main()
