@@ -87,7 +87,7 @@ Datei_Sperre::Datei_Sperre(const std::string& pfad, bool ohne_ordner_erlaubt, do
     }
     // Polled, not blocking: a hung holder must not freeze the window for ever.
     const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(geduld_s);
-    for (int ms = 1; !Versuchen(g); ms = std::min(ms * 2, 20)) {
+    for (int ms = 1; !Versuchen(g); ms = std::min(ms * 2, 5)) {
         if (std::chrono::steady_clock::now() > ende) {
             Freigeben(g);
             throw Ein_Ausgabe_Fehler(
