@@ -41,9 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
             (void)Buch_Nacht(e);
         }
         // A rewrite keeps every entry and every damaged line.
-        Buch_Schreiben(buch, b);
-        const Beobachtungsbuch n = Buch_Lesen(buch);
-        if (n.Eintraege.size() != b.Eintraege.size()) std::abort();
+        const Beobachtungsbuch n = Buch_Aendern(buch, [](Beobachtungsbuch&) {});
+        const Beobachtungsbuch w = Buch_Lesen(buch);
+        if (n.Eintraege.size() != b.Eintraege.size() || w.Eintraege.size() != b.Eintraege.size() ||
+            w.Beschaedigt != b.Beschaedigt)
+            std::abort();
         Oal_Angaben a;
         a.Nachname = "Test";
         a.Brennweite_40 = a.Brennweite_60 = 1000;

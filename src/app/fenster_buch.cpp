@@ -244,25 +244,26 @@ void TForm_Buch::Zeigen() {
     zeigen_laeuft_ = false;
 }
 
-// The log as it is on the disk now (stelux-cli may have added to it) and the
-// place of the shown entry in it; throws when the entry is no longer there.
-std::pair<Beobachtungsbuch, std::size_t> TForm_Buch::Frisch(int zeile) const {
+// Changes the shown entry in the log as it is on the disk now (stelux-cli may
+// have added to it), under the log's lock; throws when the entry is gone.
+void TForm_Buch::Eintrag_Aendern(
+    int zeile, const std::function<void(Beobachtungsbuch&, std::size_t)>& aendern) {
     const QTableWidgetItem* i = Tabelle->item(zeile, 0);
     if (!i) throw Bereichs_Fehler("kein Eintrag gewählt");
     const std::string gesucht = Buch_Zeile(buch_.Eintraege.at(i->data(Rolle_Index).toULongLong()));
-    Beobachtungsbuch frisch = Buch_Lesen(sitzung_.Buch_Pfad());
-    for (std::size_t k = 0; k < frisch.Eintraege.size(); ++k)
-        if (Buch_Zeile(frisch.Eintraege[k]) == gesucht) return {std::move(frisch), k};
-    throw Ein_Ausgabe_Fehler(sitzung_.Buch_Pfad() +
-                             ": der Eintrag wurde inzwischen geändert; die Liste ist neu geladen");
+    const std::string pfad = sitzung_.Buch_Pfad();
+    buch_ = Buch_Aendern(pfad, [&](Beobachtungsbuch& frisch) {
+        for (std::size_t k = 0; k < frisch.Eintraege.size(); ++k)
+            if (Buch_Zeile(frisch.Eintraege[k]) == gesucht) return aendern(frisch, k);
+        throw Ein_Ausgabe_Fehler(
+            pfad + ": der Eintrag wurde inzwischen geändert; die Liste ist neu geladen");
+    });
+    Zeigen();
 }
 
 void TForm_Buch::Notiz_Aendern(int zeile, const std::string& notiz) {
-    auto [neu, index] = Frisch(zeile);
-    neu.Eintraege[index].Notiz = notiz;
-    Buch_Schreiben(sitzung_.Buch_Pfad(), neu);
-    buch_ = std::move(neu);
-    Zeigen();
+    Eintrag_Aendern(zeile,
+                    [&](Beobachtungsbuch& b, std::size_t k) { b.Eintraege[k].Notiz = notiz; });
 }
 
 void TForm_Buch::Loeschen(int zeile) {
@@ -274,11 +275,9 @@ void TForm_Buch::Loeschen(int zeile) {
                          QString::fromStdString(Buch_Zeit_Iso(e))),
                 Ue("Löschen")))
         return;
-    auto [neu, index] = Frisch(zeile);
-    neu.Eintraege.erase(neu.Eintraege.begin() + static_cast<std::ptrdiff_t>(index));
-    Buch_Schreiben(sitzung_.Buch_Pfad(), neu);
-    buch_ = std::move(neu);
-    Zeigen();
+    Eintrag_Aendern(zeile, [](Beobachtungsbuch& b, std::size_t k) {
+        b.Eintraege.erase(b.Eintraege.begin() + static_cast<std::ptrdiff_t>(k));
+    });
 }
 
 bool TForm_Buch::Beobachter_Erfragen() {

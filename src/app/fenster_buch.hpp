@@ -55,7 +55,8 @@ private:
     void Zeigen();
     std::vector<std::size_t> Gezeigt() const; // indices of the entries of the chosen night
     bool Beobachter_Erfragen();
-    std::pair<Beobachtungsbuch, std::size_t> Frisch(int zeile) const;
+    void Eintrag_Aendern(int zeile,
+                         const std::function<void(Beobachtungsbuch&, std::size_t)>& aendern);
 
     Sitzung& sitzung_;
     Beobachtungsbuch buch_;

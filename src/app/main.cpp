@@ -14,6 +14,7 @@
 #include "app/stelux_unit_main.hpp"
 #include "app/teleskop_server.hpp"
 #include "app/versionsinfo.hpp"
+#include "basis/plattform_basis.hpp"
 #include "basis/versions_block.hpp"
 #include "catalog/katalog_ordner.hpp"
 #include "teleskop/indi_protokoll.hpp"
@@ -64,6 +65,7 @@ bool Teleskop_Schalter_Lesen(const QStringList& argumente, Fenster_Start& start)
 } // namespace
 
 int main(int argc, char** argv) {
+    Dateigroesse_Signal_Ignorieren();
     // The folders are known before the window exists; a data folder that
     // cannot be created shows up later as the failure of a file operation.
     // The layout is in screen pixels: no scaling with the screen's pixel density.

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -161,5 +162,11 @@ std::string Daten_Ordner_Ermitteln() {
 #else
     const std::string dok = Dokumente_Ordner_Ermitteln();
     return Daten_Ordner_Aus(dok.empty() ? Heim_Ordner() : dok); // no documents folder: home
+#endif
+}
+
+void Dateigroesse_Signal_Ignorieren() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }

@@ -31,3 +31,8 @@ std::string Daten_Ordner_Aus(const std::string& dokumente);
 // The user's documents folder (else the home folder) + "Stelux/"; empty when
 // neither is known.
 std::string Daten_Ordner_Ermitteln();
+
+// A write beyond the file size limit (ulimit -f) fails with EFBIG, reported
+// with its reason like any write error, instead of ending the process by
+// SIGXFSZ. Called first in main() of every program.
+void Dateigroesse_Signal_Ignorieren();

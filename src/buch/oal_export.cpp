@@ -10,34 +10,6 @@
 #include "shared/zahlen.hpp"
 
 namespace {
-// XML text: the five special characters escaped; control characters, which
-// XML 1.0 does not allow, become blanks.
-std::string Xml(std::string_view s) {
-    std::string r;
-    for (char c : s) {
-        switch (c) {
-        case '&':
-            r += "&amp;";
-            break;
-        case '<':
-            r += "&lt;";
-            break;
-        case '>':
-            r += "&gt;";
-            break;
-        case '"':
-            r += "&quot;";
-            break;
-        case '\'':
-            r += "&apos;";
-            break;
-        default:
-            r += static_cast<unsigned char>(c) < 32 ? ' ' : c;
-        }
-    }
-    return r;
-}
-
 bool Schmidt(const Buch_Eintrag& e) {
     return e.Instrument.find("40") != std::string::npos;
 }
@@ -96,11 +68,11 @@ std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angab
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<oal:observations xmlns:oal=\"http://groups.google.com/group/openastronomylog\""
         " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" version=\"2.1\">\n";
-    t += "  <observers>\n    <observer id=\"beobachter\">\n      <name>" + Xml(a.Vorname) +
-         "</name>\n      <surname>" + Xml(a.Nachname) +
+    t += "  <observers>\n    <observer id=\"beobachter\">\n      <name>" + Xml_Text(a.Vorname) +
+         "</name>\n      <surname>" + Xml_Text(a.Nachname) +
          "</surname>\n    </observer>\n"
          "  </observers>\n";
-    t += "  <sites>\n    <site id=\"standort\">\n      <name>" + Xml(a.Standort) +
+    t += "  <sites>\n    <site id=\"standort\">\n      <name>" + Xml_Text(a.Standort) +
          "</name>\n      <longitude unit=\"deg\">" + Voll(a.Laenge) +
          "</longitude>\n      <latitude unit=\"deg\">" + Voll(a.Breite) +
          "</latitude>\n      <elevation>" + Voll(a.Hoehe) + "</elevation>\n      <timezone>" +
@@ -127,9 +99,10 @@ std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angab
         const std::string typ = Oal_Zieltyp(e);
         t += "    <target id=\"ziel_" + std::to_string(i + 1) + "\"" +
              (typ.empty() ? std::string() : " xsi:type=\"" + typ + "\"") + ">\n";
-        t += "      <datasource>Stelux</datasource>\n      <name>" + Xml(Oal_Name(e)) + "</name>\n";
+        t += "      <datasource>Stelux</datasource>\n      <name>" + Xml_Text(Oal_Name(e)) +
+             "</name>\n";
         if (!e.Objektzeile.empty() && e.Objektzeile != e.Bezeichnung)
-            t += "      <alias>" + Xml(e.Objektzeile) + "</alias>\n";
+            t += "      <alias>" + Xml_Text(e.Objektzeile) + "</alias>\n";
         double ra = e.RA2000 * 15.0 * Grad_Zu_Rad;
         ra -= 2 * Pi * std::floor(ra / (2 * Pi));
         t += "      <position>\n        <ra unit=\"rad\">" + Voll(ra) +
@@ -164,11 +137,11 @@ std::string Oal_Text(const std::vector<Buch_Eintrag>& eintraege, const Oal_Angab
             t += "    <seeing>" + std::to_string(e.Seeing) + "</seeing>\n";
         t += std::string("    <scope>") + (Schmidt(e) ? "instrument_40" : "instrument_60") +
              "</scope>\n";
-        if (!e.Okular.empty()) t += "    <accessories>" + Xml(e.Okular) + "</accessories>\n";
+        if (!e.Okular.empty()) t += "    <accessories>" + Xml_Text(e.Okular) + "</accessories>\n";
         std::string text = e.Notiz;
         if (!e.Transparenz.empty())
             text += (text.empty() ? "" : " – ") + std::string("Transparenz: ") + e.Transparenz;
-        t += "    <result lang=\"de\">\n      <description>" + Xml(text) +
+        t += "    <result lang=\"de\">\n      <description>" + Xml_Text(text) +
              "</description>\n    </result>\n  </observation>\n";
     }
     t += "</oal:observations>\n";

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "basis/plattform_basis.hpp"
 #include "basis/versions_block.hpp"
 #include "cli/cli_lauf.hpp"
 #include "cli/cli_weitergabe.hpp"
@@ -14,6 +15,7 @@ STELUX_VERSIONS_BLOCK("stelux-cli", "Stelux - Positionen an der Kommandozeile");
 // Every run with --karte or --aktualisieren goes to stelux-cli-voll before the
 // lookup starts; without it the two options are refused.
 int main(int argc, char** argv) {
+    Dateigroesse_Signal_Ignorieren();
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     if (Braucht_Voll(argumente)) return Voll_Ausfuehren(argv, std::cerr);
     return Cli_Ausfuehren(argumente, std::cout, std::cerr);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "basis/plattform_basis.hpp"
 #include "basis/versions_block.hpp"
 #include "cli/cli_lauf.hpp"
 #include "cli_voll/aktualisieren.hpp"
@@ -13,6 +14,7 @@ STELUX_VERSIONS_BLOCK("stelux-cli-voll",
                       "Stelux - Aufsuchkarten und Bahnelemente an der Kommandozeile");
 
 int main(int argc, char** argv) {
+    Dateigroesse_Signal_Ignorieren();
     Cli_Erweiterungen voll;
     voll.Karte = Karte_Ausgeben;
     voll.Aktualisieren = Cli_Aktualisieren;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 #include "catalog/eingabe.hpp"
 #include "catalog/namen_suche.hpp"
@@ -134,12 +135,16 @@ std::vector<Skylist_Objekt> Skylist_Aus_Liste(const std::vector<Listen_Zeile>& z
 }
 
 std::vector<Skylist_Objekt> Skylist_Aus_Buch(const std::vector<Buch_Eintrag>& eintraege) {
+    // One object per written name ("M31" and "M 31" are one), at its earliest entry.
     std::vector<Skylist_Objekt> r;
-    std::vector<std::string> schon;
+    std::map<std::pair<std::string, std::string>, std::size_t> schon;
     for (const Buch_Eintrag& e : eintraege) {
-        if (std::find(schon.begin(), schon.end(), e.Bezeichnung) != schon.end()) continue;
-        schon.push_back(e.Bezeichnung);
-        r.push_back(Skylist_Objekt_Von(e.Bezeichnung, e.Art == 'P', {}, e.JD_UT));
+        Skylist_Objekt o = Skylist_Objekt_Von(e.Bezeichnung, e.Art == 'P', {}, e.JD_UT);
+        const auto [it, neu] = schon.emplace(std::pair(o.Katalognummer, o.Name), r.size());
+        if (neu)
+            r.push_back(std::move(o));
+        else
+            r[it->second].Beobachtet_JD = std::min(r[it->second].Beobachtet_JD, e.JD_UT);
     }
     return r;
 }

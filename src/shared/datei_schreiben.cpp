@@ -79,7 +79,21 @@ void Datei_Atomar_Schreiben(const std::string& pfad, std::string_view text) {
 void Datei_Anhaengen(const std::string& pfad, std::string_view text) {
     const int fd = Oeffnen(pfad, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0) throw Schreib_Fehler(pfad, errno);
+        // A write that stops halfway (disk full, the file size limit) is undone,
+        // so no half line is left behind.
+#ifdef _WIN32
+    const long long vorher = ::_lseeki64(fd, 0, SEEK_END);
+#else
+    const off_t vorher = ::lseek(fd, 0, SEEK_END);
+#endif
     const int fehler = Alles_Schreiben(fd, text);
+    if (fehler != 0 && vorher >= 0) {
+#ifdef _WIN32
+        (void)::_chsize_s(fd, vorher);
+#else
+        (void)!::ftruncate(fd, vorher);
+#endif
+    }
     STELUX_CLOSE(fd);
     if (fehler != 0) throw Schreib_Fehler(pfad, fehler);
 }

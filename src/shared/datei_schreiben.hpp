@@ -11,5 +11,6 @@
 void Datei_Atomar_Schreiben(const std::string& pfad, std::string_view text);
 
 // Appends `text` to `pfad` (created when missing) and syncs it to the disk.
-// Throws Ein_Ausgabe_Fehler naming the file.
+// Throws Ein_Ausgabe_Fehler naming the file; a part already written is cut off
+// again, so the caller must be the file's only writer (hold its Datei_Sperre).
 void Datei_Anhaengen(const std::string& pfad, std::string_view text);

@@ -160,3 +160,68 @@ bool Ist_Utf8(std::string_view s) {
     }
     return true;
 }
+
+std::string Utf8_Bereinigt(std::string_view s) {
+    std::string r;
+    r.reserve(s.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = Utf8_Laenge(p + i, s.size() - i);
+        if (n == 0) {
+            Utf8_Anhaengen(r, 0xFFFD);
+            ++i;
+        } else {
+            r.append(s.substr(i, n));
+            i += n;
+        }
+    }
+    return r;
+}
+
+bool Hat_Utf8_Zeichen(std::string_view s) {
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (p[i] >= 0x80 && Utf8_Laenge(p + i, s.size() - i) > 1) return true;
+    return false;
+}
+
+std::string Xml_Text(std::string_view s) {
+    const std::string u = Utf8_Bereinigt(s);
+    std::string r;
+    r.reserve(u.size());
+    for (std::size_t i = 0; i < u.size(); ++i) {
+        const auto b = static_cast<unsigned char>(u[i]);
+        switch (b) {
+        case '&':
+            r += "&amp;";
+            break;
+        case '<':
+            r += "&lt;";
+            break;
+        case '>':
+            r += "&gt;";
+            break;
+        case '"':
+            r += "&quot;";
+            break;
+        case '\'':
+            r += "&apos;";
+            break;
+        case '\r':
+            r += "&#13;";
+            break;
+        default:
+            if (b < 0x20 && b != '\t' && b != '\n') {
+                Utf8_Anhaengen(r, 0xFFFD);
+            } else if (b == 0xEF && i + 2 < u.size() &&
+                       static_cast<unsigned char>(u[i + 1]) == 0xBF &&
+                       (static_cast<unsigned char>(u[i + 2]) & 0xFE) == 0xBE) {
+                Utf8_Anhaengen(r, 0xFFFD); // U+FFFE, U+FFFF: not characters
+                i += 2;
+            } else {
+                r += u[i];
+            }
+        }
+    }
+    return r;
+}

@@ -39,3 +39,16 @@ bool Beginnt_Mit(std::string_view text, std::string_view anfang);
 std::size_t Utf8_Laenge(const unsigned char* p, std::size_t rest);
 // True when the whole text is well-formed UTF-8.
 bool Ist_Utf8(std::string_view s);
+
+// The text with every byte that is not part of well-formed UTF-8 replaced by
+// U+FFFD, so a stray byte costs only itself.
+std::string Utf8_Bereinigt(std::string_view s);
+
+// True when the text holds at least one well-formed multi-byte UTF-8 character.
+bool Hat_Utf8_Zeichen(std::string_view s);
+
+// Text for XML 1.0 content or an attribute: & < > " ' escaped, CR as a
+// character reference (a parser would turn it into LF), and every character
+// XML 1.0 forbids (C0 controls but TAB and LF, U+FFFE, U+FFFF, and bytes
+// that are not UTF-8) replaced by U+FFFD.
+std::string Xml_Text(std::string_view s);

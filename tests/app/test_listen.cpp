@@ -127,14 +127,17 @@ TEST_F(Fenster_Test, NotierenBuchLoeschenMitRueckfrage) {
     Buch_Eintrag spaeter = Buch_Lesen(o.Datei("Beobachtungsbuch.csv")).Eintraege.at(0);
     spaeter.Notiz = "von stelux-cli";
     Buch_Anhaengen(o.Datei("Beobachtungsbuch.csv"), spaeter);
+    spaeter.Notiz = std::string(70000, 'x'); // longer than any line of a catalogue
+    Buch_Anhaengen(o.Datei("Beobachtungsbuch.csv"), spaeter);
     antwort = true;
     QTest::keyClick(t, Qt::Key_Delete);
     Frage_Anzeige_Setzen({});
     EXPECT_EQ(gefragt, 2);
     const Beobachtungsbuch danach = Buch_Lesen(o.Datei("Beobachtungsbuch.csv"));
-    ASSERT_EQ(danach.Eintraege.size(), 1u);
+    ASSERT_EQ(danach.Eintraege.size(), 2u);
     EXPECT_EQ(danach.Eintraege[0].Notiz, "von stelux-cli");
-    EXPECT_EQ(t->rowCount(), 1);
+    EXPECT_EQ(danach.Eintraege[1].Notiz, spaeter.Notiz);
+    EXPECT_EQ(t->rowCount(), 2);
 }
 
 TEST_F(Fenster_Test, MisslungenesNotierenVerliertDieNotizNicht) {

@@ -1587,5 +1587,17 @@ The offset (%2) becomes the current instrument's correction.</translation>
         <source>Suche abgebrochen.</source>
         <translation>Lookup stopped.</translation>
     </message>
+    <message>
+        <source>%1 ist gesperrt: ein anderes Programm schreibt seit %2 s daran</source>
+        <translation>%1 is locked: another program has been writing to it for %2 s</translation>
+    </message>
+    <message>
+        <source>%1 ist größer als %2 MB und wird nicht gelesen</source>
+        <translation>%1 is larger than %2 MB and is not read</translation>
+    </message>
+    <message>
+        <source>Eintrag für das Beobachtungsbuch ungültig: %1</source>
+        <translation>Entry for the observing log is invalid: %1</translation>
+    </message>
 </context>
 </TS>
