@@ -184,7 +184,7 @@ private:
     void Teleskop_Einrichten(const Fenster_Start& start);
     void Teleskop_Verbindung_Zeigen();
     void Teleskop_Status();
-    Ziel_Rueckmeldung Teleskop_Ziel(const Himmelsort& j2000);
+    Ziel_Rueckmeldung Teleskop_Ziel(const Himmelsort& j2000, const QString& absender);
 
     // The correction buttons: one 0.1 step of the current instrument's field.
     void Korrektur_Schritt_Machen(Korrektur_Schritt schritt);
@@ -310,4 +310,5 @@ private:
     QLabel* Label_Teleskop = nullptr; // connected clients, in the status bar
     QAction* Teleskop1 = nullptr;     // "Optionen > Teleskop-Verbindung…"
     std::string indi_schalter_;       // --indi of this run, for the encoder client
+    std::string ziel_absender_;       // the sender of the target being selected, if from outside
 };
