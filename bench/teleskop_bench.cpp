@@ -1,7 +1,8 @@
 // The telescope link as a planetarium program meets it, with the real
 // catalogues (working directory = STELUX_KATALOG): from a goto received to
 // the new readings painted (median and worst of 100 gotos), and the LX200
-// :GR# round trip over loopback (median and 99th percentile of 10,000).
+// :GR# round trip over loopback (median and 99th percentile of 10,000), alone
+// and with 31 more clients connected (32 in all, the slots of a server).
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <netinet/in.h>
@@ -98,6 +99,21 @@ void GR_Rundlauf(benchmark::State& state) {
     if (!f.Teleskop_Server_Starten(Teleskop_Protokoll::LX200, "127.0.0.1", 0))
         return state.SkipWithError("Server");
     const quint16 port = f.Teleskop(Teleskop_Protokoll::LX200)->Port();
+    // The other clients poll too, each :GR#:GD# once a second as drivers do.
+    std::vector<std::unique_ptr<QTcpSocket>> andere;
+    for (int i = 0; i < state.range(0); ++i) {
+        andere.push_back(std::make_unique<QTcpSocket>());
+        andere.back()->connectToHost(QHostAddress::LocalHost, port);
+        if (!andere.back()->waitForConnected(3000)) return state.SkipWithError("Verbindung");
+    }
+    QTimer abfrage;
+    QObject::connect(&abfrage, &QTimer::timeout, [&] {
+        for (auto& a : andere) {
+            a->readAll();
+            a->write(":GR#:GD#");
+        }
+    });
+    abfrage.start(1000);
     std::vector<double> us;
     for (auto _ : state) {
         us.clear();
@@ -136,7 +152,7 @@ void GR_Rundlauf(benchmark::State& state) {
     state.counters["Median_us"] = Quantil(us, 0.5);
     state.counters["P99_us"] = Quantil(us, 0.99);
 }
-BENCHMARK(GR_Rundlauf)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(GR_Rundlauf)->Unit(benchmark::kMillisecond)->Iterations(1)->Arg(0)->Arg(31);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -21,5 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (antwort.size() > 200) __builtin_trap();
     const Encoder_Ort& o = client.Ort();
     if (o.Gueltig && !(o.RA >= 0 && o.RA < 24 && o.DE >= -90 && o.DE <= 90)) __builtin_trap();
+    if (client.Alarm_Meldung().size() > Indi_Leser::Max_Meldung) __builtin_trap();
     return 0;
 }

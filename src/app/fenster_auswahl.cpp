@@ -117,7 +117,7 @@ bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& e
                                 const Himmelsort* ziel) {
     if (ziel) {
         // A target from the telescope link: no text was typed, none is touched.
-        const Auswahl_Ergebnis r = Zustand.Ziel_Waehlen(*ziel);
+        const Auswahl_Ergebnis r = Zustand.Ziel_Waehlen(*ziel, ziel_absender_);
         Anzeige_Zeigen(r.Stand);
         if (binaer_) binaer_->Position_Senden();
         return r.Gefunden;

@@ -15,9 +15,9 @@
 
 namespace {
 constexpr int Push_To_Takt_ms = 250; // four times a second
-// The free column right of the altitude and azimuth readings; four lines
-// high, so the red block at night stays small.
-constexpr int Push_To_X = 822, Push_To_Y = 395, Push_To_B = 194, Push_To_H = 84;
+// The free column left of the circle readings (the night's timetable holds
+// the one on the right); four lines high, so the red block at night stays small.
+constexpr int Push_To_X = 1, Push_To_Y = 395, Push_To_B = 178, Push_To_H = 84;
 } // namespace
 
 void TForm_Main::Indi_Aufbauen() {

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
@@ -61,7 +62,20 @@ void TForm_Main::Teleskop_Einrichten(const Fenster_Start& start) {
     Teleskop_Partner partner;
     partner.Ort = [this] { return Zustand.Teleskop_Ort_Lesen(); };
     partner.JD = [this] { return Zustand.JD_PC(); };
-    partner.Ziel = [this](const Himmelsort& j2000) { return Teleskop_Ziel(j2000); };
+    partner.Ziel = [this](const Himmelsort& j2000, const QString& absender) {
+        return Teleskop_Ziel(j2000, absender);
+    };
+    partner.Standort = [this] {
+        Lx200_Standort st;
+        st.Breite = Zustand.Parameter().Breite;
+        st.Laenge = Zustand.Parameter().Laenge;
+        st.JD_Lokal = Zustand.JD_PC();
+        // Whole minutes: the two Julian Dates differ by the zone's offset.
+        st.UTC_Std = std::round((Zustand.JD_PC() - Zustand.JD_UT()) * 1440.0) / 60.0;
+        st.Sternzeit = Zustand.Sternzeit();
+        st.Name = "Stelux";
+        return st;
+    };
     lx200_ = new Teleskop_Server(Teleskop_Protokoll::LX200, partner, this);
     binaer_ = new Teleskop_Server(Teleskop_Protokoll::Binaer, partner, this);
     Label_Teleskop = new QLabel(this);
@@ -106,7 +120,10 @@ bool TForm_Main::Teleskop_Server_Starten(Teleskop_Protokoll art, const QString& 
     Teleskop_Server* s = Teleskop(art);
     // The first target then need not wait for the index that names it.
     Zustand.Stern_Index_Laden();
-    if (s->Starten(adresse, port)) return true;
+    if (s->Starten(adresse, port)) {
+        Teleskop_Status();
+        return true;
+    }
     Melden(Meldungsart::Fehler, Ue("Der %1-Server kann %2:%3 nicht öffnen: %4")
                                     .arg(Server_Name(art), adresse)
                                     .arg(port)
@@ -114,12 +131,13 @@ bool TForm_Main::Teleskop_Server_Starten(Teleskop_Protokoll art, const QString& 
     return false;
 }
 
-Ziel_Rueckmeldung TForm_Main::Teleskop_Ziel(const Himmelsort& j2000) {
+Ziel_Rueckmeldung TForm_Main::Teleskop_Ziel(const Himmelsort& j2000, const QString& absender) {
     if (Frage_Offen()) {
         // The link hears what the target would be; the selection waits.
         Ziel_Rueckmeldung r;
         Fehler_Waechter([&] { r = Zustand.Ziel_Vorschau(j2000); });
         wartendes_ziel_ = j2000;
+        wartender_absender_ = absender.toStdString();
         ziel_warten_->start();
         ziel_hinweis_->stop();
         ziel_text_ =
@@ -127,7 +145,9 @@ Ziel_Rueckmeldung TForm_Main::Teleskop_Ziel(const Himmelsort& j2000) {
         Teleskop_Status();
         return r;
     }
+    ziel_absender_ = absender.toStdString();
     Fehler_Waechter([&] { Objekt_Waehlen({}, {}, &j2000); });
+    ziel_absender_.clear();
     const Anzeige& a = Zustand.Stand();
     return {a.Gueltig && a.Position.Hoehe > 0, a.Position.Objekt.Zeile};
 }
@@ -141,7 +161,9 @@ void TForm_Main::Wartendes_Ziel_Pruefen() {
     ziel_warten_->stop();
     const Himmelsort ziel = *wartendes_ziel_;
     wartendes_ziel_.reset();
+    ziel_absender_ = wartender_absender_;
     Fehler_Waechter([&] { Objekt_Waehlen({}, {}, &ziel); });
+    ziel_absender_.clear();
     ziel_text_ = Ue("%1 nach dem Dialog übernommen")
                      .arg(QString::fromStdString(Zustand.Stand().Position.Objekt.Zeile));
     ziel_hinweis_->start();
@@ -149,15 +171,20 @@ void TForm_Main::Wartendes_Ziel_Pruefen() {
 }
 
 void TForm_Main::Teleskop_Status() {
-    QStringList teile;
+    QStringList teile, offen;
     for (Teleskop_Server* s : {lx200_, binaer_}) {
         const QStringList c = s->Clients();
         if (!c.isEmpty()) teile << Server_Name(s->Art()) + ": " + c.join(", ");
+        // Anyone who reaches the address can set targets: said as long as it lasts.
+        if (s->Laeuft() && !Nur_Lokal(s->Adresse()))
+            offen << Ue("%1 offen im Netz: %2:%3")
+                         .arg(Server_Name(s->Art()), s->Adresse())
+                         .arg(s->Port());
     }
     if (!ziel_text_.isEmpty()) teile << ziel_text_;
-    Label_Teleskop->setText(teile.isEmpty() ? QString()
-                                            : Ue("Teleskop – %1").arg(teile.join(" · ")));
-    Label_Teleskop->setVisible(!teile.isEmpty());
+    if (!teile.isEmpty()) offen << Ue("Teleskop – %1").arg(teile.join(" · "));
+    Label_Teleskop->setText(offen.join(" · "));
+    Label_Teleskop->setVisible(!offen.isEmpty());
 }
 
 void TForm_Main::Teleskop_Verbindung_Zeigen() {

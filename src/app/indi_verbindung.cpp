@@ -82,7 +82,12 @@ void Indi_Verbindung::Lesen() {
         QTimer::singleShot(0, this, &Indi_Verbindung::Lesen);
     }
     const QString geraet = QString::fromStdString(einstellung_.Geraet);
-    if (client_->Ort().Gueltig) {
+    if (!client_->Alarm().empty()) {
+        const QString meldung = QString::fromStdString(client_->Alarm_Meldung());
+        Status_Setzen(Ue("INDI: Fehler bei %1 (%2)%3")
+                          .arg(geraet, QString::fromStdString(client_->Alarm()),
+                               meldung.isEmpty() ? QString() : ": " + meldung));
+    } else if (client_->Ort().Gueltig) {
         wartezeit_ms_ = Erste_Wartezeit_ms; // a working link: the next failure retries soon
         Status_Setzen(Ue("INDI: %1 verbunden").arg(geraet));
     } else if (client_->Geraet_Bekannt()) {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <cstdio>
+#include <string_view>
 
 #include "app/einzelfenster.hpp"
 #include "app/fenster_fehler.hpp"
@@ -62,10 +63,31 @@ bool Teleskop_Schalter_Lesen(const QStringList& argumente, Fenster_Start& start)
     }
     return true;
 }
+// The switches, for --help (German, as the window's texts start).
+constexpr const char* Hilfe_Text =
+    "Aufruf: stelux [SCHALTER]\n"
+    "Stelux - Einstellhilfe für die Teilkreise (Fenster).\n"
+    "\n"
+    "  --lx200 [ADRESSE:]PORT          LX200-Server für Planetariumsprogramme starten\n"
+    "                                  (Vorgabe-Adresse 127.0.0.1: nur dieser Rechner)\n"
+    "  --stellarium-port [ADRESSE:]PORT\n"
+    "                                  Server des binären Stellarium-Protokolls starten\n"
+    "  --indi HOST[:PORT]/GERAET       Encoder-Ort vom INDI-Gerät lesen (Port-Vorgabe 7624)\n"
+    "  -h, --help                      diese Hilfe zeigen und beenden\n"
+    "\n"
+    "Die Schalter gelten für diesen Lauf und gehen den Einstellungen vor, auch als\n"
+    "--name=wert. Eine andere Adresse als 127.0.0.1 macht den Server im Netz\n"
+    "erreichbar. Die Kataloge liegen im Arbeitsordner.\n";
 } // namespace
 
 int main(int argc, char** argv) {
     Dateigroesse_Signal_Ignorieren();
+    // Before any window or display connection.
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+            std::fputs(Hilfe_Text, stdout);
+            return 0;
+        }
     // The folders are known before the window exists; a data folder that
     // cannot be created shows up later as the failure of a file operation.
     // The layout is in screen pixels: no scaling with the screen's pixel density.

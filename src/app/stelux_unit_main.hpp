@@ -188,7 +188,7 @@ private:
     void Teleskop_Einrichten(const Fenster_Start& start);
     void Teleskop_Verbindung_Zeigen();
     void Teleskop_Status();
-    Ziel_Rueckmeldung Teleskop_Ziel(const Himmelsort& j2000);
+    Ziel_Rueckmeldung Teleskop_Ziel(const Himmelsort& j2000, const QString& absender);
     // One rule for every question of the window: a target that arrives while
     // a modal dialog or question is open waits, and is selected (said beside
     // the clients) once the last one has closed; a later target replaces it.
@@ -211,6 +211,7 @@ private:
     };
     int fragen_ = 0;
     std::optional<Himmelsort> wartendes_ziel_;
+    std::string wartender_absender_; // its sender, for the name
     QTimer* ziel_warten_ = nullptr;  // looks for the end of the questions while a target waits
     QTimer* ziel_hinweis_ = nullptr; // how long "taken after the dialog" stays
     QString ziel_text_;              // waiting or taken, beside the clients
@@ -344,4 +345,5 @@ private:
     QLabel* Label_Teleskop = nullptr; // connected clients, in the status bar
     QAction* Teleskop1 = nullptr;     // "Optionen > Teleskop-Verbindung…"
     std::string indi_schalter_;       // --indi of this run, for the encoder client
+    std::string ziel_absender_;       // the sender of the target being selected, if from outside
 };

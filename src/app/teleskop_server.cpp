@@ -27,6 +27,14 @@ bool Nur_Lokal(const QString& adresse) {
     return adresse == "localhost" || QHostAddress(adresse).isLoopback();
 }
 
+QString Absender_Text(const QHostAddress& adresse) {
+    bool v4 = false;
+    const quint32 ip = adresse.toIPv4Address(&v4);
+    if (v4 && ip == 0x7F000001u) return {};
+    if (!v4 && adresse == QHostAddress(QHostAddress::LocalHostIPv6)) return {};
+    return v4 ? QHostAddress(ip).toString() : adresse.toString();
+}
+
 struct Teleskop_Server::Client {
     QTcpSocket* Socket = nullptr;
     std::unique_ptr<Lx200_Verbindung> Lx200;
@@ -34,13 +42,15 @@ struct Teleskop_Server::Client {
     QElapsedTimer Fenster; // the current second of the flood count
     qint64 Bytes = 0;      // received in it
     QString Name;
-    bool Weg = false; // dropped; removed when no handler runs any more
+    QString Absender;    // see Absender_Text
+    QElapsedTimer Still; // since the client was last heard or took its output
+    bool Weg = false;    // dropped; removed when no handler runs any more
 };
 
 Teleskop_Server::Teleskop_Server(Teleskop_Protokoll art, Teleskop_Partner partner, QObject* eltern)
     : QObject(eltern), art_(art), partner_(std::move(partner)), server_(new QTcpServer(this)),
       sekunde_(new QTimer(this)) {
-    server_->setMaxPendingConnections(Teleskop_Clients_Max);
+    server_->setMaxPendingConnections(64);
     connect(server_, &QTcpServer::newConnection, this, &Teleskop_Server::Neue_Verbindung);
     sekunde_->setInterval(1000);
     connect(sekunde_, &QTimer::timeout, this, &Teleskop_Server::Position_Senden);
@@ -99,25 +109,31 @@ void Teleskop_Server::Neue_Verbindung() {
     while (QTcpSocket* s = server_->nextPendingConnection()) {
         const auto da =
             std::count_if(clients_.begin(), clients_.end(), [](const auto& c) { return !c->Weg; });
-        if (da >= Teleskop_Clients_Max) {
-            s->abort();
-            s->deleteLater();
-            continue;
-        }
+        // Full: the newcomer takes the slot of the client quiet longest (an
+        // idle connection never locks a planetarium out).
+        if (da >= Teleskop_Clients_Max)
+            if (Client* alt = Ruhigster()) Trennen(alt);
         auto c = std::make_unique<Client>();
         Client* z = c.get();
         z->Socket = s;
         z->Name = s->peerAddress().toString() + ":" + QString::number(s->peerPort());
+        z->Absender = Absender_Text(s->peerAddress());
         z->Fenster.start();
+        z->Still.start();
         // Qt stops reading from the system once this much waits unread.
         s->setReadBufferSize(4096);
         if (art_ == Teleskop_Protokoll::LX200)
             z->Lx200 = std::make_unique<Lx200_Verbindung>(
                 [this] { return partner_.Ort ? partner_.Ort() : Teleskop_Ort{}; },
-                [this](const Himmelsort& datum) {
+                [this, z](const Himmelsort& datum) {
                     if (!partner_.Ziel) return Ziel_Rueckmeldung{};
-                    return partner_.Ziel(Datum_Zu_J2000(datum, partner_.JD()));
-                });
+                    return partner_.Ziel(Datum_Zu_J2000(datum, partner_.JD()), z->Absender);
+                },
+                [this] { return partner_.Standort ? partner_.Standort() : Lx200_Standort{}; });
+        else // output taken counts as life on the binary port
+            connect(s, &QTcpSocket::bytesWritten, this, [z] {
+                if (z->Socket->bytesToWrite() == 0) z->Still.restart();
+            });
         connect(s, &QTcpSocket::readyRead, this, [this, z] { Lesen(z); });
         connect(s, &QTcpSocket::disconnected, this, [this, z] { Trennen(z); });
         connect(s, &QTcpSocket::errorOccurred, this, [this, z] { Trennen(z); });
@@ -131,6 +147,7 @@ void Teleskop_Server::Neue_Verbindung() {
 void Teleskop_Server::Lesen(Client* c) {
     if (c->Weg) return;
     const QByteArray b = c->Socket->readAll();
+    if (!b.isEmpty()) c->Still.restart();
     if (c->Fenster.elapsed() >= 1000) {
         c->Fenster.restart();
         c->Bytes = 0;
@@ -157,7 +174,7 @@ void Teleskop_Server::Lesen(Client* c) {
         if (!c->Binaer.Eingabe(std::string_view(b.constData(), b.size()), ziele)) return Trennen(c);
         // Only the last of several gotos in one read counts; the selection
         // sends the new position to every client.
-        if (!ziele.empty() && partner_.Ziel) partner_.Ziel(ziele.back().J2000);
+        if (!ziele.empty() && partner_.Ziel) partner_.Ziel(ziele.back().J2000, c->Absender);
     }
     if (!c->Weg && socket && socket->bytesToWrite() > Teleskop_Ausgang_Max) Trennen(c);
 }
@@ -171,6 +188,14 @@ void Teleskop_Server::Trennen(Client* c) {
     // run inside its signal) has returned.
     QTimer::singleShot(0, this, &Teleskop_Server::Aufraeumen);
     emit Clients_Geaendert();
+}
+
+Teleskop_Server::Client* Teleskop_Server::Ruhigster() const {
+    Client* r = nullptr;
+    // Equally quiet: the one connected first goes.
+    for (const auto& c : clients_)
+        if (!c->Weg && (!r || c->Still.elapsed() > r->Still.elapsed())) r = c.get();
+    return r;
 }
 
 void Teleskop_Server::Aufraeumen() {

@@ -3,7 +3,8 @@
 // LX200 command set and the binary position protocol. Planetarium programs
 // connect as clients, send targets and read where the telescope points. A
 // client may send anything: commands and buffers are bounded, a flood or a
-// broken stream ends its connection, at most eight clients per server.
+// broken stream ends its connection. A server keeps Teleskop_Clients_Max
+// clients; a newcomer then takes the slot of the one quiet longest.
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
@@ -24,11 +25,16 @@ enum class Teleskop_Protokoll { LX200, Binaer };
 struct Teleskop_Partner {
     std::function<Teleskop_Ort()> Ort; // where the telescope points, place of date
     std::function<double()> JD;        // the clock's instant: equinox of date
-    std::function<Ziel_Rueckmeldung(const Himmelsort& j2000)> Ziel; // selects a target
+    // Selects a target; `absender` is the client's address when it is not
+    // this computer's own loopback address, else empty.
+    std::function<Ziel_Rueckmeldung(const Himmelsort& j2000, const QString& absender)> Ziel;
+    std::function<Lx200_Standort()> Standort; // site and clock for the LX200 queries
 };
 
-// Most clients a server serves at once; one more is closed at once.
-inline constexpr int Teleskop_Clients_Max = 8;
+// Most clients a server serves at once. A newcomer beyond them replaces the
+// client quiet longest: nothing received from it, and on the binary port its
+// output not taken.
+inline constexpr int Teleskop_Clients_Max = 32;
 // Bytes a client may send per second before it is dropped.
 inline constexpr qint64 Teleskop_Bytes_Je_Sekunde = 256 * 1024;
 // Replies a client leaves unread before it is dropped.
@@ -39,6 +45,9 @@ inline constexpr qint64 Teleskop_Ausgang_Max = 64 * 1024;
 bool Adresse_Port_Lesen(const QString& text, QString& adresse, quint16& port);
 // True for an address only this computer reaches (127.0.0.0/8, ::1, localhost).
 bool Nur_Lokal(const QString& adresse);
+// The sender a target is named after: empty for 127.0.0.1 and ::1 (also
+// IPv4-mapped), else the address as text.
+QString Absender_Text(const QHostAddress& adresse);
 
 class Teleskop_Server : public QObject {
     Q_OBJECT
@@ -67,7 +76,8 @@ private:
     void Neue_Verbindung();
     void Lesen(Client* c);
     void Trennen(Client* c);
-    void Aufraeumen(); // frees dropped clients once no handler holds one
+    Client* Ruhigster() const; // the client quiet longest, null without any
+    void Aufraeumen();         // frees dropped clients once no handler holds one
 
     int arbeit_ = 0;          // handlers running that may hold a client
     bool aufraeumen_ = false; // dropped clients wait for the last of them

@@ -104,8 +104,10 @@ public:
     Auswahl_Ergebnis Auswaehlen(const std::string& eingabe);
     // A target sent from outside (telescope link): the J2000 place becomes the
     // selected object "Ziel von außen", named after the catalogue object within
-    // 0.1 degrees if there is one; one position tick as for Auswaehlen.
-    Auswahl_Ergebnis Ziel_Waehlen(const Himmelsort& j2000);
+    // 0.1 degrees if there is one, and after the sender's address when it came
+    // from another computer ("Ziel von außen (192.168.1.20) · M13"); one
+    // position tick as for Auswaehlen.
+    Auswahl_Ergebnis Ziel_Waehlen(const Himmelsort& j2000, const std::string& absender = {});
     // What selecting that target would answer the link (named, above the
     // horizon at the clock's instant), the selection unchanged: for a target
     // that waits until a question of the window is closed.
@@ -115,7 +117,8 @@ public:
     // in the working folder); a later call gets the same.
     std::shared_future<std::shared_ptr<const Stern_Index>> Stern_Index_Laden();
     // Where the telescope points, as the link reports it: the place set by
-    // Teleskop_Zeigt_Auf (encoders), else the selected object's place of date.
+    // Teleskop_Zeigt_Auf (encoders), else the selected object's place of date,
+    // else the last target sent from outside, at the clock's instant.
     Teleskop_Ort Teleskop_Ort_Lesen() const;
     void Teleskop_Zeigt_Auf(const Teleskop_Ort& ort) { teleskop_ort_ = ort; }
     // No object selected any more; the miss line goes too.
@@ -296,7 +299,8 @@ private:
     std::array<std::optional<Zeigemodell>, 2> modelle_; // 40 cm, 60 cm
     std::string auswahl_eingabe_; // the entry that selected the object, for a sighting
     std::shared_future<std::shared_ptr<const Stern_Index>> stern_index_; // see Stern_Index_Laden
-    Teleskop_Ort teleskop_ort_; // from encoders; not valid without
+    Teleskop_Ort teleskop_ort_;              // from encoders; not valid without
+    std::optional<Himmelsort> letztes_ziel_; // J2000, the last target from outside
 
     Anzeige anzeige_;
     double sternzeit_position_ = 0; // local sidereal time of the last position step, hours

@@ -16,6 +16,9 @@ std::string Naechstes_Objekt(const Stern_Index& index, const Himmelsort& j2000,
         const double c = o.Ort.x * r.x + o.Ort.y * r.y + o.Ort.z * r.z;
         if (c >= bestes) bestes = c, name = &o.Name;
     }
+    // A deep-sky object within 1' wins over any star: catalogues list stars
+    // at the very centre of nebulae and clusters (M42's is a star).
+    if (name && bestes >= std::cos(Ziel_Name_Vorrang / 60.0 * Grad_Zu_Rad)) return *name;
     std::vector<std::uint32_t> sterne;
     Sterne_Im_Kreis(index, r, radius_grad, 99.0, sterne);
     for (const std::uint32_t i : sterne) {

@@ -239,6 +239,8 @@ void Indi_Leser::Tag_Ende(std::vector<Indi_Vektor>& aus) {
         vektor_kaputt_ = !Name_Nehmen(t, "device", vektor_.Geraet) ||
                          !Name_Nehmen(t, "name", vektor_.Name) ||
                          !Name_Nehmen(t, "state", vektor_.Zustand);
+        if (const std::string* m = Attribut(t, "message"))
+            vektor_.Meldung = m->substr(0, Max_Meldung);
         element_aktiv_ = false;
         if (t.Geschlossen) {
             if (!vektor_kaputt_) aus.push_back(std::move(vektor_));
@@ -361,9 +363,19 @@ std::string Indi_Client::Empfangen(std::string_view daten) {
         if (v.Geraet != geraet_) continue;
         geraet_bekannt_ = true;
         if (v.Art == "delProperty") {
-            if (v.Name.empty() || v.Name == "EQUATORIAL_EOD_COORD") ort_.Gueltig = false;
+            // Without a name the whole device is gone, its place with it.
+            if (v.Name.empty() || v.Name == "EQUATORIAL_EOD_COORD") ort_ = Encoder_Ort{};
             if (v.Name.empty() || v.Name == "CONNECTION") geraet_verbunden_ = false;
+            if (v.Name.empty() || v.Name == alarm_) alarm_.clear(), alarm_meldung_.clear();
             continue;
+        }
+        // The driver's own word on a failure; the next state of that property ends it.
+        if (v.Zustand == "Alert") {
+            alarm_ = v.Name;
+            alarm_meldung_ = v.Meldung;
+        } else if (!v.Zustand.empty() && v.Name == alarm_) {
+            alarm_.clear();
+            alarm_meldung_.clear();
         }
         if (v.Name == "CONNECTION" && v.Art.find("Switch") != std::string::npos) {
             for (const Indi_Element& e : v.Elemente)

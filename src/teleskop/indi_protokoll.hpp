@@ -36,6 +36,7 @@ struct Indi_Element {
 struct Indi_Vektor {
     std::string Art; // the element's tag
     std::string Geraet, Name, Zustand;
+    std::string Meldung; // the driver's message attribute, if any
     std::vector<Indi_Element> Elemente;
 };
 
@@ -46,6 +47,7 @@ public:
     static constexpr std::size_t Max_Text = 64;     // bytes of a member's value
     static constexpr std::size_t Max_Elemente = 64; // members of one vector
     static constexpr std::size_t Max_Name = 128;    // bytes of a device, property or member name
+    static constexpr std::size_t Max_Meldung = 512; // bytes of a message kept (longer: cut)
 
     // Reads the next bytes of the stream; each vector completed by them is
     // appended to `aus`.
@@ -101,6 +103,10 @@ public:
     // The device's CONNECTION switch is on.
     bool Geraet_Verbunden() const { return geraet_verbunden_; }
     const std::string& Geraet() const { return geraet_; }
+    // A property of the device in Alert state: its name and the driver's
+    // message (empty when it sent none). Empty name: no alert.
+    const std::string& Alarm() const { return alarm_; }
+    const std::string& Alarm_Meldung() const { return alarm_meldung_; }
 
 private:
     std::string geraet_;
@@ -109,6 +115,7 @@ private:
     bool geraet_bekannt_ = false;
     bool geraet_verbunden_ = false;
     bool verbinden_gesendet_ = false;
+    std::string alarm_, alarm_meldung_;
 };
 
 // XML attribute text: & < > " ' escaped.

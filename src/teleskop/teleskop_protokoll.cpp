@@ -1,10 +1,12 @@
 #include "teleskop/teleskop_protokoll.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "shared/konstanten.hpp"
+#include "time/kalender.hpp"
 
 namespace {
 double Std_Normal(double ra) {
@@ -100,17 +102,35 @@ std::string Lx200_DE_Text(double de_grad, bool hoch) {
     return t;
 }
 
-bool Lx200_RA_Lesen(std::string_view s, double& ra_std) {
-    s = Ohne_Leer(s);
-    double h, m, sek = 0;
-    if (!Zahl(s, h, false) || !Zeichen(s, ":") || !Zahl(s, m, true)) return false;
-    if (m != std::floor(m)) {
-        if (m >= 60) return false; // HH:MM.T
-    } else if (Zeichen(s, ":")) {
+namespace {
+// The mark between degrees (or hours) and minutes: '*', ':', Meade's degree
+// sign 0xDF or '°' in UTF-8.
+bool Grad_Zeichen(std::string_view& s) {
+    if (Zeichen(s, "*:\xDF")) return true;
+    if (s.substr(0, 2) != "\xC2\xB0") return false;
+    s.remove_prefix(2);
+    return true;
+}
+
+// "A<sep>MM[.T]" or "A<sep>MM<:|'>SS[.s]["]": the whole part, minutes and
+// seconds, each minutes and seconds part below 60.
+bool Sexagesimal(std::string_view s, double& wert) {
+    double a, m, sek = 0;
+    if (!Zahl(s, a, false) || !Grad_Zeichen(s) || !Zahl(s, m, true)) return false;
+    if (m == std::floor(m) && Zeichen(s, ":'")) {
         if (!Zahl(s, sek, true) || sek >= 60) return false;
+        Zeichen(s, "\"");
     }
-    if (!s.empty() || h >= 24 || m >= 60) return false;
-    ra_std = h + m / 60.0 + sek / 3600.0;
+    if (!s.empty() || m >= 60) return false;
+    wert = a + m / 60.0 + sek / 3600.0;
+    return true;
+}
+} // namespace
+
+bool Lx200_RA_Lesen(std::string_view s, double& ra_std) {
+    double h;
+    if (!Sexagesimal(Ohne_Leer(s), h) || h >= 24) return false;
+    ra_std = h;
     return true;
 }
 
@@ -121,13 +141,8 @@ bool Lx200_DE_Lesen(std::string_view s, double& de_grad) {
         v = s.front() == '-' ? -1 : 1;
         s.remove_prefix(1);
     }
-    double d, m, sek = 0;
-    if (!Zahl(s, d, false) || !Zeichen(s, "*:") || !Zahl(s, m, false)) return false;
-    if (Zeichen(s, ":'"))
-        if (!Zahl(s, sek, true) || sek >= 60) return false;
-    if (!s.empty() || m >= 60) return false;
-    const double a = d + m / 60.0 + sek / 3600.0;
-    if (a > 90.0) return false;
+    double a;
+    if (!Sexagesimal(s, a) || a > 90.0) return false;
     de_grad = v * a;
     return true;
 }
@@ -136,7 +151,9 @@ std::string Lx200_Verbindung::Eingabe(std::string_view bytes) {
     std::string antwort;
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x80) { // not ASCII: dropped wherever it stands
+        // Not ASCII: dropped wherever it stands, but for the bytes of a degree
+        // sign (0xDF, UTF-8 C2 B0) inside a command.
+        if (u >= 0x80 && !(in_befehl_ && (u == 0xDF || u == 0xC2 || u == 0xB0))) {
             ++verworfen_;
             continue;
         }
@@ -166,42 +183,90 @@ std::string Lx200_Verbindung::Eingabe(std::string_view bytes) {
     return antwort;
 }
 
+Lx200_Standort Lx200_Verbindung::Standort() const {
+    return standort_ ? standort_() : Lx200_Standort{};
+}
+
 std::string Lx200_Verbindung::Befehl(std::string_view b) {
-    if (b == "GR") {
-        const Teleskop_Ort o = ort_ ? ort_() : Teleskop_Ort{};
-        return Lx200_RA_Text(o.Gueltig ? o.Datum.RA : 0, hoch_) + "#";
-    }
-    if (b == "GD") {
-        const Teleskop_Ort o = ort_ ? ort_() : Teleskop_Ort{};
-        return Lx200_DE_Text(o.Gueltig ? o.Datum.DE : 0, hoch_) + "#";
+    if (b == "GR" || b == "GD") {
+        Teleskop_Ort o = ort_ ? ort_() : Teleskop_Ort{};
+        if (!o.Gueltig) { // nothing known: the zenith
+            const Lx200_Standort st = Standort();
+            o.Datum = {st.Sternzeit, st.Breite};
+        }
+        return (b == "GR" ? Lx200_RA_Text(o.Datum.RA, hoch_) : Lx200_DE_Text(o.Datum.DE, hoch_)) +
+               "#";
     }
     if (b == "U") {
         hoch_ = !hoch_;
         return {};
     }
-    if (b.substr(0, 2) == "Sr") {
-        double ra;
-        if (!Lx200_RA_Lesen(b.substr(2), ra)) return "0";
-        ziel_ort_.RA = ra;
-        ra_gesetzt_ = true;
-        return "1";
-    }
-    if (b.substr(0, 2) == "Sd") {
-        double de;
-        if (!Lx200_DE_Lesen(b.substr(2), de)) return "0";
-        ziel_ort_.DE = de;
-        de_gesetzt_ = true;
+    if (b.substr(0, 2) == "Sr" || b.substr(0, 2) == "Sd") {
+        const bool ra = b[1] == 'r';
+        double wert;
+        if (!(ra ? Lx200_RA_Lesen(b.substr(2), wert) : Lx200_DE_Lesen(b.substr(2), wert))) {
+            // A half refused leaves no pair: the other half alone would
+            // combine with a stale one.
+            ra_gesetzt_ = de_gesetzt_ = false;
+            return "0";
+        }
+        (ra ? ziel_ort_.RA : ziel_ort_.DE) = wert;
+        (ra ? ra_gesetzt_ : de_gesetzt_) = true;
         return "1";
     }
     if (b == "MS" || b == "CM") {
         const bool ms = b == "MS";
-        if (!ra_gesetzt_ || !de_gesetzt_ || !ziel_)
-            return ms ? "1Kein Ziel gesetzt#" : "Kein Ziel#";
+        const bool paar = ra_gesetzt_ && de_gesetzt_;
+        if (ms) ra_gesetzt_ = de_gesetzt_ = false; // a goto takes the pair
+        if (!paar || !ziel_) return ms ? std::string(Lx200_Keine_Koordinaten) : "Kein Ziel#";
         const Ziel_Rueckmeldung r = ziel_(ziel_ort_);
-        if (ms) return r.Ueber_Horizont ? "0" : "1Ziel unter dem Horizont#";
+        // A goto is always taken: the observer moves the telescope, and the
+        // window warns of a target below the horizon. Clients read one byte.
+        if (ms) return "0";
         return Lx200_Name(r.Name) + "#";
     }
-    return {}; // :Q#, :RS#, … and everything unknown: no reply
+    if (b == "D") return "#"; // no slew in progress
+    if (b == "Gc") return "24#";
+    if (b == "GT") return "60.0#"; // tracking rate, Hz
+    if (b == "GM" || b == "GN" || b == "GO" || b == "GP") return Lx200_Name(Standort().Name) + "#";
+    if (b == "GC" || b == "GL" || b == "GG" || b == "Gt" || b == "Gg")
+        return Lx200_Standort_Text(b, Standort()) + "#";
+    return {}; // :Q#, :RS#, :RM#, :RC#, :RG#, … and everything unknown: no reply
+}
+
+std::string Lx200_Standort_Text(std::string_view befehl, const Lx200_Standort& st) {
+    char t[48];
+    const auto grad_min = [&](double grad, int stellen) {
+        const long m = std::lround(std::fabs(std::isfinite(grad) ? grad : 0.0) * 60.0);
+        std::snprintf(t, sizeof t, "%c%0*ld*%02ld", grad < 0 ? '-' : '+', stellen, m / 60, m % 60);
+        return std::string(t);
+    };
+    if (befehl == "Gt") return grad_min(std::fmax(-90.0, std::fmin(90.0, st.Breite)), 2);
+    if (befehl == "Gg") { // west positive, -180..180
+        double w = std::fmod(-st.Laenge, 360.0);
+        if (w > 180) w -= 360;
+        if (w <= -180) w += 360;
+        return grad_min(w, 3);
+    }
+    if (befehl == "GG") { // hours to add to local time for UTC
+        const double h = -std::round((std::isfinite(st.UTC_Std) ? st.UTC_Std : 0.0) * 10.0) / 10.0;
+        std::snprintf(t, sizeof t, "%c%04.1f", h < 0 ? '-' : '+', std::fabs(h));
+        return t;
+    }
+    std::int32_t jahr = 2000, monat = 1, tag = 1;
+    double h = 0, m = 0, sek = 0;
+    try {
+        JD_Zu_Datum(st.JD_Lokal, jahr, monat, tag, h, m, sek);
+    } catch (...) {
+        // No clock yet (or none that makes sense): 01/01/00 00:00:00.
+    }
+    if (befehl == "GL")
+        std::snprintf(t, sizeof t, "%02d:%02d:%02d", static_cast<int>(h), static_cast<int>(m),
+                      std::min(59, static_cast<int>(sek)));
+    else
+        std::snprintf(t, sizeof t, "%02d/%02d/%02d", static_cast<int>(monat), static_cast<int>(tag),
+                      static_cast<int>((jahr % 100 + 100) % 100));
+    return t;
 }
 
 bool Binaer_Leser::Eingabe(std::string_view bytes, std::vector<Binaer_Ziel>& ziele) {

@@ -15,9 +15,22 @@
 // Where :GR#/:GD# say the telescope points: a place of date. Without
 // encoders it is the selected object's place of date.
 struct Teleskop_Ort {
-    bool Gueltig = false; // false: nothing selected, 00:00:00 / +00*00'00 is sent
+    bool Gueltig = false; // false: nothing known; LX200 then reports the zenith
     Himmelsort Datum;     // mean place of date
 };
+
+// The site and the program's clock, as the LX200 queries report them.
+struct Lx200_Standort {
+    double Breite = 0;    // degrees, north positive
+    double Laenge = 0;    // degrees, east positive
+    double JD_Lokal = 0;  // the clock's instant in local civil time, as a Julian Date
+    double UTC_Std = 0;   // local civil time minus UTC, hours
+    double Sternzeit = 0; // local mean sidereal time, hours
+    std::string Name;     // the site's name for :GM#
+};
+
+// The reply of :MS# when no valid pair was set since the last goto.
+inline constexpr std::string_view Lx200_Keine_Koordinaten = "2Keine g\xC3\xBCltigen Koordinaten#";
 
 // What selecting a sent target gave: for :MS# and :CM#.
 struct Ziel_Rueckmeldung {
@@ -31,13 +44,16 @@ inline constexpr std::size_t Lx200_Befehl_Max = 64;
 // One LX200 connection. Eingabe takes whatever bytes arrived and returns the
 // replies in order; a target sent with :Sr/:Sd and confirmed by :MS# or :CM#
 // goes to `ziel` (a place of date). No command ever ends the connection.
+// Every command a client needs to stay in step gets its reply; the site and
+// time queries read `standort`.
 class Lx200_Verbindung {
 public:
     using Ort_Frage = std::function<Teleskop_Ort()>;
     using Ziel_Setzen = std::function<Ziel_Rueckmeldung(const Himmelsort& datum)>;
+    using Standort_Frage = std::function<Lx200_Standort()>;
 
-    Lx200_Verbindung(Ort_Frage ort, Ziel_Setzen ziel)
-        : ort_(std::move(ort)), ziel_(std::move(ziel)) {}
+    Lx200_Verbindung(Ort_Frage ort, Ziel_Setzen ziel, Standort_Frage standort = {})
+        : ort_(std::move(ort)), ziel_(std::move(ziel)), standort_(std::move(standort)) {}
 
     std::string Eingabe(std::string_view bytes);
 
@@ -49,12 +65,16 @@ public:
 private:
     std::string Befehl(std::string_view befehl); // without ':' and '#'
 
+    Lx200_Standort Standort() const;
+
     Ort_Frage ort_;
     Ziel_Setzen ziel_;
+    Standort_Frage standort_;
     std::string puffer_; // the command being received, after ':'
     bool in_befehl_ = false;
     bool ueberlang_ = false; // skipping to the next '#'
     bool hoch_ = true;       // high precision HH:MM:SS / sDD*MM'SS
+    // Both halves of the pending pair; a refused half or a goto clears both.
     bool ra_gesetzt_ = false, de_gesetzt_ = false;
     Himmelsort ziel_ort_;
     long zu_lang_ = 0;
@@ -66,8 +86,13 @@ std::string Lx200_RA_Text(double ra_std, bool hoch);
 std::string Lx200_DE_Text(double de_grad, bool hoch);
 // A name as :CM# sends it: ASCII, no '#', at most 32 characters ("Ziel von aussen - M13").
 std::string Lx200_Name(std::string_view utf8);
-// The argument of :Sr / :Sd ("HH:MM:SS", "HH:MM.T", "sDD*MM:SS", "sDD*MM"); false if malformed.
+// The argument of :Sr / :Sd ("HH:MM:SS", "HH:MM.T", "sDD*MM:SS", "sDD*MM'SS", "sDD*MM");
+// between degrees (or hours) and minutes '*', ':', 0xDF or UTF-8 '°'; false if malformed.
 bool Lx200_RA_Lesen(std::string_view text, double& ra_std);
+// The reply (without '#') to a site or time query: "GC" MM/DD/YY, "GL" HH:MM:SS
+// (local), "GG" sHH.H (hours to add to local time for UTC), "Gt" sDD*MM,
+// "Gg" sDDD*MM (west positive).
+std::string Lx200_Standort_Text(std::string_view befehl, const Lx200_Standort& standort);
 bool Lx200_DE_Lesen(std::string_view text, double& de_grad);
 
 // --- The binary protocol (little-endian) ---

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -17,6 +18,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/einstellungen.hpp"
 #include "app/fenster_sprache.hpp"
@@ -122,6 +124,30 @@ TEST_P(Fenster_Sprache, GezeigtesFensterFolgtDerTabelle) {
             if (wa->parentWidget() != wb->parentWidget() || Darf_Ueberlappen(a, b)) continue;
             EXPECT_FALSE(wa->geometry().intersects(wb->geometry())) << a.name << " / " << b.name;
         }
+
+    // Nothing visible on the surface overlaps another, day and night, with
+    // the push-to line shown (the INDI client needs no server for that):
+    // controls outside the table count too.
+    f->Indi_Starten({"127.0.0.1", 1, "Keines"});
+    for (const bool nacht : {false, true}) {
+        if (nacht) Steuer<QAction>(*f, "Nachtmodus1")->trigger();
+        QTest::qWait(0);
+        std::vector<QWidget*> sichtbar;
+        for (QWidget* w : flaeche->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible()) sichtbar.push_back(w);
+        EXPECT_TRUE(Steuer<QLabel>(*f, "Label_PushTo")->isVisible());
+        for (std::size_t i = 0; i < sichtbar.size(); ++i)
+            for (std::size_t j = i + 1; j < sichtbar.size(); ++j) {
+                QWidget *wa = sichtbar[i], *wb = sichtbar[j];
+                const Steuerelement* a = Fenster_Element(wa->objectName().toStdString().c_str());
+                const Steuerelement* b = Fenster_Element(wb->objectName().toStdString().c_str());
+                if (a && b && Darf_Ueberlappen(*a, *b)) continue;
+                EXPECT_FALSE(wa->geometry().intersects(wb->geometry()))
+                    << (nacht ? "Nacht: " : "Tag: ") << wa->objectName().toStdString() << " / "
+                    << wb->objectName().toStdString();
+            }
+    }
+    Steuer<QAction>(*f, "Nachtmodus1")->trigger();
 
     // The core's texts follow the window's language.
     const bool englisch = GetParam() == Sprache::Englisch;

@@ -198,7 +198,15 @@ TEST_F(Sitzung_Test, ZielVonAussen) {
     // Encoders take precedence over the selection.
     t.Teleskop_Zeigt_Auf({true, {1.0, 2.0}});
     EXPECT_EQ(t.Teleskop_Ort_Lesen().Datum.RA, 1.0);
+    // Nothing selected, no encoders: the last target, of date at the clock's instant.
     t.Auswahl_Aufheben();
     t.Teleskop_Zeigt_Auf({});
-    EXPECT_FALSE(t.Teleskop_Ort_Lesen().Gueltig);
+    const Teleskop_Ort letzt = t.Teleskop_Ort_Lesen();
+    ASSERT_TRUE(letzt.Gueltig);
+    const Himmelsort d = J2000_Zu_Datum({m31.RA, m31.DE + 0.11}, t.JD_UT());
+    EXPECT_EQ(letzt.Datum.RA, d.RA);
+    EXPECT_EQ(letzt.Datum.DE, d.DE);
+    // A sender from another computer is named.
+    EXPECT_EQ(t.Ziel_Waehlen(m31, "192.168.1.20").Stand.Position.Objekt.Zeile,
+              "Ziel von außen (192.168.1.20) · M31");
 }

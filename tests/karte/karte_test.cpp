@@ -12,6 +12,7 @@
 
 #include "catalog/objekt_suche.hpp"
 #include "karte/karte_inhalt.hpp"
+#include "karte/ziel_name.hpp"
 #include "shared/konstanten.hpp"
 
 namespace {
@@ -267,4 +268,28 @@ TEST(KarteEcht, EllipseNachPositionswinkel) {
             EXPECT_NEAR(m.Klein / m.Radius, 69.66 / 177.83, 1e-3);
         }
     EXPECT_TRUE(gefunden);
+}
+
+TEST(Karte, ZielNameDeepSkyVorSternImSelbenPunkt) {
+    // M42's catalogue place with a named star on it; a second field where
+    // the nebula lies 2' off. Offsets along the declination, in arcminutes.
+    const Himmelsort m42{5 + 35.0 / 60 + 17.3 / 3600, -(5 + 23.0 / 60 + 28.0 / 3600)};
+    const Himmelsort feld{12.0, 30.0};
+    std::string datei = HIP_Zeile(1, m42.RA, m42.DE, 7.9, "Becklin") + "\r\n" +
+                        HIP_Zeile(2, feld.RA, feld.DE + 0.1 / 60, 6.0, "Nahestern") + "\r\n";
+    Stern_Index index = Stern_Index_Bauen(Ordner_Mit(datei).string());
+    ASSERT_EQ(index.Sterne.size(), 2u);
+    const auto objekt = [&](const char* name, const Himmelsort& h, double ab_min) {
+        Index_Objekt o{};
+        o.Ort = Richtung_Von(h.RA, h.DE + ab_min / 60);
+        o.Name = name;
+        index.Objekte.push_back(o);
+    };
+    objekt("M42", m42, 0.8);
+    objekt("NGC 9999", feld, 2.0);
+    EXPECT_EQ(Naechstes_Objekt(index, m42), "M42");
+    EXPECT_EQ(Naechstes_Objekt(index, feld), "Nahestern");
+    // Nearer the nebula than the star: the nebula; nothing within 0.1 degrees: nothing.
+    EXPECT_EQ(Naechstes_Objekt(index, {feld.RA, feld.DE + 1.8 / 60}), "NGC 9999");
+    EXPECT_EQ(Naechstes_Objekt(index, {feld.RA, feld.DE - 7.0 / 60}), "");
 }

@@ -131,3 +131,50 @@ TEST(Indi, Adresse) {
         EXPECT_NE(fehler.find(f), std::string::npos) << fehler;
     }
 }
+
+TEST(Indi, TeilweiseNeuGeloeschtUndAlarm) {
+    const auto satz = [](const char* art, const char* inhalt, const char* zusatz = "") {
+        return std::string("<") + art + " device=\"T\" name=\"EQUATORIAL_EOD_COORD\"" + zusatz +
+               ">" + inhalt + "</" + art + ">";
+    };
+    const char* ra = "<oneNumber name=\"RA\">6</oneNumber>";
+    const char* de = "<oneNumber name=\"DEC\">-20</oneNumber>";
+    Indi_Client c("T");
+    // A first update with one half is no place (never RA 0 or DEC 0).
+    c.Empfangen(satz("setNumberVector", de));
+    c.Empfangen(satz("setNumberVector", ra));
+    EXPECT_FALSE(c.Ort().Gueltig);
+    c.Empfangen(satz("setNumberVector", (std::string(ra) + de).c_str()));
+    ASSERT_TRUE(c.Ort().Gueltig);
+    // Then one half moves, the other stays.
+    c.Empfangen(satz("setNumberVector", "<oneNumber name=\"DEC\">10</oneNumber>"));
+    EXPECT_DOUBLE_EQ(c.Ort().RA, 6);
+    EXPECT_DOUBLE_EQ(c.Ort().DE, 10);
+    // Deleted, the property or the whole device: the place goes, and a half
+    // arriving later does not bring the old other half back.
+    for (const std::string weg : {"<delProperty device=\"T\" name=\"EQUATORIAL_EOD_COORD\"/>",
+                                  "<delProperty device=\"T\"/>"}) {
+        c.Empfangen(satz("setNumberVector", (std::string(ra) + de).c_str()));
+        ASSERT_TRUE(c.Ort().Gueltig);
+        c.Empfangen("<delProperty device=\"Andere\"/>");
+        EXPECT_TRUE(c.Ort().Gueltig);
+        c.Empfangen(weg);
+        EXPECT_FALSE(c.Ort().Gueltig) << weg;
+        c.Empfangen(satz("setNumberVector", de));
+        EXPECT_FALSE(c.Ort().Gueltig) << weg;
+    }
+    // Alert: the driver's message, until that property reports another state.
+    c.Empfangen(satz("setNumberVector", (std::string(ra) + de).c_str(),
+                     " state=\"Alert\" message=\"Slew failed: &lt;limit&gt;\""));
+    EXPECT_EQ(c.Alarm(), "EQUATORIAL_EOD_COORD");
+    EXPECT_EQ(c.Alarm_Meldung(), "Slew failed: <limit>");
+    c.Empfangen("<setSwitchVector device=\"T\" name=\"TELESCOPE_ABORT_MOTION\" state=\"Ok\"/>");
+    EXPECT_EQ(c.Alarm(), "EQUATORIAL_EOD_COORD");
+    c.Empfangen(satz("setNumberVector", de, " state=\"Ok\""));
+    EXPECT_EQ(c.Alarm(), "");
+    c.Empfangen("<setSwitchVector device=\"T\" name=\"CONNECTION\" state=\"Alert\"/>");
+    EXPECT_EQ(c.Alarm(), "CONNECTION");
+    EXPECT_EQ(c.Alarm_Meldung(), "");
+    c.Empfangen("<delProperty device=\"T\"/>");
+    EXPECT_EQ(c.Alarm(), "");
+}

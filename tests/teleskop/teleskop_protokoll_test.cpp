@@ -14,11 +14,15 @@ struct Lx200_Probe {
     Teleskop_Ort ort{true, {16.0 + 41.0 / 60 + 41.6 / 3600, -(5.0 + 7.0 / 60 + 59.6 / 3600)}};
     std::vector<Himmelsort> ziele;
     bool oben = true;
+    // 2026-12-08 23:59:30 CET (JD 2461382.5 is 0 h), UTC+1, LST 5h 30m.
+    Lx200_Standort st{47.46651, 7.47497, 2461382.5 + (23 * 3600 + 59 * 60 + 30) / 86400.0,
+                      1.0,      5.5,     "Stelux"};
     Lx200_Verbindung v{[this] { return ort; },
                        [this](const Himmelsort& h) {
                            ziele.push_back(h);
                            return Ziel_Rueckmeldung{oben, "Ziel von außen · M13"};
-                       }};
+                       },
+                       [this] { return st; }};
 };
 } // namespace
 
@@ -31,16 +35,30 @@ TEST(Lx200, Antworten_Und_Genauigkeit) {
     // Rounding carries through minutes and hours; 24 h is 0 h.
     p.ort.Datum = {24.0 - 0.1 / 3600, 89.99999};
     EXPECT_EQ(p.v.Eingabe(":GR#:GD#"), "00:00:00#+90*00'00#");
-    // Every other command, known or not, gets no reply.
-    EXPECT_EQ(p.v.Eingabe(":Q#:RS#:Me#:XYZ#"), "");
+    // Stops, rates and everything unknown get no reply.
+    EXPECT_EQ(p.v.Eingabe(":Q#:RS#:RM#:RC#:RG#:Me#:XYZ#"), "");
+    // Nothing known: the zenith, never 0/0.
     p.ort.Gueltig = false;
-    EXPECT_EQ(p.v.Eingabe(":GR#"), "00:00:00#");
+    EXPECT_EQ(p.v.Eingabe(":GR#:GD#"), "05:30:00#+47*27'59#");
+}
+
+TEST(Lx200, Ort_Und_Uhr) {
+    Lx200_Probe p;
+    // What a driver asks while it connects and slews, each answered in step.
+    EXPECT_EQ(p.v.Eingabe(":GC#:GL#:GG#:Gt#:Gg#:Gc#:GM#:GT#:D#"),
+              "12/08/26#23:59:30#-01.0#+47*28#-007*28#24#Stelux#60.0##");
+    // West of Greenwich, south, behind UTC: Meade's signs.
+    p.st = {-33.5, -70.25, 2451545.0, -4.0, 0, "Süd"};
+    EXPECT_EQ(p.v.Eingabe(":GC#:GL#:GG#:Gt#:Gg#:GM#"),
+              "01/01/00#12:00:00#+04.0#-33*30#+070*15#Sd#");
+    p.st.Laenge = 200; // east longitude beyond 180: west 160
+    EXPECT_EQ(p.v.Eingabe(":Gg#"), "+160*00#");
 }
 
 TEST(Lx200, Ziel_Setzen) {
     Lx200_Probe p;
     // No target yet: nothing is selected.
-    EXPECT_EQ(p.v.Eingabe(":MS#"), "1Kein Ziel gesetzt#");
+    EXPECT_EQ(p.v.Eingabe(":MS#"), Lx200_Keine_Koordinaten);
     EXPECT_EQ(p.v.Eingabe(":Sr 16:41:41#:Sd +36*27:35#"), "11");
     EXPECT_EQ(p.v.Eingabe(":MS#"), "0");
     ASSERT_EQ(p.ziele.size(), 1u);
@@ -50,14 +68,48 @@ TEST(Lx200, Ziel_Setzen) {
     EXPECT_EQ(p.v.Eingabe(":Sr12:30.5#:Sd-05*07#:CM#"), "11Ziel von aussen - M13#");
     EXPECT_NEAR(p.ziele[1].RA, 12.5 + 0.5 / 60, 1e-9);
     EXPECT_NEAR(p.ziele[1].DE, -(5 + 7.0 / 60), 1e-9);
+    // Below the horizon a goto is taken all the same: one byte, clients read one.
     p.oben = false;
-    EXPECT_EQ(p.v.Eingabe(":MS#"), "1Ziel unter dem Horizont#");
-    // Malformed or out of range: refused, the last target kept.
-    for (const char* b : {":Sr 24:00:00#", ":Sr 12:60:00#", ":Sr 12:3x:00#", ":Sr #",
-                          ":Sd +91*00:00#", ":Sd +45*61#", ":Sd 45#", ":Sd +12*30:00:00#"})
-        EXPECT_EQ(p.v.Eingabe(b), "0") << b;
-    p.v.Eingabe(":MS#");
-    EXPECT_NEAR(p.ziele.back().DE, -(5 + 7.0 / 60), 1e-9);
+    EXPECT_EQ(p.v.Eingabe(":MS#"), "0");
+    EXPECT_EQ(p.ziele.size(), 3u);
+    // The goto took the pair: another :MS# selects nothing.
+    EXPECT_EQ(p.v.Eingabe(":MS#"), Lx200_Keine_Koordinaten);
+    EXPECT_EQ(p.ziele.size(), 3u);
+}
+
+TEST(Lx200, Trennzeichen_Und_Grenzen) {
+    Lx200_Probe p;
+    // Meade's degree sign 0xDF, UTF-8 '°', ':' and the apostrophe forms.
+    const std::pair<const char*, double> gut[] = {
+        {":Sd -05\xDF"
+         "23:28#",
+         -(5 + 23.0 / 60 + 28.0 / 3600)},
+        {":Sd -05\xC2\xB0"
+         "23'28#",
+         -(5 + 23.0 / 60 + 28.0 / 3600)},
+        {":Sd +45:59#", 45 + 59.0 / 60},
+        {":Sd +45*59'59\"#", 45 + 59.0 / 60 + 59.0 / 3600},
+        {":Sd -00*30#", -0.5},
+    };
+    for (const auto& [b, de] : gut) {
+        EXPECT_EQ(p.v.Eingabe(std::string(":Sr 05:35:17#") + b + ":MS#"), "110") << b;
+        EXPECT_NEAR(p.ziele.back().DE, de, 1e-9) << b;
+    }
+    EXPECT_EQ(p.v.Eingabe(":Sr 05\xDF"
+                          "35'17#"),
+              "1");
+    // Out of range on either side, malformed: refused, and the pair with it,
+    // so M42's RA never meets a stale declination.
+    for (const char* b : {":Sr 24:00:00#", ":Sr 12:60:00#", ":Sr 12:59:60#", ":Sr 12:3x:00#",
+                          ":Sr #", ":Sd +91*00:00#", ":Sd +90*00:01#", ":Sd +45*60#",
+                          ":Sd +45*59:60#", ":Sd 45#", ":Sd +12*30:00:00#",
+                          ":Sd +12\xC2"
+                          "30#"}) {
+        EXPECT_EQ(p.v.Eingabe(std::string(":Sr 05:35:17#:Sd -05*23:28#") + b + ":MS#"),
+                  std::string("110").append(Lx200_Keine_Koordinaten))
+            << b;
+    }
+    EXPECT_EQ(p.v.Eingabe(":Sd +90*00:00#:Sd -90*00#"), "11");
 }
 
 TEST(Lx200, Unrat_Wird_Verworfen) {

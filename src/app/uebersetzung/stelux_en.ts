@@ -1240,6 +1240,10 @@ Until it is closed, Stelux computes with the default values (site %1°, %2°, %3
         <translation>Telescope – %1</translation>
     </message>
     <message>
+        <source>%1 offen im Netz: %2:%3</source>
+        <translation>%1 open to the network: %2:%3</translation>
+    </message>
+    <message>
         <source>Teleskop-Verbindung</source>
         <translation>Telescope link</translation>
     </message>
@@ -1514,6 +1518,10 @@ The offset (%2) becomes the current instrument's correction.</translation>
     <message>
         <source>INDI: %1 meldet keinen Ort</source>
         <translation>INDI: %1 reports no position</translation>
+    </message>
+    <message>
+        <source>INDI: Fehler bei %1 (%2)%3</source>
+        <translation>INDI: error at %1 (%2)%3</translation>
     </message>
     <message>
         <source>INDI: keine Verbindung zu %1:%2 (%3), neuer Versuch in %4 s</source>
