@@ -25,4 +25,7 @@ struct Anzeige {
     std::string Vorschlaege;    // after a miss the names meant perhaps, " · " between them
     std::string Nacht;          // the night's timetable at the clock's instant, local times
     std::string Nacht_Tafel;    // the same in short lines
+    // At a chosen instant (planned in the window, stelux-cli --zeit) the clock's
+    // date, time and zone, "2026-12-24 22:00:00 (UT + 60 min)"; now: empty.
+    std::string Zeitpunkt;
 };

@@ -62,6 +62,7 @@ constexpr Cli_Schluessel Tabelle[] = {
     {"DE_Kreis", [](const Anzeige& a) { return Voll(a.Position.DE_Kreis); }},
     {"SW_Kreis", [](const Anzeige& a) { return Voll(a.Position.SW_Kreis); }},
     {"Zeigemodell", [](const Anzeige& a) { return a.Position.Zeigemodell; }},
+    {"Planung", [](const Anzeige& a) { return a.Zeitpunkt; }},
 };
 } // namespace
 
