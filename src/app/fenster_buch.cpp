@@ -67,7 +67,8 @@ TForm_Notieren::TForm_Notieren(const QString& objekt,
     aufbau->addWidget(knoepfe);
     // A line of 100 characters in view; a longer note widens the dialog up
     // to the screen's width.
-    Edit_Notiz->setMinimumWidth(Edit_Notiz->fontMetrics().averageCharWidth() * 100 + 16);
+    Edit_Notiz->setMinimumWidth(Edit_Notiz->fontMetrics().horizontalAdvance(QString(100, 'e')) +
+                                24);
     connect(Edit_Notiz, &QLineEdit::textChanged, this, [this](const QString& text) {
         const int mehr =
             Edit_Notiz->fontMetrics().horizontalAdvance(text) + 24 - Edit_Notiz->width();

@@ -1,5 +1,6 @@
 #include "app/fenster_neben.hpp"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QShortcut>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -116,14 +116,33 @@ QRect Nebenfenster_Platz(const QSize& soll, const QRect& h, int haupt_oben, cons
                  b, hh);
 }
 
+namespace {
+// Escape anywhere in the window closes it, before any of its controls sees
+// the key; a popup and a table cell being edited keep their Escape.
+class Escape_Schliesst : public QObject {
+public:
+    Escape_Schliesst(QWidget* fenster, QWidget* haupt)
+        : QObject(fenster), fenster_(fenster), haupt_(haupt) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape)
+            return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->window() != fenster_ || QApplication::activePopupWidget()) return false;
+        const QWidget* eltern = w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr;
+        if (qobject_cast<const QAbstractItemView*>(eltern)) return false;
+        fenster_->close();
+        haupt_->activateWindow();
+        return true;
+    }
+
+private:
+    QWidget *fenster_, *haupt_;
+};
+} // namespace
+
 void Nebenfenster_Einrichten(QWidget* fenster, QWidget* haupt) {
     fenster->installEventFilter(new Merker(fenster));
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), fenster);
-    esc->setObjectName("Nebenfenster_Esc");
-    QObject::connect(esc, &QShortcut::activated, fenster, [fenster, haupt] {
-        fenster->close();
-        haupt->activateWindow();
-    });
+    qApp->installEventFilter(new Escape_Schliesst(fenster, haupt));
 }
 
 void Nebenfenster_Zeigen(QWidget* fenster, QWidget* haupt) {
