@@ -23,6 +23,7 @@
 #include "app/einstellungen.hpp"
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_neben.hpp"
 #include "app/fenster_sprache.hpp"
 #include "app/fenster_tabelle.hpp"
 #include "app/plattform.hpp"
@@ -340,6 +341,23 @@ void TForm_Main::Menue_Aufbauen() {
     Bahnelemente1->setObjectName("Bahnelemente1");
     Exit1 = File1->addAction(Ue("&Schliessen"));
     Exit1->setObjectName("Exit1");
+    // Each catalogue list by key as by a click on its label.
+    Kataloge1 = leiste->addMenu(Ue("&Kataloge"));
+    Kataloge1->setObjectName("Kataloge1");
+    const std::pair<TKlick_Label*, char> listen[] = {
+        {Label_Messier, 'M'},     {Label_Planet, 'P'},     {Label_Asteroid, 'A'},
+        {Label_Variable, 'V'},    {Label_Fotometrie, 'F'}, {Label_Eigene, 'E'},
+        {Label_Geosynchron, 'G'}, {Label_Komet, 'K'}};
+    int taste = Qt::Key_1;
+    for (const auto& [label, buchstabe] : listen) {
+        QAction* a = Kataloge1->addAction(label->text());
+        a->setObjectName(QString("Liste_") + buchstabe);
+        a->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(taste++)));
+        connect(a, &QAction::triggered, this, [this, l = label, b = buchstabe] {
+            activateWindow();
+            Fehler_Waechter([&] { Liste_Oeffnen(b, l); });
+        });
+    }
     Instrument1 = leiste->addMenu(Ue(std::string(Caption_Schmidt_Kamera).c_str()));
     Instrument1->setObjectName("Instrument1");
     Instrument2 = Instrument1->addAction(Ue(std::string(Caption_Cassegrain).c_str()));
@@ -414,10 +432,12 @@ void TForm_Main::Menue_Aufbauen() {
     // After a menu command typing goes on in the entry box of the main
     // window, which is active again after a dialog; not after a command that
     // opens a window of its own or a panel with its OK button.
+    // A key pressed in a side window leaves the keyboard there.
     const auto bei = [this](QAction* a, void (TForm_Main::*handler)(), bool zurueck = true) {
         connect(a, &QAction::triggered, this, [this, handler, zurueck] {
+            const QWidget* vorher = QApplication::activeWindow();
             Fehler_Waechter([&] { (this->*handler)(); });
-            if (!zurueck) return;
+            if (!zurueck || (vorher && vorher != this)) return;
             activateWindow();
             Eingabe_Fokus();
         });
@@ -452,6 +472,11 @@ void TForm_Main::Menue_Aufbauen() {
     Listen_Menue_Aufbauen();
     Indi_Aufbauen();
     Tipps_Setzen();
+    // The menu's keys act from every window of the program; F9 also in a
+    // dialog that holds the keyboard (the night must not wait for OK).
+    for (QAction* a : findChildren<QAction*>())
+        if (!a->shortcut().isEmpty()) a->setShortcutContext(Qt::ApplicationShortcut);
+    Dialog_Tasten_Einrichten(this, {Nachtmodus1});
 }
 
 void TForm_Main::Tipps_Setzen() {

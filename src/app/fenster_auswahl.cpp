@@ -153,9 +153,10 @@ bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& e
 }
 
 void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
+    // What Escape gives back: the entry as it was before the first list opened.
+    if (!Combo->isVisible()) eingabe_vor_liste_ = Edit_Objekt->text();
     Zustand.Katalog_Waehlen(buchstabe);
     Vorschlaege_Schliessen();
-    Label_Objekt->clear();
     Suffix_Tasten(false);
     Edit_Objekt->setText(QString(QChar(buchstabe)));
     Edit_Objekt->setCursorPosition(1);
@@ -165,7 +166,11 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
     if (buchstabe == 'A' || buchstabe == 'K') Combo->show();
     const std::vector<std::string> eintraege = Zustand.Liste_Oeffnen(buchstabe);
     // The own objects and the satellites without object lines: no list.
-    if (eintraege.empty() && (buchstabe == 'E' || buchstabe == 'G')) return;
+    if (eintraege.empty() && (buchstabe == 'E' || buchstabe == 'G')) {
+        Combo->hide();
+        Eingabe_Ende();
+        return;
+    }
     for (const std::string& e : eintraege) Combo->addItem(QString::fromStdString(e));
     Combo->show();
     Combo->setFocus();
@@ -174,11 +179,17 @@ void TForm_Main::Liste_Oeffnen(char buchstabe, QLabel* label) {
     Listeneintrag_Uebernehmen();
 }
 
+void TForm_Main::Liste_Schliessen() {
+    Combo->hidePopup();
+    Combo->hide();
+    Edit_Objekt->setText(eingabe_vor_liste_);
+    Eingabe_Ende();
+}
+
 void TForm_Main::Nummern_Katalog(char buchstabe) {
     Zustand.Katalog_Waehlen(buchstabe);
     Vorschlaege_Schliessen();
     Combo->hide();
-    Label_Objekt->clear();
     Edit_Objekt->setText(QString(QChar(buchstabe)));
     Suffix_Tasten(buchstabe == 'N' || buchstabe == 'I');
     Eingabe_Ende();

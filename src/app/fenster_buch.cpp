@@ -2,8 +2,10 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -62,8 +65,32 @@ TForm_Notieren::TForm_Notieren(const QString& objekt,
     auto* aufbau = new QVBoxLayout(this);
     aufbau->addLayout(form);
     aufbau->addWidget(knoepfe);
+    // A line of 100 characters in view; a longer note widens the dialog up
+    // to the screen's width.
+    Edit_Notiz->setMinimumWidth(Edit_Notiz->fontMetrics().horizontalAdvance(QString(100, 'e')) +
+                                24);
+    connect(Edit_Notiz, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const int mehr =
+            Edit_Notiz->fontMetrics().horizontalAdvance(text) + 24 - Edit_Notiz->width();
+        if (mehr <= 0 || !screen()) return;
+        const QRect bild = screen()->availableGeometry();
+        const int breite = std::min(width() + mehr, bild.width() - 16);
+        if (breite <= width()) return;
+        resize(breite, height());
+        if (geometry().right() > bild.right() - 8) move(bild.right() - 8 - breite, y());
+    });
     Edit_Notiz->setFocus();
     Nachtmodus_Anwenden(this);
+}
+
+void TForm_Notieren::reject() {
+    // Escape with a typed note asks first: the note would be gone.
+    const bool getippt =
+        !Edit_Notiz->text().trimmed().isEmpty() || !Edit_Transparenz->text().trimmed().isEmpty() ||
+        !Edit_Okular->text().trimmed().isEmpty() || ComboBox_Seeing->currentIndex() > 0;
+    if (getippt && !Fragen(Ue("Die Notiz verwerfen, ohne sie einzutragen?"), Ue("Verwerfen")))
+        return;
+    QDialog::reject();
 }
 
 void TForm_Notieren::Uebernehmen(Buch_Eintrag& e) const {
@@ -148,9 +175,7 @@ TForm_Buch::TForm_Buch(Sitzung& sitzung, QWidget* eltern)
     Button_Buch_Export->setObjectName("Button_Buch_Export");
     connect(Button_Buch_Export, &QPushButton::clicked, this, [this] {
         Fehler_Waechter([&] {
-            const QString ziel = QFileDialog::getSaveFileName(
-                this, Ue("Beobachtungsbuch exportieren"), QString(),
-                Ue("OAL 2.1 (*.xml);;CSV (*.csv);;SkySafari-Liste (*.skylist)"));
+            const QString ziel = Export_Erfragen();
             if (!ziel.isEmpty()) Exportieren(ziel.toStdString());
         });
     });
@@ -287,6 +312,40 @@ bool TForm_Buch::Beobachter_Erfragen() {
         return true;
     Beobachter_Dialog d(this);
     return d.exec() == QDialog::Accepted;
+}
+
+QString TForm_Buch::Export_Erfragen() {
+    // The filter decides the format; its suffix is added when the name lacks it.
+    const QStringList filter = {Ue("OAL 2.1 (*.xml)"), Ue("CSV (*.csv)"),
+                                Ue("SkySafari-Liste (*.skylist)")};
+    const QStringList endung = {"xml", "csv", "skylist"};
+    QFileDialog d(this, Ue("Beobachtungsbuch exportieren"));
+    d.setObjectName("Dialog_Buch_Export");
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog (night colours); the question about an existing file
+    // is asked below, for the name with its suffix.
+    d.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    d.setNameFilters(filter);
+    // The last folder used, else the data folder (never the catalogue folder,
+    // which is rebuilt).
+    QString ordner =
+        QString::fromStdString(Einstellung_Text_Lesen(Einstellung_Buch_Export_Ordner, ""));
+    if (ordner.isEmpty() || !QFileInfo(ordner).isDir())
+        ordner = QString::fromStdString(sitzung_.Daten_Ordner());
+    d.setDirectory(ordner);
+    Nachtmodus_Anwenden(&d);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    QString ziel = d.selectedFiles().first();
+    const QString suffix =
+        "." + endung.value(std::max<qsizetype>(0, filter.indexOf(d.selectedNameFilter())));
+    if (!ziel.endsWith(suffix, Qt::CaseInsensitive)) ziel += suffix;
+    if (QFileInfo::exists(ziel) &&
+        !Fragen(Ue("%1 gibt es schon. Die Datei ersetzen?").arg(QDir::toNativeSeparators(ziel)),
+                Ue("Ersetzen")))
+        return {};
+    Einstellung_Text_Schreiben(Einstellung_Buch_Export_Ordner,
+                               QFileInfo(ziel).absolutePath().toStdString());
+    return ziel;
 }
 
 void TForm_Buch::Exportieren(const std::string& pfad) {

@@ -8,6 +8,9 @@
 
 #include "buch/beobachtungsbuch.hpp"
 
+// Settings key: the folder of the last export.
+inline constexpr const char* Einstellung_Buch_Export_Ordner = "Beobachtungsbuch/Export_Ordner";
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +28,8 @@ public:
                    QWidget* eltern = nullptr);
     // The dialog's fields into the entry.
     void Uebernehmen(Buch_Eintrag& e) const;
+    // Escape or "Abbrechen": asks first when something was typed.
+    void reject() override;
 
     QLineEdit* Edit_Notiz = nullptr;
     QComboBox* ComboBox_Seeing = nullptr;
@@ -45,6 +50,8 @@ public:
     // The shown entries into `pfad`: .xml OAL 2.1, .csv, .skylist. For OAL the
     // observer and focal lengths are asked for once.
     void Exportieren(const std::string& pfad);
+    // The export's file from a save dialog (empty: none chosen).
+    QString Export_Erfragen();
     const Beobachtungsbuch& Buch() const { return buch_; }
 
 protected:

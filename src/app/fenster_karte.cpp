@@ -224,6 +224,13 @@ void TForm_Karte::Aktualisieren() {
     Neu_Berechnen();
 }
 
+void TForm_Karte::Zeitpunkt_Setzen(const std::string& text) {
+    if (text == zeitpunkt_) return;
+    zeitpunkt_ = text;
+    schluessel_.clear(); // drawn anew at the next look
+    Aktualisieren();
+}
+
 void TForm_Karte::Neu_Berechnen() {
     Karten_Optionen o = optionen_;
     o.Breite = flaeche_->width();
@@ -236,6 +243,7 @@ void TForm_Karte::Neu_Berechnen() {
         if (b.Stunden == 0) ra = b.RA, de = b.DE; // the body now
     try {
         inhalt_ = Karte_Berechnen(*index_, o, ra, de, jd_ut, bahn_, titel_());
+        inhalt_.Zeitpunkt = zeitpunkt_;
         fehler_.clear();
     } catch (const std::exception& f) {
         fehler_ = f.what();

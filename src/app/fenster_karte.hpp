@@ -32,6 +32,8 @@ public:
     void Zoom(int schritt);
     // Looks at the selection and the clock; redraws what changed.
     void Aktualisieren();
+    // The planned instant in words under the chart's title; empty: now.
+    void Zeitpunkt_Setzen(const std::string& text);
     // Waits for the star index (tests).
     void Index_Abwarten();
 
@@ -48,6 +50,7 @@ private:
 
     Sitzung& zustand_;
     std::function<std::string()> titel_;
+    std::string zeitpunkt_;
     Karten_Optionen optionen_;
     Karten_Schema schema_ = Karten_Schema::Bildschirm;
     std::shared_future<std::shared_ptr<const Stern_Index>> laden_;

@@ -8,6 +8,7 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_liste.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_neben.hpp"
 #include "app/fenster_sprache.hpp"
 #include "app/stelux_unit_main.hpp"
 
@@ -40,18 +41,19 @@ void TForm_Main::Liste_Erfragen() {
 }
 
 void TForm_Main::Liste_Laden(const std::string& pfad) {
-    if (!Form_Liste)
+    if (!Form_Liste) {
         Form_Liste = new TForm_Liste(
             Zustand,
             [this](const QString& bezeichnung) {
                 Fehler_Waechter([&] { Objekt_Waehlen(bezeichnung.toStdString()); });
             },
             this);
+        Nebenfenster_Einrichten(Form_Liste, this);
+    }
     Form_Liste->Laden(pfad);
     Nachtmodus_Anwenden(Form_Liste);
-    Form_Liste->show();
-    Form_Liste->raise();
-    Form_Liste->activateWindow();
+    Nebenfenster_Planung();
+    Nebenfenster_Zeigen(Form_Liste, this);
 }
 
 void TForm_Main::Notieren() {
@@ -74,10 +76,11 @@ void TForm_Main::Notieren() {
 }
 
 void TForm_Main::Buch_Zeigen() {
-    if (!Form_Buch) Form_Buch = new TForm_Buch(Zustand, this);
+    if (!Form_Buch) {
+        Form_Buch = new TForm_Buch(Zustand, this);
+        Nebenfenster_Einrichten(Form_Buch, this);
+    }
     Form_Buch->Laden();
     Nachtmodus_Anwenden(Form_Buch);
-    Form_Buch->show();
-    Form_Buch->raise();
-    Form_Buch->activateWindow();
+    Nebenfenster_Zeigen(Form_Buch, this);
 }

@@ -4,10 +4,13 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTimeZone>
 #include <QVBoxLayout>
 
 #include "app/einstellungen.hpp"
@@ -123,6 +126,8 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
     }
     Label_Planung->setText(QString::fromStdString(p.Marke).trimmed());
     Label_Planung->show();
+    planung_lokal_ = lokal;
+    Nebenfenster_Planung();
     Zeitpunkt_Jetzt1->setEnabled(true);
     Uhrfarbe_Setzen();
     Uhr_Takt();
@@ -133,6 +138,7 @@ bool TForm_Main::Zeitpunkt_Setzen(const QDateTime& lokal) {
 void TForm_Main::Zeitpunkt_Jetzt() {
     Zustand.Planung_Aufheben();
     Label_Planung->hide();
+    Nebenfenster_Planung();
     Zeitpunkt_Jetzt1->setEnabled(false);
     Uhrfarbe_Setzen();
     Uhr_Takt();
@@ -152,24 +158,57 @@ void TForm_Main::Uhrfarbe_Setzen() {
 void TForm_Main::Zeitpunkt_Erfragen() {
     QDialog d(this);
     d.setWindowTitle(Ue("Zeitpunkt wählen"));
-    auto* feld = new QDateTimeEdit(Jetzt().addMSecs(Zustand.Planung_Versatz_ms()), &d);
-    feld->setObjectName("Zeitpunkt_Feld");
-    feld->setDisplayFormat("yyyy-MM-dd HH:mm");
-    feld->setCalendarPopup(true);
-    // Month and day names of the window's language in the calendar; the
-    // numbers stay as typed.
-    feld->setLocale(Sprache_Aktiv() == Sprache::Englisch
-                        ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                        : QLocale(QLocale::German, QLocale::Germany));
+    // One field per number: Tab always goes to the next one, a full field
+    // never moves on by itself.
+    const QDateTime vorher = Jetzt().addMSecs(Zustand.Planung_Versatz_ms());
+    struct Feld {
+        const char* name;
+        const char* titel;
+        int von, bis, wert;
+    };
+    const Feld felder[] = {{"Zeitpunkt_Jahr", "Jahr", 1900, 2100, vorher.date().year()},
+                           {"Zeitpunkt_Monat", "Monat", 1, 12, vorher.date().month()},
+                           {"Zeitpunkt_Tag", "Tag", 1, 31, vorher.date().day()},
+                           {"Zeitpunkt_Stunde", "Stunde", 0, 23, vorher.time().hour()},
+                           {"Zeitpunkt_Minute", "Minute", 0, 59, vorher.time().minute()}};
+    auto* raster = new QGridLayout;
+    QSpinBox* zahl[5];
+    for (int i = 0; i < 5; ++i) {
+        zahl[i] = new QSpinBox(&d);
+        zahl[i]->setObjectName(felder[i].name);
+        zahl[i]->setRange(felder[i].von, felder[i].bis);
+        zahl[i]->setValue(felder[i].wert);
+        zahl[i]->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        zahl[i]->setAlignment(Qt::AlignRight);
+        if (i > 0) zahl[i]->setMinimumWidth(48);
+        raster->addWidget(new QLabel(Ue(felder[i].titel), &d), 0, i);
+        raster->addWidget(zahl[i], 1, i);
+    }
+    auto* worte = new QLabel(&d);
+    worte->setObjectName("Zeitpunkt_Worte");
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
     knoepfe->button(QDialogButtonBox::Cancel)->setText(Ue("Abbrechen"));
     connect(knoepfe, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    // The instant of the five fields, and in words what Return accepts.
+    QDateTime gewaehlt;
+    const auto neu = [&] {
+        const QDate tag(zahl[0]->value(), zahl[1]->value(), zahl[2]->value());
+        gewaehlt =
+            tag.isValid() ? QDateTime(tag, QTime(zahl[3]->value(), zahl[4]->value())) : QDateTime();
+        worte->setText(gewaehlt.isValid() ? Zeitpunkt_In_Worten(gewaehlt)
+                                          : Ue("Diesen Tag gibt es nicht."));
+        knoepfe->button(QDialogButtonBox::Ok)->setEnabled(gewaehlt.isValid());
+    };
+    for (QSpinBox* z : zahl) connect(z, &QSpinBox::valueChanged, &d, neu);
+    neu();
     auto* l = new QVBoxLayout(&d);
     l->addWidget(new QLabel(Ue("Datum und Uhrzeit (Zeitzone des PC):"), &d));
-    l->addWidget(feld);
+    l->addLayout(raster);
+    l->addWidget(worte);
     l->addWidget(knoepfe);
-    feld->calendarWidget(); // the popup made now, so that the night colours reach it
     Nachtmodus_Anwenden(&d);
-    if (d.exec() == QDialog::Accepted) Zeitpunkt_Setzen(feld->dateTime());
+    zahl[0]->setFocus();
+    zahl[0]->selectAll();
+    if (d.exec() == QDialog::Accepted) Zeitpunkt_Setzen(gewaehlt);
 }

@@ -1,7 +1,9 @@
 #include "app/fenster_sprache.hpp"
 
 #include <QLocale>
+#include <QTimeZone>
 #include <QTranslator>
+#include <cstdlib>
 
 #include "app/einstellungen.hpp"
 #include "shared/kern_text.hpp"
@@ -46,4 +48,31 @@ bool Sprache_Anwenden(Sprache s) {
 
 Sprache Sprache_Aktiv() {
     return englisch_aktiv ? Sprache::Englisch : Sprache::Deutsch;
+}
+
+QString Zeitpunkt_In_Worten(const QDateTime& lokal) {
+    const bool englisch = Sprache_Aktiv() == Sprache::Englisch;
+    const QDateTime t = lokal.toTimeZone(QTimeZone::systemTimeZone());
+    // The zone's short name, as German observers say it for Central Europe;
+    // a numeric one ("+03") as an offset from UTC.
+    QString zone = QTimeZone::systemTimeZone().abbreviation(t);
+    bool buchstaben = !zone.isEmpty();
+    for (const QChar c : zone) buchstaben = buchstaben && c.isLetter();
+    if (!buchstaben) {
+        const int min = t.offsetFromUtc() / 60;
+        zone = QString("UTC%1%2:%3")
+                   .arg(min < 0 ? '-' : '+')
+                   .arg(std::abs(min) / 60, 2, 10, QChar('0'))
+                   .arg(std::abs(min) % 60, 2, 10, QChar('0'));
+    } else if (!englisch && zone == "CET") {
+        zone = "MEZ";
+    } else if (!englisch && zone == "CEST") {
+        zone = "MESZ";
+    }
+    if (englisch)
+        return QLocale(QLocale::English, QLocale::UnitedKingdom)
+                   .toString(t, "dddd, d MMMM yyyy, HH:mm ") +
+               zone;
+    return QLocale(QLocale::German, QLocale::Germany).toString(t, "dddd, d. MMMM yyyy, HH:mm") +
+           " Uhr " + zone;
 }

@@ -3,6 +3,7 @@
 // translation (built in as a resource) replaces them when the language is
 // English. Catalogue texts and the readings of the core stay as they are.
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 // A text of the window in the chosen language (German: the source unchanged).
@@ -21,3 +22,7 @@ void Sprache_Merken(Sprache s);
 // built-in translation cannot be loaded; the window then stays German.
 bool Sprache_Anwenden(Sprache s);
 Sprache Sprache_Aktiv();
+
+// A local instant in words in the window's language, with the zone:
+// "Mittwoch, 24. Dezember 2026, 22:00 Uhr MEZ", "Wednesday, 24 December 2026, 22:00 CET".
+QString Zeitpunkt_In_Worten(const QDateTime& lokal);

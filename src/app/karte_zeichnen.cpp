@@ -176,9 +176,11 @@ Karten_Beschriftung Karte_Beschriften(const Karten_Inhalt& k, const QFontMetrics
     Karten_Beschriftung b;
     double breite = gross.horizontalAdvance(QString::fromStdString(k.Titel));
     breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(k.Zeile)));
+    breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(k.Zeitpunkt)));
     for (const std::string& h : k.Hinweise)
         breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(h)));
-    b.Titel = QRectF(0, 0, 18 * s + breite, (46 + 16 * k.Hinweise.size()) * s);
+    const std::size_t zeilen = k.Hinweise.size() + (k.Zeitpunkt.empty() ? 0 : 1);
+    b.Titel = QRectF(0, 0, 18 * s + breite, (46 + 16 * zeilen) * s);
     const double massstab =
         std::max(k.Massstab_Laenge, fm.horizontalAdvance(QString::fromStdString(k.Massstab_Text)));
     b.Massstab = QRectF(0, k.Hoehe - 40 * s, 24 * s + massstab, 40 * s);
@@ -287,6 +289,10 @@ void Karte_Zeichnen(QPainter& p, const Karten_Inhalt& k, Karten_Schema schema) {
     p.setFont(schrift);
     p.drawText(QPointF(10 * s, 40 * s), QString::fromStdString(k.Zeile));
     double y = 58 * s;
+    if (!k.Zeitpunkt.empty()) {
+        p.drawText(QPointF(10 * s, y), QString::fromStdString(k.Zeitpunkt));
+        y += 16 * s;
+    }
     for (const std::string& h : k.Hinweise) {
         p.drawText(QPointF(10 * s, y), QString::fromStdString(h));
         y += 16 * s;

@@ -5,6 +5,7 @@
 
 #include "app/fenster_beobachtbar.hpp"
 #include "app/fenster_karte.hpp"
+#include "app/fenster_liste.hpp"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -27,6 +28,7 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_info.hpp"
 #include "app/fenster_nachtmodus.hpp"
+#include "app/fenster_neben.hpp"
 #include "app/plattform.hpp"
 #include "basis/parameter_datei.hpp"
 #include "pointing/instrument.hpp"
@@ -278,6 +280,25 @@ bool TForm_Main::Eingabe_Taste(QKeyEvent* k) {
 }
 
 bool TForm_Main::Listen_Taste(QObject* objekt, QKeyEvent* k) {
+    if (!Combo->isVisible()) return false;
+    // Escape: the list goes, the entry is as before it opened and has the keyboard.
+    if (k->key() == Qt::Key_Escape) {
+        if (!k->isAutoRepeat()) Liste_Schliessen();
+        return true;
+    }
+    // Typed text belongs to the entry, never to the list's own search: the
+    // list closes and the key goes on to the entry (a digit after the kind
+    // letter, so that "13" in the Messier list types M13).
+    const QString t = k->text();
+    if (!t.isEmpty() && t.at(0).isPrint() &&
+        !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        Liste_Schliessen();
+        Edit_Objekt->setText(t.at(0).isDigit() ? QString(QChar(Zustand.Katalog_Buchstabe()))
+                                               : QString());
+        QKeyEvent weiter(QEvent::KeyPress, k->key(), k->modifiers(), t);
+        QCoreApplication::sendEvent(Edit_Objekt, &weiter);
+        return true;
+    }
     if (!Return_Taste(k)) return false;
     if (k->isAutoRepeat()) return true;
     QString text = QChar(Zustand.Katalog_Buchstabe());
@@ -316,27 +337,44 @@ bool TForm_Main::eventFilter(QObject* objekt, QEvent* e) {
 }
 
 void TForm_Main::Karte_Zeigen() {
-    if (!Form_Karte)
+    if (!Form_Karte) {
         Form_Karte = new TForm_Karte(
             Zustand, [this] { return Label_Objekt->text().toStdString(); }, this);
+        Nebenfenster_Einrichten(Form_Karte, this);
+    }
     Nachtmodus_Anwenden(Form_Karte);
-    Form_Karte->show();
-    Form_Karte->raise();
-    Form_Karte->activateWindow();
+    Nebenfenster_Planung();
+    Nebenfenster_Zeigen(Form_Karte, this);
 }
 
 void TForm_Main::Beobachtbar_Zeigen() {
-    if (!Form_Beobachtbar)
+    if (!Form_Beobachtbar) {
         Form_Beobachtbar = new TForm_Beobachtbar(
             [this] { return Fenster_Eingabe(Zustand); },
             [this](const QString& eingabe) {
                 Fehler_Waechter([&] { Objekt_Waehlen(eingabe.toStdString()); });
             },
             this);
+        Nebenfenster_Einrichten(Form_Beobachtbar, this);
+    }
     Nachtmodus_Anwenden(Form_Beobachtbar);
-    Form_Beobachtbar->show();
-    Form_Beobachtbar->raise();
-    Form_Beobachtbar->activateWindow();
+    Nebenfenster_Planung();
+    Nebenfenster_Zeigen(Form_Beobachtbar, this);
+}
+
+QString TForm_Main::Planung_Worte() const {
+    return Zustand.Planung() ? Ue("PLANUNG %1").arg(Zeitpunkt_In_Worten(planung_lokal_))
+                             : QString();
+}
+
+void TForm_Main::Nebenfenster_Planung() {
+    const QString worte = Planung_Worte();
+    if (Form_Beobachtbar) Planung_Zeigen(Form_Beobachtbar, worte);
+    if (Form_Liste) Planung_Zeigen(Form_Liste, worte);
+    if (Form_Karte) {
+        Planung_Zeigen(Form_Karte, worte);
+        Form_Karte->Zeitpunkt_Setzen(worte.toStdString());
+    }
 }
 
 void TForm_Main::Panel_Zeigen(QFrame* panel, QPushButton* ok) {

@@ -167,6 +167,11 @@ private:
     void Uhrfarbe_Setzen();
     void Karte_Zeigen();       // the finder chart window (Ctrl+K)
     void Beobachtbar_Zeigen(); // "Jetzt beobachtbar" (F8)
+    // The planned instant in words ("PLANUNG Mittwoch, …"), empty at the
+    // present; the side windows show it in their titles and over their content.
+    QString Planung_Worte() const;
+    void Nebenfenster_Planung();
+    QDateTime planung_lokal_;  // the chosen local instant
     void Abgleich_Zeigen();    // "Abgleich…": sightings and the pointing model (Ctrl+G)
     void Zeigemodelle_Laden(); // start-up: both model files, a damaged one said once
     // Observing lists and the log (fenster_listen.cpp).
@@ -244,8 +249,9 @@ private:
     bool Listen_Taste(QObject* objekt, QKeyEvent* k); // Return in a catalogue list
     void Suffix_Tasten(bool sichtbar);
     void Liste_Oeffnen(char buchstabe, QLabel* label); // a catalogue label with a list
-    void Nummern_Katalog(char buchstabe);              // SAO, HIP, NGC, IC
-    void Listeneintrag_Uebernehmen();                  // the picked list entry into the entry box
+    void Liste_Schliessen();              // Escape: the entry as before the list, with the keyboard
+    void Nummern_Katalog(char buchstabe); // SAO, HIP, NGC, IC
+    void Listeneintrag_Uebernehmen();     // the picked list entry into the entry box
     void Panel_Zeigen(QFrame* panel, QPushButton* ok);
     void Panel_Schliessen(QFrame* panel);
 
@@ -306,6 +312,7 @@ private:
     QTimer *Timer1, *Timer2;
     // Menu.
     QMenu *File1, *Instrument1, *Option1, *Sprache1, *Hilfe1;
+    QMenu* Kataloge1 = nullptr; // the catalogue lists by key (Ctrl+1 .. Ctrl+8)
     QAction *Bahnelemente1, *Exit1, *Instrument2, *Zehntelsekunden, *AsteroidenSort, *KometenSort,
         *Refraktion1, *Aufsuchkarte1, *Nachtmodus1, *Zeitpunkt1, *Zeitpunkt_Jetzt1, *Beobachtbar1,
         *N1, *Eigene1, *N2, *Handbuch1, *SystemInformation1, *N3, *Version2, *Deutsch1, *English1;
@@ -324,6 +331,7 @@ private:
     bool vorschlaege_geladen_ = false;
     std::vector<Vorschlag> angezeigt_; // the suggestions in the list
     bool meinten_sie_ = false;         // the list is "Meinten Sie:", its first row the heading
+    QString eingabe_vor_liste_;        // the entry before a catalogue list opened
 
     const std::string temp_ordner_, programm_ordner_; // for the system information
     QWidget* flaeche_ = nullptr;

@@ -29,4 +29,7 @@ struct Anzeige {
     // (from the names file), else empty; the object line with it in place
     // of the cut one.
     std::string Name_Voll, Objekt_Zeile_Voll;
+    // At a chosen instant (planned in the window, stelux-cli --zeit) the clock's
+    // date, time and zone, "2026-12-24 22:00:00 (UT + 60 min)"; now: empty.
+    std::string Zeitpunkt;
 };

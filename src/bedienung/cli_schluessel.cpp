@@ -63,6 +63,7 @@ constexpr Cli_Schluessel Tabelle[] = {
     {"SW_Kreis", [](const Anzeige& a) { return Voll(a.Position.SW_Kreis); }},
     {"Zeigemodell", [](const Anzeige& a) { return a.Position.Zeigemodell; }},
     {"Name_Voll", [](const Anzeige& a) { return a.Name_Voll; }},
+    {"Planung", [](const Anzeige& a) { return a.Zeitpunkt; }},
 };
 } // namespace
 

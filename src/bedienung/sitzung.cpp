@@ -117,7 +117,7 @@ const Vorschlags_Index& Sitzung::Namen_Index() {
 }
 
 void Sitzung::Katalog_Waehlen(char buchstabe) {
-    Auswahl_Aufheben();
+    // Only the kind letter: the shown object stays until an entry is chosen.
     katalog_buchstabe_ = buchstabe;
 }
 
@@ -129,6 +129,9 @@ std::vector<std::string> Sitzung::Liste_Oeffnen(char buchstabe) {
 const Anzeige& Sitzung::Uhr_Schritt(double jd_pc, const Zeitzone_Info& zone) {
     zeitzone_ = zone;
     anzeige_.Uhr = Uhr_Tick(jd_pc, zeitzone_, parameter_, zehntel_);
+    anzeige_.Zeitpunkt = planung_ || zeitpunkt_gewaehlt_
+                             ? anzeige_.Uhr.PC_Zeit + " (" + anzeige_.Uhr.Zone + ")"
+                             : std::string();
     // The night's timetable: once a minute, and anew for another site or zone.
     const int versatz = Zeitzone_Versatz_Minuten(zeitzone_);
     const std::string fuer = std::to_string(static_cast<long long>(std::floor(JD_UT() * 1440))) +

@@ -132,7 +132,8 @@ public:
     // need; Namen_Index_Erneuern drops them (new element tables).
     const Vorschlags_Index& Namen_Index();
     void Namen_Index_Erneuern() { namen_index_.reset(); }
-    // A catalogue chosen by its kind letter: the selection goes, the letter stays.
+    // A catalogue chosen by its kind letter; the selection stays until an
+    // entry is chosen.
     void Katalog_Waehlen(char buchstabe);
     // As Katalog_Waehlen, and the entries of the catalogue's list.
     std::vector<std::string> Liste_Oeffnen(char buchstabe);
@@ -253,6 +254,8 @@ public:
     double Sternzeit() const { return anzeige_.Uhr.Sternzeit; }
     int Zehntel() const { return zehntel_; }
     bool Planung() const { return planung_; }
+    // The clock steps are given a chosen instant, not the present (stelux-cli --zeit).
+    void Zeitpunkt_Gewaehlt(bool gewaehlt) { zeitpunkt_gewaehlt_ = gewaehlt; }
     std::int64_t Planung_Versatz_ms() const { return planung_ms_; }
     const std::string& Daten_Ordner() const { return daten_ordner_; }
     // 1-based element tables; empty until read.
@@ -294,6 +297,7 @@ private:
     bool nachgeladen_ = false;
 
     bool planung_ = false;
+    bool zeitpunkt_gewaehlt_ = false;
     std::int64_t planung_ms_ = 0; // chosen instant minus the clock's instant at the choice
 
     std::array<std::optional<Zeigemodell>, 2> modelle_; // 40 cm, 60 cm

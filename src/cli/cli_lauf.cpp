@@ -10,6 +10,7 @@
 #include "cli/cli_weitergabe.hpp"
 #include "cli/modell_anpassen.hpp"
 #include "shared/fehler.hpp"
+#include "shared/kern_text.hpp"
 
 namespace {
 // The list "Jetzt beobachtbar" at the session's instant, with the element
@@ -71,6 +72,7 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         sitzung.Zehntel_Setzen(arg.Zehntel);
         sitzung.Refraktion_Setzen(arg.Refraktion);
         sitzung.Zweikoerper_Setzen(arg.Zweikoerper);
+        sitzung.Zeitpunkt_Gewaehlt(arg.JD_UT.has_value());
 
         // The clock first: the lookup is made at its instant. Several
         // designations (charts into one PDF) print their readings in turn.
@@ -94,10 +96,16 @@ int Cli_Ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
                 alle_gefunden = false;
                 continue;
             }
+            // A printed chart names its instant: a chosen one as a plan.
+            const std::string zeitpunkt =
+                anzeige.Zeitpunkt.empty()
+                    ? Kt("Stand %1 (%2)", {anzeige.Uhr.PC_Zeit, anzeige.Uhr.Zone})
+                    : Kt("PLANUNG %1", {anzeige.Zeitpunkt});
             karten.push_back({sitzung.Objekt(), anzeige.Position.Objekt.Zeile,
                               [&sitzung, eingabe = auswahl.Eingabe](double jd, Objekt_Type& o) {
                                   return sitzung.Nachschlagen(eingabe, jd, o);
-                              }});
+                              },
+                              zeitpunkt});
         }
         if (!alle_gefunden) return 1;
         if (arg.Notiz) return Cli_Notieren(arg, sitzung, fehler);

@@ -16,6 +16,7 @@ struct Karten_Auftrag {
     Objekt_Type Objekt;
     std::string Titel;
     Karten_Suche Suche;
+    std::string Zeitpunkt; // the chart's instant, under its title
 };
 
 struct Cli_Erweiterungen {

@@ -37,6 +37,7 @@ void Karte_Ausgeben(const Cli_Argumente& arg, const std::vector<Karten_Auftrag>&
         double ra = 0, de = 0;
         Ort_Des_Datums(k.Objekt.RA2000, k.Objekt.DE2000, jd_ut, ra, de);
         seiten.push_back(Karte_Berechnen(index, opt, ra, de, jd_ut, bahn, k.Titel));
+        seiten.back().Zeitpunkt = k.Zeitpunkt;
     }
     Karten_Schreiben(seiten, schema, arg.Karte);
 }

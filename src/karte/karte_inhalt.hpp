@@ -81,7 +81,8 @@ struct Karten_Inhalt {
     double Nord_x = 0, Nord_y = -1, Ost_x = -1, Ost_y = 0; // screen directions
     std::string Titel;                                     // the object as the window names it
     std::string Zeile;                                     // field, limit, orientation
-    std::vector<std::string> Hinweise;                     // missing catalogue files, damaged lines
+    std::string Zeitpunkt; // a chosen instant in words ("PLANUNG …"), set by the caller; else empty
+    std::vector<std::string> Hinweise; // missing catalogue files, damaged lines
 };
 
 // The chart of the field around (ra, de) of date at instant `jd` (UT Julian

@@ -52,17 +52,16 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
     EXPECT_TRUE(hoehe == QColor(0, 192, 0) || hoehe == QColor(192, 0, 0));
     EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), hoehe);
 
-    // A catalogue label switches the selection off; the next tick shows the empty state.
+    // A catalogue label only puts its letter into the entry: the readings stay
+    // until an entry is chosen, and "S" alone chooses nothing.
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_SAO"), Qt::LeftButton);
-    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(Edit(), "S");
     f->Positions_Takt();
-    EXPECT_EQ(Steuer<QLabel>(*f, "Label_RA2000")->text(), "RA(J2000)");
-    EXPECT_TRUE(Steuer<QLabel>(*f, "Label_Height")->text().isEmpty());
-    // No stray degree sign, point or hour mark without readings.
+    Enter();
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
+    EXPECT_EQ(Steuer<QLabel>(*f, "Label_RA2000")->text(), "RA(J2000) 00:42:44.3h");
     for (const char* zeichen : {"Label13", "Label14", "Label16"})
-        EXPECT_FALSE(Steuer<QLabel>(*f, zeichen)->isVisible()) << zeichen;
-    Enter(); // "S" alone: the empty state stays
-    EXPECT_FALSE(Steuer<QLabel>(*f, "Label16")->isVisible());
+        EXPECT_TRUE(Steuer<QLabel>(*f, zeichen)->isVisible()) << zeichen;
 }
 
 TEST_F(Auswahl, NummernKatalogeUndSuffixTasten) {
@@ -80,8 +79,8 @@ TEST_F(Auswahl, NummernKatalogeUndSuffixTasten) {
     EXPECT_EQ(Edit(), "S");
     EXPECT_EQ(f->focusWidget(), Steuer<QLineEdit>(*f, "Edit_Objekt"));
     EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->cursorPosition(), 1);
-    Enter(); // one character: only the selection is switched off
-    EXPECT_FALSE(f->Zustand.Objekt_Gueltig());
+    Enter(); // one character: the selection stays
+    EXPECT_TRUE(f->Zustand.Objekt_Gueltig());
     EXPECT_EQ(Edit(), "S");
 }
 

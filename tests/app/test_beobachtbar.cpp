@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -58,8 +58,12 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
 
     // Through the menu: the date dialog.
     Dialog_Beantworten([](QDialog* d) {
-        d->findChild<QDateTimeEdit*>("Zeitpunkt_Feld")
-            ->setDateTime(QDateTime(QDate(2026, 10, 1), QTime(22, 0)));
+        const std::pair<const char*, int> felder[] = {{"Zeitpunkt_Jahr", 2026},
+                                                      {"Zeitpunkt_Monat", 10},
+                                                      {"Zeitpunkt_Tag", 1},
+                                                      {"Zeitpunkt_Stunde", 22},
+                                                      {"Zeitpunkt_Minute", 0}};
+        for (const auto& [name, wert] : felder) d->findChild<QSpinBox*>(name)->setValue(wert);
         d->accept();
     });
     Steuer<QAction>(f, "Zeitpunkt1")->trigger();

@@ -93,6 +93,8 @@ TEST(CliVergleich, AusgangscodesUndJ2000) {
     EXPECT_EQ(cli["Label_JD"], "2451545.00000");
     EXPECT_EQ(cli["Label_GMST"], "18:41:51");
     EXPECT_EQ(cli["Label_ZeitZone"], "UT");
+    // --zeit is a chosen instant, said by the last key; without it the key is empty.
+    EXPECT_EQ(cli["Planung"], "2000-01-01 12:00:00 (UT)");
     cli = Cli_Zeilen(
         {"--zeit", "2000-01-01T12:00:00", "--zehntel", "--daten", QString::fromStdString(o.pfad)},
         "UTC", code);
@@ -103,6 +105,8 @@ TEST(CliVergleich, AusgangscodesUndJ2000) {
                      STELUX_TEST_DATEN "/catalog");
     EXPECT_EQ(code, 1);
     EXPECT_EQ(cli["Label_RA2000"], "RA(J2000)");
+    ASSERT_EQ(cli.count("Planung"), 1u);
+    EXPECT_EQ(cli["Planung"], "");
     Cli_Zeilen({"--zeit", "gestern"}, "UTC", code);
     EXPECT_EQ(code, 2);
     // A catalogue file that is missing is a file error.

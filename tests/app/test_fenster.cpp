@@ -598,8 +598,8 @@ TEST(Fenster, MenueBaum) {
         return t;
     };
     EXPECT_EQ(texte(f->menuBar()->actions()),
-              QStringList({"&Datei", "&40cm Schmidt-Kamera", "&Optionen", "-", "&Edit Eigene", "-",
-                           "&Hilfe"}));
+              QStringList({"&Datei", "&Kataloge", "&40cm Schmidt-Kamera", "&Optionen", "-",
+                           "&Edit Eigene", "-", "&Hilfe"}));
     EXPECT_EQ(texte(Steuer<QMenu>(*f, "File1")->actions()),
               QStringList({QString::fromUtf8("Beobachtungs&liste öffnen…"),
                            QString::fromUtf8("&Notieren…"), QString::fromUtf8("Beobachtungs&buch…"),

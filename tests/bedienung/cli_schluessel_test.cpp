@@ -14,7 +14,7 @@ TEST(Cli_Schluessel, JederSchluesselInDerVertragsReihenfolge) {
         "Label_DE_Raddeg Label_DE_Raddez Label_StdRadhrs Label_StdRadmin Label_Height "
         "Label_Azimuth Label_AirMass StatusBar1 JD_PC JD_UT Sternzeit RA2000 DE2000 RAapp DEapp "
         "VMag BMag Stundenwinkel Hoehe Azimut Luftmasse Sichtbarkeit Vorschlaege Nacht DE_Kreis "
-        "SW_Kreis Zeigemodell Name_Voll";
+        "SW_Kreis Zeigemodell Name_Voll Planung";
     const auto tabelle = Cli_Schluessel_Tabelle();
     std::string namen;
     for (const Cli_Schluessel& s : tabelle)
@@ -67,7 +67,9 @@ TEST(Cli_Schluessel, JederSchluesselInDerVertragsReihenfolge) {
     a.Position.SW_Kreis = 38.25;
     a.Position.Zeigemodell = "3 Terme, RMS 1.0′";
     a.Name_Voll = "Hercules Globular Cluster";
-    erwartet.insert(erwartet.end(), {"37.25", "38.25", a.Position.Zeigemodell, a.Name_Voll});
+    a.Zeitpunkt = "2026-12-24 22:00:00 (UT + 60 min)";
+    erwartet.insert(erwartet.end(),
+                    {"37.25", "38.25", a.Position.Zeigemodell, a.Name_Voll, a.Zeitpunkt});
     ASSERT_EQ(tabelle.size(), erwartet.size());
     for (std::size_t i = 0; i < tabelle.size(); ++i)
         EXPECT_EQ(tabelle[i].Wert(a), erwartet[i]) << tabelle[i].Name;

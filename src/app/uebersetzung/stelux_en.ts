@@ -1607,5 +1607,65 @@ The offset (%2) becomes the current instrument's correction.</translation>
         <source>Eintrag für das Beobachtungsbuch ungültig: %1</source>
         <translation>Entry for the observing log is invalid: %1</translation>
     </message>
+    <message>
+        <source>&amp;Kataloge</source>
+        <translation>&amp;Catalogues</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Diesen Tag gibt es nicht.</source>
+        <translation>There is no such day.</translation>
+    </message>
+    <message>
+        <source>PLANUNG %1</source>
+        <translation>PLANNING %1</translation>
+    </message>
+    <message>
+        <source>Stand %1 (%2)</source>
+        <translation>As of %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Die Notiz verwerfen, ohne sie einzutragen?</source>
+        <translation>Discard the note without entering it?</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>OAL 2.1 (*.xml)</source>
+        <translation>OAL 2.1 (*.xml)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 gibt es schon. Die Datei ersetzen?</source>
+        <translation>%1 already exists. Replace the file?</translation>
+    </message>
+    <message>
+        <source>Ersetzen</source>
+        <translation>Replace</translation>
+    </message>
 </context>
 </TS>
