@@ -6,6 +6,7 @@
 
 #include "astro/praezession.hpp"
 #include "astro/sternbild.hpp"
+#include "catalog/eigenbewegung.hpp"
 #include "catalog/ephemeriden.hpp"
 #include "catalog/katalog_zeilen.hpp"
 #include "catalog/kleinkoerper_suche.hpp"
@@ -166,10 +167,13 @@ bool SAO_Suchen(std::string_view T, const std::string& K, const Such_Kontext& k,
                         [&](std::string_view z) {
                             SAO_Zeile_Lesen(z, o);
                             Con_Berechnen(o);
+                            Eigenbewegung_Anhaengen(k.Katalog_Ordner,
+                                                    Stern_HIP(Katalog_Format::SAO, z), o);
                         });
 }
 
-// Kind searches that read one file and compute the constellation.
+// Kind searches that read one file and compute the constellation; a star
+// with a HIP number takes its proper motion from the side file.
 template <class Lesen>
 bool Stern_Suchen(const Such_Kontext& k, const char* datei, Katalog_Format format,
                   Spalten_Bereich spalten, std::string_view schluessel, bool gross, Lesen lesen,
@@ -178,6 +182,7 @@ bool Stern_Suchen(const Such_Kontext& k, const char* datei, Katalog_Format forma
                         [&](std::string_view z) {
                             lesen(z, o);
                             Con_Berechnen(o);
+                            Eigenbewegung_Anhaengen(k.Katalog_Ordner, Stern_HIP(format, z), o);
                         });
 }
 
