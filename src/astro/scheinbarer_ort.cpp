@@ -87,8 +87,8 @@ Scheinbar_Rahmen Rahmen_Berechnen(double jd_ut, double sternzeit, double breite,
     if (std::isfinite(sternzeit)) {
         const double last = sternzeit * Std_Zu_Rad + l.ee;
         double pv_datum[2][3];
-        eraPvtob(0.0, Begrenzt(breite, -90.0, 90.0) * Grad_Zu_Rad,
-                 Begrenzt(hoehe, -500.0, 9000.0), 0.0, 0.0, 0.0, last, pv_datum);
+        eraPvtob(0.0, Begrenzt(breite, -90.0, 90.0) * Grad_Zu_Rad, Begrenzt(hoehe, -500.0, 9000.0),
+                 0.0, 0.0, 0.0, last, pv_datum);
         double rbpn[3][3];
         std::memcpy(rbpn, l.rbpn, sizeof rbpn);
         eraTrxpv(rbpn, pv_datum, pv);

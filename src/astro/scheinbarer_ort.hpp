@@ -17,20 +17,19 @@
 #include "astro/himmelsort.hpp"
 #include "shared/objekt_type.hpp" // Eigenbewegung
 
-
 // Everything the reduction needs at one instant and site (ERFA's star-
 // independent parameters, kept without its header).
 struct Scheinbar_Rahmen {
     double JD_TT = 0;
-    double pmt = 0;       // Julian years TT since J2000.0
-    double eb[3] = {};    // observer's barycentric position, AU
-    double eh[3] = {};    // heliocentric direction of the observer
-    double em = 0;        // observer's distance from the Sun, AU
-    double v[3] = {};     // observer's barycentric velocity, units of c
-    double bm1 = 0;       // sqrt(1 - |v|^2)
+    double pmt = 0;        // Julian years TT since J2000.0
+    double eb[3] = {};     // observer's barycentric position, AU
+    double eh[3] = {};     // heliocentric direction of the observer
+    double em = 0;         // observer's distance from the Sun, AU
+    double v[3] = {};      // observer's barycentric velocity, units of c
+    double bm1 = 0;        // sqrt(1 - |v|^2)
     double bpn[3][3] = {}; // ICRS to true equator and equinox of date
-    double beob[3] = {};  // observer's geocentric position, ICRS axes, AU
-    double GlGl = 0;      // equation of the equinoxes, hours (apparent - mean sidereal time)
+    double beob[3] = {};   // observer's geocentric position, ICRS axes, AU
+    double GlGl = 0;       // equation of the equinoxes, hours (apparent - mean sidereal time)
 };
 
 // The frame at jd_ut (UT; TT = UT + Delta T) for an observer at the local mean

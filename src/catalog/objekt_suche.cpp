@@ -112,7 +112,8 @@ void Eigenes_Objekt_Fuellen(const Eigenes_Objekt_Zeile& e, double jd_ut, Objekt_
         if (e.Aequinoktium) {
             const double jahr = std::trunc(*e.Aequinoktium);
             if (!(std::fabs(jahr) < 2147483647.0))
-                throw Bereichs_Fehler("Äquinoktium außerhalb des Bereichs: " + Fest(*e.Aequinoktium, 1));
+                throw Bereichs_Fehler("Äquinoktium außerhalb des Bereichs: " +
+                                      Fest(*e.Aequinoktium, 1));
             Datum_Zu_JD(static_cast<std::int32_t>(jahr), 1, 1, 0, 0, 0, jd_von);
         }
         double ra = 0;

@@ -30,10 +30,10 @@ struct Cli_Argumente {
     double Feld = 5;                  // --feld: chart field in degrees, 0 < Feld <= 90
     std::string Schema;               // --schema: bildschirm, druck, nacht; empty: by file type
 
-    bool Beobachtbar = false;     // --beobachtbar: the list "Jetzt beobachtbar", one row a line
-    std::optional<double> Grenze; // --grenze: its magnitude limit for every kind
-    std::string Sichtungen;       // --modell-anpassen: sightings file to fit; empty: none
-    int Instrument = 0;           // --instrument 40 or 60; 0: as the sightings say
+    bool Beobachtbar = false;         // --beobachtbar: the list "Jetzt beobachtbar", one row a line
+    std::optional<double> Grenze;     // --grenze: its magnitude limit for every kind
+    std::string Sichtungen;           // --modell-anpassen: sightings file to fit; empty: none
+    int Instrument = 0;               // --instrument 40 or 60; 0: as the sightings say
     std::string Liste;                // --liste: observing list to order for the night
     std::optional<std::string> Notiz; // --notieren: log entry for BEZEICHNUNG with this note
     std::string Buch_Export;          // --buch-export: the log as OAL (.xml) or CSV (.csv)

@@ -144,9 +144,9 @@ struct Objekt_Type {
     std::string Distanz_Einheit; // "AU", "Mpc" or empty
     double Groesse_A = 0;        // size values (kept, not shown)
     double Groesse_B = 0;
-    std::string Klasse; // class text of a star line (kept, not shown)
-    std::string Typ;    // type text shown after "Typ: "
-    std::string Alias;  // alias or common name
-    Bahn_Info Bahn;     // Sun, Moon, planets, minor bodies: geocentric place and motion
+    std::string Klasse;  // class text of a star line (kept, not shown)
+    std::string Typ;     // type text shown after "Typ: "
+    std::string Alias;   // alias or common name
+    Bahn_Info Bahn;      // Sun, Moon, planets, minor bodies: geocentric place and motion
     Eigenbewegung Eigen; // a star's catalogue place and proper motion, when the catalogue has one
 };

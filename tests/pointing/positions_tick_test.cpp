@@ -42,8 +42,8 @@ Positions_Anzeige Im_Meridian(Objekt_Type& o, const Parameter_Type& p) {
     // Twice: the diurnal aberration moves the place a little with the hour angle.
     double lmst = 0.0;
     for (int i = 0; i < 2; ++i)
-        lmst = Mod_Positiv(lmst - Positions_Tick(o, true, JD_2026, lmst, p, true).Stundenwinkel,
-                           24.0);
+        lmst =
+            Mod_Positiv(lmst - Positions_Tick(o, true, JD_2026, lmst, p, true).Stundenwinkel, 24.0);
     const Positions_Anzeige a = Positions_Tick(o, true, JD_2026, lmst, p, true);
     Ort_Uebernehmen(o, a.Ort);
     return a;
@@ -69,8 +69,8 @@ TEST(Positions_Tick, ScheinbarerOrtWieErfaAtciq) {
         const double theta = 3.0 * Std_Zu_Rad + eraEe06a(tt, 0.0) + eo - elong;
         eraEpv00(tt, 0.0, pvh, pvb);
         eraASTROM astrom;
-        eraApco(tt, 0.0, pvb, pvh[0], x, y, s, theta, elong, p.Breite * Grad_Zu_Rad, p.Hoehe, 0,
-                0, 0, 0, 0, &astrom);
+        eraApco(tt, 0.0, pvb, pvh[0], x, y, s, theta, elong, p.Breite * Grad_Zu_Rad, p.Hoehe, 0, 0,
+                0, 0, 0, &astrom);
         for (int d = -88; d <= 88; d += 11)
             for (int h = 0; h < 24; h += 2) {
                 Objekt_Type o = Stern(h + 0.37, d + 0.5);
@@ -78,8 +78,8 @@ TEST(Positions_Tick, ScheinbarerOrtWieErfaAtciq) {
                 double ri, di;
                 eraAtciq(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, 0, 0, 0, 0, &astrom, &ri,
                          &di);
-                groesste = std::fmax(groesste, eraSeps(ri - eo, di, o.RAapp * Std_Zu_Rad,
-                                                       o.DEapp * Grad_Zu_Rad));
+                groesste = std::fmax(
+                    groesste, eraSeps(ri - eo, di, o.RAapp * Std_Zu_Rad, o.DEapp * Grad_Zu_Rad));
                 EXPECT_GE(o.RAapp, 0.0);
                 EXPECT_LT(o.RAapp, 24.0);
             }

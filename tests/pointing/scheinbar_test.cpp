@@ -13,6 +13,7 @@
 #include <map>
 #include <sstream>
 
+#include "catalog/eigenbewegung.hpp"
 #include "catalog/eingabe.hpp"
 #include "catalog/objekt_suche.hpp"
 #include "eigener_ordner.hpp"
@@ -82,16 +83,16 @@ TEST(Scheinbar, SonneMondUndPlanetenUndIhreStundenwinkel) {
         ASSERT_TRUE(Objekt_Suchen(Planeten_Namen_Regel(r.name), k, o)) << r.name;
         const Positions_Anzeige a = Tick(o, r.jd, Parameter_Vorgabe());
         ASSERT_TRUE(a.Ort_Neu);
-        ort[r.name] =
-            std::max(ort[r.name], Bogensekunden(a.Ort.RAapp, a.Ort.DEapp, r.ra, r.de));
+        ort[r.name] = std::max(ort[r.name], Bogensekunden(a.Ort.RAapp, a.Ort.DEapp, r.ra, r.de));
         sw[r.name] = std::max(sw[r.name], Zeitsekunden(a.Stundenwinkel, r.sw));
     }
     ASSERT_EQ(ort.size(), 9u);
     for (const auto& [name, f] : ort) {
-        std::printf("%-8s scheinbarer Ort max %.3f\", Stundenwinkel max %.4f s\n", name.c_str(),
-                    f, sw[name]);
-        const double grenze = name == "Mond" ? 10.0 : name == "Uranus" || name == "Neptun" ? 2.0
-                                                                                          : 1.0;
+        std::printf("%-8s scheinbarer Ort max %.3f\", Stundenwinkel max %.4f s\n", name.c_str(), f,
+                    sw[name]);
+        const double grenze = name == "Mond"                         ? 10.0
+                              : name == "Uranus" || name == "Neptun" ? 2.0
+                                                                     : 1.0;
         EXPECT_LE(f, grenze) << name;
         // The Moon's hour angle is as good as its place (10" are 0.67 s).
         EXPECT_LE(sw[name], name == "Mond" ? 0.1 + grenze / 15.0 : 0.1) << name;
@@ -105,8 +106,8 @@ TEST(Scheinbar, SternMitEigenbewegung) {
     o.Bezeichnung = "H87937";
     o.VMag = o.BMag = o.Distanz = UNBEKANNT;
     o.RA2000 = 17 + 57 / 60.0 + 48.498 / 3600;
-    o.DE2000 = 4 + 41 / 60.0 + 36.21 / 3600;
-    o.Eigen = {true, o.RA2000, o.DE2000, 2000.0, -802.80, 10362.54, 546.98, 0.0};
+    o.DE2000 = 4 + 41 / 60.0 + 35.81 / 3600;
+    o.Eigen = {true, o.RA2000, o.DE2000, 2000.0, -798.80, 10277.30, 0.0, 0.0};
     double ort = 0, astrometrisch = 0, sw = 0;
     for (const Zeile& r : Referenz('S')) {
         Objekt_Type b = o;
@@ -131,6 +132,50 @@ TEST(Scheinbar, SternMitEigenbewegung) {
     const Zeile& r = Referenz('S').back();
     const Positions_Anzeige a = Tick(ohne, r.jd, Parameter_Vorgabe());
     EXPECT_GT(Bogensekunden(a.Ort.RAapp, a.Ort.DEapp, r.ra, r.de), 60.0);
+}
+
+// The built catalogues: the star found by its number, its SAO cross-reference
+// and its name carries its proper motion from the side file.
+TEST(Scheinbar, EigenbewegungAusDenGebautenKatalogen) {
+    const char* ordner = std::getenv("STELUX_KATALOG");
+    if (!ordner || !fs::exists(fs::path(ordner) / "Eigenbewegungen_HIP.txt"))
+        GTEST_SKIP() << "STELUX_KATALOG names no folder with proper motions";
+    const Zeile r = Referenz('S').back();
+    for (const char* eingabe : {"H87937", "Barnard's Star"}) {
+        Such_Kontext k;
+        k.Katalog_Ordner = ordner;
+        k.JD_UT = r.jd;
+        Objekt_Type o;
+        ASSERT_TRUE(Objekt_Suchen(eingabe, k, o)) << eingabe;
+        ASSERT_TRUE(o.Eigen.Vorhanden) << eingabe;
+        EXPECT_NEAR(o.Eigen.PM_DE, 10277.30, 0.01);
+        const Positions_Anzeige a = Tick(o, r.jd, Parameter_Vorgabe());
+        EXPECT_LT(Bogensekunden(a.Ort.RAapp, a.Ort.DEapp, r.ra, r.de), 1.0) << eingabe;
+    }
+}
+
+// A side file cut short or in another layout is no proper motion at all.
+TEST(Scheinbar, BeschaedigteEigenbewegungsdatei) {
+    const fs::path ordner = Eigener_Temp_Pfad("stelux_eigenbewegung");
+    fs::create_directories(ordner);
+    const std::string stern = " 87937    -798.80   10277.30\r\n";
+    const struct {
+        std::string inhalt;
+        bool hip_12, hip_87937;
+    } faelle[] = {
+        {"    12      -1.00      -2.00\r\n" + stern, true, true},
+        {("    12      -1.00      -2.00\r\n" + stern).substr(0, 45), false, false},
+        {"    12      -1.00       1e99\r\n" + stern, false, true}, // no star moves so fast
+        {"    12      -1.00      -2.00\r\n", true, false},
+    };
+    for (const auto& f : faelle) {
+        std::ofstream(ordner / "Eigenbewegungen_HIP.txt", std::ios::binary) << f.inhalt;
+        Objekt_Type a, b;
+        EXPECT_EQ(Eigenbewegung_Anhaengen(ordner.string(), 12, a), f.hip_12) << f.inhalt;
+        EXPECT_EQ(Eigenbewegung_Anhaengen(ordner.string(), 87937, b), f.hip_87937) << f.inhalt;
+        EXPECT_EQ(b.Eigen.Vorhanden, f.hip_87937);
+    }
+    fs::remove_all(ordner);
 }
 
 // The air mass comes from the apparent altitude whether or not refraction

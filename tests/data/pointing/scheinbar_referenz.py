@@ -42,9 +42,10 @@ JD_2031 = 2462867.5
 KOERPER = [("Sonne", ephem.Sun), ("Merkur", ephem.Mercury), ("Venus", ephem.Venus),
            ("Mars", ephem.Mars), ("Jupiter", ephem.Jupiter), ("Saturn", ephem.Saturn),
            ("Uranus", ephem.Uranus), ("Neptun", ephem.Neptune), ("Mond", ephem.Moon)]
-# Barnard's Star as the test gives it to the program: ICRS place at J2000.0,
-# proper motion (mu_alpha cos delta, mu_delta) in mas/yr, parallax in mas.
-BARNARD = (17 + 57 / 60 + 48.498 / 3600, 4 + 41 / 60 + 36.21 / 3600, -802.80, 10362.54, 546.98)
+# Barnard's Star (HIP 87937) as the built catalogues give it: ICRS place at
+# J2000.0 (Hipparcos_J2000.txt) and proper motion (mu_alpha cos delta, mu_delta)
+# in mas/yr (Eigenbewegungen_HIP.txt); no parallax.
+BARNARD = (17 + 57 / 60 + 48.498 / 3600, 4 + 41 / 60 + 35.81 / 3600, -798.80, 10277.30, 0.0)
 
 
 def rahmen(jd_ut):
