@@ -199,6 +199,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
                                  double sternzeit, const Parameter_Type& parameter, bool schmidt,
                                  const Tick_Optionen& optionen) {
     Positions_Anzeige a;
+    a.Sternzeit = sternzeit;
     a.Status = Korrektur_Status_Text(parameter);
     const bool modell = optionen.Modell && !optionen.Modell->Leer();
     if (modell) {
@@ -223,6 +224,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
         Rahmen_Berechnen(std::isfinite(optionen.JD_UT) ? optionen.JD_UT : jd_pc, sternzeit,
                          parameter.Breite, parameter.Hoehe);
     const double sternzeit_wahr = sternzeit + rahmen.GlGl;
+    a.Sternzeit = sternzeit_wahr;
 
     if (objekt.Bahn.Art != Bahn_Art::Keine) Sonnensystem_Ort(objekt, rahmen, optionen.JD_UT);
     if (geostat) {

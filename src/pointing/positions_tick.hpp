@@ -63,7 +63,8 @@ struct Positions_Anzeige {
     Farbe Hoehen_Farbe; // of the altitude, azimuth and air-mass fields
     std::string Status; // the corrections of both instruments
     // Full-precision values (only meaningful with an object selected).
-    double Stundenwinkel = 0; // hours, uncorrected, apparent sidereal time - RAapp in [0, 24)
+    double Sternzeit = 0;     // local apparent sidereal time of the tick, hours (mean when idle)
+    double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp in [0, 24)
     double Deklination = 0;   // degrees, uncorrected, the one the circles are computed from
     double Hoehe = 0;         // degrees
     double Azimut = 0;        // degrees from south, positive west, (-180, 180]
