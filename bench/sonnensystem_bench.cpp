@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "astro/scheinbarer_ort.hpp"
 #include "catalog/ephemeriden.hpp"
 #include "pointing/positions_tick.hpp"
 #include "shared/parameter_type.hpp"
@@ -39,6 +40,8 @@ Objekt_Type Stern() {
     o.BMag = UNBEKANNT;
     o.Distanz = UNBEKANNT;
     o.Typ = "Stern";
+    // Sirius's proper motion, as the side file of the catalogues gives it.
+    o.Eigen = {true, o.RA2000, o.DE2000, 2000.0, -546.01, -1223.07, 0.0, 0.0};
     return o;
 }
 
@@ -82,6 +85,17 @@ void BM_Tick_Planet(benchmark::State& s) {
 void BM_Tick_Mond(benchmark::State& s) {
     Tick(s, Mond());
 }
+// The frame of the apparent place from nothing: the Earth's motion and
+// precession-nutation, computed anew every 5 minutes (600 ticks) and for every
+// instant of a visibility search.
+void BM_Rahmen_Neu(benchmark::State& s) {
+    double jd = JD;
+    for (auto _ : s) {
+        jd += 0.01;
+        benchmark::DoNotOptimize(Rahmen_Berechnen(jd, 3.0, 47.0, 500.0));
+    }
+}
+BENCHMARK(BM_Rahmen_Neu)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Tick_Stern)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Tick_Planet)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Tick_Mond)->Unit(benchmark::kMicrosecond);

@@ -2,28 +2,17 @@
 
 #include <cmath>
 
-#include "astro/praezession.hpp"
+#include "astro/scheinbarer_ort.hpp"
 #include "shared/konstanten.hpp"
 
-namespace {
-double Std_Normal(double ra) {
-    ra = std::fmod(ra, 24.0);
-    return ra < 0 ? ra + 24.0 : ra;
-}
-
-Himmelsort Praezedieren(const Himmelsort& ort, double von, double nach) {
-    double ra, de;
-    Praezession(von, nach, ort.RA * Std_Zu_Rad, ort.DE * Grad_Zu_Rad, ra, de);
-    return {Std_Normal(ra * Rad_Zu_Std), de * Rad_Zu_Grad};
-}
-} // namespace
-
+// The Earth's centre: a telescope's protocol knows no site, and the diurnal
+// aberration (0.3" at most) is below what it carries.
 Himmelsort J2000_Zu_Datum(const Himmelsort& j2000, double jd) {
-    return Praezedieren(j2000, JD2000, jd);
+    return Scheinbarer_Ort(Rahmen_Berechnen(jd, NAN, 0.0, 0.0), j2000);
 }
 
 Himmelsort Datum_Zu_J2000(const Himmelsort& datum, double jd) {
-    return Praezedieren(datum, jd, JD2000);
+    return Astrometrischer_Ort(Rahmen_Berechnen(jd, NAN, 0.0, 0.0), datum);
 }
 
 double Abstand_Grad(const Himmelsort& a, const Himmelsort& b) {

@@ -1,7 +1,7 @@
 #pragma once
 // A place on the sky and what every part does with one: move it between the
-// J2000 frame and the mean equator and equinox of date, and measure the
-// distance between two places.
+// astrometric place (J2000, ICRS axes) and the true apparent place of date,
+// and measure the distance between two places.
 
 // A place on the sky: right ascension in hours, declination in degrees.
 struct Himmelsort {
@@ -9,8 +9,10 @@ struct Himmelsort {
     double DE = 0; // degrees, -90..+90
 };
 
-// Mean place of date of a J2000 place at jd (the program's own precession),
-// and back. jd: Julian Date of the equinox of date (the clock's instant).
+// Geocentric true apparent place of date ("JNow": precession IAU 2006,
+// nutation IAU 2000B, annual aberration, light deflection) of an astrometric
+// J2000 place at jd, and back (astrometric scheinbarer_ort.hpp). jd: Julian
+// Date, UT, of the instant.
 Himmelsort J2000_Zu_Datum(const Himmelsort& j2000, double jd);
 Himmelsort Datum_Zu_J2000(const Himmelsort& datum, double jd);
 

@@ -167,7 +167,8 @@ const Anzeige& Sitzung::Positions_Schritt() {
     Anzeige& a = anzeige_;
     a.Position = Positions_Tick(objekt_, objekt_gueltig_, JD_PC(), Sternzeit(), parameter_,
                                 Schmidt(), optionen);
-    sternzeit_position_ = Sternzeit();
+    // The telescope's hour angle counts from the same apparent sidereal time.
+    sternzeit_position_ = a.Position.Sternzeit;
     if (a.Position.Ort_Neu) Ort_Uebernehmen(objekt_, a.Position.Ort);
     a.Gueltig = objekt_gueltig_;
     a.Werte = {objekt_.RA2000, objekt_.DE2000, objekt_.RAapp,

@@ -307,7 +307,7 @@ private:
     std::optional<Himmelsort> letztes_ziel_; // J2000, the last target from outside
 
     Anzeige anzeige_;
-    double sternzeit_position_ = 0; // local sidereal time of the last position step, hours
+    double sternzeit_position_ = 0; // local apparent sidereal time of the last position step, hours
     std::string sichtbarkeit_fuer_; // object and minute of the visibility shown
     std::string nacht_fuer_;        // minute, zone and site of the night's timetable shown
 };

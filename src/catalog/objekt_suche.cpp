@@ -6,6 +6,7 @@
 
 #include "astro/praezession.hpp"
 #include "astro/sternbild.hpp"
+#include "catalog/eigenbewegung.hpp"
 #include "catalog/ephemeriden.hpp"
 #include "catalog/katalog_zeilen.hpp"
 #include "catalog/kleinkoerper_suche.hpp"
@@ -111,7 +112,8 @@ void Eigenes_Objekt_Fuellen(const Eigenes_Objekt_Zeile& e, double jd_ut, Objekt_
         if (e.Aequinoktium) {
             const double jahr = std::trunc(*e.Aequinoktium);
             if (!(std::fabs(jahr) < 2147483647.0))
-                throw Bereichs_Fehler("Äquinoktium außerhalb des Bereichs: " + Fest(*e.Aequinoktium, 1));
+                throw Bereichs_Fehler("Äquinoktium außerhalb des Bereichs: " +
+                                      Fest(*e.Aequinoktium, 1));
             Datum_Zu_JD(static_cast<std::int32_t>(jahr), 1, 1, 0, 0, 0, jd_von);
         }
         double ra = 0;
@@ -166,10 +168,13 @@ bool SAO_Suchen(std::string_view T, const std::string& K, const Such_Kontext& k,
                         [&](std::string_view z) {
                             SAO_Zeile_Lesen(z, o);
                             Con_Berechnen(o);
+                            Eigenbewegung_Anhaengen(k.Katalog_Ordner,
+                                                    Stern_HIP(Katalog_Format::SAO, z), o);
                         });
 }
 
-// Kind searches that read one file and compute the constellation.
+// Kind searches that read one file and compute the constellation; a star
+// with a HIP number takes its proper motion from the side file.
 template <class Lesen>
 bool Stern_Suchen(const Such_Kontext& k, const char* datei, Katalog_Format format,
                   Spalten_Bereich spalten, std::string_view schluessel, bool gross, Lesen lesen,
@@ -178,6 +183,7 @@ bool Stern_Suchen(const Such_Kontext& k, const char* datei, Katalog_Format forma
                         [&](std::string_view z) {
                             lesen(z, o);
                             Con_Berechnen(o);
+                            Eigenbewegung_Anhaengen(k.Katalog_Ordner, Stern_HIP(format, z), o);
                         });
 }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/praezession.hpp"
+#include "astro/scheinbarer_ort.hpp"
 #include "astro/sternbild.hpp"
 #include "catalog/ephemeriden.hpp"
 #include "orbits/kleinkoerper_ort.hpp"
@@ -10,7 +10,6 @@
 #include "pointing/geostat.hpp"
 #include "pointing/instrument.hpp"
 #include "pointing/refraktion.hpp"
-#include "pointing/topozentrisch.hpp"
 #include "shared/kern_text.hpp"
 #include "shared/konstanten.hpp"
 #include "shared/text.hpp"
@@ -95,9 +94,10 @@ std::string Info_Text(const Objekt_Type& o) {
 }
 
 // Moves a table body, the Moon or a minor body to the instant jd_ut (when given) and
-// reduces the geocentric place to the observatory.
-void Sonnensystem_Ort(Objekt_Type& o, double jd_pc, double sternzeit, const Parameter_Type& p,
-                      double jd_ut) {
+// reduces the geocentric place to the observatory. The tables and the minor
+// bodies give the geocentric astrometric place (light time applied), the Moon
+// its geometric one; RA2000/DE2000 receive the topocentric astrometric place.
+void Sonnensystem_Ort(Objekt_Type& o, const Scheinbar_Rahmen& rahmen, double jd_ut) {
     Bahn_Info& b = o.Bahn;
     if (std::isfinite(jd_ut)) {
         Ephemeriden_Stuetze e;
@@ -124,9 +124,9 @@ void Sonnensystem_Ort(Objekt_Type& o, double jd_pc, double sternzeit, const Para
             }
         }
     }
-    double v[3];
-    Beobachter_Vektor(sternzeit, p.Breite, p.Hoehe, jd_pc, v);
-    Topozentrisch(b.RA_Geo, b.DE_Geo, b.Distanz_AE, v, o.RA2000, o.DE2000);
+    const Himmelsort t = Topozentrisch_Astrometrisch(rahmen, {b.RA_Geo, b.DE_Geo}, b.Distanz_AE);
+    o.RA2000 = t.RA;
+    o.DE2000 = t.DE;
     // The Moon crosses a constellation in a day or two: named at every tick.
     if (b.Art == Bahn_Art::Mond)
         o.Con = Sternbild(o.RA2000 * Std_Zu_Rad, o.DE2000 * Grad_Zu_Rad, JD2000);
@@ -177,7 +177,8 @@ Farbe Hoehen_Warnfarbe(double hoehe) {
 
 double Luftmasse(double hoehe) {
     if (!(hoehe >= 0.5)) return 0.0;
-    return 1.0 / std::sin((hoehe + 244.0 / (165.0 + 47.0 * Potenz(hoehe, 1.1))) * Grad_Zu_Rad);
+    const double h = hoehe > 90.0 ? 90.0 : hoehe;
+    return 1.0 / (std::sin(h * Grad_Zu_Rad) + 0.50572 * std::pow(h + 6.07995, -1.6364));
 }
 
 void Ort_Uebernehmen(Objekt_Type& o, const Tick_Ort& ort) {
@@ -198,6 +199,7 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
                                  double sternzeit, const Parameter_Type& parameter, bool schmidt,
                                  const Tick_Optionen& optionen) {
     Positions_Anzeige a;
+    a.Sternzeit = sternzeit;
     a.Status = Korrektur_Status_Text(parameter);
     const bool modell = optionen.Modell && !optionen.Modell->Leer();
     if (modell) {
@@ -216,21 +218,43 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     // The place at the tick is worked out on a copy and returned in a.Ort.
     Objekt_Type objekt = gewaehlt;
 
-    if (objekt.Bahn.Art != Bahn_Art::Keine)
-        Sonnensystem_Ort(objekt, jd_pc, sternzeit, parameter, optionen.JD_UT);
+    // The frame of the instant (UT; without one, the PC clock's) at the
+    // observatory, and the local apparent sidereal time.
+    const Scheinbar_Rahmen rahmen =
+        Rahmen_Berechnen(std::isfinite(optionen.JD_UT) ? optionen.JD_UT : jd_pc, sternzeit,
+                         parameter.Breite, parameter.Hoehe);
+    const double sternzeit_wahr = sternzeit + rahmen.GlGl;
+    a.Sternzeit = sternzeit_wahr;
+
+    if (objekt.Bahn.Art != Bahn_Art::Keine) Sonnensystem_Ort(objekt, rahmen, optionen.JD_UT);
     if (geostat) {
-        Geostat_Position(objekt, jd_pc, sternzeit, parameter);
+        // Found of date; J2000 by the rotation alone (it moves with us: no aberration).
+        Geostat_Position(objekt, jd_pc, sternzeit_wahr, parameter);
+        const Himmelsort j = Rahmen_Drehen(rahmen, {objekt.RAapp, objekt.DEapp}, true);
+        objekt.RA2000 = j.RA;
+        objekt.DE2000 = j.DE;
         objekt.Con = Sternbild(objekt.RA2000 * Std_Zu_Rad, objekt.DE2000 * Grad_Zu_Rad, JD2000);
     }
     a.Objekt.Zeile = Objekt_Zeile(objekt);
     a.Objekt_Farbe_Setzen = true;
     a.Objekt_Farbe = Farbe_Weiss;
 
-    // Place of date: the J2000 place precessed to the PC clock's instant.
-    double ra, de;
-    Praezession(JD2000, jd_pc, objekt.RA2000 * Std_Zu_Rad, objekt.DE2000 * Grad_Zu_Rad, ra, de);
-    objekt.RAapp = Mod_Positiv(ra * Rad_Zu_Std, 24.0);
-    objekt.DEapp = de * Rad_Zu_Grad;
+    // The true topocentric apparent place of date. A star with a proper motion
+    // moves from its catalogue place, and its J2000 label shows the astrometric
+    // place of the instant.
+    if (!geostat) {
+        Himmelsort app;
+        if (objekt.Bahn.Art == Bahn_Art::Keine && objekt.Eigen.Vorhanden) {
+            Himmelsort jetzt;
+            app = Scheinbarer_Ort(rahmen, {objekt.RA2000, objekt.DE2000}, &objekt.Eigen, &jetzt);
+            objekt.RA2000 = jetzt.RA;
+            objekt.DE2000 = jetzt.DE;
+        } else {
+            app = Scheinbarer_Ort(rahmen, {objekt.RA2000, objekt.DE2000});
+        }
+        objekt.RAapp = Mod_Positiv(app.RA, 24.0);
+        objekt.DEapp = app.DE;
+    }
     a.Ort_Neu = true;
     a.Ort = {objekt.RA2000,
              objekt.DE2000,
@@ -255,12 +279,14 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     // Altitude and azimuth from the uncorrected place; with refraction the
     // apparent place, whose hour angle and declination the circles then show.
     const double breite = parameter.Breite * Grad_Zu_Rad;
-    Hoehe_Azimut((sternzeit - objekt.RAapp) * Std_Zu_Rad, objekt.DEapp * Grad_Zu_Rad, breite,
+    Hoehe_Azimut((sternzeit_wahr - objekt.RAapp) * Std_Zu_Rad, objekt.DEapp * Grad_Zu_Rad, breite,
                  a.Hoehe, a.Azimut);
     double kreis_de = objekt.DEapp;
-    a.Stundenwinkel = Mod_Positiv(sternzeit - objekt.RAapp, 24.0);
+    a.Stundenwinkel = Mod_Positiv(sternzeit_wahr - objekt.RAapp, 24.0);
+    // The air mass always from the apparent altitude, whatever the switch.
+    const double r = Refraktion(a.Hoehe, parameter.Hoehe);
+    const double hoehe_scheinbar = Darstellbar(a.Hoehe + r) ? a.Hoehe + r : a.Hoehe;
     if (optionen.Refraktion) {
-        const double r = Refraktion(a.Hoehe, parameter.Hoehe);
         if (r > 0.0 && Darstellbar(a.Hoehe + r)) {
             a.Hoehe += r;
             double sw = 0, de_r = 0;
@@ -298,8 +324,9 @@ Positions_Anzeige Positions_Tick(const Objekt_Type& gewaehlt, bool gueltig, doub
     // red-green blind observer.
     if (a.Hoehen_Farbe == Farbe_Rot) a.Horizont.Marke = Kt("▼ unter 20°");
     a.Horizont.Hoehe = Fest(a.Hoehe, 1) + "°";
-    a.Horizont.Azimut = Fest(a.Azimut, 1) + "°";
-    a.Luftmasse = Luftmasse(a.Hoehe);
+    // The azimuth lies in (-180, 180]: a hair west of north reads 180.0, not -180.0.
+    a.Horizont.Azimut = Fest(a.Azimut < -179.95 ? 180.0 : a.Azimut, 1) + "°";
+    a.Luftmasse = Luftmasse(hoehe_scheinbar);
     // Below the horizon (and in the last half degree above it) there is no air mass to give.
     a.Horizont.Luftmasse = a.Luftmasse > 0 ? Fest(a.Luftmasse, 3) : "—";
     return a;

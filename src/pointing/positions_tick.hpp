@@ -21,8 +21,10 @@ inline constexpr Farbe Farbe_Rot{255, 96, 96};
 // moved to the tick's instant and reduced to the observatory, a satellite's
 // place over it, and the place of date.
 struct Tick_Ort {
-    double RA2000 = 0, DE2000 = 0; // hours, degrees; topocentric for a body of the solar system
-    double RAapp = 0, DEapp = 0;   // place of date: hours, degrees
+    // Astrometric place (ICRS axes): hours, degrees; topocentric for a body of
+    // the solar system, moved by its proper motion for a star.
+    double RA2000 = 0, DE2000 = 0;
+    double RAapp = 0, DEapp = 0; // true topocentric apparent place of date: hours, degrees
     std::string Con;
     double VMag = 0, Distanz = 0;
     double RA_Geo = 0, DE_Geo = 0, Distanz_AE = 0, Beleuchtet = -1; // of objekt.Bahn
@@ -61,6 +63,7 @@ struct Positions_Anzeige {
     Farbe Hoehen_Farbe; // of the altitude, azimuth and air-mass fields
     std::string Status; // the corrections of both instruments
     // Full-precision values (only meaningful with an object selected).
+    double Sternzeit = 0;     // local apparent sidereal time of the tick, hours (mean when idle)
     double Stundenwinkel = 0; // hours, uncorrected, Sternzeit - RAapp in [0, 24)
     double Deklination = 0;   // degrees, uncorrected, the one the circles are computed from
     double Hoehe = 0;         // degrees
@@ -87,13 +90,15 @@ struct Tick_Optionen {
 
 // One position tick: the readings and, with `gueltig` and a place the texts
 // can show, the object's place at the tick (Ort_Neu, Ort); the object itself
-// is left as it is.
-//   jd_pc       epoch of the place of date (Julian Date of the PC clock)
+// is left as it is. The place of date is the true topocentric apparent place
+// (scheinbarer_ort.hpp); the hour angle counts from the apparent sidereal time.
+//   jd_pc       instant of the place of date when optionen.JD_UT is not given
 //   sternzeit   local mean sidereal time, hours
 //   schmidt     true when the 40 cm Schmidt camera is the current instrument
 // A body of the solar system (objekt.Bahn) is moved to the tick's instant and
 // reduced to the observatory (diurnal parallax); RA2000/DE2000 then hold that
-// topocentric place.
+// topocentric astrometric place. The air mass comes from the apparent altitude
+// (refraction of Refraktion()) whether or not refraction enters the altitude.
 Positions_Anzeige Positions_Tick(const Objekt_Type& objekt, bool gueltig, double jd_pc,
                                  double sternzeit, const Parameter_Type& parameter, bool schmidt,
                                  const Tick_Optionen& optionen = {});
@@ -121,7 +126,8 @@ void Hoehe_Azimut(double stundenwinkel, double de, double breite, double& hoehe,
 void Stundenwinkel_Deklination(double hoehe, double azimut, double breite, double& stundenwinkel,
                                double& de);
 
-// Air mass at a geometric altitude in degrees (Pickering 2002); 0 below 0.5 deg.
+// Air mass at an apparent (refracted) altitude in degrees (Kasten & Young
+// 1989, Appl. Opt. 28, 4735); 0 below 0.5 deg.
 double Luftmasse(double hoehe);
 
 // Colour of the altitude, azimuth and air-mass labels: green above 20 deg,

@@ -39,6 +39,17 @@ struct Bahn_Info {
     Oskulierender_Stand Stand;                 // minor body: what a tick moves on
 };
 
+// Proper motion of a catalogue place (ICRS); a place without it stands still.
+struct Eigenbewegung {
+    bool Vorhanden = false;
+    double RA = 0, DE = 0;   // catalogue place at Epoche, ICRS: hours, degrees
+    double Epoche = 2000.0;  // Julian year (TT) of the catalogue place
+    double PM_RA = 0;        // mu_alpha cos(delta), mas per Julian year
+    double PM_DE = 0;        // mas per Julian year
+    double Parallaxe = 0;    // mas (0: unknown, the star at infinity)
+    double Radialgeschw = 0; // km/s (0: unknown)
+};
+
 // The kind of a selected object, from the file or rule that found it. Keine:
 // a star found by its proper name or Flamsteed/Bayer designation.
 enum class Objekt_Art {
@@ -133,8 +144,9 @@ struct Objekt_Type {
     std::string Distanz_Einheit; // "AU", "Mpc" or empty
     double Groesse_A = 0;        // size values (kept, not shown)
     double Groesse_B = 0;
-    std::string Klasse; // class text of a star line (kept, not shown)
-    std::string Typ;    // type text shown after "Typ: "
-    std::string Alias;  // alias or common name
-    Bahn_Info Bahn;     // Sun, Moon, planets, minor bodies: geocentric place and motion
+    std::string Klasse;  // class text of a star line (kept, not shown)
+    std::string Typ;     // type text shown after "Typ: "
+    std::string Alias;   // alias or common name
+    Bahn_Info Bahn;      // Sun, Moon, planets, minor bodies: geocentric place and motion
+    Eigenbewegung Eigen; // a star's catalogue place and proper motion, when the catalogue has one
 };

@@ -78,10 +78,12 @@ TEST(Geostat, Position) {
     EXPECT_LT(west.RAapp, Sternzeit);
     EXPECT_LT((west.RAapp - Sternzeit) * 15.0, -38.0);
 
-    // The J2000 place precesses back onto the place of date.
+    // The tick keeps the satellite's hour angle and declination (its J2000
+    // place turns back onto the place of date).
     Objekt_Type o = ost;
-    Ort_Uebernehmen(o, Positions_Tick(o, true, JD_2026, Sternzeit, p, true).Ort);
-    EXPECT_NEAR(o.RAapp, Mod_Positiv(ost.RAapp, 24.0), 1e-9);
+    const Positions_Anzeige a = Positions_Tick(o, true, JD_2026, Sternzeit, p, true);
+    Ort_Uebernehmen(o, a.Ort);
+    EXPECT_NEAR(a.Stundenwinkel, Mod_Positiv(Sternzeit - ost.RAapp, 24.0), 1e-9);
     EXPECT_NEAR(o.DEapp, ost.DEapp, 1e-9);
 }
 

@@ -29,6 +29,7 @@ QUELLEN = {
     "Deepsky_Formen.txt": ["kstars-data"],
     "SAO_J2000.txt": ["stellarium-data", "kstars-data"],
     "Hipparcos_J2000.txt": ["stellarium-data", "kstars-data"],
+    "Eigenbewegungen_HIP.txt": ["stellarium-data"],
     "Variable_Stars_AAVSO.txt": ["stellarium-data"],
     "Landolt_Faint_Photometric_Standards.txt": ["iraf-noao"],
     "Geosynchrone_Satelliten.txt": ["gpredict"],
@@ -149,6 +150,7 @@ def alles_schreiben(args, bericht):
     q = sterndateien.Sternquellen()
     schreibe("Hipparcos_J2000.txt", sterndateien.hipparcos_zeilen(q), "Sterne",
              f"{q.auf_j2000} schnelle Sterne von J1991.25 auf J2000 gebracht")
+    schreibe("Eigenbewegungen_HIP.txt", sterndateien.eigenbewegung_zeilen(q), "Sterne")
     schreibe("SAO_J2000.txt", sterndateien.sao_zeilen(q), "Sterne")
     helle, zu_lang = sterndateien.helle_zeilen(q)
     schreibe("Bright_Stars_Proper_Names_SAO.txt", helle, "Namen",

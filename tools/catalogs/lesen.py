@@ -81,6 +81,14 @@ def hip(z):
                 name2=text(z, 56, 66), klasse=spalten(z, 67, 78))
 
 
+def eigenbewegung(z):
+    """A record of the proper-motion side file: 28 characters, the program
+    finds a star by halves over records of one width."""
+    if len(z) != 28:
+        raise Lese_Fehler(f"record of {len(z)} characters, not 28")
+    return dict(nr=ganz(z, 1, 6), pm_ra=reell(z, 8, 17), pm_de=reell(z, 19, 28))
+
+
 def veraenderlich(z):
     return dict(name=text(z, 1, 10), ra=reell(z, 16, 22) / 15, de=reell(z, 23, 28),
                 v=reell(z, 29, 34))
@@ -204,6 +212,7 @@ DATEIEN = {
     "Bright_Stars_Proper_Names_SAO.txt": (0, hell),
     "Flamsteed_Bayer_HD_CrossReference.txt": (0, flamsteed),
     "Eigene_Objekte.txt": ("--", eigenes),
+    "Eigenbewegungen_HIP.txt": (0, eigenbewegung),
     "Asteroiden.txt": (0, asteroid),
     "Kometen.txt": (0, komet),
 }
@@ -226,6 +235,9 @@ def datei_lesen(pfad, name):
             raise Lese_Fehler(f"{name}, line {versatz + i + 1}: {e}") from e
     return aus
 
+
+# Files a folder built by an older builder lacks; the program works without them.
+OPTIONAL = {"Eigenbewegungen_HIP.txt"}
 
 # Keys a complete build must hold: file -> (reader field, values).
 ERWARTET = {
@@ -253,7 +265,8 @@ def ordner_pruefen(ordner):
     for name in DATEIEN:
         pfad = os.path.join(ordner, name)
         if not os.path.exists(pfad):
-            fehler.append(f"File not found: {name}")
+            if name not in OPTIONAL:
+                fehler.append(f"File not found: {name}")
             continue
         try:
             saetze = datei_lesen(pfad, name)
@@ -266,6 +279,9 @@ def ordner_pruefen(ordner):
         if name.startswith("2010-2080_") and (len(saetze) != 51867 or any(
                 abs(b["jd"] - a["jd"] - 0.5) > 1e-6 for a, b in zip(saetze, saetze[1:]))):
             fehler.append(f"{name}: rows not every half day from 2010 to 2080")
+        if name == "Eigenbewegungen_HIP.txt" and any(
+                b["nr"] <= a["nr"] for a, b in zip(saetze, saetze[1:])):
+            fehler.append(f"{name}: HIP numbers not rising")
         print(f"{name:42} {len(saetze):7} records")
     return fehler
 

@@ -15,8 +15,8 @@ class Sternquellen:
     def __init__(self, ordner=sterne.STERN_ORDNER, namen=sterne.NAMEN_WESTLICH,
                  j2000_liste=sterne.KSTARS_STERNE):
         self.sterne = sterne.hipparcos_sterne(ordner)
-        self.auf_j2000 = sterne.epoche_angleichen(self.sterne, sterne.eigenbewegungen_lesen(ordner),
-                                                  j2000_liste)
+        self.eigenbewegung = sterne.eigenbewegungen_lesen(ordner)
+        self.auf_j2000 = sterne.epoche_angleichen(self.sterne, self.eigenbewegung, j2000_liste)
         self.sao_zu_hip = sterne.kreuzkennungen_lesen(self.sterne, ordner)
         # One star per name, the IAU name first (see sternnamen).
         kstars = sternnamen.nach_ort_zuordnen(sternnamen.kstars_namen(), self.sterne)
@@ -56,6 +56,13 @@ def hipparcos_zeilen(q):
         n2 = _erster_passender(kand, 11, (n1,))
         aus.append(zeilen.hip_zeile(hip, s.ra, s.de, s.v, s.bv, s.hd, n1, n2, s.klasse))
     return aus
+
+
+def eigenbewegung_zeilen(q):
+    """One fixed-width record per HIP star with a proper motion, by rising
+    HIP number (the program searches it by halves)."""
+    return [zeilen.eigenbewegung_zeile(hip, *q.eigenbewegung[hip])
+            for hip in sorted(q.sterne) if hip in q.eigenbewegung]
 
 
 def sao_zeilen(q):

@@ -43,6 +43,13 @@ def ngc_zeile(bez, con, ra, de, b, v, ga, gb, typ, dist_mpc, alias):
 
 # --- stars ------------------------------------------------------------------
 
+def eigenbewegung_zeile(hip, pm_ra, pm_de):
+    """The proper-motion side file, keyed by HIP number: cols 1-6 HIP, 8-17
+    mu_alpha cos(delta), 19-28 mu_delta, mas per year; the places of the star
+    files are at J2000.0. Every record is 28 characters (30 with CR LF)."""
+    return f"{hip:6d} {pm_ra:10.2f} {pm_de:10.2f}"
+
+
 def sao_zeile(sao, ra, de, v, sp, alias, hip=0):
     """Cols 1-6 SAO, 7-15 RA hhmmss.ss, 16-24 Dec sddmmss.s, 27-37 HIP
     (cross-reference), 38-41 V, 42-43 class, 44-59 alias."""

@@ -53,6 +53,13 @@ class Layouts(unittest.TestCase):
         o = lesen.hip(b(zeilen.hip_zeile(7, 0.0, 0.0, 9.0, 0.5, 0, "", "", "")))
         self.assertEqual((o["bv"], o["hd"], o["name1"], o["name2"]), (0.5, "", "", ""))
 
+    def test_proper_motion_record(self):
+        # Barnard's Star: one width for every record, however fast the star.
+        z = zeilen.eigenbewegung_zeile(87937, -798.8, 10277.3)
+        self.assertEqual(len(z), 28)
+        self.assertEqual(lesen.eigenbewegung(b(z)), dict(nr=87937, pm_ra=-798.8, pm_de=10277.3))
+        self.assertEqual(len(zeilen.eigenbewegung_zeile(1, 0.0, -0.004)), 28)
+
     def test_named_stars(self):
         o = lesen.hell(b(zeilen.helle_zeile("Mönch", RA, DE, -1.43, "A1V", "alf CMa", 151881,
                                             32349)))
