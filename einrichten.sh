@@ -19,7 +19,7 @@ esac
 pakete=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
         liberfa-dev libbenchmark-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools xvfb xauth locales
         xdg-user-dirs python3 python3-ephem python3-astropy python3-erfa python3-numpy python3-scipy
-        zlib1g-dev libeigen3-dev curl
+        zlib1g-dev libeigen3-dev libcli11-dev curl
         kstars-data stellarium-data gpredict iraf-noao dpkg-dev
         clang libclang-rt-14-dev
         g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64)

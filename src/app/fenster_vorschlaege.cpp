@@ -7,6 +7,7 @@
 #include "app/fenster_fehler.hpp"
 #include "app/fenster_sprache.hpp"
 #include "app/fenster_texte.hpp"
+#include "app/plattform.hpp"
 #include "app/stelux_unit_main.hpp"
 #include "shared/zahlen.hpp"
 
@@ -21,7 +22,7 @@ void TForm_Main::Vorschlaege_Einrichten() {
     Liste_Vorschlaege->setObjectName("Liste_Vorschlaege");
     Liste_Vorschlaege->setFocusPolicy(Qt::NoFocus);
     Liste_Vorschlaege->setAttribute(Qt::WA_ShowWithoutActivating);
-    Liste_Vorschlaege->setFont(QFont("Arial Narrow", 15));
+    Liste_Vorschlaege->setFont(QFont(Schrift_Familie("Arial Narrow"), 15));
     Liste_Vorschlaege->setStyleSheet("QListWidget { background: black; color: white; }"
                                      "QListWidget::item:selected { background: #000080; }");
     Liste_Vorschlaege->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -129,11 +129,19 @@ std::string Umgebungsvariable(const char* name) {
 }
 
 QString Schrift_Familie(const QString& entwurf) {
+    // Each stand-in has the metrics of the family it replaces on the other
+    // platform (Liberation Sans = Arial, Liberation Mono = Courier New), so the
+    // layout's sizes hold on both.
+#ifdef _WIN32
+    if (entwurf == "MS Sans Serif") return "Arial";
+    if (entwurf == "Fixedsys" || entwurf == "8514oem" || entwurf == "Courier") return "Courier New";
+#else
     if (entwurf == "Arial Narrow") return "Liberation Sans Narrow";
     if (entwurf == "Arial" || entwurf == "MS Sans Serif") return "Liberation Sans";
     if (entwurf == "Fixedsys" || entwurf == "8514oem" || entwurf == "Courier" ||
         entwurf == "Courier New")
         return "Liberation Mono";
+#endif
     return entwurf;
 }
 
@@ -141,6 +149,7 @@ QFont Schrift(const QString& entwurf, int pixel, bool fett) {
     QFont f(Schrift_Familie(entwurf));
     f.setPixelSize(pixel);
     f.setBold(fett);
-    if (f.family() == "Liberation Mono") f.setStyleHint(QFont::TypeWriter);
+    if (f.family() == "Liberation Mono" || f.family() == "Courier New")
+        f.setStyleHint(QFont::TypeWriter);
     return f;
 }

@@ -50,8 +50,10 @@ void Oeffner_Setzen(Oeffner oeffner);
 // The value of an environment variable, empty when not set.
 std::string Umgebungsvariable(const char* name);
 
-// The family the program uses for a font name of the design: Arial and
-// MS Sans Serif become Liberation Sans, Arial Narrow Liberation Sans Narrow,
-// the fixed fonts (Fixedsys, 8514oem, Courier) Liberation Mono.
+// The family the program uses for a font name of the layout (table in
+// docs/aufbau.md): on Linux Arial and MS Sans Serif become Liberation Sans,
+// Arial Narrow Liberation Sans Narrow, the fixed fonts (Fixedsys, 8514oem,
+// Courier) Liberation Mono; on Windows MS Sans Serif becomes Arial and the
+// fixed fonts Courier New, the metric twins of those.
 QString Schrift_Familie(const QString& entwurf);
 QFont Schrift(const QString& entwurf, int pixel, bool fett = false);

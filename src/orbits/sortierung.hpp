@@ -1,11 +1,10 @@
 #pragma once
-// Heap sorts of the element tables, entries 1..anzahl, in place.
+// Sorts of the element tables, entries 1..anzahl, in place.
 //   Given:    tabelle  1-based; anzahl  entries to sort (at most the table's)
 //   Returned: tabelle with entries 1..anzahl in ascending order of the key:
 //             Helligkeit (visual magnitude at start-up, brightest first) or
-//             Nummer (line of the element file); ties in no fixed order
-//   References: Press, W.H. et al., Numerical Recipes, 2nd ed. (1992), sec. 8.3
-//             (heapsort).
+//             Nummer (line of the element file); equal keys keep their order
+//             (a stable sort)
 #include <cstdint>
 
 #include "shared/element_typen.hpp"

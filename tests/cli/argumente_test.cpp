@@ -55,6 +55,32 @@ TEST(CliArgumente, FehlerImAufruf) {
         EXPECT_THROW(Argumente_Lesen(falsch), std::invalid_argument) << falsch[0];
 }
 
+// A value is always the next word; what begins with "--" otherwise is an
+// option, and the first fault in the order given is the one reported.
+TEST(CliArgumente, WerteUndReihenfolge) {
+    const Cli_Argumente a = Argumente_Lesen({"--notieren", "-schwach", "-5", "--daten", "--x"});
+    EXPECT_EQ(a.Notiz, "-schwach");
+    EXPECT_EQ(a.Bezeichnung, "-5");
+    EXPECT_EQ(a.Daten, "--x");
+    EXPECT_EQ(Argumente_Lesen({"--notieren", "", "M1"}).Notiz, "");
+    const auto fehler = [](std::vector<std::string> args) {
+        try {
+            Argumente_Lesen(args);
+        } catch (const std::invalid_argument& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(fehler({"--daten", ""}), "--daten braucht einen Ordner");
+    EXPECT_EQ(fehler({"--zeit=2000-01-01T00:00:00"}),
+              "unbekannte Option: --zeit=2000-01-01T00:00:00");
+    EXPECT_EQ(fehler({"--", "M1"}), "unbekannte Option: --");
+    EXPECT_EQ(fehler({"--feld", "0", "--bunt"}), "ungültiges Feld: 0 (über 0 bis 90 Grad)");
+    EXPECT_EQ(fehler({"--bunt", "--feld", "0"}), "unbekannte Option: --bunt");
+    EXPECT_EQ(
+        fehler({"--zeit", "2000-01-01T00:00:00", "--zeit", "x"}).rfind("ungültige Zeit: x", 0), 0u);
+}
+
 TEST(CliArgumente, HilfeUndSchaltjahre) {
     EXPECT_TRUE(Argumente_Lesen({"--help"}).Hilfe);
     EXPECT_TRUE(Argumente_Lesen({"-h", "M31"}).Hilfe);

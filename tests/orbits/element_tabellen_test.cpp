@@ -286,9 +286,8 @@ TEST(Sortierung, HelligkeitUndZurueckZurDateiordnung) {
         EXPECT_EQ(a[i].Helligkeit, 5.0);
         EXPECT_EQ(a[i].Zeile, "Zeile " + std::to_string(a[i].Nummer));
     }
-    // Ties end where the heap leaves them, not in file order: the asteroid
-    // search takes the first match, so the order must be this one exactly.
-    const std::vector<std::int32_t> reihe = {8, 4, 2, 7, 11, 5, 10, 1, 9, 3, 6};
+    // Ties keep the file order: the asteroid search takes the first match.
+    const std::vector<std::int32_t> reihe = {8, 2, 4, 7, 11, 5, 10, 1, 9, 3, 6};
     for (std::int32_t i = 1; i <= n; ++i) EXPECT_EQ(a[i].Nummer, reihe[i - 1]) << i;
     EXPECT_EQ(a[n + 1].Nummer, 0); // nothing beyond the count is touched
     Asteroiden_Nach_Nummer(a, n);
