@@ -25,6 +25,8 @@ struct Auswahl : Fenster_Test {
 } // namespace
 
 TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
+    // Near its culmination at 47.5° N; at noon in April below the horizon.
+    f->Jetzt = [] { return QDateTime(QDate(2026, 10, 20), QTime(22, 0), Qt::UTC); };
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_Messier"), Qt::LeftButton);
     EXPECT_EQ(f->Zustand.Katalog_Buchstabe(), 'M');
     EXPECT_TRUE(Steuer<QComboBox>(*f, "Combo")->isVisible());
@@ -48,9 +50,13 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
     EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Objekt")), QColor(255, 255, 255));
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_RA2000")->text(), "RA(J2000) 00:42:44.3h");
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_Con")->text(), "Con: AND");
-    const QColor hoehe = Farbe(Steuer<QLabel>(*f, "Label_Height"));
-    EXPECT_TRUE(hoehe == QColor(0, 192, 0) || hoehe == QColor(192, 0, 0));
-    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), hoehe);
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Height")), QColor(0, 192, 0));
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), QColor(0, 192, 0));
+    f->Jetzt = [] { return QDateTime(QDate(2026, 4, 20), QTime(12, 0), Qt::UTC); };
+    f->Uhr_Takt();
+    f->Positions_Takt();
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Height")), QColor(192, 0, 0));
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), QColor(192, 0, 0));
 
     // A catalogue label switches the selection off; the next tick shows the empty state.
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_SAO"), Qt::LeftButton);
@@ -181,9 +187,9 @@ TEST_F(Auswahl, FehlermeldungUndFensterwechselLassenKennbuchstabenMarkiert) {
     QWidget anderes;
     anderes.show();
     anderes.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes, 60000));
     f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->selectedText(), "P");
     EXPECT_EQ(f->focusWidget(), Steuer<QLineEdit>(*f, "Edit_Objekt"));
 }
