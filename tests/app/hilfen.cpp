@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <csignal>
 
@@ -53,7 +54,9 @@ int Meldungs_Rekorder::Anzahl(Meldungsart art) const {
 }
 
 QDateTime Test_Zeit() {
-    return QDateTime(QDate(2026, 12, 7), QTime(21, 0), Qt::UTC);
+    static QElapsedTimer seit;
+    if (!seit.isValid()) seit.start();
+    return QDateTime(QDate(2026, 12, 7), QTime(21, 0), Qt::UTC).addMSecs(seit.elapsed());
 }
 
 Test_Ordner::Test_Ordner() {

@@ -46,8 +46,9 @@ struct Meldungs_Rekorder {
     int Anzahl(Meldungsart art) const;
 };
 
-// The instant the windows of the tests start with: an evening at the
-// observatory (tests that need another set their own).
+// The clock the windows of the tests start with: from an evening at the
+// observatory on, running as the process runs (tests that need a fixed
+// instant set their own).
 QDateTime Test_Zeit();
 
 // A temporary data folder (ending with '/') holding small element files;

@@ -25,7 +25,7 @@ struct Auswahl : Fenster_Test {
 } // namespace
 
 TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
-    // Near its culmination at 47.5° N; at noon in April below the horizon.
+    // Near its culmination at 47.5° N, then in the morning about 10° high.
     f->Jetzt = [] { return QDateTime(QDate(2026, 10, 20), QTime(22, 0), Qt::UTC); };
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_Messier"), Qt::LeftButton);
     EXPECT_EQ(f->Zustand.Katalog_Buchstabe(), 'M');
@@ -52,11 +52,11 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_Con")->text(), "Con: AND");
     EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Height")), QColor(0, 192, 0));
     EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), QColor(0, 192, 0));
-    f->Jetzt = [] { return QDateTime(QDate(2026, 4, 20), QTime(12, 0), Qt::UTC); };
+    f->Jetzt = [] { return QDateTime(QDate(2026, 10, 21), QTime(6, 45), Qt::UTC); };
     f->Uhr_Takt();
     f->Positions_Takt();
-    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Height")), QColor(192, 0, 0));
-    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), QColor(192, 0, 0));
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Height")), QColor(255, 96, 96));
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), QColor(255, 96, 96));
 
     // A catalogue label switches the selection off; the next tick shows the empty state.
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_SAO"), Qt::LeftButton);
