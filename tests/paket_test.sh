@@ -86,8 +86,11 @@ if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null &&
         if xwininfo -root -tree | grep -q "Setting aid for the setting circles"; then
           kill $p; exit 0
         fi
-        w=$(xdotool search --name "^Stelux\$" 2>/dev/null | head -1)
-        [ -n "$w" ] && xdotool key --window "$w" Return 2>/dev/null
+        # Every visible window so named (the search ignores case: the hidden
+        # 1x1 "STELUX" leader window matches too and takes no key).
+        for w in $(xdotool search --onlyvisible --name "^Stelux\$" 2>/dev/null); do
+          xdotool key --window "$w" Return 2>/dev/null
+        done
         sleep 0.2
       done
       kill $p 2>/dev/null; exit 1' _ "$wurzel/usr/bin/stelux") ||
