@@ -14,6 +14,10 @@ if [ -z "$katalog" ] || [ ! -d "$katalog" ]; then
 fi
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+# A home and XDG folders of its own: nothing of the user's settings is read.
+mkdir -p "$tmp/heim" && chmod 700 "$tmp/heim"
+export HOME="$tmp/heim" XDG_CONFIG_HOME="$tmp/heim/cfg" XDG_DATA_HOME="$tmp/heim/data" \
+  XDG_CACHE_HOME="$tmp/heim/cache" XDG_RUNTIME_DIR="$tmp/heim" TMPDIR="$tmp"
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/paket" >"$tmp/cpack.log" 2>&1 ||
@@ -75,17 +79,21 @@ fi
 # closes the notices of a first start in an empty home folder.
 if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null &&
   command -v xdotool >/dev/null; then
-  mkdir -p "$tmp/heim"
-  (cd "$tmp/katalog" && env HOME="$tmp/heim" XDG_CONFIG_HOME="$tmp/heim/cfg" LANG=C.UTF-8 \
-    LC_ALL=C.UTF-8 xvfb-run -a sh -c '"$1" 2>/dev/null & p=$!
-      for i in $(seq 60); do
-        sleep 0.5
+  # A busy machine may take long to start the window: poll for up to 5 minutes.
+  (cd "$tmp/katalog" && env LANG=C.UTF-8 LC_ALL=C.UTF-8 xvfb-run -a sh -c '"$1" 2>/dev/null & p=$!
+      ende=$(($(date +%s) + 300))
+      while [ "$(date +%s)" -lt "$ende" ] && kill -0 $p 2>/dev/null; do
         if xwininfo -root -tree | grep -q "Setting aid for the setting circles"; then
           kill $p; exit 0
         fi
-        w=$(xdotool search --name "^Stelux\$" 2>/dev/null | head -1)
-        [ -n "$w" ] && xdotool key --window "$w" Return 2>/dev/null
+        # Every visible window so named (the search ignores case: the hidden
+        # 1x1 "STELUX" leader window matches too and takes no key).
+        for w in $(xdotool search --onlyvisible --name "^Stelux\$" 2>/dev/null); do
+          xdotool key --window "$w" Return 2>/dev/null
+        done
+        sleep 0.2
       done
-      kill $p; exit 1' _ "$wurzel/usr/bin/stelux") || fehler "Fenster nicht englisch gestartet"
+      kill $p 2>/dev/null; exit 1' _ "$wurzel/usr/bin/stelux") ||
+    fehler "Fenster nicht englisch gestartet"
 fi
 echo "Paket $(basename "$deb") geprüft"

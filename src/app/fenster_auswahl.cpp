@@ -115,6 +115,9 @@ void TForm_Main::Eingabe_Bestaetigen() {
 
 bool TForm_Main::Objekt_Waehlen(const std::string& eingabe, const std::string& ersatz,
                                 const Himmelsort* ziel) {
+    // The place at the instant of the window's clock now, not at its last
+    // tick (up to a fifth of a second old, or from before the clock was set).
+    Uhr_Takt();
     if (ziel) {
         // A target from the telescope link: no text was typed, none is touched.
         const Auswahl_Ergebnis r = Zustand.Ziel_Waehlen(*ziel, ziel_absender_);

@@ -38,6 +38,7 @@
 TForm_Main::TForm_Main(const Fenster_Start& start)
     : Versions_Info(start.Versions_Info), temp_ordner_(start.Temp_Ordner),
       programm_ordner_(start.Programm_Ordner) {
+    if (start.Uhr) Jetzt = start.Uhr;
     Zustand.Daten_Ordner_Setzen(start.Daten_Ordner);
     Einstellungen_Fehler_Anzeige_Setzen(
         [](const std::string& text) { Melden(Meldungsart::Fehler, QString::fromStdString(text)); });

@@ -60,6 +60,8 @@ struct Fenster_Start {
     // Telescope link switches of this run ("[ADRESSE:]PORT", "HOST[:PORT]/GERAET");
     // empty: as the settings say.
     std::string Lx200, Stellarium, Indi;
+    // The clock from the first tick on (tests give a fixed instant); empty: the PC's.
+    std::function<QDateTime()> Uhr;
 };
 
 class TForm_Main : public QMainWindow {

@@ -227,7 +227,9 @@ void Sitzung::Korrigieren(Korrektur_Schritt schritt) {
 }
 
 Push_To_Anzeige Sitzung::Push_To(const Encoder_Ort& ort) const {
-    if (!anzeige_.Gueltig || !objekt_gueltig_ || !ort.Gueltig) return {};
+    // A declination past the pole is no place (a device's faulty report).
+    if (!anzeige_.Gueltig || !objekt_gueltig_ || !ort.Gueltig || !(std::fabs(ort.DE) <= 90.0))
+        return {};
     // Both hour angles at the sidereal time of the target's: the clock may have ticked since.
     // The target's circle readings already hold the manual corrections and the pointing model.
     return Push_To_Berechnen(anzeige_.Position.SW_Kreis, anzeige_.Position.DE_Kreis, ort.RA, ort.DE,

@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <csignal>
 
@@ -52,6 +53,12 @@ int Meldungs_Rekorder::Anzahl(Meldungsart art) const {
     return n;
 }
 
+QDateTime Test_Zeit() {
+    static QElapsedTimer seit;
+    if (!seit.isValid()) seit.start();
+    return QDateTime(QDate(2026, 12, 7), QTime(21, 0), Qt::UTC).addMSecs(seit.elapsed());
+}
+
 Test_Ordner::Test_Ordner() {
     Anwendung();
     pfad = dir.path().toStdString() + "/";
@@ -83,7 +90,7 @@ void Fenster_Test::SetUp() {
     f = std::make_unique<TForm_Main>(o.Start());
     r.meldungen.clear(); // the element files are missing in the data folder
     f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
 }
 
 void Fenster_Test::TearDown() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QPushButton>
 #include <QString>
@@ -45,14 +46,19 @@ struct Meldungs_Rekorder {
     int Anzahl(Meldungsart art) const;
 };
 
+// The clock the windows of the tests start with: from an evening at the
+// observatory on, running as the process runs (tests that need a fixed
+// instant set their own).
+QDateTime Test_Zeit();
+
 // A temporary data folder (ending with '/') holding small element files;
-// Start() gives it to a window as its three folders.
+// Start() gives it to a window as its three folders, with the fixed clock.
 struct Test_Ordner {
     QTemporaryDir dir;
     std::string pfad;
     Test_Ordner();
     std::string Datei(const std::string& name) const { return pfad + name; }
-    Fenster_Start Start() const { return {pfad, pfad, pfad, {}, {}, {}, {}}; }
+    Fenster_Start Start() const { return {pfad, pfad, pfad, {}, {}, {}, {}, Test_Zeit}; }
 };
 
 // The window shown and active, with the small catalogues of the tests as

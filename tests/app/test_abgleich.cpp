@@ -28,7 +28,7 @@ TEST_F(Abgleich_Fenster, SichtungTippenAnpassenUndAnwenden) {
         ASSERT_NE(d, nullptr);
         ASSERT_EQ(d->objectName(), "Dialog_Abgleich");
         d->activateWindow(); // the offscreen platform activates no new window by itself
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d, 60000));
         for (int i = 0; i < 100 && QApplication::activeWindow() != d; ++i) QTest::qWait(10);
         // The keyboard starts in the hour-circle field.
         EXPECT_EQ(QApplication::focusWidget(), Steuer<QLineEdit>(*d, "Edit_Abgleich_SW"));

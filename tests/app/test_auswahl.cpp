@@ -25,6 +25,8 @@ struct Auswahl : Fenster_Test {
 } // namespace
 
 TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
+    // Near its culmination at 47.5° N, then in the morning about 10° high.
+    f->Jetzt = [] { return QDateTime(QDate(2026, 10, 20), QTime(22, 0), Qt::UTC); };
     QTest::mouseClick(Steuer<TKlick_Label>(*f, "Label_Messier"), Qt::LeftButton);
     EXPECT_EQ(f->Zustand.Katalog_Buchstabe(), 'M');
     EXPECT_TRUE(Steuer<QComboBox>(*f, "Combo")->isVisible());
@@ -48,9 +50,13 @@ TEST_F(Auswahl, MessierListeUndEnterFindetM31) {
     EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Objekt")), QColor(255, 255, 255));
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_RA2000")->text(), "RA(J2000) 00:42:44.3h");
     EXPECT_EQ(Steuer<QLabel>(*f, "Label_Con")->text(), "Con: AND");
-    const QColor hoehe = Farbe(Steuer<QLabel>(*f, "Label_Height"));
-    EXPECT_TRUE(hoehe == QColor(0, 192, 0) || hoehe == QColor(192, 0, 0));
-    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), hoehe);
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Height")), QColor(0, 192, 0));
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), QColor(0, 192, 0));
+    f->Jetzt = [] { return QDateTime(QDate(2026, 10, 21), QTime(6, 45), Qt::UTC); };
+    f->Uhr_Takt();
+    f->Positions_Takt();
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Height")), QColor(255, 96, 96));
+    EXPECT_EQ(Farbe(Steuer<QLabel>(*f, "Label_Hoehe")), QColor(255, 96, 96));
 
     // A catalogue label only puts its letter into the entry: the readings stay
     // until an entry is chosen, and "S" alone chooses nothing.
@@ -180,9 +186,9 @@ TEST_F(Auswahl, FehlermeldungUndFensterwechselLassenKennbuchstabenMarkiert) {
     QWidget anderes;
     anderes.show();
     anderes.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes, 60000));
     f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     EXPECT_EQ(Steuer<QLineEdit>(*f, "Edit_Objekt")->selectedText(), "P");
     EXPECT_EQ(f->focusWidget(), Steuer<QLineEdit>(*f, "Edit_Objekt"));
 }

@@ -54,7 +54,7 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     TForm_Main f(o.Start());
     f.Jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); };
     f.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f, 60000));
 
     // Through the menu: the date dialog.
     Dialog_Beantworten([](QDialog* d) {
@@ -76,7 +76,7 @@ TEST(Beobachtbar, FolgtDerPlanungUndWaehltWieGetippt) {
     EXPECT_TRUE(Steuer<QStatusBar>(f, "StatusBar1")->currentMessage().startsWith(marke));
 
     f.activateWindow(); // back from the dialog
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f, 60000));
     Steuer<QLineEdit>(f, "Edit_Objekt")->setFocus();
     QTest::keyClicks(Steuer<QLineEdit>(f, "Edit_Objekt"), "M4"); // F8 while typing
     QTest::keyClick(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_F8);

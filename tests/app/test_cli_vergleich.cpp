@@ -24,7 +24,7 @@ std::map<QString, QString> Cli_Zeilen(const QStringList& argumente, const QStrin
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(katalog);
     p.start(STELUX_BINAER_ORDNER "/stelux-cli", argumente);
-    p.waitForFinished(20000);
+    p.waitForFinished(120000);
     code = p.exitCode();
     std::map<QString, QString> zeilen;
     for (const QString& z : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {

@@ -283,7 +283,7 @@ TEST(Fenster, KorrekturenFolgenDemInstrument) {
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
     f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(Steuer<QPushButton>(*f, "Button_DE_plus"), Qt::LeftButton);
     EXPECT_EQ(f->focusWidget(), Steuer<QLineEdit>(*f, "Edit_Objekt"));
@@ -308,7 +308,7 @@ TEST(Fenster, TastenfeldUndAktivierung) {
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
     f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     QTest::mouseClick(Ziffer(*f, 7), Qt::LeftButton); // empty box: nothing appended
     EXPECT_TRUE(Steuer<QLineEdit>(*f, "Edit_Objekt")->text().isEmpty());
     Steuer<QLineEdit>(*f, "Edit_Objekt")->setText("N");
@@ -393,7 +393,7 @@ TEST(Fenster, Bildschirmfoto) {
     Meldungs_Rekorder r;
     auto f = Fenster(o.Start());
     f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get(), 60000));
     const QString alt = QDir::currentPath();
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
     if (qEnvironmentVariableIsSet("STELUX_BILDSCHIRMFOTO_REFRAKTION"))

@@ -70,7 +70,7 @@ TEST_P(Fenster_Sprache, GezeigtesFensterFolgtDerTabelle) {
     Meldungs_Rekorder r;
     auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get(), 60000));
     QWidget* flaeche = f->centralWidget();
     EXPECT_EQ(flaeche->size(), QSize(Flaeche_Breite, Flaeche_Hoehe));
 

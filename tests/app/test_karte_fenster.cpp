@@ -31,7 +31,7 @@ TEST(KarteFenster, FolgtDerAuswahlZoomtUndMerktSich) {
     Steuer<QAction>(*f, "Aufsuchkarte1")->trigger();
     ASSERT_NE(f->findChild<TForm_Karte*>("Form_Karte"), nullptr);
     TForm_Karte* k = f->findChild<TForm_Karte*>("Form_Karte");
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(k));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(k, 60000));
     k->Index_Abwarten();
     QDir::setCurrent(alt);
     EXPECT_EQ(k->Inhalt().Titel, Steuer<QLabel>(*f, "Label_Objekt")->text().toStdString());

@@ -67,7 +67,7 @@ TEST(Nachtmodus, JedesWidgetRotAufSchwarzUndZurueck) {
     QDir::setCurrent(STELUX_TEST_DATEN "/app");
     auto f = std::make_unique<TForm_Main>(o.Start());
     f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     const QPalette edit_normal = Steuer<QLineEdit>(*f, "Edit_Objekt")->palette();
     EXPECT_FALSE(Helle_Farbe(f.get()).isEmpty()); // the normal colours
 
@@ -118,7 +118,7 @@ TEST(Nachtmodus, JedesWidgetRotAufSchwarzUndZurueck) {
 
     f->findChild<TForm_Karte*>("Form_Karte")->close();
     f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F9);
     EXPECT_FALSE(Steuer<QAction>(*f, "Nachtmodus1")->isChecked());
     EXPECT_FALSE(Nachtmodus_Aktiv());
@@ -234,7 +234,7 @@ TEST(Verlauf, AufUndAbImEingabefeldUeberNeustart) {
     }
     TForm_Main f(o.Start());
     f.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f, 60000));
     Steuer<QLineEdit>(f, "Edit_Objekt")->setFocus();
     QTest::keyClick(Steuer<QLineEdit>(f, "Edit_Objekt"), Qt::Key_Up);
     EXPECT_EQ(Steuer<QLineEdit>(f, "Edit_Objekt")->text(), "M42");

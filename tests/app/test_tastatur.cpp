@@ -149,30 +149,31 @@ TEST_F(Tastatur, PanelsSchliessenMitEscapeUndReturn) {
 TEST_F(Tastatur, FensterUndDialogeGebenDieTastaturZurueck) {
     // The finder chart closes with Escape.
     Steuer<QAction>(*f, "Aufsuchkarte1")->trigger();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<TForm_Karte*>("Form_Karte")));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<TForm_Karte*>("Form_Karte"), 60000));
     QTest::keyClick(f->findChild<TForm_Karte*>("Form_Karte"), Qt::Key_Escape);
     EXPECT_FALSE(f->findChild<TForm_Karte*>("Form_Karte")->isVisible());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     EXPECT_TRUE(Eingabe_Hat_Fokus());
 
     // "Jetzt beobachtbar" opens with the focus in its table.
     f->findChild<QAction*>("Beobachtbar1")->trigger();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")));
+    ASSERT_TRUE(
+        QTest::qWaitForWindowActive(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar"), 60000));
     EXPECT_EQ(f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->focusWidget(),
               Steuer<QTableWidget>(*f, "Tabelle_Beobachtbar"));
     f->findChild<TForm_Beobachtbar*>("Form_Beobachtbar")->close();
     f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
 
     // The manual: F1 in the entry box, a window of the program, Escape closes it.
     QTest::keyClick(Steuer<QLineEdit>(*f, "Edit_Objekt"), Qt::Key_F1);
     auto* handbuch = qobject_cast<QTextBrowser*>(f->findChild<QWidget*>("Form_Handbuch"));
     ASSERT_NE(handbuch, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(handbuch));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(handbuch, 60000));
     EXPECT_TRUE(handbuch->toPlainText().contains("Nachtmodus"));
     QTest::keyClick(handbuch, Qt::Key_Escape);
     EXPECT_FALSE(handbuch->isVisible());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     EXPECT_TRUE(Eingabe_Hat_Fokus());
 
     // The date dialog: Tab reaches the minutes, the buttons speak German.
@@ -217,7 +218,7 @@ TEST_F(Tastatur, NachtmodusHinUndZurueck) {
     Steuer<QAction>(*f, "Handbuch1")->trigger();
     auto* handbuch = f->findChild<QWidget*>("Form_Handbuch");
     f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get(), 60000));
     Steuer<QLineEdit>(*f, "Edit_Objekt")->setFocus();
     QList<QWidget*> alle;
     for (QWidget* fenster : QApplication::topLevelWidgets())

@@ -94,11 +94,11 @@ TEST(Zuverlaessig, ZweitesFensterUndSigterm) {
         p.setProcessEnvironment(umgebung);
         p.setWorkingDirectory(STELUX_TEST_DATEN "/app");
         p.start(STELUX_BINAER_ORDNER "/stelux", {});
-        return p.waitForStarted(10000);
+        return p.waitForStarted(60000);
     };
     QProcess a, b;
     ASSERT_TRUE(starten(a));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(daten + Sperrdatei_Name); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(daten + Sperrdatei_Name); }, 120000));
     ASSERT_TRUE(starten(b));
     QString text;
     const bool gemeldet = QTest::qWaitFor(
@@ -106,7 +106,7 @@ TEST(Zuverlaessig, ZweitesFensterUndSigterm) {
             text += QString::fromUtf8(b.readAllStandardError());
             return text.contains("läuft bereits");
         },
-        30000);
+        120000);
     b.kill();
     b.waitForFinished(5000);
     EXPECT_TRUE(gemeldet) << text.toStdString();
@@ -115,7 +115,7 @@ TEST(Zuverlaessig, ZweitesFensterUndSigterm) {
     Parameter_Type p{};
     Parameter_Aus_Text(hand, p);
     ::kill(static_cast<pid_t>(a.processId()), SIGTERM);
-    ASSERT_TRUE(a.waitForFinished(20000));
+    ASSERT_TRUE(a.waitForFinished(120000));
     EXPECT_EQ(a.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(a.exitCode(), 0);
     EXPECT_EQ(Datei_Lesen(daten + Parameter_Datei_Name), Parameter_Text(p));
@@ -128,7 +128,7 @@ TEST(Zuverlaessig, VerwaisteSperreWirdUebernommen) {
     QProcess tot;
     tot.start("/bin/true", {});
     const qint64 tot_pid = tot.processId();
-    ASSERT_TRUE(tot.waitForFinished(5000));
+    ASSERT_TRUE(tot.waitForFinished(60000));
     // A lock file as Qt writes it, its process replaced by one that has ended.
     std::string inhalt;
     {

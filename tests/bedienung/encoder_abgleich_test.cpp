@@ -2,6 +2,7 @@
 // current instrument's correction only, and the same star then needs no turn.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "bedienung/sitzung.hpp"
@@ -58,4 +59,18 @@ TEST(Abgleich, DifferenzWirdKorrekturDesInstruments) {
     EXPECT_TRUE(p.Im_Feld);
     // The circles show the new correction at the next tick.
     EXPECT_NE(s.Positions_Schritt().Position.Status, "");
+
+    // A correction past ±90° (the telescope far south of the star) or a
+    // reported declination past the pole is refused, the correction kept;
+    // just inside the limit it is taken.
+    const double de_stern = s.Stand().Werte.DEapp;
+    for (const double de : {de_stern - 90.05, 95.0, -90.5, std::nan("")}) {
+        ort.DE = de;
+        EXPECT_FALSE(s.Abgleichen(ort)) << de;
+        EXPECT_EQ(DE_Korrektur(s.Parameter_Zum_Speichern(), schmidt),
+                  DE_Korrektur(nachher, schmidt));
+    }
+    ort.DE = de_stern - 89.95;
+    ASSERT_TRUE(s.Abgleichen(ort));
+    EXPECT_NEAR(DE_Korrektur(s.Parameter_Zum_Speichern(), schmidt), -89.95, 1e-6);
 }

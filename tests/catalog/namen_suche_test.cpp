@@ -138,3 +138,25 @@ TEST(Namen, VorschlaegeNachWortanfang) {
     EXPECT_TRUE(index.Suchen(std::string(1000, 'a')).empty());
     EXPECT_LE(index.Suchen("e", 12).size(), 12u);
 }
+
+// "Meinten Sie" with several names, in order: nearer first, a whole name
+// before a mere beginning, names before designations, then the brighter;
+// one per object, no more than asked.
+TEST(Namen, MeintenSieMehrereInReihenfolge) {
+    Vorschlags_Index index;
+    for (const Vorschlag& v : std::vector<Vorschlag>{{"Mirach", "Mirach", "Stern", 2.1, 0},
+                                                     {"Miram", "Miram", "Stern", 5.0, 1},
+                                                     {"Miras", "Miras", "Stern", 6.0, 0},
+                                                     {"Mira Ceti", "Mira", "Stern", 3.0, 0},
+                                                     {"Mira", "Mira", "Stern", 3.0, 0},
+                                                     {"Moray", "Moray", "Stern", 1.0, 0}})
+        index.Hinzufuegen(v);
+    index.Fertig();
+    const auto texte = [&](std::size_t hoechstens) {
+        std::string t;
+        for (const Vorschlag& v : index.Aehnliche("Mirax", hoechstens)) t += v.Text + "|";
+        return t;
+    };
+    EXPECT_EQ(texte(5), "Mira|Miras|Miram|Mirach|");
+    EXPECT_EQ(texte(2), "Mira|Miras|");
+}

@@ -10,6 +10,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "eigener_ordner.hpp"
+
 namespace {
 std::string Ordner() {
     const char* o = std::getenv("STELUX_KATALOG");
@@ -17,7 +19,7 @@ std::string Ordner() {
 }
 
 int Karte(const std::string& ordner, const std::string& optionen, std::string& fehler) {
-    const std::string fehler_datei = "/tmp/stelux_karte_fehler_" + std::to_string(::getpid());
+    const std::string fehler_datei = Eigener_Temp_Pfad("stelux_karte_fehler").string();
     const std::string befehl =
         "cd '" + ordner +
         "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TZ=UTC '" STELUX_BINAER_ORDNER

@@ -1,11 +1,14 @@
 // The night's timetable against nacht_referenz.txt (PyEphem; written by
 // nacht_referenz.py beside it): 20 nights through a year at the observatory
-// and at 65° N, and the polar cases at 78° N.
+// and at 65° N, winter nights at 70° N and the polar cases at 78° N.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "planung/nacht.hpp"
 #include "shared/parameter_type.hpp"
@@ -19,6 +22,7 @@ struct Referenz_Nacht {
     double t0 = 0;
     std::string schwellen[8]; // JD UT, "oben", "unten" or "-"
     double anteil = 0;
+    bool mond_oben = false; // at t0
     std::vector<std::pair<double, bool>> mond;
 };
 
@@ -32,8 +36,9 @@ std::vector<Referenz_Nacht> Referenz() {
         Referenz_Nacht r;
         l >> r.ort >> r.p.Laenge >> r.p.Breite >> r.p.Hoehe >> r.t0;
         for (auto& w : r.schwellen) l >> w;
-        std::string strich, e;
-        l >> r.anteil >> strich;
+        std::string strich, lage, e;
+        l >> r.anteil >> strich >> lage;
+        r.mond_oben = lage == "oben";
         while (l >> e) r.mond.emplace_back(std::stod(e.substr(1)), e[0] == 'A');
         z.push_back(r);
     }
@@ -51,11 +56,30 @@ void Vergleichen(const std::string& ref, double jd, Nacht_Plan::Schwelle::Lage l
         EXPECT_NEAR(jd, std::stod(ref), Minute) << was;
     }
 }
+
+// Dark from the reference: the Sun below -18° less the Moon's time up;
+// intervals under two minutes left out (too close to call).
+std::vector<std::pair<double, double>> Dunkel(const Referenz_Nacht& r) {
+    std::vector<std::pair<double, double>> d;
+    if (r.schwellen[6][0] != '2' || r.schwellen[7][0] != '2') return d;
+    const double a = std::stod(r.schwellen[6]), b = std::stod(r.schwellen[7]);
+    bool oben = r.mond_oben;
+    double von = a;
+    for (const auto& [t, auf] : r.mond) {
+        if (t >= b) break;
+        if (t > a && auf && !oben) d.emplace_back(von, t);
+        if (!auf) von = std::max(a, t);
+        oben = auf;
+    }
+    if (!oben && von < b) d.emplace_back(von, b);
+    std::erase_if(d, [](const auto& i) { return i.second - i.first < 2 * Minute; });
+    return d;
+}
 } // namespace
 
 TEST(Nacht, StimmtMitReferenzUeberein) {
     const auto ref = Referenz();
-    ASSERT_EQ(ref.size(), 44u);
+    ASSERT_EQ(ref.size(), 48u);
     double groesste = 0;
     for (const auto& r : ref) {
         // The same night from the afternoon and from its midnight.
@@ -91,6 +115,18 @@ TEST(Nacht, StimmtMitReferenzUeberein) {
                 EXPECT_NEAR(meine[i].first, ihre[i].first, Minute) << was;
                 groesste = std::max(groesste, std::fabs(meine[i].first - ihre[i].first));
             }
+            // Dark only where the Sun is below -18° and the Moon down.
+            auto dunkel = n.Dunkel;
+            std::erase_if(dunkel, [](const auto& i) { return i.second - i.first < 2 * Minute; });
+            const auto erwartet = Dunkel(r);
+            ASSERT_EQ(dunkel.size(), erwartet.size()) << was;
+            for (std::size_t i = 0; i < dunkel.size(); ++i) {
+                EXPECT_NEAR(dunkel[i].first, erwartet[i].first, Minute) << was;
+                EXPECT_NEAR(dunkel[i].second, erwartet[i].second, Minute) << was;
+            }
+            if (r.schwellen[6] == "oben")
+                EXPECT_NE(n.Text.find("nicht dunkel (Sonne nicht unter −18°)"), std::string::npos)
+                    << was;
         }
     }
     std::printf("größte Abweichung %.1f s\n", groesste * 86400);

@@ -203,3 +203,38 @@ TEST(Zeigemodell, AusreisserGezeigtUndPolnaheOhneStundenkreis) {
     EXPECT_TRUE(Hinweis_Mit(e, "Sichtung 31 (Polaris): Deklination über 85°"));
     EXPECT_LT(e.RMS_H, 1.5);
 }
+
+// The spread rule on both sides of its limits: three stars over 3 h of hour
+// angle (measured across 0 h) and 30° of declination, else at most IH, ID,
+// CH, NP. Five sightings: MA and ME join when the spread allows.
+TEST(Zeigemodell, VerteilungsregelAnIhrenGrenzen) {
+    struct Fall {
+        const char* was;
+        double h[5], d[5]; // hours, degrees
+        int sterne;
+        bool verteilt;
+    };
+    const Fall faelle[] = {
+        {"3.1 h, 31°", {-1.55, 0, 1.55, 0.8, -0.8}, {10, 25, 41, 30, 20}, 3, true},
+        {"zwei Sterne", {-1.55, 0, 1.55, 0.8, -0.8}, {10, 25, 41, 30, 20}, 2, false},
+        {"2.9 h", {-1.45, 0, 1.45, 0.8, -0.8}, {10, 25, 41, 30, 20}, 3, false},
+        {"29°", {-1.55, 0, 1.55, 0.8, -0.8}, {10, 25, 39, 30, 20}, 3, false},
+        {"2.9 h über 0 h", {22.55, 0, 1.45, 23.2, 0.8}, {10, 25, 41, 30, 20}, 3, false},
+        {"3.1 h über 0 h", {22.45, 0, 1.55, 23.2, 0.8}, {10, 25, 41, 30, 20}, 3, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        std::vector<Modell_Sichtung> s;
+        for (int i = 0; i < 5; ++i)
+            s.push_back({f.h[i] * Std_Zu_Rad, f.d[i] * Grad_Zu_Rad, 2.0 + i, -1.0 + 0.7 * i,
+                         "Stern " + std::to_string(i % f.sterne)});
+        const Modell_Anpassung e = Modell_Anpassen(s, 47.5 * Grad_Zu_Rad, false);
+        EXPECT_EQ(Hinweis_Mit(e, "Zu wenig verteilt"), !f.verteilt);
+        EXPECT_EQ(Hinweis_Mit(e, "Weniger als 6 Sichtungen"), f.verteilt);
+        if (!f.verteilt) {
+            for (int t : {MA, ME, TF, FO, DAF}) EXPECT_FALSE(e.Modell.Aktiv[t]) << t;
+        } else {
+            EXPECT_TRUE(e.Modell.Aktiv[MA] && e.Modell.Aktiv[ME]);
+        }
+    }
+}

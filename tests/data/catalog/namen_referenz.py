@@ -73,6 +73,9 @@ BAYER_PUBLIZIERT = [
     ("61 cygni b", "61 Cyg B", "21 6 55.264", "38 44 31.36"),
     ("alpha1 Lib", "alf1 Lib", "14 50 41.181", "-15 59 50.05"),
     ("α¹ Librae", "alf1 Lib", "14 50 41.181", "-15 59 50.05"),
+    ("ω¹ Sco", "ome1 Sco", "16 6 48.427", "-20 40 9.09"),
+    ("Omega2 Scorpii", "ome2 Sco", "16 7 24.327", "-20 52 7.55"),
+    ("ω Sco", "ome Sco", "16 6 48.427", "-20 40 9.09"),  # the first component
 ]
 
 # (entry, designation, RA "h m s", Dec "d m s") from the published tables.
