@@ -17,7 +17,8 @@ import sys, pathlib
 ziel = pathlib.Path(sys.argv[sys.argv.index("--ziel") + 1])
 names = """NGC_IC_Messier_Catalogue_Revised SAO_J2000 Hipparcos_J2000 Variable_Stars_AAVSO
 Landolt_Faint_Photometric_Standards Geosynchrone_Satelliten Bright_Stars_Proper_Names_SAO
-Flamsteed_Bayer_HD_CrossReference Deepsky_Namen Deepsky_Formen Asteroiden Kometen Eigene_Objekte""".split()
+Flamsteed_Bayer_HD_CrossReference Deepsky_Namen Deepsky_Formen Asteroiden Kometen Eigene_Objekte
+Eigenbewegungen_HIP""".split()
 names += ["2010-2080_Horizons_" + p for p in
           "Sonne Merkur Venus Mars Jupiter Saturn Uranus Neptun".split()]
 for n in names:

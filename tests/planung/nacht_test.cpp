@@ -124,9 +124,10 @@ TEST(Nacht, StimmtMitReferenzUeberein) {
                 EXPECT_NEAR(dunkel[i].first, erwartet[i].first, Minute) << was;
                 EXPECT_NEAR(dunkel[i].second, erwartet[i].second, Minute) << was;
             }
-            if (r.schwellen[6] == "oben")
+            if (r.schwellen[6] == "oben") {
                 EXPECT_NE(n.Text.find("nicht dunkel (Sonne nicht unter −18°)"), std::string::npos)
                     << was;
+            }
         }
     }
     std::printf("größte Abweichung %.1f s\n", groesste * 86400);
