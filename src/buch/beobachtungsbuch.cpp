@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "shared/csv.hpp"
 #include "shared/datei_oeffnen.hpp"
 #include "shared/datei_schreiben.hpp"
 #include "shared/datei_sperre.hpp"
@@ -47,33 +48,6 @@ std::string Feld(std::string_view s) {
 std::string Formel_Geschuetzt(std::string s) {
     if (!s.empty() && std::strchr("=+-@\t\r", s[0]) && !Reell_Versuchen(s)) s.insert(0, 1, '\'');
     return s;
-}
-
-// The fields of a line; quotes removed.
-std::vector<std::string> Zerlegen(std::string_view z) {
-    std::vector<std::string> felder(1);
-    bool zitat = false;
-    for (std::size_t i = 0; i < z.size(); ++i) {
-        const char c = z[i];
-        if (zitat) {
-            if (c == '"' && i + 1 < z.size() && z[i + 1] == '"') {
-                felder.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                zitat = false;
-            } else {
-                felder.back() += c;
-            }
-        } else if (c == '"') {
-            zitat = true;
-        } else if (c == ';') {
-            felder.emplace_back();
-        } else {
-            felder.back() += c;
-        }
-    }
-    if (zitat) felder.clear(); // an open quote: damaged
-    return felder;
 }
 
 // Why an entry cannot stand in the log (its ranges), empty when it can. The
@@ -191,7 +165,8 @@ Beobachtungsbuch Lesen_Ohne_Sperre(const std::string& pfad) {
             continue;
         }
         Buch_Eintrag eintrag;
-        const std::string grund = Eintrag_Aus(Zerlegen(Als_Utf8(z)), eintrag);
+        const std::string grund = Eintrag_Aus(
+            Csv_Felder(Als_Utf8(z), ';', true).value_or(std::vector<std::string>{}), eintrag);
         if (grund.empty()) {
             b.Eintraege.push_back(std::move(eintrag));
         } else {

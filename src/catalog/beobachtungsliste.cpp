@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shared/csv.hpp"
 #include "shared/fehler.hpp"
 #include "shared/text.hpp"
 #include "shared/zahlen.hpp"
@@ -33,34 +34,6 @@ std::string Als_Utf8(std::string_view roh, bool erste) {
     for (char& c : s)
         if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
     return s;
-}
-
-// All fields of a CSV line, quotes removed.
-std::vector<std::string> Csv_Felder(std::string_view zeile, char trenner) {
-    std::vector<std::string> felder;
-    std::size_t i = 0;
-    for (;;) {
-        std::string feld;
-        while (i < zeile.size() && zeile[i] == ' ') ++i;
-        if (i < zeile.size() && zeile[i] == '"') {
-            for (++i; i < zeile.size(); ++i) {
-                if (zeile[i] != '"') {
-                    feld += zeile[i];
-                } else if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
-                    feld += '"';
-                    ++i;
-                } else {
-                    ++i;
-                    break;
-                }
-            }
-        }
-        const std::size_t ende = std::min(zeile.find(trenner, i), zeile.size());
-        feld += zeile.substr(i, ende - i);
-        felder.emplace_back(Trimmen(feld));
-        if (ende >= zeile.size()) return felder;
-        i = ende + 1;
-    }
 }
 
 bool Notizspalte(std::string_view kopf) {
@@ -239,7 +212,7 @@ void Zeilen_Lesen(Leser& l, bool csv) {
             continue;
         }
         std::vector<std::string> felder;
-        if (csv) felder = Csv_Felder(t, trenner);
+        if (csv) felder = *Csv_Felder(t, trenner, false);
         e.Eingabe = csv ? felder.front() : std::string(t);
         if (csv && erste && e.Eingabe.find_first_of("0123456789") == std::string::npos) {
             e.Kopf_Hinweis = l.Ort(e.Zeile) + "als Kopfzeile übergangen: " + e.Eingabe;
