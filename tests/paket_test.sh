@@ -80,7 +80,9 @@ fi
 if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null &&
   command -v xdotool >/dev/null; then
   # A busy machine may take long to start the window: poll for up to 5 minutes.
-  (cd "$tmp/katalog" && env LANG=C.UTF-8 LC_ALL=C.UTF-8 xvfb-run -a sh -c '"$1" 2>/dev/null & p=$!
+  # The program's error output is kept: a start that ends early says why.
+  fenster_englisch() {
+    (cd "$tmp/katalog" && env LANG=C.UTF-8 LC_ALL=C.UTF-8 xvfb-run -a sh -c '"$1" 2>"$2" & p=$!
       ende=$(($(date +%s) + 300))
       while [ "$(date +%s)" -lt "$ende" ] && kill -0 $p 2>/dev/null; do
         if xwininfo -root -tree | grep -q "Setting aid for the setting circles"; then
@@ -93,7 +95,14 @@ if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null &&
         done
         sleep 0.2
       done
-      kill $p 2>/dev/null; exit 1' _ "$wurzel/usr/bin/stelux") ||
-    fehler "Fenster nicht englisch gestartet"
+      kill $p 2>/dev/null; wait $p; echo "Exit $?" >>"$2"; exit 1' _ "$wurzel/usr/bin/stelux" "$tmp/fenster.err")
+  }
+  if ! fenster_englisch; then
+    # Said, and tried once more: a virtual X server that failed to start
+    # under load ends the program at once.
+    echo "erster Fensterstart endete vorzeitig:" >&2
+    cat "$tmp/fenster.err" >&2
+    fenster_englisch || { cat "$tmp/fenster.err" >&2; fehler "Fenster nicht englisch gestartet"; }
+  fi
 fi
 echo "Paket $(basename "$deb") geprüft"
