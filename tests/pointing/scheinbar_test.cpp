@@ -129,7 +129,7 @@ TEST(Scheinbar, SternMitEigenbewegung) {
     // Without its proper motion the star stands minutes of arc away by 2026.
     Objekt_Type ohne = o;
     ohne.Eigen = {};
-    const Zeile& r = Referenz('S').back();
+    const Zeile r = Referenz('S').back();
     const Positions_Anzeige a = Tick(ohne, r.jd, Parameter_Vorgabe());
     EXPECT_GT(Bogensekunden(a.Ort.RAapp, a.Ort.DEapp, r.ra, r.de), 60.0);
 }
